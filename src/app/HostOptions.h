@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+namespace host {
+
+// What the command line asks of the host application.
+struct HostOptions
+{
+    QString databasePath; // company database file; empty = the demo company
+    QString userId = QStringLiteral("demo");
+    QString language = QStringLiteral("zh-CN");
+    QDate businessDate = QDate::currentDate();
+    QString screenshotFile; // render the main window to this PNG and quit
+    QString error; // set when the command line cannot be understood
+};
+
+HostOptions parseHostOptions(const QStringList &arguments);
+
+// Where the demo company database lives when no --db is given.
+QString defaultDemoDatabasePath();
+
+// True when windows can be shown: a display is set, or a platform that needs none was chosen.
+bool displayAvailable(const HostOptions &options);
+QString noDisplayMessage();
+
+} // namespace host

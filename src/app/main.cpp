@@ -1,0 +1,94 @@
+#include "app/HostOptions.h"
+#include "app/PortalMainWindow.h"
+
+#include "suite/core/ErrorLog.h"
+#include "suite/data/SqliteConnection.h"
+#include "suite/pub/ResourceTable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace {
+
+void printError(const QString &text)
+{
+    std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+}
+
+void startErrorLogFile()
+{
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (!dir.isEmpty() && QDir().mkpath(dir))
+        suite::ErrorLog::instance().setLogFile(dir + QStringLiteral("/customer-archive.log"));
+}
+
+// Renders the window once its first events are processed, writes the PNG and quits.
+int renderScreenshot(QMainWindow &window, const QString &file)
+{
+    window.show();
+    int status = 0;
+    QTimer::singleShot(0, &window, [&] {
+        if (!window.grab().save(file)) {
+            printError(QStringLiteral("customer-archive: cannot write %1").arg(file));
+            status = 1;
+        }
+        QApplication::quit();
+    });
+    QApplication::exec();
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    host::HostOptions options = host::parseHostOptions(arguments);
+    if (!options.error.isEmpty()) {
+        printError(QStringLiteral("customer-archive: ") + options.error);
+        return 2;
+    }
+    if (!host::displayAvailable(options)) {
+        printError(host::noDisplayMessage());
+        return 2;
+    }
+    if (!options.screenshotFile.isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("customer-archive"));
+    startErrorLogFile();
+
+    const suite::ResourceTable &texts = suite::ResourceTable::builtIn(options.language);
+    if (options.databasePath.isEmpty())
+        options.databasePath = host::defaultDemoDatabasePath();
+    QDir().mkpath(QFileInfo(options.databasePath).absolutePath());
+
+    suite::SqliteConnection connection;
+    QString sMsg;
+    if (!connection.open(options.databasePath, sMsg)) {
+        const QString text = texts.format(QStringLiteral("Tarn.AA.HOST.MAIN.dbopenfail"),
+                                          { options.databasePath, sMsg });
+        printError(text);
+        if (options.screenshotFile.isEmpty())
+            QMessageBox::critical(nullptr, texts.text(QStringLiteral("Tarn.AA.HOST.MAIN.caption")),
+                                  text);
+        return 1;
+    }
+
+    host::PortalMainWindow window(texts,
+                                  { QFileInfo(options.databasePath).absoluteFilePath(),
+                                    options.userId, options.businessDate.toString(Qt::ISODate) });
+    if (!options.screenshotFile.isEmpty())
+        return renderScreenshot(window, options.screenshotFile);
+    window.show();
+    return QApplication::exec();
+}

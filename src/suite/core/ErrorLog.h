@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QDateTime>
+#include <QList>
+#include <QMutex>
+#include <QString>
+
+namespace suite {
+
+// The process-wide log of warnings and errors that window procedures and services catch
+// instead of throwing to their callers. The latest entries stay in memory so that the
+// host and the tests can read them; a log file, when set, receives every entry as a line.
+class ErrorLog
+{
+public:
+    enum class Level { Warning, Error };
+
+    struct Entry
+    {
+        QDateTime time;
+        Level level;
+        QString where;
+        QString text;
+    };
+
+    static ErrorLog &instance();
+
+    void warning(const QString &where, const QString &text);
+    void error(const QString &where, const QString &text);
+
+    QList<Entry> entries() const;
+    void clear();
+
+    // Lines go to this file from now on; an empty path stops writing to a file.
+    void setLogFile(const QString &path);
+    QString logFile() const;
+
+    static constexpr int kKeptEntries = 1000;
+
+private:
+    void record(Level level, const QString &where, const QString &text);
+
+    mutable QMutex m_mutex;
+    QList<Entry> m_entries;
+    QString m_logFile;
+};
+
+} // namespace suite
