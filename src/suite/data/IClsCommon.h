@@ -1,0 +1,64 @@
+#pragma once
+
+#include "suite/core/SuiteObject.h"
+#include "suite/data/RecordSet.h"
+
+#include <QString>
+#include <QVariant>
+
+namespace suite {
+
+// The connection object the data service exposes as m_cnn: callers group several requests
+// into one transaction with it.
+class IConnection
+{
+public:
+    virtual ~IConnection() = default;
+    virtual bool BeginTrans() = 0;
+    virtual bool CommitTrans() = 0;
+    virtual bool RollbackTrans() = 0;
+};
+
+// The suite's data service "TarnSrvTrans.IClsCommon": every SQL text and record XML of the
+// component goes through it. Texts are SQL Server (T-SQL); the service runs them on its
+// backend. Failures come back as results and messages, never as exceptions.
+class IClsCommon : public SuiteObject
+{
+public:
+    static constexpr const char *kProgId = "TarnSrvTrans.IClsCommon";
+
+    // cDBName is a connection text such as
+    // "Provider=SQLite;Data Source=/data/KVDATA_001_2026.db;Initial Catalog=KVDATA_001_2026".
+    virtual void Init(const QString &cDBName) = 0;
+    // False when the connection failed.
+    virtual bool Status() const = 0;
+
+    // The rows of one text; a closed record set when it failed (LastError tells why).
+    virtual RecordSet OpenX(const QString &strSql) = 0;
+    // Page lCurPage (1-based, clamped into the pages there are, and written back) of
+    // lPageSize rows of the text's result; lMaxPageCount receives the number of pages.
+    // bFlag is True when the page was read; sMsg tells why not.
+    virtual bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                          RecordSet &rs, QString &sMsg, bool &bFlag) = 0;
+    // True when the text ran.
+    virtual bool ExecuteX(const QString &strSql) = 0;
+
+    // Archive writes: the record XML stored as a new row of cTable / written to it.
+    virtual bool Add(const QString &sXML, const QString &cTable, QString &sMsg) = 0;
+    virtual bool Modify(const QString &sXML, const QString &cTable, QString &sMsg) = 0;
+    virtual bool Delete(const QVariant &id, const QString &cIdName, const QString &cTable,
+                        QString &sMsg, const QString &cUserId) = 0;
+
+    // Runs a stored procedure of the company database; vResult receives its result.
+    virtual bool ExecPROCNew(const QString &cProc, const QVariantList &aParams, QVariant &vResult,
+                             int iMode) = 0;
+    // The mnemonic code (initials of the pinyin) of a name.
+    virtual QString GetMnemCode(const QString &cText) = 0;
+
+    virtual IConnection &m_cnn() = 0;
+
+    // The message of the last failure, for the callers that report it.
+    virtual QString LastError() const = 0;
+};
+
+} // namespace suite

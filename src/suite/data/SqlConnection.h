@@ -1,0 +1,34 @@
+#pragma once
+
+#include "suite/data/RecordSet.h"
+
+#include <QString>
+#include <QVariantList>
+
+namespace suite {
+
+// What the data service needs of a database backend: statements with bound parameters,
+// results as record sets, and transactions. SQLite is the embedded backend; a server
+// backend implements the same members.
+class SqlConnection
+{
+public:
+    virtual ~SqlConnection() = default;
+
+    // Runs one statement; rowsChanged (when given) receives the rows it inserted, updated or
+    // deleted.
+    virtual bool executeStatement(const QString &sql, const QVariantList &params, QString &sMsg,
+                                  qint64 *rowsChanged = nullptr) = 0;
+    // The rows of one statement; a closed record set and the reason in sMsg on failure.
+    virtual RecordSet queryStatement(const QString &sql, const QVariantList &params,
+                                     QString &sMsg) = 0;
+    // An empty record set of the table's columns whose added rows are inserted into it.
+    virtual RecordSet openTableForInsert(const QString &table, QString &sMsg) = 0;
+
+    virtual bool beginTransaction(QString &sMsg) = 0;
+    virtual bool commitTransaction(QString &sMsg) = 0;
+    virtual bool rollbackTransaction(QString &sMsg) = 0;
+    virtual bool inTransaction() const = 0;
+};
+
+} // namespace suite

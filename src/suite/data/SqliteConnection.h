@@ -1,0 +1,83 @@
+#pragma once
+
+#include "suite/data/RecordSet.h"
+#include "suite/data/RowWriter.h"
+#include "suite/data/SqlConnection.h"
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+struct sqlite3;
+
+namespace suite {
+
+// An open SQLite database. Copies share the same database handle, which is closed when the
+// last copy goes or close() is called; a record set opened for insert keeps such a copy as
+// its writer. Statements take their parameters bound, as '?' placeholders in order.
+class SqliteConnection : public RowWriter, public SqlConnection
+{
+public:
+    enum class OpenMode { ReadOnly, ReadWrite, ReadWriteCreate };
+
+    static constexpr int kDefaultBusyTimeoutMs = 5000;
+
+    SqliteConnection();
+    ~SqliteConnection() override;
+    SqliteConnection(const SqliteConnection &other);
+    SqliteConnection &operator=(const SqliteConnection &other);
+
+    // path may be ":memory:". A database locked by another connection is waited for up to
+    // the busy time-out before a statement fails.
+    bool open(const QString &path, QString &sMsg, OpenMode mode = OpenMode::ReadWriteCreate);
+    void close();
+    bool isOpen() const;
+    QString path() const;
+    void setBusyTimeout(int milliseconds);
+
+    // Runs one or more statements separated by semicolons, stopping at the first failure.
+    bool execute(const QString &sql, QString &sMsg);
+    // Runs one statement with its parameters.
+    bool execute(const QString &sql, const QVariantList &params, QString &sMsg);
+
+    // The rows of one statement. On failure a closed record set and the reason in sMsg; a
+    // statement that returns no columns gives an open record set without fields.
+    RecordSet query(const QString &sql, const QVariantList &params, QString &sMsg);
+
+    // An empty record set of the table's columns whose added rows are inserted into it.
+    RecordSet openForInsert(const QString &table, QString &sMsg);
+
+    // The backend members of the data service.
+    bool executeStatement(const QString &sql, const QVariantList &params, QString &sMsg,
+                          qint64 *rowsChanged = nullptr) override;
+    RecordSet queryStatement(const QString &sql, const QVariantList &params,
+                             QString &sMsg) override;
+    RecordSet openTableForInsert(const QString &table, QString &sMsg) override;
+    bool beginTransaction(QString &sMsg) override;
+    bool commitTransaction(QString &sMsg) override;
+    bool rollbackTransaction(QString &sMsg) override;
+    bool inTransaction() const override;
+
+    bool insertRow(const QString &table, const QList<Field> &fields, const QVariantList &values,
+                   QString &sMsg) override;
+
+    // For the few callers that extend the connection, such as registering SQL functions.
+    sqlite3 *handle() const;
+
+private:
+    struct Database;
+
+    std::shared_ptr<Database> m_database;
+};
+
+// The column of a declared SQLite type as ADO describes it; nvarchar(40) is adVarWChar of 40.
+Field fieldOfDeclaredType(const QString &name, const QString &declaredType);
+
+// A column name quoted for SQLite, whatever it contains: a.b -> "a.b".
+QString quoteSqliteIdentifier(const QString &name);
+// A table name, possibly qualified, quoted for SQLite: Customer -> "Customer",
+// [main].[T] -> "main"."T".
+QString quoteSqliteName(const QString &name);
+
+} // namespace suite
