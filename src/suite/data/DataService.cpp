@@ -1,0 +1,338 @@
+#include "suite/data/DataService.h"
+
+#include "suite/core/ErrorLog.h"
+#include "suite/core/ObjectFactory.h"
+#include "suite/data/CompanyProcedures.h"
+#include "suite/data/ConnectionText.h"
+#include "suite/data/DataBackend.h"
+#include "suite/data/MnemonicCode.h"
+#include "suite/data/PageQuery.h"
+#include "suite/data/RecordXmlWriter.h"
+#include "suite/data/SqlTrace.h"
+#include "suite/data/tsql/BatchRunner.h"
+#include "suite/data/tsql/TsqlTranslator.h"
+
+#include <exception>
+
+namespace suite {
+
+namespace {
+
+const QString kWhere = QStringLiteral("TarnSrvTrans.IClsCommon.%1");
+
+// The call as T-SQL would write it, for the trace.
+QString procedureCallText(const QString &procedure, const QVariantList &arguments)
+{
+    QStringList literals;
+    for (const QVariant &argument : arguments) {
+        if (argument.isNull())
+            literals.append(QStringLiteral("NULL"));
+        else if (argument.typeId() == QMetaType::QString)
+            literals.append(u'\'' + argument.toString().replace(u'\'', QStringLiteral("''"))
+                            + u'\'');
+        else
+            literals.append(argument.toString());
+    }
+    return literals.isEmpty() ? procedure : procedure + u' ' + literals.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+struct ClsCommon::Session
+{
+    explicit Session(std::unique_ptr<DataBackend> openedBackend)
+        : backend(std::move(openedBackend))
+        , translator(backend->dialect())
+        , runner(backend->connection())
+        , writer(*backend)
+    {
+        DataBackend *columns = backend.get();
+        translator.setTextColumnLookup([columns](QStringView qualifier, QStringView column) {
+            return columns->isTextColumn(qualifier, column);
+        });
+        for (const NamedProcedure &procedure : companyProcedures()) {
+            runner.registerProcedure(procedure.name, procedure.procedure);
+            procedures.insert(procedure.name.toLower(), procedure.procedure);
+        }
+    }
+
+    std::unique_ptr<DataBackend> backend;
+    tsql::TsqlTranslator translator;
+    tsql::BatchRunner runner;
+    RecordXmlWriter writer;
+    // ExecPROCNew hands over values; the runner reaches the same procedures from T-SQL texts
+    // only. Keys are lower case, as procedure names ignore case.
+    QHash<QString, tsql::BatchRunner::Procedure> procedures;
+};
+
+class ClsCommon::Connection : public IConnection
+{
+public:
+    explicit Connection(ClsCommon &service)
+        : m_service(service)
+    { }
+
+    bool BeginTrans() override
+    {
+        return m_service.transaction("BeginTrans", &SqlConnection::beginTransaction);
+    }
+    bool CommitTrans() override
+    {
+        return m_service.transaction("CommitTrans", &SqlConnection::commitTransaction);
+    }
+    bool RollbackTrans() override
+    {
+        return m_service.transaction("RollbackTrans", &SqlConnection::rollbackTransaction);
+    }
+
+private:
+    ClsCommon &m_service;
+};
+
+ClsCommon::ClsCommon()
+    : m_connection(std::make_unique<Connection>(*this))
+{ }
+
+ClsCommon::~ClsCommon() = default;
+
+bool ClsCommon::fail(const char *member, const QString &message)
+{
+    m_lastError = message;
+    ErrorLog::instance().error(kWhere.arg(QLatin1String(member)), message);
+    return false;
+}
+
+// Whatever goes wrong below, the caller gets a result and a message, never an exception.
+bool ClsCommon::guard(const char *member, const std::function<bool()> &work)
+{
+    m_lastError.clear();
+    try {
+        return work();
+    } catch (const std::exception &error) {
+        return fail(member,
+                    QStringLiteral("Unexpected failure: %1").arg(QString::fromUtf8(error.what())));
+    } catch (...) {
+        return fail(member, QStringLiteral("Unexpected failure of an unknown kind."));
+    }
+}
+
+bool ClsCommon::ready(const char *member)
+{
+    if (m_session)
+        return true;
+    return fail(member,
+                QStringLiteral("The data service is not connected to a company database "
+                               "(Init was not called or failed)."));
+}
+
+void ClsCommon::Init(const QString &cDBName)
+{
+    m_session.reset();
+    guard("Init", [&] {
+        QString sMsg;
+        const std::optional<ConnectionText> connection = ConnectionText::parse(cDBName, sMsg);
+        if (!connection)
+            return fail("Init", sMsg);
+        std::unique_ptr<DataBackend> backend = openBackend(*connection, sMsg);
+        if (!backend)
+            return fail("Init", sMsg);
+        m_session = std::make_unique<Session>(std::move(backend));
+        return true;
+    });
+}
+
+bool ClsCommon::Status() const
+{
+    return m_session != nullptr;
+}
+
+QString ClsCommon::LastError() const
+{
+    return m_lastError;
+}
+
+qint64 ClsCommon::LastRowsChanged() const
+{
+    return m_lastRowsChanged;
+}
+
+bool ClsCommon::runText(const char *member, const QString &text, RecordSet *rows)
+{
+    m_lastRowsChanged = 0;
+    if (!ready(member))
+        return false;
+    QString sMsg;
+    const std::shared_ptr<const tsql::Batch> batch = m_session->translator.translate(text, sMsg);
+    if (!batch)
+        return fail(member, sMsg);
+    tsql::BatchRunner::Outcome outcome = m_session->runner.run(*batch);
+    if (!outcome.ok)
+        return fail(member, outcome.message);
+    m_lastRowsChanged = outcome.rowsChanged;
+    if (rows)
+        *rows = outcome.lastResult;
+    return true;
+}
+
+RecordSet ClsCommon::OpenX(const QString &strSql)
+{
+    TracedCall trace("OpenX", strSql);
+    RecordSet rows;
+    const bool ok = guard("OpenX", [&] { return runText("OpenX", strSql, &rows); });
+    trace.finish(ok, m_lastError);
+    return ok ? rows : RecordSet();
+}
+
+bool ClsCommon::ExecuteX(const QString &strSql)
+{
+    TracedCall trace("ExecuteX", strSql);
+    const bool ok = guard("ExecuteX", [&] { return runText("ExecuteX", strSql, nullptr); });
+    trace.finish(ok, m_lastError);
+    return ok;
+}
+
+bool ClsCommon::OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                         RecordSet &rs, QString &sMsg, bool &bFlag)
+{
+    TracedCall trace("OpenPage", strSql);
+    RecordSet page;
+    bFlag = guard("OpenPage",
+                  [&] { return readPage(strSql, lPageSize, lCurPage, lMaxPageCount, page); });
+    rs = page;
+    sMsg = m_lastError;
+    trace.finish(bFlag, m_lastError);
+    return bFlag;
+}
+
+bool ClsCommon::translateSelect(const QString &text, QString &select)
+{
+    QString sMsg;
+    const std::shared_ptr<const tsql::Batch> batch = m_session->translator.translate(text, sMsg);
+    if (!batch)
+        return fail("OpenPage", sMsg);
+    if (batch->steps.size() != 1 || batch->steps.front().kind != tsql::Step::Kind::Statement
+        || !batch->steps.front().returnsRows) {
+        return fail("OpenPage",
+                    QStringLiteral("A page can only be read from one select statement."));
+    }
+    select = batch->steps.front().sql;
+    return true;
+}
+
+bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &pageCount,
+                         RecordSet &rs)
+{
+    if (!ready("OpenPage"))
+        return false;
+    if (pageSize < 1)
+        return fail("OpenPage",
+                    QStringLiteral("The page size must be at least 1, not %1.").arg(pageSize));
+    QString select;
+    QString countSelect;
+    QString sMsg;
+    if (!translateSelect(text, select))
+        return false;
+    const std::optional<QString> countText = pageCountText(text, sMsg);
+    if (!countText)
+        return fail("OpenPage", sMsg);
+    if (!translateSelect(*countText, countSelect))
+        return false;
+    SqlConnection &connection = m_session->backend->connection();
+    const RecordSet count = connection.queryStatement(countSelect, {}, sMsg);
+    if (!count.IsOpen())
+        return fail("OpenPage", sMsg);
+    const PageSpan span = pageSpan(count.valueAt(0, 0).toLongLong(), pageSize, page);
+    rs = connection.queryStatement(
+        pageStatement(*m_session->backend->dialect(), select, pageSize, span.firstRow), {}, sMsg);
+    if (!rs.IsOpen())
+        return fail("OpenPage", sMsg);
+    page = int(span.page);
+    pageCount = int(span.pageCount);
+    return true;
+}
+
+bool ClsCommon::Add(const QString &sXML, const QString &cTable, QString &sMsg)
+{
+    TracedCall trace("Add", sXML);
+    const bool ok = guard("Add", [&] {
+        return ready("Add") && (m_session->writer.add(sXML, cTable, sMsg) || fail("Add", sMsg));
+    });
+    sMsg = m_lastError;
+    trace.finish(ok, m_lastError);
+    return ok;
+}
+
+bool ClsCommon::Modify(const QString &sXML, const QString &cTable, QString &sMsg)
+{
+    TracedCall trace("Modify", sXML);
+    const bool ok = guard("Modify", [&] {
+        return ready("Modify")
+            && (m_session->writer.modify(sXML, cTable, sMsg) || fail("Modify", sMsg));
+    });
+    sMsg = m_lastError;
+    trace.finish(ok, m_lastError);
+    return ok;
+}
+
+bool ClsCommon::Delete(const QVariant &id, const QString &cIdName, const QString &cTable,
+                       QString &sMsg, const QString &)
+{
+    const bool ok = guard("Delete", [&] {
+        return ready("Delete")
+            && (m_session->writer.remove(id, cIdName, cTable, sMsg) || fail("Delete", sMsg));
+    });
+    sMsg = m_lastError;
+    return ok;
+}
+
+bool ClsCommon::ExecPROCNew(const QString &cProc, const QVariantList &aParams, QVariant &vResult,
+                            int)
+{
+    TracedCall trace("ExecPROCNew", procedureCallText(cProc, aParams));
+    vResult = QVariant();
+    const bool ok = guard("ExecPROCNew", [&] {
+        if (!ready("ExecPROCNew"))
+            return false;
+        const auto procedure = m_session->procedures.constFind(cProc.trimmed().toLower());
+        if (procedure == m_session->procedures.cend()) {
+            return fail(
+                "ExecPROCNew",
+                QStringLiteral("The company database has no stored procedure %1.").arg(cProc));
+        }
+        RecordSet result;
+        QString sMsg;
+        if (!(*procedure)(m_session->backend->connection(), aParams, result, sMsg))
+            return fail("ExecPROCNew", sMsg);
+        vResult = QVariant::fromValue(result);
+        return true;
+    });
+    trace.finish(ok, m_lastError);
+    return ok;
+}
+
+QString ClsCommon::GetMnemCode(const QString &cText)
+{
+    return mnemonicCode(cText);
+}
+
+IConnection &ClsCommon::m_cnn()
+{
+    return *m_connection;
+}
+
+bool ClsCommon::transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg))
+{
+    return guard(member, [&] {
+        QString sMsg;
+        return ready(member)
+            && ((m_session->backend->connection().*operation)(sMsg) || fail(member, sMsg));
+    });
+}
+
+void registerDataService()
+{
+    ObjectFactory::instance().registerClass(QLatin1String(IClsCommon::kProgId),
+                                            [] { return std::make_shared<ClsCommon>(); });
+}
+
+} // namespace suite

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "suite/data/IClsCommon.h"
+#include "suite/data/SqlConnection.h"
+
+#include <functional>
+#include <memory>
+
+namespace suite {
+
+// The data service over a company database of the suite's own backends. T-SQL texts are
+// translated for the backend (each text once, then from the cache) and run as batches;
+// the stored procedures the component calls are C++ procedures on the same connection.
+class ClsCommon : public IClsCommon
+{
+public:
+    ClsCommon();
+    ~ClsCommon() override;
+
+    void Init(const QString &cDBName) override;
+    bool Status() const override;
+
+    RecordSet OpenX(const QString &strSql) override;
+    // With no rows the result is one page, page 1, holding an open record set without rows.
+    bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                  RecordSet &rs, QString &sMsg, bool &bFlag) override;
+    bool ExecuteX(const QString &strSql) override;
+
+    bool Add(const QString &sXML, const QString &cTable, QString &sMsg) override;
+    bool Modify(const QString &sXML, const QString &cTable, QString &sMsg) override;
+    bool Delete(const QVariant &id, const QString &cIdName, const QString &cTable, QString &sMsg,
+                const QString &cUserId) override;
+
+    // vResult receives the procedure's result as a RecordSet (the row it wrote). iMode, the
+    // way the suite's server would schedule the call, means nothing to procedures that run
+    // on the connection.
+    bool ExecPROCNew(const QString &cProc, const QVariantList &aParams, QVariant &vResult,
+                     int iMode) override;
+    QString GetMnemCode(const QString &cText) override;
+
+    IConnection &m_cnn() override;
+    QString LastError() const override;
+
+    // Rows inserted, updated or deleted by the last OpenX or ExecuteX.
+    qint64 LastRowsChanged() const;
+
+private:
+    class Connection;
+    struct Session;
+
+    bool guard(const char *member, const std::function<bool()> &work);
+    bool fail(const char *member, const QString &message);
+    bool ready(const char *member);
+    bool runText(const char *member, const QString &text, RecordSet *rows);
+    bool translateSelect(const QString &text, QString &select);
+    bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs);
+    bool transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg));
+
+    std::unique_ptr<Session> m_session;
+    std::unique_ptr<Connection> m_connection;
+    QString m_lastError;
+    qint64 m_lastRowsChanged = 0;
+};
+
+// Makes ClsCommon the class of "TarnSrvTrans.IClsCommon".
+void registerDataService();
+
+} // namespace suite

@@ -1,0 +1,394 @@
+#include "suite/data/RecordXmlWriter.h"
+
+#include "suite/core/ErrorLog.h"
+#include "suite/core/XmlDocument.h"
+#include "suite/data/AtomicWrite.h"
+
+#include <QDate>
+
+#include <optional>
+
+namespace suite {
+
+struct RecordXmlWriter::TableValues
+{
+    QString table;
+    TableColumns columns;
+    // Column names as the table spells them, in the order of the XML, with their values.
+    QStringList names;
+    QVariantList values;
+
+    int indexOfName(const QString &name) const
+    {
+        for (int i = 0; i < names.size(); ++i) {
+            if (names.at(i).compare(name, Qt::CaseInsensitive) == 0)
+                return i;
+        }
+        return -1;
+    }
+};
+
+struct RecordXmlWriter::Record
+{
+    TableValues main;
+    std::optional<TableValues> companion;
+};
+
+namespace {
+
+const QString kCompanionSuffix = QStringLiteral("_extradefine");
+
+std::optional<double> numberOf(const QString &text)
+{
+    bool ok = false;
+    // Amounts come as the card formatted them, possibly with thousands separators.
+    const double value = QString(text).remove(u',').toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<QVariant> integerOf(const QString &text)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (ok)
+        return QVariant(value);
+    const std::optional<double> number = numberOf(text);
+    if (number && *number == double(qlonglong(*number)))
+        return QVariant(qlonglong(*number));
+    return std::nullopt;
+}
+
+std::optional<QVariant> flagOf(const QString &text)
+{
+    const QString lower = text.toLower();
+    if (lower == u"1" || lower == u"-1" || lower == u"true")
+        return QVariant(true);
+    if (lower == u"0" || lower == u"false")
+        return QVariant(false);
+    return std::nullopt;
+}
+
+std::optional<QVariant> dateOf(const QString &text)
+{
+    QDateTime date = dateTimeFromText(text);
+    if (!date.isValid())
+        date = QDate::fromString(text, QStringLiteral("yyyy/M/d")).startOfDay();
+    return date.isValid() ? std::optional<QVariant>(date) : std::nullopt;
+}
+
+std::optional<QVariant> textOf(const Field &field, const QString &text, QString &sMsg)
+{
+    if (field.type == adGUID)
+        return text.trimmed().isEmpty() ? QVariant() : QVariant(text.trimmed());
+    if (field.definedSize > 0 && field.definedSize < kLongTextSize
+        && text.size() > field.definedSize) {
+        sMsg = QStringLiteral("the value is %1 characters long; the column %2 holds at most %3")
+                   .arg(text.size())
+                   .arg(field.name)
+                   .arg(field.definedSize);
+        return std::nullopt;
+    }
+    return QVariant(text);
+}
+
+// The value of an element's text for a column; nullopt with the reason when it does not fit.
+std::optional<QVariant> valueOfText(const Field &field, const QString &text, QString &sMsg)
+{
+    const TypeFamily family = typeFamily(field.type);
+    if (family == TypeFamily::Text)
+        return textOf(field, text, sMsg);
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QVariant();
+    std::optional<QVariant> value;
+    QString expected;
+    switch (family) {
+    case TypeFamily::Integer:
+        value = integerOf(trimmed);
+        expected = QStringLiteral("a whole number");
+        break;
+    case TypeFamily::Real:
+        if (const std::optional<double> number = numberOf(trimmed))
+            value = QVariant(*number);
+        expected = QStringLiteral("a number");
+        break;
+    case TypeFamily::Boolean:
+        value = flagOf(trimmed);
+        expected = QStringLiteral("a flag (1 or 0, true or false)");
+        break;
+    case TypeFamily::DateTime:
+        value = dateOf(trimmed);
+        expected = QStringLiteral("a date");
+        break;
+    case TypeFamily::Binary:
+        if (const auto decoded = QByteArray::fromBase64Encoding(
+                trimmed.toLatin1(), QByteArray::AbortOnBase64DecodingErrors))
+            value = QVariant(*decoded);
+        expected = QStringLiteral("base64 data");
+        break;
+    default:
+        value = QVariant(text);
+        break;
+    }
+    if (!value)
+        sMsg = QStringLiteral("'%1' is not %2, as the column %3 needs")
+                   .arg(text, expected, field.name);
+    return value;
+}
+
+QString describeKey(const QStringList &names, const QVariantList &values)
+{
+    QStringList parts;
+    for (int i = 0; i < names.size(); ++i)
+        parts.append(QStringLiteral("%1 '%2'").arg(names.at(i), values.at(i).toString()));
+    return parts.join(QStringLiteral(" and "));
+}
+
+} // namespace
+
+RecordXmlWriter::RecordXmlWriter(DataBackend &backend)
+    : m_backend(backend)
+{ }
+
+QString RecordXmlWriter::quoted(const QString &name) const
+{
+    return m_backend.dialect()->quoteIdentifier(name);
+}
+
+QString RecordXmlWriter::placeholder(int number) const
+{
+    return m_backend.dialect()->parameterPlaceholder(number);
+}
+
+bool RecordXmlWriter::readTable(const QString &table, TableValues &values, QString &sMsg)
+{
+    values.table = table;
+    return m_backend.tableColumns(table, values.columns, sMsg);
+}
+
+bool RecordXmlWriter::readRecord(const QString &xml, const QString &table, const QString &member,
+                                 Record &record, QString &sMsg)
+{
+    XmlDocument document;
+    if (!document.loadXml(xml)) {
+        sMsg = QStringLiteral("The record XML for %1 cannot be read: %2")
+                   .arg(table, document.parseError());
+        return false;
+    }
+    if (!readTable(table, record.main, sMsg))
+        return false;
+    TableValues companion;
+    QString noCompanion;
+    if (readTable(table + kCompanionSuffix, companion, noCompanion))
+        record.companion = companion;
+
+    const XmlElement root = document.documentElement();
+    QStringList leftOut;
+    for (const auto &attribute : root.attributes())
+        leftOut.append(QStringLiteral("attribute %1 of <%2>").arg(attribute.first, root.name()));
+    for (const XmlElement &element : root.childElements()) {
+        const QString name = element.name();
+        for (const auto &attribute : element.attributes())
+            leftOut.append(QStringLiteral("attribute %1 of <%2>").arg(attribute.first, name));
+        if (!element.childElements().isEmpty()) {
+            leftOut.append(QStringLiteral("<%1>, which holds a sub-record").arg(name));
+            continue;
+        }
+        TableValues *target = nullptr;
+        if (record.main.columns.indexOf(name) >= 0)
+            target = &record.main;
+        else if (record.companion && record.companion->columns.indexOf(name) >= 0)
+            target = &*record.companion;
+        if (!target) {
+            leftOut.append(QStringLiteral("<%1>, which names no column of %2").arg(name, table));
+            continue;
+        }
+        if (target->indexOfName(name) >= 0) {
+            sMsg = QStringLiteral("The record XML for %1 gives <%2> twice.").arg(table, name);
+            return false;
+        }
+        const Field &field = target->columns.fields.at(target->columns.indexOf(name));
+        QString reason;
+        const std::optional<QVariant> value = valueOfText(field, element.text(), reason);
+        if (!value) {
+            sMsg = QStringLiteral("<%1> of %2: %3.").arg(name, target->table, reason);
+            return false;
+        }
+        target->names.append(field.name);
+        target->values.append(*value);
+    }
+    if (!leftOut.isEmpty()) {
+        ErrorLog::instance().warning(member,
+                                     QStringLiteral("Left out of the record XML for %1: %2.")
+                                         .arg(table, leftOut.join(u"; ")));
+    }
+    return true;
+}
+
+bool RecordXmlWriter::insertRow(const TableValues &values, QString &sMsg)
+{
+    if (values.names.isEmpty()) {
+        sMsg = QStringLiteral("The record XML holds no column of %1.").arg(values.table);
+        return false;
+    }
+    QStringList columns;
+    QStringList placeholders;
+    for (const QString &name : values.names) {
+        columns.append(quoted(name));
+        placeholders.append(placeholder(int(placeholders.size()) + 1));
+    }
+    const QString sql = QStringLiteral("insert into %1 (%2) values (%3)")
+                            .arg(quoted(values.table), columns.join(QStringLiteral(", ")),
+                                 placeholders.join(QStringLiteral(", ")));
+    return m_backend.connection().executeStatement(sql, values.values, sMsg);
+}
+
+// With nothing to set, the key is set to itself, which still tells whether the row exists.
+bool RecordXmlWriter::updateRow(const TableValues &values, const QStringList &keys, qint64 &changed,
+                                QString &sMsg)
+{
+    QStringList setNames;
+    QStringList keyNames;
+    QVariantList parameters;
+    QVariantList keyValues;
+    for (int i = 0; i < values.names.size(); ++i) {
+        if (keys.contains(values.names.at(i), Qt::CaseInsensitive)) {
+            keyNames.append(values.names.at(i));
+            keyValues.append(values.values.at(i));
+        } else {
+            setNames.append(values.names.at(i));
+            parameters.append(values.values.at(i));
+        }
+    }
+    int number = 0;
+    QStringList assignments;
+    for (const QString &name : std::as_const(setNames))
+        assignments.append(quoted(name) + QStringLiteral(" = ") + placeholder(++number));
+    if (assignments.isEmpty())
+        assignments.append(QStringLiteral("%1 = %1").arg(quoted(keys.front())));
+    QStringList conditions;
+    for (const QString &name : std::as_const(keyNames))
+        conditions.append(quoted(name) + QStringLiteral(" = ") + placeholder(++number));
+    const QString sql = QStringLiteral("update %1 set %2 where %3")
+                            .arg(quoted(values.table), assignments.join(QStringLiteral(", ")),
+                                 conditions.join(QStringLiteral(" and ")));
+    return m_backend.connection().executeStatement(sql, parameters + keyValues, sMsg, &changed);
+}
+
+bool RecordXmlWriter::writeCompanion(const Record &record, QString &sMsg)
+{
+    if (!record.companion)
+        return true;
+    TableValues companion = *record.companion;
+    const QString key = companion.columns.fields.front().name;
+    const int keyIndex = record.main.indexOfName(key);
+    if (keyIndex < 0) {
+        if (companion.names.isEmpty())
+            return true;
+        sMsg = QStringLiteral("The record XML gives columns of %1 but no <%2>, which keys it.")
+                   .arg(companion.table, key);
+        return false;
+    }
+    companion.names.prepend(key);
+    companion.values.prepend(record.main.values.at(keyIndex));
+    qint64 changed = 0;
+    if (!updateRow(companion, { key }, changed, sMsg))
+        return false;
+    return changed > 0 || insertRow(companion, sMsg);
+}
+
+bool RecordXmlWriter::add(const QString &xml, const QString &table, QString &sMsg)
+{
+    Record record;
+    if (!readRecord(xml, table, QStringLiteral("Add"), record, sMsg))
+        return false;
+    AtomicWrite write(m_backend.connection());
+    return write.begin(sMsg) && insertRow(record.main, sMsg) && writeCompanion(record, sMsg)
+        && write.commit(sMsg);
+}
+
+bool RecordXmlWriter::modify(const QString &xml, const QString &table, QString &sMsg)
+{
+    Record record;
+    if (!readRecord(xml, table, QStringLiteral("Modify"), record, sMsg))
+        return false;
+    const QStringList keys = record.main.columns.primaryKey;
+    if (keys.isEmpty()) {
+        sMsg = QStringLiteral("The table %1 has no primary key, so the row to modify cannot be "
+                              "told.")
+                   .arg(table);
+        return false;
+    }
+    QVariantList keyValues;
+    for (const QString &key : keys) {
+        const int index = record.main.indexOfName(key);
+        if (index < 0 || record.main.values.at(index).toString().isEmpty()) {
+            sMsg = QStringLiteral("The record XML has no value for <%1>, the key of %2.")
+                       .arg(key, table);
+            return false;
+        }
+        keyValues.append(record.main.values.at(index));
+    }
+    AtomicWrite write(m_backend.connection());
+    qint64 changed = 0;
+    if (!write.begin(sMsg) || !updateRow(record.main, keys, changed, sMsg))
+        return false;
+    if (changed == 0) {
+        sMsg = QStringLiteral("No row of %1 has %2.").arg(table, describeKey(keys, keyValues));
+        return false;
+    }
+    return writeCompanion(record, sMsg) && write.commit(sMsg);
+}
+
+bool RecordXmlWriter::remove(const QVariant &id, const QString &idName, const QString &table,
+                             QString &sMsg)
+{
+    TableValues main;
+    if (!readTable(table, main, sMsg))
+        return false;
+    const int idIndex = main.columns.indexOf(idName);
+    if (idIndex < 0) {
+        sMsg = QStringLiteral("The table %1 has no column %2.").arg(table, idName);
+        return false;
+    }
+    const Field &idField = main.columns.fields.at(idIndex);
+    if (id.isNull() || id.toString().isEmpty()) {
+        sMsg = QStringLiteral("No value of %1 was given for the row of %2 to delete.")
+                   .arg(idField.name, table);
+        return false;
+    }
+    const QVariant idValue =
+        typeFamily(idField.type) == TypeFamily::Text ? QVariant(id.toString()) : id;
+    const QString idCondition = quoted(idField.name) + QStringLiteral(" = ") + placeholder(1);
+
+    AtomicWrite write(m_backend.connection());
+    if (!write.begin(sMsg))
+        return false;
+    TableValues companion;
+    QString noCompanion;
+    if (readTable(table + kCompanionSuffix, companion, noCompanion)) {
+        const QString key = companion.columns.fields.front().name;
+        if (const int mainKey = main.columns.indexOf(key); mainKey >= 0) {
+            const QString sql =
+                QStringLiteral("delete from %1 where %2 in (select %3 from %4 where %5)")
+                    .arg(quoted(companion.table), quoted(key),
+                         quoted(main.columns.fields.at(mainKey).name), quoted(table), idCondition);
+            if (!m_backend.connection().executeStatement(sql, { idValue }, sMsg))
+                return false;
+        }
+    }
+    qint64 changed = 0;
+    if (!m_backend.connection().executeStatement(
+            QStringLiteral("delete from %1 where %2").arg(quoted(table), idCondition), { idValue },
+            sMsg, &changed)) {
+        return false;
+    }
+    if (changed == 0) {
+        sMsg = QStringLiteral("No row of %1 has %2.")
+                   .arg(table, describeKey({ idField.name }, { idValue }));
+        return false;
+    }
+    return write.commit(sMsg);
+}
+
+} // namespace suite

@@ -1,0 +1,148 @@
+#include "suite/data/SqliteBackend.h"
+
+#include "suite/data/tsql/SqliteDialect.h"
+
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+#include <algorithm>
+
+namespace suite {
+
+namespace {
+
+// The language the metadata of the session is read in (aa_busobject_base.langid ...): the
+// connection text's "Locale Identifier", Chinese when it names none.
+QString localeOf(const ConnectionText &connection)
+{
+    const QString locale = connection.properties.value(QStringLiteral("locale identifier"));
+    return locale.isEmpty() ? QStringLiteral("zh-CN") : locale;
+}
+
+void localeIdFunction(sqlite3_context *context, int, sqlite3_value **)
+{
+    const auto *locale = static_cast<const QByteArray *>(sqlite3_user_data(context));
+    sqlite3_result_text(context, locale->constData(), int(locale->size()), SQLITE_TRANSIENT);
+}
+
+} // namespace
+
+std::unique_ptr<SqliteBackend> SqliteBackend::open(const ConnectionText &connection, QString &sMsg)
+{
+    const QFileInfo file(connection.databaseFile);
+    if (!file.isFile()) {
+        sMsg = QStringLiteral("The company database file '%1' does not exist.")
+                   .arg(connection.databaseFile);
+        return nullptr;
+    }
+    std::unique_ptr<SqliteBackend> backend(new SqliteBackend);
+    if (!backend->m_connection.open(file.filePath(), sMsg, SqliteConnection::OpenMode::ReadWrite))
+        return nullptr;
+    backend->m_dialect = std::make_shared<tsql::SqliteDialect>();
+    if (!backend->registerFunctions(connection, sMsg))
+        return nullptr;
+    if (!backend->attachBeside(connection, QStringLiteral("kvsystem"), sMsg))
+        return nullptr;
+    if (!connection.accountId.isEmpty()
+        && !backend->attachBeside(connection, QStringLiteral("KvMeta_") + connection.accountId,
+                                  sMsg)) {
+        return nullptr;
+    }
+    backend->loadTextColumns();
+    return backend;
+}
+
+bool SqliteBackend::registerFunctions(const ConnectionText &connection, QString &sMsg)
+{
+    m_localeId = localeOf(connection).toUtf8();
+    const int code = sqlite3_create_function_v2(m_connection.handle(), "UDF_GetLocaleID", 0,
+                                                SQLITE_UTF8 | SQLITE_DETERMINISTIC, &m_localeId,
+                                                localeIdFunction, nullptr, nullptr, nullptr);
+    if (code == SQLITE_OK)
+        return true;
+    sMsg = QStringLiteral("Cannot register UDF_GetLocaleID: %1")
+               .arg(QString::fromUtf8(sqlite3_errstr(code)));
+    return false;
+}
+
+bool SqliteBackend::attachBeside(const ConnectionText &connection, const QString &schema,
+                                 QString &sMsg)
+{
+    const QString path = connection.directory() + u'/' + schema + QStringLiteral(".db");
+    if (!QFileInfo(path).isFile())
+        return true;
+    return m_connection.execute(
+        QStringLiteral("attach database ? as %1").arg(quoteSqliteIdentifier(schema)), { path },
+        sMsg);
+}
+
+bool SqliteBackend::tableColumns(const QString &table, TableColumns &columns, QString &sMsg)
+{
+    const RecordSet info = m_connection.query(
+        QStringLiteral("select name, type, pk from pragma_table_info(?) order by cid"), { table },
+        sMsg);
+    if (!info.IsOpen())
+        return false;
+    if (info.RecordCount() == 0) {
+        sMsg = QStringLiteral("The company database has no table %1.").arg(table);
+        return false;
+    }
+    columns = TableColumns();
+    QList<std::pair<int, QString>> keyParts;
+    for (int row = 0; row < info.RecordCount(); ++row) {
+        const QString name = info.valueAt(row, 0).toString();
+        columns.fields.append(fieldOfDeclaredType(name, info.valueAt(row, 1).toString()));
+        if (const int keyOrder = info.valueAt(row, 2).toInt(); keyOrder > 0)
+            keyParts.append({ keyOrder, name });
+    }
+    std::sort(keyParts.begin(), keyParts.end());
+    for (const auto &part : std::as_const(keyParts))
+        columns.primaryKey.append(part.second);
+    return true;
+}
+
+QString SqliteBackend::schemaVersion()
+{
+    QString sMsg;
+    const RecordSet main =
+        m_connection.query(QStringLiteral("pragma main.schema_version"), {}, sMsg);
+    const RecordSet temp =
+        m_connection.query(QStringLiteral("pragma temp.schema_version"), {}, sMsg);
+    return main.valueAt(0, 0).toString() + u'/' + temp.valueAt(0, 0).toString();
+}
+
+void SqliteBackend::loadTextColumns()
+{
+    m_textColumns.clear();
+    m_textColumnsVersion = schemaVersion();
+    QString sMsg;
+    const RecordSet schemas =
+        m_connection.query(QStringLiteral("select name from pragma_database_list"), {}, sMsg);
+    for (int schema = 0; schema < schemas.RecordCount(); ++schema) {
+        const QString name = schemas.valueAt(schema, 0).toString();
+        const RecordSet columns = m_connection.query(
+            QStringLiteral("select m.name, p.name, p.type from %1.sqlite_master m"
+                           " join pragma_table_info(m.name, ?) p where m.type in ('table', 'view')")
+                .arg(quoteSqliteIdentifier(name)),
+            { name }, sMsg);
+        for (int row = 0; row < columns.RecordCount(); ++row) {
+            const Field field = fieldOfDeclaredType(columns.valueAt(row, 1).toString(),
+                                                    columns.valueAt(row, 2).toString());
+            m_textColumns.addColumn(columns.valueAt(row, 0).toString(), field.name,
+                                    typeFamily(field.type) == TypeFamily::Text);
+        }
+    }
+}
+
+bool SqliteBackend::isTextColumn(QStringView qualifier, QStringView column)
+{
+    std::optional<bool> holdsText = m_textColumns.holdsText(qualifier, column);
+    if (!holdsText && schemaVersion() != m_textColumnsVersion) {
+        loadTextColumns();
+        holdsText = m_textColumns.holdsText(qualifier, column);
+    }
+    return holdsText.value_or(false);
+}
+
+} // namespace suite

@@ -1,0 +1,24 @@
+#include "suite/data/tsql/SqlDialect.h"
+
+namespace suite::tsql {
+
+bool SqlType::isText() const
+{
+    static const QStringList textTypes = {
+        QStringLiteral("char"),    QStringLiteral("varchar"),
+        QStringLiteral("nchar"),   QStringLiteral("nvarchar"),
+        QStringLiteral("text"),    QStringLiteral("ntext"),
+        QStringLiteral("sysname"), QStringLiteral("uniqueidentifier"),
+        QStringLiteral("xml"),
+    };
+    return textTypes.contains(name);
+}
+
+QString SqlType::declaration() const
+{
+    if (arguments.isEmpty())
+        return name;
+    return name + u'(' + arguments.join(u',') + u')';
+}
+
+} // namespace suite::tsql

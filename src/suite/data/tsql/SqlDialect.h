@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace suite::tsql {
+
+// A table, view or index name as T-SQL writes it: [database.][schema.]object, parts without
+// brackets. "tempdb" and the schema are already taken off; a temporary table keeps its '#'.
+struct ObjectName
+{
+    QString database;
+    QString object;
+
+    bool isTemporary() const { return object.startsWith(u'#'); }
+};
+
+// A T-SQL type: lower-case name and its arguments as written ("nvarchar", {"40"}; "decimal",
+// {"18", "2"}; "nvarchar", {"max"}).
+struct SqlType
+{
+    QString name;
+    QStringList arguments;
+
+    bool isText() const;
+    // The written form, nvarchar(40).
+    QString declaration() const;
+};
+
+// A column of CREATE TABLE or ALTER TABLE ADD, its parts already in the backend's dialect.
+struct ColumnDefinition
+{
+    QString name;
+    SqlType type;
+    bool notNull = false;
+    bool explicitNull = false;
+    bool primaryKey = false;
+    bool unique = false;
+    bool identity = false;
+    qint64 identitySeed = 1;
+    qint64 identityIncrement = 1;
+    // An expression, already translated.
+    QString defaultValue;
+    // The T-SQL collation name when the column names one.
+    QString collation;
+    // Constraints passed on as they are (CHECK, REFERENCES, CONSTRAINT name), translated.
+    QStringList otherConstraints;
+};
+
+// Everything in which a backend differs from SQL Server. The translator reads T-SQL and asks
+// the dialect how to write each construct, so that another backend needs only a dialect.
+class SqlDialect
+{
+public:
+    virtual ~SqlDialect() = default;
+
+    virtual QString quoteIdentifier(QStringView name) const = 0;
+    // Whether a bare T-SQL name must be quoted for the backend (a name led by a digit).
+    virtual bool needsQuotes(QStringView name) const = 0;
+    // A table or view: temporary tables and other databases mapped to the backend's schemas.
+    virtual QString objectName(const ObjectName &name) const = 0;
+    // The hidden row identity UPDATE ... FROM rewrites match rows by.
+    virtual QString rowIdentity() const = 0;
+
+    // The placeholder of the n-th (1-based) distinct variable of a statement; a variable used
+    // twice binds once.
+    virtual QString parameterPlaceholder(int number) const = 0;
+    // Appended to a query for TOP count.
+    virtual QString limitClause(const QString &count) const = 0;
+    virtual QString concatOperator() const = 0;
+    // The expression of OBJECT_ID(name): not null exactly when the object exists.
+    virtual QString objectIdExpression(const ObjectName &name) const = 0;
+    // @@IDENTITY, @@ROWCOUNT; empty when the backend has no counterpart.
+    virtual QString systemVariable(QStringView lowerName) const = 0;
+
+    // Whether mapFunction rewrites calls of this (lower-case) function.
+    virtual bool mapsFunction(QStringView lowerName) const = 0;
+    // The backend's expression for a call whose arguments are already translated. False with
+    // the reason in sMsg when the call cannot be expressed (wrong argument count, unknown
+    // date part).
+    virtual bool mapFunction(QStringView lowerName, const QStringList &arguments, QString &out,
+                             QString &sMsg) const = 0;
+    virtual QString castExpression(const QString &expression, const SqlType &type) const = 0;
+    // CONVERT(type, expression[, style]); style -1 when none is given.
+    virtual bool convertExpression(const SqlType &type, const QString &expression, int style,
+                                   QString &out, QString &sMsg) const = 0;
+
+    virtual QString columnDefinition(const ColumnDefinition &column) const = 0;
+    // Statements that must follow CREATE TABLE (an identity the backend keeps by trigger).
+    virtual QStringList afterCreateTable(const ObjectName &table,
+                                         const QList<ColumnDefinition> &columns) const = 0;
+    virtual QString createIndex(bool unique, const QString &indexName, const ObjectName &table,
+                                const QString &columns) const = 0;
+    virtual QString dropIndex(const QString &indexName, const ObjectName &table) const = 0;
+    virtual QString truncateTable(const ObjectName &table) const = 0;
+};
+
+} // namespace suite::tsql

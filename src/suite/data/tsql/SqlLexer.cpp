@@ -1,0 +1,487 @@
+#include "suite/data/tsql/SqlLexer.h"
+
+#include <array>
+#include <vector>
+
+namespace suite::tsql {
+
+namespace {
+
+struct KeywordEntry
+{
+    QLatin1StringView text;
+    Keyword keyword;
+};
+
+constexpr KeywordEntry kKeywords[] = {
+    { QLatin1StringView("add"), Keyword::Add },
+    { QLatin1StringView("all"), Keyword::All },
+    { QLatin1StringView("alter"), Keyword::Alter },
+    { QLatin1StringView("and"), Keyword::And },
+    { QLatin1StringView("as"), Keyword::As },
+    { QLatin1StringView("asc"), Keyword::Asc },
+    { QLatin1StringView("begin"), Keyword::Begin },
+    { QLatin1StringView("between"), Keyword::Between },
+    { QLatin1StringView("by"), Keyword::By },
+    { QLatin1StringView("case"), Keyword::Case },
+    { QLatin1StringView("check"), Keyword::Check },
+    { QLatin1StringView("clustered"), Keyword::Clustered },
+    { QLatin1StringView("collate"), Keyword::Collate },
+    { QLatin1StringView("column"), Keyword::Column },
+    { QLatin1StringView("commit"), Keyword::Commit },
+    { QLatin1StringView("constraint"), Keyword::Constraint },
+    { QLatin1StringView("create"), Keyword::Create },
+    { QLatin1StringView("cross"), Keyword::Cross },
+    { QLatin1StringView("declare"), Keyword::Declare },
+    { QLatin1StringView("default"), Keyword::Default },
+    { QLatin1StringView("delete"), Keyword::Delete },
+    { QLatin1StringView("desc"), Keyword::Desc },
+    { QLatin1StringView("distinct"), Keyword::Distinct },
+    { QLatin1StringView("drop"), Keyword::Drop },
+    { QLatin1StringView("else"), Keyword::Else },
+    { QLatin1StringView("end"), Keyword::End },
+    { QLatin1StringView("except"), Keyword::Except },
+    { QLatin1StringView("exec"), Keyword::Exec },
+    { QLatin1StringView("execute"), Keyword::Execute },
+    { QLatin1StringView("exists"), Keyword::Exists },
+    { QLatin1StringView("foreign"), Keyword::Foreign },
+    { QLatin1StringView("from"), Keyword::From },
+    { QLatin1StringView("full"), Keyword::Full },
+    { QLatin1StringView("go"), Keyword::Go },
+    { QLatin1StringView("group"), Keyword::Group },
+    { QLatin1StringView("having"), Keyword::Having },
+    { QLatin1StringView("identity"), Keyword::Identity },
+    { QLatin1StringView("if"), Keyword::If },
+    { QLatin1StringView("in"), Keyword::In },
+    { QLatin1StringView("include"), Keyword::Include },
+    { QLatin1StringView("index"), Keyword::Index },
+    { QLatin1StringView("inner"), Keyword::Inner },
+    { QLatin1StringView("insert"), Keyword::Insert },
+    { QLatin1StringView("intersect"), Keyword::Intersect },
+    { QLatin1StringView("into"), Keyword::Into },
+    { QLatin1StringView("is"), Keyword::Is },
+    { QLatin1StringView("join"), Keyword::Join },
+    { QLatin1StringView("key"), Keyword::Key },
+    { QLatin1StringView("left"), Keyword::Left },
+    { QLatin1StringView("like"), Keyword::Like },
+    { QLatin1StringView("nonclustered"), Keyword::Nonclustered },
+    { QLatin1StringView("not"), Keyword::Not },
+    { QLatin1StringView("null"), Keyword::Null },
+    { QLatin1StringView("on"), Keyword::On },
+    { QLatin1StringView("option"), Keyword::Option },
+    { QLatin1StringView("or"), Keyword::Or },
+    { QLatin1StringView("order"), Keyword::Order },
+    { QLatin1StringView("outer"), Keyword::Outer },
+    { QLatin1StringView("percent"), Keyword::Percent },
+    { QLatin1StringView("primary"), Keyword::Primary },
+    { QLatin1StringView("print"), Keyword::Print },
+    { QLatin1StringView("proc"), Keyword::Procedure },
+    { QLatin1StringView("procedure"), Keyword::Procedure },
+    { QLatin1StringView("references"), Keyword::References },
+    { QLatin1StringView("return"), Keyword::Return },
+    { QLatin1StringView("right"), Keyword::Right },
+    { QLatin1StringView("rollback"), Keyword::Rollback },
+    { QLatin1StringView("rowguidcol"), Keyword::Rowguidcol },
+    { QLatin1StringView("select"), Keyword::Select },
+    { QLatin1StringView("set"), Keyword::Set },
+    { QLatin1StringView("table"), Keyword::Table },
+    { QLatin1StringView("textimage_on"), Keyword::TextimageOn },
+    { QLatin1StringView("then"), Keyword::Then },
+    { QLatin1StringView("top"), Keyword::Top },
+    { QLatin1StringView("truncate"), Keyword::Truncate },
+    { QLatin1StringView("union"), Keyword::Union },
+    { QLatin1StringView("unique"), Keyword::Unique },
+    { QLatin1StringView("update"), Keyword::Update },
+    { QLatin1StringView("values"), Keyword::Values },
+    { QLatin1StringView("view"), Keyword::View },
+    { QLatin1StringView("when"), Keyword::When },
+    { QLatin1StringView("where"), Keyword::Where },
+    { QLatin1StringView("while"), Keyword::While },
+    { QLatin1StringView("with"), Keyword::With },
+};
+
+constexpr char16_t asciiLower(char16_t c)
+{
+    return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
+}
+
+// Keywords grouped by first letter, with a mask of their lengths, so that most names are
+// known not to be keywords without a single comparison.
+struct LetterKeywords
+{
+    std::vector<KeywordEntry> entries;
+    quint32 lengths = 0;
+};
+
+const std::array<LetterKeywords, 26> &keywordsByLetter()
+{
+    static const std::array<LetterKeywords, 26> table = [] {
+        std::array<LetterKeywords, 26> byLetter;
+        for (const KeywordEntry &entry : kKeywords) {
+            LetterKeywords &letter = byLetter[size_t(entry.text.front().toLatin1() - 'a')];
+            letter.entries.push_back(entry);
+            letter.lengths |= 1u << entry.text.size();
+        }
+        return byLetter;
+    }();
+    return table;
+}
+
+enum CharClass : quint8 { NameStart = 1, NamePart = 2, Blank = 4 };
+
+// Names are ASCII almost always; the Unicode tables are asked only for other characters.
+constexpr std::array<quint8, 128> kAsciiClasses = [] {
+    std::array<quint8, 128> classes{};
+    for (int c = 0; c < 128; ++c) {
+        const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (letter || c == '_' || c == '#')
+            classes[size_t(c)] |= NameStart | NamePart;
+        if ((c >= '0' && c <= '9') || c == '$' || c == '@')
+            classes[size_t(c)] |= NamePart;
+        if (c == ' ' || (c >= '\t' && c <= '\r'))
+            classes[size_t(c)] |= Blank;
+    }
+    return classes;
+}();
+
+inline bool isNameStart(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 128 ? (kAsciiClasses[u] & NameStart) != 0 : c.isLetter();
+}
+
+inline bool isNamePart(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 128 ? (kAsciiClasses[u] & NamePart) != 0 : c.isLetterOrNumber();
+}
+
+inline bool isBlank(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 128 ? (kAsciiClasses[u] & Blank) != 0 : c.isSpace();
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+class Lexer
+{
+public:
+    Lexer(const QString &text, TokenList &list)
+        : m_text(text)
+        , m_list(list)
+    { }
+
+    bool run(QString &sMsg)
+    {
+        m_list.source = m_text;
+        m_list.tokens.clear();
+        m_list.tokens.reserve(size_t(m_text.size() / 4 + 8));
+        m_list.maxDepth = 0;
+        while (m_pos < m_text.size()) {
+            if (!next())
+                break;
+        }
+        if (m_error.isEmpty() && m_depth > 0)
+            fail(m_text.size(), QStringLiteral("a parenthesis is not closed"));
+        if (!m_error.isEmpty()) {
+            sMsg = m_error;
+            return false;
+        }
+        return true;
+    }
+
+private:
+    bool next()
+    {
+        const QChar c = m_text.at(m_pos);
+        if (isBlank(c)) {
+            const QChar *data = m_text.constData();
+            while (m_pos < m_text.size() && isBlank(data[m_pos]))
+                ++m_pos;
+            m_space = true;
+            return true;
+        }
+        if (c == u'-' && peek(1) == u'-')
+            return skipLineComment();
+        if (c == u'/' && peek(1) == u'*')
+            return skipBlockComment();
+        if (c == u'\'')
+            return quoted(TokenType::String, m_pos, u'\'', u'\'');
+        if ((c == u'N' || c == u'n') && peek(1) == u'\'')
+            return quoted(TokenType::NString, m_pos + 1, u'\'', u'\'');
+        if (c == u'[')
+            return quoted(TokenType::QuotedName, m_pos, u']', u']');
+        if (c == u'"')
+            return quoted(TokenType::QuotedName, m_pos, u'"', u'"');
+        if (isDigit(c) || (c == u'.' && isDigit(peek(1))))
+            return number();
+        if (isNameStart(c))
+            return word(TokenType::Word, m_pos);
+        if (c == u'@')
+            return word(TokenType::Variable, m_pos);
+        return punctuation(c);
+    }
+
+    QChar peek(int offset) const
+    {
+        const int at = m_pos + offset;
+        return at < m_text.size() ? m_text.at(at) : QChar();
+    }
+
+    bool skipLineComment()
+    {
+        while (m_pos < m_text.size() && m_text.at(m_pos) != u'\n')
+            ++m_pos;
+        m_space = true;
+        return true;
+    }
+
+    // T-SQL block comments nest.
+    bool skipBlockComment()
+    {
+        const int start = m_pos;
+        int level = 0;
+        while (m_pos < m_text.size()) {
+            if (m_text.at(m_pos) == u'/' && peek(1) == u'*') {
+                ++level;
+                m_pos += 2;
+            } else if (m_text.at(m_pos) == u'*' && peek(1) == u'/') {
+                m_pos += 2;
+                if (--level == 0) {
+                    m_space = true;
+                    return true;
+                }
+            } else {
+                ++m_pos;
+            }
+        }
+        return fail(start, QStringLiteral("a comment is not closed"));
+    }
+
+    // The closing character doubled stands for itself inside the quotes.
+    bool quoted(TokenType type, int quoteAt, QChar close, QChar escape)
+    {
+        const int start = m_pos;
+        int at = quoteAt + 1;
+        while (at < m_text.size()) {
+            if (m_text.at(at) == close) {
+                if (at + 1 < m_text.size() && m_text.at(at + 1) == escape) {
+                    at += 2;
+                    continue;
+                }
+                m_pos = at + 1;
+                emitToken(type, start);
+                return true;
+            }
+            ++at;
+        }
+        const QString what = type == TokenType::QuotedName ? QStringLiteral("a quoted name")
+                                                           : QStringLiteral("a text literal");
+        return fail(start, what + QStringLiteral(" is not closed"));
+    }
+
+    // A run of digits followed by letters is a name (a table named after a GUID); a number
+    // keeps its fraction and exponent.
+    bool number()
+    {
+        const int start = m_pos;
+        int at = m_pos;
+        while (at < m_text.size() && isDigit(m_text.at(at)))
+            ++at;
+        if (at < m_text.size() && isNamePart(m_text.at(at)) && !isExponent(at)) {
+            m_pos = at;
+            return word(TokenType::Word, start);
+        }
+        if (at < m_text.size() && m_text.at(at) == u'.') {
+            ++at;
+            while (at < m_text.size() && isDigit(m_text.at(at)))
+                ++at;
+        }
+        if (isExponent(at)) {
+            at += (m_text.at(at + 1) == u'+' || m_text.at(at + 1) == u'-') ? 2 : 1;
+            while (at < m_text.size() && isDigit(m_text.at(at)))
+                ++at;
+        }
+        if (at < m_text.size() && isNamePart(m_text.at(at))) {
+            m_pos = at;
+            return word(TokenType::Word, start);
+        }
+        m_pos = at;
+        emitToken(TokenType::Number, start);
+        return true;
+    }
+
+    bool isExponent(int at) const
+    {
+        if (at + 1 >= m_text.size() || (m_text.at(at) != u'e' && m_text.at(at) != u'E'))
+            return false;
+        const QChar after = m_text.at(at + 1);
+        if (isDigit(after))
+            return !runHasLetters(at + 1);
+        return (after == u'+' || after == u'-') && at + 2 < m_text.size()
+            && isDigit(m_text.at(at + 2));
+    }
+
+    bool runHasLetters(int at) const
+    {
+        while (at < m_text.size() && isNamePart(m_text.at(at))) {
+            if (!isDigit(m_text.at(at)))
+                return true;
+            ++at;
+        }
+        return false;
+    }
+
+    bool word(TokenType type, int start)
+    {
+        if (m_pos == start)
+            ++m_pos;
+        const QChar *data = m_text.constData();
+        const int size = int(m_text.size());
+        while (m_pos < size && isNamePart(data[m_pos]))
+            ++m_pos;
+        // A part after a dot is always a name, so the keyword table is not asked.
+        const bool qualified =
+            !m_list.tokens.empty() && m_list.tokens.back().type == TokenType::Dot;
+        Token &token = emitToken(type, start);
+        if (type == TokenType::Word && !qualified)
+            token.keyword = keywordOf(QStringView(m_text).mid(start, m_pos - start));
+        return true;
+    }
+
+    bool punctuation(QChar c)
+    {
+        const int start = m_pos;
+        ++m_pos;
+        switch (c.unicode()) {
+        case u',':
+            emitToken(TokenType::Comma, start);
+            return true;
+        case u'.':
+            emitToken(TokenType::Dot, start);
+            return true;
+        case u';':
+            emitToken(TokenType::Semicolon, start);
+            return true;
+        case u'(':
+            emitToken(TokenType::OpenParen, start);
+            m_list.maxDepth = std::max(m_list.maxDepth, ++m_depth);
+            return true;
+        case u')':
+            if (m_depth == 0)
+                return fail(start, QStringLiteral("a closing parenthesis has no opening one"));
+            --m_depth;
+            emitToken(TokenType::CloseParen, start);
+            return true;
+        default:
+            break;
+        }
+        if (!QStringLiteral("+-*/%=<>!&|^~:").contains(c))
+            return fail(start, QStringLiteral("the character '%1' is not understood").arg(c));
+        const QChar second = peek(0);
+        if ((second == u'=' && QStringLiteral("<>!+-*/%&|^").contains(c))
+            || (c == u'<' && second == u'>') || (c == u'!' && (second == u'<' || second == u'>'))
+            || (c == u':' && second == u':')) {
+            ++m_pos;
+        }
+        emitToken(TokenType::Operator, start);
+        return true;
+    }
+
+    Token &emitToken(TokenType type, int start)
+    {
+        Token token;
+        token.type = type;
+        token.spaceBefore = m_space;
+        token.start = start;
+        token.length = m_pos - start;
+        // Parentheses are emitted before an opening one counts and after a closing one
+        // stops counting, so both stand outside.
+        token.depth = m_depth;
+        m_space = false;
+        m_list.tokens.push_back(token);
+        return m_list.tokens.back();
+    }
+
+    bool fail(int at, const QString &reason)
+    {
+        m_error = QStringLiteral("%1 at character %2").arg(reason).arg(at + 1);
+        m_pos = m_text.size();
+        return false;
+    }
+
+    const QString &m_text;
+    TokenList &m_list;
+    int m_pos = 0;
+    int m_depth = 0;
+    bool m_space = false;
+    QString m_error;
+};
+
+} // namespace
+
+bool equalsNoCase(QStringView text, QLatin1StringView lower)
+{
+    if (text.size() != lower.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (asciiLower(text[i].unicode()) != char16_t(uchar(lower[i].toLatin1())))
+            return false;
+    }
+    return true;
+}
+
+bool equalsNoCase(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x != y && (x > 127 || y > 127 || asciiLower(x) != asciiLower(y)))
+            return false;
+    }
+    return true;
+}
+
+Keyword keywordOf(QStringView word)
+{
+    if (word.size() < 2 || word.size() > 12)
+        return Keyword::None;
+    const char16_t first = asciiLower(word.front().unicode());
+    if (first < u'a' || first > u'z')
+        return Keyword::None;
+    const LetterKeywords &candidates = keywordsByLetter()[size_t(first - u'a')];
+    if (!(candidates.lengths & (1u << word.size())))
+        return Keyword::None;
+    for (const KeywordEntry &entry : candidates.entries) {
+        if (equalsNoCase(word, entry.text))
+            return entry.keyword;
+    }
+    return Keyword::None;
+}
+
+bool tokenize(const QString &text, TokenList &list, QString &sMsg)
+{
+    return Lexer(text, list).run(sMsg);
+}
+
+QString unquotedText(const TokenList &list, const Token &token)
+{
+    QStringView text = list.text(token);
+    if (token.type == TokenType::NString)
+        text = text.mid(1);
+    if (token.type != TokenType::String && token.type != TokenType::NString
+        && token.type != TokenType::QuotedName) {
+        return text.toString();
+    }
+    const QChar close = text.back();
+    QString content = text.mid(1, text.size() - 2).toString();
+    return content.replace(QString(2, close), QString(close));
+}
+
+} // namespace suite::tsql

@@ -1,0 +1,154 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <vector>
+
+namespace suite::tsql {
+
+enum class TokenType : quint8 {
+    Word, // identifier or keyword; #temp names and names that start with a digit too
+    QuotedName, // [name] or "name"
+    String, // 'text'
+    NString, // N'text'
+    Number,
+    Variable, // @name or @@name
+    Operator,
+    Comma,
+    Dot,
+    OpenParen,
+    CloseParen,
+    Semicolon,
+};
+
+// The T-SQL words the translation acts on; every other word is Keyword::None.
+enum class Keyword : quint8 {
+    None,
+    Add,
+    All,
+    Alter,
+    And,
+    As,
+    Asc,
+    Begin,
+    Between,
+    By,
+    Case,
+    Check,
+    Clustered,
+    Collate,
+    Column,
+    Commit,
+    Constraint,
+    Create,
+    Cross,
+    Declare,
+    Default,
+    Delete,
+    Desc,
+    Distinct,
+    Drop,
+    Else,
+    End,
+    Except,
+    Exec,
+    Execute,
+    Exists,
+    Foreign,
+    From,
+    Full,
+    Go,
+    Group,
+    Having,
+    Identity,
+    If,
+    In,
+    Include,
+    Index,
+    Inner,
+    Insert,
+    Intersect,
+    Into,
+    Is,
+    Join,
+    Key,
+    Left,
+    Like,
+    Nonclustered,
+    Not,
+    Null,
+    On,
+    Option,
+    Or,
+    Order,
+    Outer,
+    Percent,
+    Primary,
+    Print,
+    Procedure,
+    References,
+    Return,
+    Right,
+    Rollback,
+    Rowguidcol,
+    Select,
+    Set,
+    Table,
+    TextimageOn,
+    Then,
+    Top,
+    Truncate,
+    Union,
+    Unique,
+    Update,
+    Values,
+    View,
+    When,
+    Where,
+    While,
+    With,
+};
+
+struct Token
+{
+    TokenType type = TokenType::Word;
+    Keyword keyword = Keyword::None;
+    // Whitespace or a comment came before the token; the translation keeps one blank there.
+    bool spaceBefore = false;
+    // Open parentheses around the token; a parenthesis itself counts as outside.
+    int depth = 0;
+    int start = 0;
+    int length = 0;
+};
+
+struct TokenList
+{
+    QString source;
+    std::vector<Token> tokens;
+    int maxDepth = 0;
+
+    QStringView text(const Token &token) const
+    {
+        return QStringView(source).mid(token.start, token.length);
+    }
+    QStringView text(int index) const { return text(tokens[size_t(index)]); }
+    int size() const { return int(tokens.size()); }
+    const Token &operator[](int index) const { return tokens[size_t(index)]; }
+};
+
+// Splits T-SQL text into tokens, dropping comments. False with the position and the reason
+// when a literal, a quoted name or a comment is not closed or the parentheses do not match.
+bool tokenize(const QString &text, TokenList &list, QString &sMsg);
+
+Keyword keywordOf(QStringView word);
+
+// ASCII comparison without regard to case; T-SQL keywords and the names the translation looks
+// for are ASCII.
+bool equalsNoCase(QStringView text, QLatin1StringView lower);
+bool equalsNoCase(QStringView a, QStringView b);
+
+// The content of a quoted name or a string literal, with its doubled quotes made single.
+QString unquotedText(const TokenList &list, const Token &token);
+
+} // namespace suite::tsql

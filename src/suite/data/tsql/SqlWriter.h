@@ -1,0 +1,122 @@
+#pragma once
+
+#include "suite/data/tsql/SqlDialect.h"
+#include "suite/data/tsql/SqlLexer.h"
+
+#include <QHash>
+#include <QStringList>
+#include <QVarLengthArray>
+
+#include <functional>
+#include <utility>
+#include <vector>
+
+namespace suite::tsql {
+
+// Tells whether a column holds text, so that '+' between two columns can become the
+// backend's concatenation. The qualifier is empty for a bare column name.
+using TextColumnLookup = std::function<bool(QStringView qualifier, QStringView column)>;
+
+// What one translation knows beyond the tokens.
+struct TranslationContext
+{
+    const TokenList &tokens;
+    const SqlDialect &dialect;
+    const TextColumnLookup &isTextColumn;
+    // The batch's variables declared so far, by lower-case name without '@'.
+    const QHash<QString, SqlType> &variables;
+};
+
+// A dotted T-SQL name: its parts by token index, -1 for the empty part of db..table.
+struct NameChain
+{
+    int begin = 0;
+    int end = 0;
+    QVarLengthArray<int, 4> parts;
+    bool star = false;
+
+    bool isValid() const { return end > begin; }
+};
+
+// Writes T-SQL tokens in the backend's dialect: names, literals, variables as '?'
+// parameters, functions, TOP as LIMIT at the depth of its own select, '+' on text as
+// concatenation, table hints dropped. Statement translators use it for every part of a
+// statement they do not restructure themselves.
+class SqlWriter
+{
+public:
+    explicit SqlWriter(const TranslationContext &context);
+
+    // Appends the translation of tokens [begin, end). LIMITs of selects that the range does
+    // not close wait for finish().
+    void write(int begin, int end, QString &out);
+    void finish(QString &out);
+    // Tokens [begin, end) are left out by later writes; ranges come in increasing order.
+    void skip(int begin, int end);
+
+    // "select @v = expr" items record their variable instead of writing it.
+    void setAllowAssignments(bool allow) { m_allowAssignments = allow; }
+    const QStringList &assignedVariables() const { return m_assigned; }
+    const QStringList &parameters() const { return m_parameters; }
+
+    bool failed() const { return !m_error.isEmpty(); }
+    const QString &error() const { return m_error; }
+    void fail(const QString &reason);
+
+    NameChain readName(int index) const;
+    // A table or view name in the backend's form.
+    QString tableName(const NameChain &chain) const;
+    ObjectName objectName(const NameChain &chain) const;
+    // The name's last part as written, without brackets.
+    QString lastPart(const NameChain &chain) const;
+    // The closing parenthesis of the opening one at index.
+    int matchingClose(int open) const;
+    // A type such as nvarchar(40) starting at index; next receives the index after it.
+    SqlType readType(int index, int &next);
+    QString identifier(int index) const;
+    void appendIdentifier(int index, QString &out) const;
+    // Spacing as in the source: one blank where the source had whitespace.
+    void appendToken(const Token &token, QStringView text, QString &out);
+
+private:
+    struct Level
+    {
+        QString limit;
+        bool inSelectList = false;
+        bool atItemStart = false;
+    };
+
+    int writeToken(int index, int end, QString &out);
+    int writeKeyword(int index, int end, QString &out);
+    int writeSelect(int index, int end, QString &out);
+    int writeNameOrCall(int index, int end, bool itemStart, QString &out);
+    int writeAliasedItem(const NameChain &alias, int end, QString &out);
+    int writeFunction(const NameChain &chain, int end, QString &out);
+    bool writeSpecialFunction(QStringView lowerName, const std::vector<std::pair<int, int>> &args,
+                              int open, int close, QString &piece);
+    void writeChain(const NameChain &chain, QString &out);
+    void writeVariable(const Token &token, QString &out);
+    void flushLimit(int depth, QString &out);
+    bool isFunctionContext(const NameChain &chain) const;
+    int selectItemEnd(int index, int end, int depth) const;
+    QString writePiece(int begin, int end);
+
+    bool isConcatenation(int plus) const;
+    bool isTextOperand(int begin, int end) const;
+    bool isTextExpression(int begin, int end, int depth) const;
+    bool isChainBoundary(int index) const;
+
+    const TranslationContext &m_context;
+    const TokenList &m_tokens;
+    std::vector<Level> m_levels;
+    std::vector<std::pair<int, int>> m_skips;
+    size_t m_nextSkip = 0;
+    QStringList m_parameters;
+    QStringList m_assigned;
+    bool m_allowAssignments = false;
+    // A skipped range stood where the source had whitespace.
+    bool m_spaceDue = false;
+    QString m_error;
+};
+
+} // namespace suite::tsql

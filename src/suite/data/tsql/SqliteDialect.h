@@ -1,0 +1,47 @@
+#pragma once
+
+#include "suite/data/tsql/SqlDialect.h"
+
+namespace suite::tsql {
+
+// SQLite 3.40 as the embedded company database. Temporary tables live in the connection's
+// temp schema under their '#' names, so they never collide with a table of the same name;
+// other databases are attached under their own names. Dates are text of the form
+// 'YYYY-MM-DD HH:MM:SS.fff' in local time, as SQL Server's datetime reads back. Text columns
+// are declared COLLATE NOCASE because the company database compares codes and names without
+// regard to case.
+class SqliteDialect : public SqlDialect
+{
+public:
+    QString quoteIdentifier(QStringView name) const override;
+    bool needsQuotes(QStringView name) const override;
+    QString objectName(const ObjectName &name) const override;
+    QString rowIdentity() const override;
+
+    QString parameterPlaceholder(int number) const override;
+    QString limitClause(const QString &count) const override;
+    QString concatOperator() const override;
+    QString objectIdExpression(const ObjectName &name) const override;
+    QString systemVariable(QStringView lowerName) const override;
+
+    bool mapsFunction(QStringView lowerName) const override;
+    bool mapFunction(QStringView lowerName, const QStringList &arguments, QString &out,
+                     QString &sMsg) const override;
+    QString castExpression(const QString &expression, const SqlType &type) const override;
+    bool convertExpression(const SqlType &type, const QString &expression, int style, QString &out,
+                           QString &sMsg) const override;
+
+    QString columnDefinition(const ColumnDefinition &column) const override;
+    QStringList afterCreateTable(const ObjectName &table,
+                                 const QList<ColumnDefinition> &columns) const override;
+    QString createIndex(bool unique, const QString &indexName, const ObjectName &table,
+                        const QString &columns) const override;
+    QString dropIndex(const QString &indexName, const ObjectName &table) const override;
+    QString truncateTable(const ObjectName &table) const override;
+
+private:
+    QString quoteIfNeeded(const QString &name) const;
+    QString schemaOf(const ObjectName &name) const;
+};
+
+} // namespace suite::tsql

@@ -1,0 +1,298 @@
+#include "suite/data/DataService.h"
+
+#include "CompanyFolder.h"
+#include "suite/core/ErrorLog.h"
+
+#include <QDateTime>
+
+#include <gtest/gtest.h>
+
+using namespace suite;
+
+namespace {
+
+// The record XML as the card writes it: single-quoted attributes, one element per field,
+// names in the card's spelling, amounts as FormatNum left them.
+const QString kNewCustomer = QStringLiteral("<Customer bCreateBillNum='0' bManualChangeCode='1'>"
+                                            "<CCusCode>C100</CCusCode>"
+                                            "<CCusName>R&amp;D \"远航\" O'Neil &lt;1&gt;</CCusName>"
+                                            "<CCusAbbName>R&amp;D</CCusAbbName>"
+                                            "<iCusCreLine>10,000.50</iCusCreLine>"
+                                            "<bCusState>1</bCusState>"
+                                            "<dCusDevDate>2026-03-01</dCusDevDate>"
+                                            "<iCusCreDate></iCusCreDate>"
+                                            "<cCusCreditCompany></cCusCreditCompany>"
+                                            "<cCusOAddress><row cAddCode='0001'/></cCusOAddress>"
+                                            "<cUnknownField>x</cUnknownField>"
+                                            "<cCDefine1>红色</cCDefine1>"
+                                            "<cCDefine4>2026/3/9</cCDefine4>"
+                                            "</Customer>");
+
+class RecordXmlWriterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder.runOnCompany(
+            kCustomerTables
+            + QStringLiteral("insert into Customer (cCusCode, cCusName, cCusAbbName, bCusState)"
+                             " values ('C001', 'First', 'F', 0);"
+                             "insert into Customer_extradefine (cCusCode, cCDefine1)"
+                             " values ('C001', 'blue');"
+                             "create table Note (cText nvarchar(20));"));
+        service.Init(folder.connectionText());
+        ASSERT_TRUE(service.Status()) << qPrintable(service.LastError());
+    }
+
+    bool add(const QString &xml, const QString &table = QStringLiteral("Customer"))
+    {
+        sMsg = QStringLiteral("stale");
+        return service.Add(xml, table, sMsg);
+    }
+    bool modify(const QString &xml)
+    {
+        sMsg = QStringLiteral("stale");
+        return service.Modify(xml, QStringLiteral("Customer"), sMsg);
+    }
+
+    RecordSet customer(const QString &code) const
+    {
+        return folder.query(QStringLiteral("select * from Customer c left join"
+                                           " Customer_extradefine e on e.cCusCode = c.cCusCode"
+                                           " where c.cCusCode = ?"),
+                            { code });
+    }
+    QStringList customerCodes() const
+    {
+        return folder.column(QStringLiteral("select cCusCode from Customer order by cCusCode"));
+    }
+    QStringList companionCodes() const
+    {
+        return folder.column(
+            QStringLiteral("select cCusCode from Customer_extradefine order by cCusCode"));
+    }
+
+    CompanyFolder folder;
+    ClsCommon service;
+    QString sMsg;
+};
+
+} // namespace
+
+TEST_F(RecordXmlWriterTest, AddStoresEveryFieldWithItsTypeAndTheCompanionRow)
+{
+    ErrorLog::instance().clear();
+    ASSERT_TRUE(add(kNewCustomer)) << qPrintable(sMsg);
+    EXPECT_EQ(sMsg, QString());
+
+    const RecordSet row = customer(QStringLiteral("C100"));
+    ASSERT_EQ(row.RecordCount(), 1);
+    EXPECT_EQ(row.Value(QStringLiteral("cCusName")).toString(),
+              QStringLiteral("R&D \"远航\" O'Neil <1>"));
+    EXPECT_EQ(row.Value(QStringLiteral("cCusAbbName")).toString(), QStringLiteral("R&D"));
+    EXPECT_DOUBLE_EQ(row.Value(QStringLiteral("iCusCreLine")).toDouble(), 10000.5);
+    EXPECT_EQ(row.Value(QStringLiteral("bCusState")), QVariant(true));
+    EXPECT_EQ(row.Value(QStringLiteral("dCusDevDate")).toDateTime(),
+              QDateTime(QDate(2026, 3, 1), QTime(0, 0)));
+    EXPECT_TRUE(row.Value(QStringLiteral("iCusCreDate")).isNull()) << "empty number is NULL";
+    EXPECT_EQ(row.Value(QStringLiteral("cCusCreditCompany")), QVariant(QString()))
+        << "empty text stays text";
+    EXPECT_EQ(row.Value(QStringLiteral("cCDefine1")).toString(), QStringLiteral("红色"));
+    EXPECT_EQ(row.Value(QStringLiteral("cCDefine4")).toDateTime(),
+              QDateTime(QDate(2026, 3, 9), QTime(0, 0)));
+
+    const QList<ErrorLog::Entry> entries = ErrorLog::instance().entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.front().level, ErrorLog::Level::Warning);
+    EXPECT_EQ(entries.front().text,
+              QStringLiteral("Left out of the record XML for Customer: attribute bCreateBillNum of "
+                             "<Customer>; attribute bManualChangeCode of <Customer>; "
+                             "<cCusOAddress>, which holds a sub-record; <cUnknownField>, which "
+                             "names no column of Customer."));
+}
+
+TEST_F(RecordXmlWriterTest, AddMakesTheCompanionRowEvenWithoutItsFields)
+{
+    ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>C200</cCusCode>"
+                                   "<cCusName>Only main</cCusName></Customer>")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(companionCodes(), (QStringList{ QStringLiteral("C001"), QStringLiteral("C200") }));
+}
+
+TEST_F(RecordXmlWriterTest, ValuesAreBoundSoQuotesCannotChangeTheStatement)
+{
+    const QString hostile = QStringLiteral("X'); drop table Customer; --");
+    ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>C300</cCusCode><cCusName>%1</cCusName>"
+                                   "</Customer>")
+                        .arg(hostile)))
+        << qPrintable(sMsg);
+    EXPECT_EQ(customer(QStringLiteral("C300")).Value(QStringLiteral("cCusName")).toString(),
+              hostile);
+    EXPECT_EQ(customerCodes().size(), 2);
+}
+
+TEST_F(RecordXmlWriterTest, AddFailuresChangeNothing)
+{
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C001</cCusCode><cCusName>Again"
+                                    "</cCusName></Customer>")));
+    EXPECT_TRUE(sMsg.contains(QStringLiteral("UNIQUE constraint failed: Customer.cCusCode")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(service.LastError(), sMsg);
+
+    // The companion refuses a negative amount after the main row went in: both are undone.
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C400</cCusCode><cCusName>N</cCusName>"
+                                    "<cCDefine3>-1</cCDefine3></Customer>")));
+    EXPECT_TRUE(sMsg.contains(QStringLiteral("CHECK constraint failed"))) << qPrintable(sMsg);
+    EXPECT_EQ(customerCodes(), QStringList{ QStringLiteral("C001") });
+    EXPECT_EQ(companionCodes(), QStringList{ QStringLiteral("C001") });
+}
+
+TEST_F(RecordXmlWriterTest, ValuesThatDoNotFitTheirColumnsAreRefusedByName)
+{
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C500</cCusCode><cCusName>N</cCusName>"
+                                    "<iCusCreLine>abc</iCusCreLine></Customer>")));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("<iCusCreLine> of Customer: 'abc' is not a number, as the column "
+                             "iCusCreLine needs."));
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C500</cCusCode><cCusName>N</cCusName>"
+                                    "<iCusCreDate>1.5</iCusCreDate></Customer>")));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("<iCusCreDate> of Customer: '1.5' is not a whole number, as the "
+                             "column iCusCreDate needs."));
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C500</cCusCode><cCusName>N</cCusName>"
+                                    "<bCusState>yes</bCusState></Customer>")));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("<bCusState> of Customer: 'yes' is not a flag (1 or 0, true or "
+                             "false), as the column bCusState needs."));
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C500</cCusCode><cCusName>N</cCusName>"
+                                    "<cCDefine4>31.02.2026</cCDefine4></Customer>")));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("<cCDefine4> of Customer_extradefine: '31.02.2026' is not a date, "
+                             "as the column cCDefine4 needs."));
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C5000000000000000000X</cCusCode>"
+                                    "</Customer>")));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("<cCusCode> of Customer: the value is 21 characters long; the "
+                             "column cCusCode holds at most 20."));
+    EXPECT_EQ(customerCodes(), QStringList{ QStringLiteral("C001") });
+}
+
+TEST_F(RecordXmlWriterTest, BadXmlAndTablesAreRefused)
+{
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C1</cCusCode>")));
+    EXPECT_TRUE(sMsg.startsWith(QStringLiteral("The record XML for Customer cannot be read: ")))
+        << qPrintable(sMsg);
+    EXPECT_FALSE(add(QStringLiteral("<X><a>1</a></X>"), QStringLiteral("NoTable")));
+    EXPECT_EQ(sMsg, QStringLiteral("The company database has no table NoTable."));
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C1</cCusCode><CCUSCODE>C2</CCUSCODE>"
+                                    "</Customer>")));
+    EXPECT_EQ(sMsg, QStringLiteral("The record XML for Customer gives <CCUSCODE> twice."));
+    EXPECT_FALSE(add(QStringLiteral("<Note><other>1</other></Note>"), QStringLiteral("Note")));
+    EXPECT_EQ(sMsg, QStringLiteral("The record XML holds no column of Note."));
+}
+
+TEST_F(RecordXmlWriterTest, ModifyWritesTheGivenFieldsOfTheKeyedRowOnly)
+{
+    ASSERT_TRUE(modify(QStringLiteral("<Customer><ccuscode>c001</ccuscode>"
+                                      "<cCusName>First &amp; best</cCusName>"
+                                      "<bCusState>true</bCusState>"
+                                      "<cCDefine1>green</cCDefine1></Customer>")))
+        << qPrintable(sMsg);
+    const RecordSet row = customer(QStringLiteral("C001"));
+    EXPECT_EQ(row.Value(QStringLiteral("cCusCode")).toString(), QStringLiteral("C001"));
+    EXPECT_EQ(row.Value(QStringLiteral("cCusName")).toString(), QStringLiteral("First & best"));
+    EXPECT_EQ(row.Value(QStringLiteral("cCusAbbName")).toString(), QStringLiteral("F"));
+    EXPECT_EQ(row.Value(QStringLiteral("bCusState")), QVariant(true));
+    EXPECT_EQ(row.Value(QStringLiteral("cCDefine1")).toString(), QStringLiteral("green"));
+}
+
+TEST_F(RecordXmlWriterTest, ModifyAddsAMissingCompanionRow)
+{
+    folder.runOnCompany(QStringLiteral("delete from Customer_extradefine"));
+    ASSERT_TRUE(modify(QStringLiteral("<Customer><cCusCode>C001</cCusCode>"
+                                      "<cCusName>Renamed</cCusName></Customer>")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(companionCodes(), QStringList{ QStringLiteral("C001") });
+    ASSERT_TRUE(modify(QStringLiteral("<Customer><cCusCode>C001</cCusCode>"
+                                      "<cCDefine3>7.25</cCDefine3></Customer>")))
+        << qPrintable(sMsg);
+    EXPECT_DOUBLE_EQ(customer(QStringLiteral("C001")).Value(QStringLiteral("cCDefine3")).toDouble(),
+                     7.25);
+}
+
+TEST_F(RecordXmlWriterTest, ModifyFailuresChangeNothing)
+{
+    EXPECT_FALSE(modify(QStringLiteral("<Customer><cCusCode>C999</cCusCode>"
+                                       "<cCusName>Nobody</cCusName></Customer>")));
+    EXPECT_EQ(sMsg, QStringLiteral("No row of Customer has cCusCode 'C999'."));
+    EXPECT_EQ(companionCodes(), QStringList{ QStringLiteral("C001") });
+
+    EXPECT_FALSE(modify(QStringLiteral("<Customer><cCusName>No key</cCusName></Customer>")));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("The record XML has no value for <cCusCode>, the key of "
+                             "Customer."));
+    EXPECT_FALSE(modify(QStringLiteral("<Customer Operating ='Unite'><Code1>C001</Code1>"
+                                       "<Code2>C002</Code2></Customer>")));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("The record XML has no value for <cCusCode>, the key of "
+                             "Customer."));
+
+    EXPECT_FALSE(modify(QStringLiteral("<Customer><cCusCode>C001</cCusCode><cCusName>Changed"
+                                       "</cCusName><cCDefine3>-5</cCDefine3></Customer>")));
+    EXPECT_EQ(customer(QStringLiteral("C001")).Value(QStringLiteral("cCusName")).toString(),
+              QStringLiteral("First"));
+}
+
+TEST_F(RecordXmlWriterTest, DeleteRemovesTheRowWithItsCompanion)
+{
+    ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>O'Brien</cCusCode><cCusName>Q</cCusName>"
+                                   "</Customer>")))
+        << qPrintable(sMsg);
+    ASSERT_TRUE(service.Delete(QStringLiteral("o'brien"), QStringLiteral("ccuscode"),
+                               QStringLiteral("Customer"), sMsg, QStringLiteral("demo")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(customerCodes(), QStringList{ QStringLiteral("C001") });
+    EXPECT_EQ(companionCodes(), QStringList{ QStringLiteral("C001") });
+
+    ASSERT_TRUE(service.Delete(QStringLiteral("First"), QStringLiteral("cCusName"),
+                               QStringLiteral("Customer"), sMsg, QString()))
+        << qPrintable(sMsg);
+    EXPECT_EQ(customerCodes(), QStringList());
+    EXPECT_EQ(companionCodes(), QStringList()) << "found through the main row's key";
+}
+
+TEST_F(RecordXmlWriterTest, DeleteFailuresChangeNothing)
+{
+    EXPECT_FALSE(service.Delete(QStringLiteral("C999"), QStringLiteral("cCusCode"),
+                                QStringLiteral("Customer"), sMsg, QString()));
+    EXPECT_EQ(sMsg, QStringLiteral("No row of Customer has cCusCode 'C999'."));
+    EXPECT_FALSE(service.Delete(QStringLiteral("C001"), QStringLiteral("cNoColumn"),
+                                QStringLiteral("Customer"), sMsg, QString()));
+    EXPECT_EQ(sMsg, QStringLiteral("The table Customer has no column cNoColumn."));
+    EXPECT_FALSE(service.Delete(QVariant(), QStringLiteral("cCusCode"), QStringLiteral("Customer"),
+                                sMsg, QString()));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("No value of cCusCode was given for the row of Customer to "
+                             "delete."));
+    EXPECT_EQ(customerCodes(), QStringList{ QStringLiteral("C001") });
+    EXPECT_EQ(companionCodes(), QStringList{ QStringLiteral("C001") });
+}
+
+TEST_F(RecordXmlWriterTest, WritesJoinTheCallersTransaction)
+{
+    ASSERT_TRUE(service.m_cnn().BeginTrans());
+    ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>C600</cCusCode><cCusName>T</cCusName>"
+                                   "</Customer>")))
+        << qPrintable(sMsg);
+    EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C700</cCusCode><cCusName>T</cCusName>"
+                                    "<cCDefine3>-1</cCDefine3></Customer>")));
+    ASSERT_TRUE(service.m_cnn().CommitTrans()) << qPrintable(service.LastError());
+    EXPECT_EQ(customerCodes(), (QStringList{ QStringLiteral("C001"), QStringLiteral("C600") }))
+        << "the failed write is undone alone, the earlier one stays in the transaction";
+
+    ASSERT_TRUE(service.m_cnn().BeginTrans());
+    ASSERT_TRUE(service.Delete(QStringLiteral("C600"), QStringLiteral("cCusCode"),
+                               QStringLiteral("Customer"), sMsg, QString()));
+    ASSERT_TRUE(service.m_cnn().RollbackTrans());
+    EXPECT_EQ(customerCodes(), (QStringList{ QStringLiteral("C001"), QStringLiteral("C600") }));
+}
