@@ -20,7 +20,10 @@ HostOptions parseHostOptions(const QStringList &arguments)
     const QCommandLineOption screenshot(QStringLiteral("screenshot"),
                                         QStringLiteral("Render the window to a PNG file."),
                                         QStringLiteral("file"));
-    parser.addOptions({ db, user, lang, date, screenshot });
+    const QCommandLineOption traceSql(QStringLiteral("trace-sql"),
+                                      QStringLiteral("Append every SQL text to a file."),
+                                      QStringLiteral("file"));
+    parser.addOptions({ db, user, lang, date, screenshot, traceSql });
 
     HostOptions options;
     if (!parser.parse(arguments)) {
@@ -44,6 +47,7 @@ HostOptions parseHostOptions(const QStringList &arguments)
                 QStringLiteral("--date takes a date as yyyy-MM-dd, not %1").arg(parser.value(date));
     }
     options.screenshotFile = parser.value(screenshot);
+    options.sqlTraceFile = parser.value(traceSql);
     if (!parser.positionalArguments().isEmpty())
         options.error =
             QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());
@@ -56,6 +60,12 @@ QString defaultDemoDatabasePath()
     if (dir.isEmpty())
         dir = QDir::homePath();
     return dir + QStringLiteral("/customer-archive/demo/KVDATA_001_2026.db");
+}
+
+QString defaultDemoConnectionText()
+{
+    return QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")
+        .arg(defaultDemoDatabasePath());
 }
 
 bool displayAvailable(const HostOptions &options)

@@ -14,13 +14,16 @@ struct HostOptions
     QString language = QStringLiteral("zh-CN");
     QDate businessDate = QDate::currentDate();
     QString screenshotFile; // render the main window to this PNG and quit
+    QString sqlTraceFile; // append every text the data service receives to this file
     QString error; // set when the command line cannot be understood
 };
 
 HostOptions parseHostOptions(const QStringList &arguments);
 
-// Where the demo company database lives when no --db is given.
+// Where the demo company database lives when no --db is given, and the connection text
+// the data service takes for it.
 QString defaultDemoDatabasePath();
+QString defaultDemoConnectionText();
 
 // True when windows can be shown: a display is set, or a platform that needs none was chosen.
 bool displayAvailable(const HostOptions &options);

@@ -1,13 +1,15 @@
+#include "app/CompanyDatabase.h"
 #include "app/HostOptions.h"
 #include "app/PortalMainWindow.h"
+#include "app/Subcommands.h"
 
 #include "suite/core/ErrorLog.h"
-#include "suite/data/SqliteConnection.h"
+#include "suite/core/ProcessEnvironment.h"
+#include "suite/data/SqlTrace.h"
 #include "suite/pub/ResourceTable.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QStandardPaths>
 #include <QTimer>
@@ -48,9 +50,18 @@ int renderScreenshot(QMainWindow &window, const QString &file)
 
 int main(int argc, char **argv)
 {
+    suite::prepareProcessEnvironment();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    if (argc > 1) {
+        if (const host::Subcommand subcommand = host::findSubcommand(arguments[1])) {
+            QCoreApplication app(argc, argv);
+            QCoreApplication::setApplicationName(QStringLiteral("customer-archive"));
+            startErrorLogFile();
+            return subcommand(arguments.mid(2));
+        }
+    }
     host::HostOptions options = host::parseHostOptions(arguments);
     if (!options.error.isEmpty()) {
         printError(QStringLiteral("customer-archive: ") + options.error);
@@ -66,17 +77,16 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("customer-archive"));
     startErrorLogFile();
+    suite::SqlTrace::setFile(options.sqlTraceFile);
 
     const suite::ResourceTable &texts = suite::ResourceTable::builtIn(options.language);
-    if (options.databasePath.isEmpty())
-        options.databasePath = host::defaultDemoDatabasePath();
-    QDir().mkpath(QFileInfo(options.databasePath).absolutePath());
-
-    suite::SqliteConnection connection;
+    host::OpenedCompany company;
     QString sMsg;
-    if (!connection.open(options.databasePath, sMsg)) {
-        const QString text = texts.format(QStringLiteral("Tarn.AA.HOST.MAIN.dbopenfail"),
-                                          { options.databasePath, sMsg });
+    if (!host::openCompany(options.databasePath, company, sMsg)) {
+        const QString name =
+            options.databasePath.isEmpty() ? host::defaultDemoDatabasePath() : options.databasePath;
+        const QString text =
+            texts.format(QStringLiteral("Tarn.AA.HOST.MAIN.dbopenfail"), { name, sMsg });
         printError(text);
         if (options.screenshotFile.isEmpty())
             QMessageBox::critical(nullptr, texts.text(QStringLiteral("Tarn.AA.HOST.MAIN.caption")),
@@ -84,9 +94,9 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    host::PortalMainWindow window(texts,
-                                  { QFileInfo(options.databasePath).absoluteFilePath(),
-                                    options.userId, options.businessDate.toString(Qt::ISODate) });
+    host::PortalMainWindow window(
+        texts,
+        { company.databaseFile, options.userId, options.businessDate.toString(Qt::ISODate) });
     if (!options.screenshotFile.isEmpty())
         return renderScreenshot(window, options.screenshotFile);
     window.show();

@@ -56,21 +56,25 @@ TEST(HostOptions, DefaultsAreTheDemoUserInChinese)
     EXPECT_EQ(options.language, QStringLiteral("zh-CN"));
     EXPECT_TRUE(options.databasePath.isEmpty());
     EXPECT_TRUE(defaultDemoDatabasePath().endsWith(QStringLiteral("/KVDATA_001_2026.db")));
+    EXPECT_EQ(defaultDemoConnectionText(),
+              QStringLiteral("Provider=SQLite;Data Source=") + defaultDemoDatabasePath()
+                  + QStringLiteral(";Initial Catalog=KVDATA_001_2026"));
 }
 
 TEST(HostOptions, EveryOptionIsTakenAndBadValuesAreExplained)
 {
-    const HostOptions options =
-        parse({ QStringLiteral("--db"), QStringLiteral("/tmp/x.db"), QStringLiteral("--user"),
-                QStringLiteral("sales1"), QStringLiteral("--lang"), QStringLiteral("en-US"),
-                QStringLiteral("--date"), QStringLiteral("2026-03-31"),
-                QStringLiteral("--screenshot"), QStringLiteral("w.png") });
+    const HostOptions options = parse(
+        { QStringLiteral("--db"), QStringLiteral("/tmp/x.db"), QStringLiteral("--user"),
+          QStringLiteral("sales1"), QStringLiteral("--lang"), QStringLiteral("en-US"),
+          QStringLiteral("--date"), QStringLiteral("2026-03-31"), QStringLiteral("--screenshot"),
+          QStringLiteral("w.png"), QStringLiteral("--trace-sql"), QStringLiteral("t.log") });
     EXPECT_TRUE(options.error.isEmpty()) << options.error.toStdString();
     EXPECT_EQ(options.databasePath, QStringLiteral("/tmp/x.db"));
     EXPECT_EQ(options.userId, QStringLiteral("sales1"));
     EXPECT_EQ(options.language, QStringLiteral("en-US"));
     EXPECT_EQ(options.businessDate, QDate(2026, 3, 31));
     EXPECT_EQ(options.screenshotFile, QStringLiteral("w.png"));
+    EXPECT_EQ(options.sqlTraceFile, QStringLiteral("t.log"));
 
     EXPECT_TRUE(
         parse({ QStringLiteral("--lang"), QStringLiteral("fr-FR") }).error.contains("fr-FR"));

@@ -1,0 +1,138 @@
+#include "db/DemoCompany.h"
+#include "suite/data/DataService.h"
+#include "suite/data/PageQuery.h"
+#include "suite/data/SqliteConnection.h"
+#include "suite/data/tsql/SqliteDialect.h"
+#include "suite/data/tsql/TsqlTranslator.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+
+// The list's page statement over a company of one million customers: page 1, a middle page
+// and the last page through the data service, each next to raw SQLite running the same
+// translated count and page statements. The company is made once and kept in the cache
+// folder (or CUSTOMER_ARCHIVE_BENCH_DIR); making it takes about a minute.
+
+namespace {
+
+constexpr int kCustomers = 1'000'000;
+constexpr int kPageSize = 100;
+
+const QString kListStatement = QStringLiteral(
+    "select customer.ccuscode,ccusname,ccusabbname,customerclass.cccname,districtclass.cdcname,"
+    "person.cpersonname,department.cdepname,ccusphone,ccusaddress,icuscreline "
+    "from customer  left join customerclass on customer.ccccode=customerclass.ccccode "
+    " left join department on customer.ccusdepart=department.cdepcode "
+    " left join districtclass on customer.cdccode=districtclass.cdccode "
+    " left join person on customer.ccuspperson=person.cpersoncode "
+    " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode "
+    " where isnull(customer.btransflag,0) =0 and 1=1 order by customer.ccuscode");
+
+QString companyDirectory()
+{
+    QString dir = qEnvironmentVariable("CUSTOMER_ARCHIVE_BENCH_DIR");
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
+            + QStringLiteral("/customer-archive-bench/1m");
+    return dir;
+}
+
+QString prepareCompany()
+{
+    const QString dir = companyDirectory();
+    const QString file = demo::DemoCompany::paths(dir).first();
+    if (QFileInfo::exists(file))
+        return dir;
+    QDir().mkpath(dir);
+    std::fprintf(stderr, "making a company of %d customers in %s\n", kCustomers, qPrintable(dir));
+    demo::DemoSettings settings;
+    settings.customers = kCustomers;
+    QString sMsg;
+    if (!demo::DemoCompany::create(dir, settings, {}, sMsg)) {
+        std::fprintf(stderr, "cannot make the company: %s\n", qPrintable(sMsg));
+        return QString();
+    }
+    return dir;
+}
+
+QString connectionText(const QString &dir)
+{
+    return QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")
+        .arg(demo::DemoCompany::paths(dir).first());
+}
+
+int pageOf(const benchmark::State &state)
+{
+    const int pages = kCustomers / kPageSize;
+    switch (state.range(0)) {
+    case 0:
+        return 1;
+    case 1:
+        return pages / 2;
+    default:
+        return pages;
+    }
+}
+
+void BM_ListPageThroughDataService(benchmark::State &state)
+{
+    const QString dir = prepareCompany();
+    if (dir.isEmpty()) {
+        state.SkipWithError("no company");
+        return;
+    }
+    suite::ClsCommon service;
+    service.Init(connectionText(dir));
+    for (auto _ : state) {
+        int pageSize = kPageSize;
+        int page = pageOf(state);
+        int pageCount = 0;
+        suite::RecordSet rs;
+        QString sMsg;
+        bool ok = false;
+        service.OpenPage(kListStatement, pageSize, page, pageCount, rs, sMsg, ok);
+        if (!ok || rs.RecordCount() != kPageSize) {
+            state.SkipWithError(qPrintable(sMsg));
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ListPageThroughDataService)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void BM_ListPageRawSqlite(benchmark::State &state)
+{
+    const QString dir = prepareCompany();
+    if (dir.isEmpty()) {
+        state.SkipWithError("no company");
+        return;
+    }
+    auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
+    suite::tsql::TsqlTranslator translator(dialect);
+    QString sMsg;
+    const QString select = translator.translate(kListStatement, sMsg)->steps.front().sql;
+    const QString count =
+        translator.translate(*suite::pageCountText(kListStatement, sMsg), sMsg)->steps.front().sql;
+    const qint64 firstRow = qint64(pageOf(state) - 1) * kPageSize;
+    const QString page = suite::pageStatement(*dialect, select, kPageSize, firstRow);
+
+    suite::SqliteConnection connection;
+    if (!connection.open(demo::DemoCompany::paths(dir).first(), sMsg)) {
+        state.SkipWithError(qPrintable(sMsg));
+        return;
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(connection.query(count, {}, sMsg).Value(0));
+        const suite::RecordSet rows = connection.query(page, {}, sMsg);
+        if (rows.RecordCount() != kPageSize) {
+            state.SkipWithError(qPrintable(sMsg));
+            return;
+        }
+    }
+}
+BENCHMARK(BM_ListPageRawSqlite)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -1,0 +1,59 @@
+#include "app/CompanyDatabase.h"
+
+#include "app/HostOptions.h"
+
+#include "db/DemoCompany.h"
+#include "suite/SuiteServices.h"
+#include "suite/core/ObjectFactory.h"
+#include "suite/data/ConnectionText.h"
+
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace host {
+
+namespace {
+
+bool makeDemoCompany(const QString &file, QString &sMsg)
+{
+    std::fprintf(stderr, "customer-archive: making the demo company in %s\n",
+                 qPrintable(QFileInfo(file).absolutePath()));
+    return demo::DemoCompany::create(QFileInfo(file).absolutePath(), demo::DemoSettings(), {},
+                                     sMsg);
+}
+
+} // namespace
+
+bool openCompany(const QString &database, OpenedCompany &company, QString &sMsg)
+{
+    QString connectionText = database;
+    if (database.isEmpty()) {
+        if (!QFileInfo::exists(defaultDemoDatabasePath())
+            && !makeDemoCompany(defaultDemoDatabasePath(), sMsg))
+            return false;
+        connectionText = defaultDemoConnectionText();
+    }
+    const std::optional<suite::ConnectionText> parsed =
+        suite::ConnectionText::parse(connectionText, sMsg);
+    if (!parsed)
+        return false;
+
+    suite::registerSuiteServices();
+    company.service =
+        suite::createObject<suite::IClsCommon>(QString::fromLatin1(suite::IClsCommon::kProgId));
+    if (!company.service) {
+        sMsg = QStringLiteral("The data service %1 cannot be created.")
+                   .arg(QString::fromLatin1(suite::IClsCommon::kProgId));
+        return false;
+    }
+    company.service->Init(connectionText);
+    if (!company.service->Status()) {
+        sMsg = company.service->LastError();
+        return false;
+    }
+    company.databaseFile = QFileInfo(parsed->databaseFile).absoluteFilePath();
+    return true;
+}
+
+} // namespace host

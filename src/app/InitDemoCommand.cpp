@@ -1,0 +1,122 @@
+#include "app/HostOptions.h"
+#include "app/Subcommands.h"
+
+#include "db/DemoCompany.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+
+#include <cstdio>
+
+namespace host {
+
+namespace {
+
+void printLine(FILE *stream, const QString &text)
+{
+    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
+    std::fflush(stream);
+}
+
+struct InitDemoRequest
+{
+    QString dir;
+    demo::DemoSettings settings;
+    QString error;
+};
+
+InitDemoRequest parseRequest(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption dir(QStringLiteral("dir"),
+                                 QStringLiteral("Folder of the demo company's databases."),
+                                 QStringLiteral("dir"));
+    const QCommandLineOption customers(QStringLiteral("customers"),
+                                       QStringLiteral("Number of customers to generate."),
+                                       QStringLiteral("n"));
+    const QCommandLineOption force(QStringLiteral("force"),
+                                   QStringLiteral("Replace an existing demo company."));
+    parser.addOptions({ dir, customers, force });
+
+    InitDemoRequest request;
+    // The parser expects the program name first; the sub-command's arguments follow it.
+    if (!parser.parse(QStringList{ QStringLiteral("init-demo") } + arguments)) {
+        request.error = parser.errorText();
+        return request;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        request.error =
+            QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());
+        return request;
+    }
+    request.dir =
+        parser.isSet(dir) ? parser.value(dir) : QFileInfo(defaultDemoDatabasePath()).absolutePath();
+    if (parser.isSet(customers)) {
+        bool numeric = false;
+        request.settings.customers = parser.value(customers).toInt(&numeric);
+        if (!numeric || request.settings.customers < 0
+            || request.settings.customers > demo::DemoSettings::kMaxCustomers)
+            request.error = QStringLiteral("--customers takes a number from 0 to %1, not %2")
+                                .arg(demo::DemoSettings::kMaxCustomers)
+                                .arg(parser.value(customers));
+    }
+    request.settings.overwrite = parser.isSet(force);
+    return request;
+}
+
+// One line per step, and for the customers one line per tenth, so that a long run shows it is
+// alive without flooding a log.
+demo::Progress progressPrinter()
+{
+    return [lastTenth = -1](const QString &step, qint64 done, qint64 total) mutable {
+        if (total <= 0) {
+            printLine(stderr, QStringLiteral("init-demo: %1").arg(step));
+            return;
+        }
+        const int tenth = int(done * 10 / total);
+        if (tenth == lastTenth)
+            return;
+        lastTenth = tenth;
+        printLine(stderr, QStringLiteral("init-demo: %1 %2/%3").arg(step).arg(done).arg(total));
+    };
+}
+
+} // namespace
+
+int runInitDemo(const QStringList &arguments)
+{
+    const InitDemoRequest request = parseRequest(arguments);
+    if (!request.error.isEmpty()) {
+        printLine(stderr, QStringLiteral("customer-archive init-demo: ") + request.error);
+        printLine(stderr,
+                  QStringLiteral("usage: customer-archive init-demo [--dir DIR] "
+                                 "[--customers N] [--force]"));
+        return 2;
+    }
+    const QString company = demo::DemoCompany::paths(request.dir).first();
+    if (!request.settings.overwrite && QFileInfo::exists(company)) {
+        printLine(stderr,
+                  QStringLiteral("customer-archive init-demo: the company database %1 "
+                                 "already exists; use --force to replace it")
+                      .arg(QDir::toNativeSeparators(company)));
+        return 1;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    QString sMsg;
+    if (!demo::DemoCompany::create(request.dir, request.settings, progressPrinter(), sMsg)) {
+        printLine(stderr, QStringLiteral("customer-archive init-demo: ") + sMsg);
+        return 1;
+    }
+    printLine(stderr,
+              QStringLiteral("init-demo: %1 customers in %2 s")
+                  .arg(request.settings.customers)
+                  .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1));
+    for (const QString &path : demo::DemoCompany::paths(request.dir))
+        printLine(stdout, QDir::toNativeSeparators(path));
+    return 0;
+}
+
+} // namespace host

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringList>
+
+namespace host {
+
+// The sub-commands give the component's work without windows. Each takes the arguments that
+// follow its name, prints its results on standard output and its errors on standard error,
+// and returns the process exit code (0 on success).
+int runInitDemo(const QStringList &arguments);
+int runSql(const QStringList &arguments);
+
+// The sub-command named by the first argument, or nullptr when the first argument names none.
+using Subcommand = int (*)(const QStringList &arguments);
+Subcommand findSubcommand(const QString &name);
+
+} // namespace host
