@@ -55,7 +55,7 @@ CREATE TABLE ua_user_account (
 );
 
 -- Function locks: a user working in a function of an account (task 1 list, 11 add, 2 modify,
--- 8 delete, 3 merge, 7 batch modify).
+-- 8 delete, 3 merge, 7 batch modify), held by a session of ua_tasksession.
 CREATE TABLE ua_task (
     AutoID int IDENTITY(1, 1) NOT NULL PRIMARY KEY,
     cAcc_Id nvarchar(3) NOT NULL,
@@ -64,7 +64,8 @@ CREATE TABLE ua_task (
     iTaskId int NOT NULL,
     cUser_Id nvarchar(20) NOT NULL,
     cStation nvarchar(60) NULL,
-    dTime datetime NULL DEFAULT (getdate())
+    dTime datetime NULL DEFAULT (getdate()),
+    cSessionId nvarchar(40) NULL
 );
 
 CREATE INDEX IX_ua_task_cFunction ON ua_task (cAcc_Id, iYear, cFunction);
@@ -92,3 +93,23 @@ VALUES
 INSERT INTO ua_user_account (cUser_Id, cAcc_Id, iYear) VALUES
     (N'demo', N'001', 2026),
     (N'sales1', N'001', 2026);
+
+-- The sessions that hold function locks: who works where, so that a refused user learns who
+-- holds the function, and so that the locks of a session that died stop counting. A session on
+-- the same machine is alive while its process (id and start mark) runs; one on another machine
+-- while its heartbeat (UTC seconds) is recent.
+CREATE TABLE ua_tasksession (
+    cSessionId nvarchar(40) NOT NULL PRIMARY KEY,
+    cAcc_Id nvarchar(3) NOT NULL,
+    iYear int NOT NULL,
+    cUser_Id nvarchar(20) NOT NULL,
+    cUser_Name nvarchar(40) NULL,
+    cStation nvarchar(60) NOT NULL,
+    cMachineId nvarchar(64) NULL,
+    iProcessId int NOT NULL,
+    cProcessMark nvarchar(80) NULL,
+    dStart datetime NOT NULL DEFAULT (getdate()),
+    iHeartbeat bigint NOT NULL
+);
+
+CREATE INDEX IX_ua_task_cSessionId ON ua_task (cSessionId);

@@ -11,6 +11,9 @@
 #include "suite/data/SqlTrace.h"
 #include "suite/data/tsql/BatchRunner.h"
 #include "suite/data/tsql/TsqlTranslator.h"
+#include "suite/pub/BillNumbering.h"
+
+#include <QRegularExpression>
 
 #include <exception>
 
@@ -34,6 +37,17 @@ QString procedureCallText(const QString &procedure, const QVariantList &argument
             literals.append(argument.toString());
     }
     return literals.isEmpty() ? procedure : procedure + u' ' + literals.join(QStringLiteral(", "));
+}
+
+// The table of "select top 0 * from T": ADO stores the rows added to that empty record set in
+// T, and the component adds delivery addresses and code-list rows that way. Empty for any
+// other text.
+QString insertTableOf(const QString &text)
+{
+    static const QRegularExpression emptySelect(
+        QStringLiteral(R"(^\s*select\s+top\s+0\s+\*\s+from\s+([\w#]+)\s*$)"),
+        QRegularExpression::CaseInsensitiveOption);
+    return emptySelect.match(text).captured(1);
 }
 
 } // namespace
@@ -174,11 +188,24 @@ bool ClsCommon::runText(const char *member, const QString &text, RecordSet *rows
     return true;
 }
 
+bool ClsCommon::openForInsert(const QString &table, RecordSet &rows)
+{
+    m_lastRowsChanged = 0;
+    if (!ready("OpenX"))
+        return false;
+    QString sMsg;
+    rows = m_session->backend->connection().openTableForInsert(table, sMsg);
+    return rows.IsOpen() || fail("OpenX", sMsg);
+}
+
 RecordSet ClsCommon::OpenX(const QString &strSql)
 {
     TracedCall trace("OpenX", strSql);
     RecordSet rows;
-    const bool ok = guard("OpenX", [&] { return runText("OpenX", strSql, &rows); });
+    const bool ok = guard("OpenX", [&] {
+        const QString table = insertTableOf(strSql);
+        return table.isEmpty() ? runText("OpenX", strSql, &rows) : openForInsert(table, rows);
+    });
     trace.finish(ok, m_lastError);
     return ok ? rows : RecordSet();
 }
@@ -251,11 +278,17 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
     return true;
 }
 
+// A record whose code the numbering rule generated uses up its serial together with the
+// insert, so that no other session is offered the code once it is stored.
 bool ClsCommon::Add(const QString &sXML, const QString &cTable, QString &sMsg)
 {
     TracedCall trace("Add", sXML);
+    const auto consumeBillNumber = [&](QString &reason) {
+        return BillNumbering(*this).consumeRecord(cTable, sXML, reason);
+    };
     const bool ok = guard("Add", [&] {
-        return ready("Add") && (m_session->writer.add(sXML, cTable, sMsg) || fail("Add", sMsg));
+        return ready("Add")
+            && (m_session->writer.add(sXML, cTable, sMsg, consumeBillNumber) || fail("Add", sMsg));
     });
     sMsg = m_lastError;
     trace.finish(ok, m_lastError);

@@ -20,6 +20,8 @@ public:
     void Init(const QString &cDBName) override;
     bool Status() const override;
 
+    // The empty record set of "select top 0 * from <table>" stores the rows added to it in
+    // the table, on this connection and inside its transaction.
     RecordSet OpenX(const QString &strSql) override;
     // With no rows the result is one page, page 1, holding an open record set without rows.
     bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
@@ -52,6 +54,7 @@ private:
     bool fail(const char *member, const QString &message);
     bool ready(const char *member);
     bool runText(const char *member, const QString &text, RecordSet *rows);
+    bool openForInsert(const QString &table, RecordSet &rows);
     bool translateSelect(const QString &text, QString &select);
     bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs);
     bool transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg));

@@ -184,8 +184,12 @@ bool RecordXmlWriter::readRecord(const QString &xml, const QString &table, const
 
     const XmlElement root = document.documentElement();
     QStringList leftOut;
-    for (const auto &attribute : root.attributes())
-        leftOut.append(QStringLiteral("attribute %1 of <%2>").arg(attribute.first, root.name()));
+    for (const auto &attribute : root.attributes()) {
+        // The numbering reads this one when the record is added.
+        if (attribute.first.compare(QLatin1String("bCreateBillNum"), Qt::CaseInsensitive) != 0)
+            leftOut.append(
+                QStringLiteral("attribute %1 of <%2>").arg(attribute.first, root.name()));
+    }
     for (const XmlElement &element : root.childElements()) {
         const QString name = element.name();
         for (const auto &attribute : element.attributes())
@@ -297,14 +301,15 @@ bool RecordXmlWriter::writeCompanion(const Record &record, QString &sMsg)
     return changed > 0 || insertRow(companion, sMsg);
 }
 
-bool RecordXmlWriter::add(const QString &xml, const QString &table, QString &sMsg)
+bool RecordXmlWriter::add(const QString &xml, const QString &table, QString &sMsg,
+                          const AlongWithInsert &alongWith)
 {
     Record record;
     if (!readRecord(xml, table, QStringLiteral("Add"), record, sMsg))
         return false;
     AtomicWrite write(m_backend.connection());
     return write.begin(sMsg) && insertRow(record.main, sMsg) && writeCompanion(record, sMsg)
-        && write.commit(sMsg);
+        && (!alongWith || alongWith(sMsg)) && write.commit(sMsg);
 }
 
 bool RecordXmlWriter::modify(const QString &xml, const QString &table, QString &sMsg)

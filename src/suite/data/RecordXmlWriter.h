@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+#include <functional>
+
 namespace suite {
 
 // Writes the element-per-field record XML of the archives into their tables:
@@ -23,8 +25,13 @@ class RecordXmlWriter
 public:
     explicit RecordXmlWriter(DataBackend &backend);
 
-    // A new row, and its companion row when the table has a companion.
-    bool add(const QString &xml, const QString &table, QString &sMsg);
+    // Work that stands or falls with a new row, run in the insert's transaction.
+    using AlongWithInsert = std::function<bool(QString &sMsg)>;
+
+    // A new row, and its companion row when the table has a companion; alongWith, when given,
+    // runs after them in the same transaction.
+    bool add(const QString &xml, const QString &table, QString &sMsg,
+             const AlongWithInsert &alongWith = {});
     // The row the primary-key elements name gets the other elements' values; its companion
     // row is written, or added when it is missing.
     bool modify(const QString &xml, const QString &table, QString &sMsg);

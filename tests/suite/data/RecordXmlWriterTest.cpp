@@ -105,8 +105,8 @@ TEST_F(RecordXmlWriterTest, AddStoresEveryFieldWithItsTypeAndTheCompanionRow)
     ASSERT_EQ(entries.size(), 1);
     EXPECT_EQ(entries.front().level, ErrorLog::Level::Warning);
     EXPECT_EQ(entries.front().text,
-              QStringLiteral("Left out of the record XML for Customer: attribute bCreateBillNum of "
-                             "<Customer>; attribute bManualChangeCode of <Customer>; "
+              QStringLiteral("Left out of the record XML for Customer: "
+                             "attribute bManualChangeCode of <Customer>; "
                              "<cCusOAddress>, which holds a sub-record; <cUnknownField>, which "
                              "names no column of Customer."));
 }
