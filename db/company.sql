@@ -753,3 +753,86 @@ SELECT AutoID, cSelCol, cErrorMsg, bTransFlag, cCusCode, cLtcCustomerCode, cCusN
     cCusCMProtocol, cCusOtherProtocol, cCusImAgentProtocol, cMemo, bOnGPinStore, bCusState,
     bRequestSign, bHomeBranch, cLocationSite, iSourceId, iSourceType
 FROM customer_import;
+
+-- Numbering rules of the archives: a new code of the object (the table of that name, its code
+-- in cCodeField) is its prefix parts, in iOrder, followed by a serial of iSerialLength digits.
+-- A part is fixed text (cKind 'text', the text in cValue), a value of the record being entered
+-- ('field', the element name in cValue, such as ccccode) or its date ('date', the Qt date
+-- format in cValue, such as yyyyMM). Serials count separately for every prefix.
+CREATE TABLE VoucherNumber (
+    cObject nvarchar(30) NOT NULL PRIMARY KEY,
+    cCodeField nvarchar(30) NOT NULL,
+    bAutoCode bit NOT NULL DEFAULT (1),
+    bManualChange bit NOT NULL DEFAULT (1),
+    iSerialLength int NOT NULL,
+    iSerialStart int NOT NULL DEFAULT (1)
+);
+
+CREATE TABLE VoucherNumberPart (
+    cObject nvarchar(30) NOT NULL,
+    iOrder int NOT NULL,
+    cKind nvarchar(10) NOT NULL,
+    cValue nvarchar(30) NOT NULL,
+    PRIMARY KEY (cObject, iOrder)
+);
+
+-- The last serial that saved records used, per object and prefix.
+CREATE TABLE VoucherHistory (
+    cObject nvarchar(30) NOT NULL,
+    cPrefix nvarchar(60) NOT NULL,
+    iLastNumber int NOT NULL,
+    PRIMARY KEY (cObject, cPrefix)
+);
+
+-- Row rights of the users who are not administrators (kvsystem..ua_user.bAdmin): what they may
+-- read (cFuncId 'R') or read and change ('W') of a business object (customer, department,
+-- person, warehouse, vendor). A user without rows on an object is not limited on it; with rows,
+-- every dimension they name must grant: 'class' a class and its sub-classes (customers,
+-- vendors), 'department' a department (customers, persons), 'code' one record.
+CREATE TABLE AA_HoldAuth (
+    AutoID int IDENTITY(1, 1) NOT NULL PRIMARY KEY,
+    cUser_Id nvarchar(20) NOT NULL,
+    cBusObId nvarchar(50) NOT NULL,
+    cFuncId nvarchar(1) NOT NULL,
+    cDimension nvarchar(20) NOT NULL,
+    cCode nvarchar(50) NOT NULL
+);
+
+-- Column rights of those users: the fields of a business object they may only read (cLevel
+-- 'R') or may neither read nor change ('N').
+CREATE TABLE AA_HoldColAuth (
+    AutoID int IDENTITY(1, 1) NOT NULL PRIMARY KEY,
+    cUser_Id nvarchar(20) NOT NULL,
+    cBusObId nvarchar(50) NOT NULL,
+    cFieldName nvarchar(60) NOT NULL,
+    cLevel nvarchar(1) NOT NULL
+);
+
+-- Function rights of those users: the functions of the portal (such as Customer) they may use.
+CREATE TABLE AA_HoldFuncAuth (
+    cUser_Id nvarchar(20) NOT NULL,
+    cAuth_Id nvarchar(60) NOT NULL,
+    PRIMARY KEY (cUser_Id, cAuth_Id)
+);
+
+-- The rights a new record starts with because of its class (cKind 'class'), district
+-- ('district') or trade ('trade'): values cADCode of the rights dimensions iADTID (as in
+-- V_AA_AuthDimen_Type). They hold for the sub-classes of cCode too, unless one has its own.
+CREATE TABLE AA_ClassDefaultAuth (
+    AutoID int IDENTITY(1, 1) NOT NULL PRIMARY KEY,
+    cBusObId nvarchar(50) NOT NULL,
+    cKind nvarchar(20) NOT NULL,
+    cCode nvarchar(50) NOT NULL,
+    iADTID int NOT NULL,
+    cADCode nvarchar(50) NOT NULL
+);
+
+-- The rights class (AA_AuthClass.id, kept in Customer.iId) of the records of a class, district
+-- or trade, with the same inheritance.
+CREATE TABLE AA_ClassAuthGroup (
+    cBusObId nvarchar(50) NOT NULL,
+    cKind nvarchar(20) NOT NULL,
+    cCode nvarchar(50) NOT NULL,
+    iAuthClassId int NOT NULL,
+    PRIMARY KEY (cBusObId, cKind, cCode)
+);

@@ -434,3 +434,60 @@ INSERT INTO Crm_BaseCode (ID, cTypeCode, cCode, cName) VALUES
     (32, N'taste', N'02', N'咖啡'),
     (33, N'taste', N'03', N'高尔夫'),
     (34, N'taste', N'04', N'钓鱼');
+
+-- Customer codes: the class code followed by a four-digit serial (01010001 is the first
+-- customer of class 0101); the user may change a proposed code.
+INSERT INTO VoucherNumber (cObject, cCodeField, bAutoCode, bManualChange, iSerialLength,
+    iSerialStart) VALUES
+    (N'Customer', N'cCusCode', 1, 1, 4, 1);
+
+INSERT INTO VoucherNumberPart (cObject, iOrder, cKind, cValue) VALUES
+    (N'Customer', 1, N'field', N'ccccode');
+
+-- sales1 (王晓明 of 华北销售部) reads and changes the North China customers of his department,
+-- may see but not change their credit line, picks only his department in reference lists and
+-- may open the customer archive. demo is an administrator and needs no rows.
+INSERT INTO AA_HoldAuth (cUser_Id, cBusObId, cFuncId, cDimension, cCode) VALUES
+    (N'sales1', N'customer', N'W', N'class', N'01'),
+    (N'sales1', N'customer', N'W', N'department', N'0201'),
+    (N'sales1', N'department', N'R', N'code', N'0201');
+
+INSERT INTO AA_HoldColAuth (cUser_Id, cBusObId, cFieldName, cLevel) VALUES
+    (N'sales1', N'customer', N'iCusCreLine', N'R');
+
+INSERT INTO AA_HoldFuncAuth (cUser_Id, cAuth_Id) VALUES
+    (N'sales1', N'Customer');
+
+-- A customer of a region starts with the region's sales department and sales area; one of a
+-- manufacturing trade with its product line. Districts have no defaults.
+INSERT INTO AA_ClassDefaultAuth (cBusObId, cKind, cCode, iADTID, cADCode) VALUES
+    (N'customer', N'class', N'01', 0, N'0201'),
+    (N'customer', N'class', N'01', 1, N'N'),
+    (N'customer', N'class', N'02', 0, N'0206'),
+    (N'customer', N'class', N'02', 1, N'N'),
+    (N'customer', N'class', N'03', 0, N'0202'),
+    (N'customer', N'class', N'03', 1, N'S'),
+    (N'customer', N'class', N'04', 0, N'0204'),
+    (N'customer', N'class', N'04', 1, N'S'),
+    (N'customer', N'class', N'05', 0, N'0203'),
+    (N'customer', N'class', N'05', 1, N'S'),
+    (N'customer', N'class', N'06', 0, N'0205'),
+    (N'customer', N'class', N'06', 1, N'W'),
+    (N'customer', N'class', N'07', 0, N'0205'),
+    (N'customer', N'class', N'07', 1, N'W'),
+    (N'customer', N'class', N'08', 0, N'08'),
+    (N'customer', N'class', N'08', 1, N'S'),
+    (N'customer', N'trade', N'0101', 2, N'EL'),
+    (N'customer', N'trade', N'0102', 2, N'ME'),
+    (N'customer', N'trade', N'0104', 2, N'CH');
+
+-- The rights groups of AA_AuthClass follow the eight customer regions.
+INSERT INTO AA_ClassAuthGroup (cBusObId, cKind, cCode, iAuthClassId) VALUES
+    (N'customer', N'class', N'01', 1),
+    (N'customer', N'class', N'02', 2),
+    (N'customer', N'class', N'03', 3),
+    (N'customer', N'class', N'04', 4),
+    (N'customer', N'class', N'05', 5),
+    (N'customer', N'class', N'06', 6),
+    (N'customer', N'class', N'07', 7),
+    (N'customer', N'class', N'08', 8);
