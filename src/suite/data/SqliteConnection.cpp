@@ -8,6 +8,9 @@
 
 #include <sqlite3.h>
 
+#include <string>
+#include <string_view>
+
 #include <limits>
 
 namespace suite {
@@ -290,6 +293,38 @@ QString quoteSqliteName(const QString &name)
     return quoted.join(u'.');
 }
 
+// Dates are text in SQLite, written in several lengths: 2026-12-06, 2026-12-06 10:30:00,
+// 2026-12-06T10:30:00.123. SQL Server compares them as points in time, so a date column
+// compares through this collation, which completes each side to its full length before
+// comparing: '2026-12-06 00:00:00.000' <= '2026-12-06' holds, as it does there. Text that
+// is no date compares byte by byte.
+namespace {
+
+constexpr const char *kDateCollation = "TSQLDATE";
+
+std::string comparableDate(const char *text, int length)
+{
+    static constexpr std::string_view kMidnight = "0000-00-00 00:00:00.000";
+    const bool dateLike =
+        length >= 10 && length <= int(kMidnight.size()) && text[4] == '-' && text[7] == '-';
+    std::string result(text, size_t(length));
+    if (!dateLike)
+        return result;
+    if (length > 10 && result[10] == 'T')
+        result[10] = ' ';
+    result.append(kMidnight.substr(size_t(length)));
+    return result;
+}
+
+int compareDates(void *, int lengthA, const void *a, int lengthB, const void *b)
+{
+    const std::string left = comparableDate(static_cast<const char *>(a), lengthA);
+    const std::string right = comparableDate(static_cast<const char *>(b), lengthB);
+    return left.compare(right);
+}
+
+} // namespace
+
 struct SqliteConnection::Database
 {
     sqlite3 *db = nullptr;
@@ -444,6 +479,8 @@ bool SqliteConnection::open(const QString &path, QString &sMsg, OpenMode mode)
         return false;
     }
     sqlite3_extended_result_codes(database->db, 1);
+    sqlite3_create_collation_v2(database->db, kDateCollation, SQLITE_UTF8, nullptr, compareDates,
+                                nullptr);
     if (!database->probe(sMsg))
         return false;
     sqlite3_busy_timeout(database->db, database->busyTimeoutMs);

@@ -434,3 +434,33 @@ TEST(SqliteConnectionBackend, CountsOnlyTheRowsOfEachStatementAndKeepsTransactio
     EXPECT_FALSE(backend.inTransaction());
     EXPECT_EQ(backend.queryStatement(QStringLiteral("select * from T"), {}, sMsg).RecordCount(), 2);
 }
+
+TEST(SqliteConnectionDates, DateColumnsCompareAsPointsInTimeWhateverLengthTheTextHas)
+{
+    suite::SqliteConnection connection;
+    QString sMsg;
+    ASSERT_TRUE(connection.open(QStringLiteral(":memory:"), sMsg)) << qPrintable(sMsg);
+    ASSERT_TRUE(connection.execute(
+        QStringLiteral("create table T (n int, d datetime collate TSQLDATE);"
+                       "insert into T values (1, '2009-06-20 00:00:00.000'), (2, '2009-06-20'),"
+                       " (3, '2009-06-20T00:00:00'), (4, '2009-06-20 10:30:00'),"
+                       " (5, '2009-06-19 23:59:59.999'), (6, null), (7, 'not a date')"),
+        sMsg))
+        << qPrintable(sMsg);
+    const auto numbers = [&](const QString &where) {
+        const suite::RecordSet rows = connection.query(QStringLiteral("select n from T where ")
+                                                           + where + QStringLiteral(" order by n"),
+                                                       {}, sMsg);
+        QStringList found;
+        for (int row = 0; row < rows.RecordCount(); ++row)
+            found.append(rows.valueAt(row, 0).toString());
+        return found.join(u',');
+    };
+    EXPECT_EQ(numbers(QStringLiteral("d = '2009-06-20'")), QStringLiteral("1,2,3"));
+    EXPECT_EQ(numbers(QStringLiteral("d <= '2009-06-20'")), QStringLiteral("1,2,3,5"));
+    EXPECT_EQ(numbers(QStringLiteral("d > '2009-06-20 00:00:00'")), QStringLiteral("4,7"));
+    const suite::RecordSet ordered = connection.query(
+        QStringLiteral("select n from T where n in (4, 5, 2) order by d"), {}, sMsg);
+    EXPECT_EQ(ordered.valueAt(0, 0).toInt(), 5);
+    EXPECT_EQ(ordered.valueAt(2, 0).toInt(), 4);
+}

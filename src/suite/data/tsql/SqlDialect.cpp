@@ -14,6 +14,17 @@ bool SqlType::isText() const
     return textTypes.contains(name);
 }
 
+bool SqlType::isDateTime() const
+{
+    static const QStringList dateTypes = {
+        QStringLiteral("datetime"),
+        QStringLiteral("smalldatetime"),
+        QStringLiteral("date"),
+        QStringLiteral("datetime2"),
+    };
+    return dateTypes.contains(name);
+}
+
 QString SqlType::declaration() const
 {
     if (arguments.isEmpty())

@@ -24,6 +24,7 @@ struct SqlType
     QStringList arguments;
 
     bool isText() const;
+    bool isDateTime() const;
     // The written form, nvarchar(40).
     QString declaration() const;
 };

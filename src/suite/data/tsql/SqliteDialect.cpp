@@ -466,6 +466,9 @@ QString SqliteDialect::columnDefinition(const ColumnDefinition &column) const
     if (column.type.isText())
         text += caseSensitiveCollation(column.collation) ? QStringLiteral(" COLLATE BINARY")
                                                          : QStringLiteral(" COLLATE NOCASE");
+    // Registered by every connection of the product: dates compare as points in time.
+    else if (column.type.isDateTime())
+        text += QStringLiteral(" COLLATE TSQLDATE");
     for (const QString &constraint : column.otherConstraints)
         text += u' ' + constraint;
     return text;

@@ -69,13 +69,13 @@ inline QString listFields()
 }
 
 // The page statement of the list window: lower-cased, with "ccuscode," qualified.
-inline QString listPageStatement()
+inline QString listPageStatement(const QString &rights = kRights)
 {
     QString statement = QStringLiteral("Select ") + listFields() + QStringLiteral(" from Customer ")
         + listJoins()
         + QStringLiteral(" where isnull(Customer.bTransFlag,0) =0 and Customer.cCCCode like '01%' "
                          "and ")
-        + kRights + QStringLiteral(" and Customer.cCusCode like '%0%' Order by cCusCode,cCusName");
+        + rights + QStringLiteral(" and Customer.cCusCode like '%0%' Order by cCusCode,cCusName");
     return statement.toLower().replace(QStringLiteral("ccuscode,"),
                                        QStringLiteral("Customer.cCusCode,"));
 }
@@ -88,7 +88,12 @@ inline QString joined(const QStringList &lines)
     return text;
 }
 
-inline QString salespersonScript()
+// The values go in unchanged, as the batch modification writes them.
+inline QString salespersonScript(
+    const QString &oldPerson = QStringLiteral("P01"),
+    const QString &newPerson = QStringLiteral("P02"),
+    const QString &customer = QStringLiteral("C001"),
+    const QString &contact = QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF"))
 {
     return joined({
         "declare @oldPsnNum nvarchar(40)",
@@ -97,10 +102,10 @@ inline QString salespersonScript()
         "declare @cusCode nvarchar(40)",
         "declare @cusContactCode nvarchar(100)",
         "declare @contact_Id nvarchar(60)",
-        "set @oldPsnNum=N'P01'",
-        "set @newPsnNum=N'P02'",
-        "set @cusCode=N'C001'",
-        "set @cusContactCode=N'6F9619FF-8B86-D011-B42D-00C04FC964FF'",
+        "set @oldPsnNum=N'" + oldPerson + "'",
+        "set @newPsnNum=N'" + newPerson + "'",
+        "set @cusCode=N'" + customer + "'",
+        "set @cusContactCode=N'" + contact + "'",
         "if exists(select 1 from UserHRPersonContro where cPsn_Num=@newPsnNum) begin",
         "select @userId=cUser_Id from UserHRPersonContro where cPsn_Num=@oldPsnNum",
         "delete from customer_user where account_id=@cusCode and user_id=@userId",
@@ -121,8 +126,8 @@ inline QString salespersonScript()
     });
 }
 
-// The download of the marketing import: temporary table, one page inserted, merged.
-inline QString importDownload()
+// The temporary table a download of the marketing import lands its pages in.
+inline QString importTempTable()
 {
     const QStringList columns = {
         "iSourceId] [varchar](20)",        "iSourceType] [smallint]",
@@ -142,11 +147,13 @@ inline QString importDownload()
     for (const QString &column : columns)
         create.append(u'[' + column + QStringLiteral(" NULL,"));
     create.append(QStringLiteral("[cErrorMsg] [nvarchar](500) NULL)"));
-    QString text = create.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
-    text += QStringLiteral(
-        "insert into #customer_import (iSourceId,iSourceType,cLocationSite,cCusName,cCusPhone)"
-        "values('1001',8,'39.9,116.4',N'北京某某科技有限公司','010-88886666')\r\n");
-    text += joined({
+    return create.join(QStringLiteral("\r\n"));
+}
+
+// The merge of the downloaded pages: new source records, then the known ones.
+inline QString importMergeInsert()
+{
+    return joined({
         "insert into customer_import(iSourceId,iSourceType,cCusMngTypeCode,cCusCode,cCusName,"
         "cCusAbbName,cCusAddress,cCusPhone,"
         "cCusPPerson,cCreatePerson,dCusCreateDatetime,cModifyPerson,dModifyDate,cCusBank,"
@@ -160,7 +167,11 @@ inline QString importDownload()
         "customer_import.iSourceType",
         "Where customer_import.iSourceId Is Null And customer_import.iSourceType Is Null",
     });
-    text += joined({
+}
+
+inline QString importMergeUpdate()
+{
+    return joined({
         "update customer_import",
         "set cCusMngTypeCode=tmp.cCusMngTypeCode,cCusCode=tmp.cCusCode,",
         "cCusName=tmp.cCusName,cCusAbbName=tmp.cCusAbbName,",
@@ -174,18 +185,49 @@ inline QString importDownload()
         "tmp.iSourceId=customer_import.iSourceId and "
         "tmp.iSourceType=customer_import.iSourceType",
     });
-    return text;
 }
 
-// The trade query's code table, named after the list window's GUID.
+// The download of the marketing import: temporary table, one page inserted, merged.
+inline QString importDownload()
+{
+    return importTempTable() + QStringLiteral("\r\n")
+        + QStringLiteral(
+               "insert into #customer_import (iSourceId,iSourceType,cLocationSite,cCusName,"
+               "cCusPhone)values('1001',8,'39.9,116.4',N'北京某某科技有限公司','010-88886666')\r\n")
+        + importMergeInsert() + importMergeUpdate();
+}
+
+// The trade query's code table, named after the list window's GUID: dropped, created, opened
+// empty to add the codes, and named in the query's condition.
+inline const QString kCodeTable = QStringLiteral("3F2504E04F8911D39A0C0305E82C3301CusCodeList");
+
+inline QString codeTableDrop()
+{
+    return QStringLiteral("IF OBJECT_ID('") + kCodeTable
+        + QStringLiteral("') IS NOT NULL DROP TABLE  ") + kCodeTable;
+}
+
+inline QString codeTableCreate()
+{
+    return QStringLiteral(" CREATE TABLE ") + kCodeTable
+        + QStringLiteral("( cCusCode nvarchar(40))");
+}
+
+inline QString codeTableOpen()
+{
+    return QStringLiteral("select top 0  * from ") + kCodeTable;
+}
+
+inline QString codeTableCustomers()
+{
+    return QStringLiteral("select * from customer where cCusCode in ( select  cCusCode from ")
+        + kCodeTable + u')';
+}
+
 inline QString codeTable()
 {
-    const QString table = QStringLiteral("3F2504E04F8911D39A0C0305E82C3301CusCodeList");
-    return QStringLiteral("IF OBJECT_ID('") + table + QStringLiteral("') IS NOT NULL DROP TABLE  ")
-        + table + QStringLiteral("\r\n CREATE TABLE ") + table
-        + QStringLiteral("( cCusCode nvarchar(40))\r\nselect top 0  * from ") + table
-        + QStringLiteral("\r\nselect * from customer where cCusCode in ( select  cCusCode from ")
-        + table + u')';
+    return QStringList{ codeTableDrop(), codeTableCreate(), codeTableOpen(), codeTableCustomers() }
+        .join(QStringLiteral("\r\n"));
 }
 
 inline QString batchModifyHead()
@@ -193,11 +235,28 @@ inline QString batchModifyHead()
     return QStringLiteral("update customer set cModifyPerson='demo' ,DModifyDate=getdate(), ");
 }
 
-inline QString batchModifyJoin()
+inline QString batchModifyJoin(const QString &condition = QStringLiteral("(1=1)and bHomeBranch=1"),
+                               const QString &rights = kRights)
 {
     return QStringLiteral(" from customer inner join Customer_extradefine on customer.cCusCode "
-                          "=Customer_extradefine.cCusCode where (1=1)and bHomeBranch=1 and ")
-        + kRights;
+                          "=Customer_extradefine.cCusCode where ")
+        + condition + QStringLiteral(" and ") + rights;
+}
+
+// A user-defined field of Customer_extradefine, then the modifier of the customers, in two
+// statements parted by a carriage return.
+inline QString batchModifyUserField(
+    const QString &assignment = QStringLiteral("Customer_extradefine.cCDefine1='红'"),
+    const QString &condition = QStringLiteral("(1=1)"), const QString &rights = kRights)
+{
+    return QStringLiteral("update Customer_extradefine set ") + assignment
+        + QStringLiteral(" from customer with(nolock) inner join Customer_extradefine on "
+                         "customer.cCusCode =Customer_extradefine.cCusCode where ")
+        + condition + QStringLiteral(" and ") + rights
+        + QStringLiteral("\rupdate customer set cModifyPerson='demo' ,DModifyDate=getdate()  from "
+                         "customer with(nolock) inner join Customer_extradefine on "
+                         "customer.cCusCode =Customer_extradefine.cCusCode  where ")
+        + condition + QStringLiteral(" and ") + rights;
 }
 
 inline std::vector<std::pair<QString, QString>> catalogue()
@@ -339,15 +398,7 @@ inline std::vector<std::pair<QString, QString>> catalogue()
           batchModifyHead() + "cCusName=cCusAbbName" + batchModifyJoin() },
         { "batch modify empty credit company",
           batchModifyHead() + "Customer.cCusCreditCompany=customer.cCusCode" + batchModifyJoin() },
-        { "batch modify user field",
-          "update Customer_extradefine set Customer_extradefine.cCDefine1='红' from customer "
-          "with(nolock) inner join Customer_extradefine on customer.cCusCode "
-          "=Customer_extradefine.cCusCode where (1=1) and "
-              + kRights
-              + "\rupdate customer set cModifyPerson='demo' ,DModifyDate=getdate()  from customer "
-                "with(nolock) inner join Customer_extradefine on customer.cCusCode "
-                "=Customer_extradefine.cCusCode  where (1=1) and "
-              + kRights },
+        { "batch modify user field", batchModifyUserField() },
         { "batch modify trade",
           batchModifyHead()
               + "cCusTradeCCode='01' ,iid=3 ,cTrade=(select top 1 cTradecName from TradeClass "

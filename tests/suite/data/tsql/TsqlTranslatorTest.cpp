@@ -187,26 +187,28 @@ TEST_F(TsqlTranslatorTest, DeleteAndSelectIntoAndInsertWithoutInto)
 
 TEST_F(TsqlTranslatorTest, CreateTableKeepsDeclaredTypesAndComparesTextWithoutCase)
 {
-    EXPECT_EQ(sqlOf(QStringLiteral(
-                  "CREATE TABLE [dbo].[Customer](\n [iId] [int] IDENTITY(1,1) NOT NULL,\n"
-                  " [cCusCode] [nvarchar](20) NOT NULL,\n [cMemo] nvarchar(max) NULL,\n"
-                  " [cCode] varchar(10) COLLATE Chinese_PRC_CS_AS NULL,\n"
-                  " [iLine] money NULL DEFAULT ((0)),\n [d] [datetime] NULL CONSTRAINT "
-                  "[DF_d] DEFAULT (getdate()),\n [g] uniqueidentifier ROWGUIDCOL NOT NULL,\n"
-                  " CONSTRAINT [PK_Customer] PRIMARY KEY CLUSTERED ([cCusCode] ASC) WITH "
-                  "(PAD_INDEX = OFF) ON [PRIMARY]\n) ON [PRIMARY] TEXTIMAGE_ON [PRIMARY]")),
-              QStringLiteral(
-                  "CREATE TABLE Customer(\"iId\" int, \"cCusCode\" nvarchar(20) NOT NULL "
-                  "COLLATE NOCASE, \"cMemo\" nvarchar NULL COLLATE NOCASE, \"cCode\" varchar(10) "
-                  "NULL COLLATE BINARY, \"iLine\" money NULL DEFAULT (0), \"d\" datetime NULL "
-                  "DEFAULT (")
-                  + kNow
-                  + QStringLiteral("), \"g\" uniqueidentifier NOT NULL COLLATE NOCASE, CONSTRAINT "
-                                   "\"PK_Customer\" PRIMARY KEY (\"cCusCode\" ASC))\n"
-                                   "CREATE TRIGGER \"Customer_iid_identity\" AFTER INSERT ON "
-                                   "Customer FOR EACH ROW WHEN NEW.\"iId\" IS NULL BEGIN UPDATE "
-                                   "Customer SET \"iId\" = 1 + (NEW.rowid - 1) * 1 WHERE rowid = "
-                                   "NEW.rowid; END"));
+    EXPECT_EQ(
+        sqlOf(QStringLiteral(
+            "CREATE TABLE [dbo].[Customer](\n [iId] [int] IDENTITY(1,1) NOT NULL,\n"
+            " [cCusCode] [nvarchar](20) NOT NULL,\n [cMemo] nvarchar(max) NULL,\n"
+            " [cCode] varchar(10) COLLATE Chinese_PRC_CS_AS NULL,\n"
+            " [iLine] money NULL DEFAULT ((0)),\n [d] [datetime] NULL CONSTRAINT "
+            "[DF_d] DEFAULT (getdate()),\n [g] uniqueidentifier ROWGUIDCOL NOT NULL,\n"
+            " CONSTRAINT [PK_Customer] PRIMARY KEY CLUSTERED ([cCusCode] ASC) WITH "
+            "(PAD_INDEX = OFF) ON [PRIMARY]\n) ON [PRIMARY] TEXTIMAGE_ON [PRIMARY]")),
+        QStringLiteral(
+            "CREATE TABLE Customer(\"iId\" int, \"cCusCode\" nvarchar(20) NOT NULL "
+            "COLLATE NOCASE, \"cMemo\" nvarchar NULL COLLATE NOCASE, \"cCode\" varchar(10) "
+            "NULL COLLATE BINARY, \"iLine\" money NULL DEFAULT (0), \"d\" datetime NULL "
+            "DEFAULT (")
+            + kNow
+            + QStringLiteral(
+                ") COLLATE TSQLDATE, \"g\" uniqueidentifier NOT NULL COLLATE NOCASE, CONSTRAINT "
+                "\"PK_Customer\" PRIMARY KEY (\"cCusCode\" ASC))\n"
+                "CREATE TRIGGER \"Customer_iid_identity\" AFTER INSERT ON "
+                "Customer FOR EACH ROW WHEN NEW.\"iId\" IS NULL BEGIN UPDATE "
+                "Customer SET \"iId\" = 1 + (NEW.rowid - 1) * 1 WHERE rowid = "
+                "NEW.rowid; END"));
     EXPECT_EQ(sqlOf(QStringLiteral("create table CusDeliverAdd (AutoID int IDENTITY(1, 1) NOT NULL "
                                    "PRIMARY KEY, bDefault bit NOT NULL DEFAULT 0)")),
               QStringLiteral("CREATE TABLE CusDeliverAdd(AutoID integer PRIMARY KEY AUTOINCREMENT, "
