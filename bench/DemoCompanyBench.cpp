@@ -1,4 +1,4 @@
-#include "db/DemoCompany.h"
+#include "demo/DemoCompany.h"
 
 #include <QTemporaryDir>
 

@@ -1,4 +1,4 @@
-#include "db/DemoCompany.h"
+#include "demo/DemoCompany.h"
 #include "suite/data/DataService.h"
 #include "suite/data/PageQuery.h"
 #include "suite/data/SqliteConnection.h"

@@ -2,7 +2,7 @@
 
 #include "app/HostOptions.h"
 
-#include "db/DemoCompany.h"
+#include "demo/DemoCompany.h"
 #include "suite/SuiteServices.h"
 #include "suite/core/ObjectFactory.h"
 #include "suite/data/ConnectionText.h"

@@ -1,7 +1,7 @@
 #include "app/HostOptions.h"
 #include "app/Subcommands.h"
 
-#include "db/DemoCompany.h"
+#include "demo/DemoCompany.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -13,12 +13,6 @@
 namespace host {
 
 namespace {
-
-void printLine(FILE *stream, const QString &text)
-{
-    std::fprintf(stream, "%s\n", text.toLocal8Bit().constData());
-    std::fflush(stream);
-}
 
 struct InitDemoRequest
 {

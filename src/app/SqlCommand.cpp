@@ -24,12 +24,6 @@ struct SqlOptions
     QString text;
 };
 
-void printLine(std::FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
 int usageError(const QString &message)
 {
     printLine(stderr, QStringLiteral("customer-archive sql: ") + message);

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <cstdio>
+
 namespace host {
 
 // The sub-commands give the component's work without windows. Each takes the arguments that
@@ -9,6 +11,9 @@ namespace host {
 // and returns the process exit code (0 on success).
 int runInitDemo(const QStringList &arguments);
 int runSql(const QStringList &arguments);
+
+// Writes one line in UTF-8 and flushes it, so that progress shows while the work goes on.
+void printLine(std::FILE *stream, const QString &text);
 
 // The sub-command named by the first argument, or nullptr when the first argument names none.
 using Subcommand = int (*)(const QStringList &arguments);

@@ -1,6 +1,6 @@
 #include "app/CompanyDatabase.h"
 
-#include "db/DemoCompany.h"
+#include "demo/DemoCompany.h"
 
 #include <QTemporaryDir>
 

@@ -39,9 +39,10 @@ std::optional<QString> pageCountText(const QString &select, QString &sMsg)
 QString pageStatement(const tsql::SqlDialect &dialect, const QString &select, qint64 pageSize,
                       qint64 firstRow)
 {
+    // One arg() call: a second one would take a "%0" of the select's like patterns ('%0%')
+    // for its place marker.
     return QStringLiteral("select * from (%1) page_source%2 offset %3")
-        .arg(select, dialect.limitClause(QString::number(pageSize)))
-        .arg(firstRow);
+        .arg(select, dialect.limitClause(QString::number(pageSize)), QString::number(firstRow));
 }
 
 PageSpan pageSpan(qint64 rowCount, qint64 pageSize, qint64 requestedPage)

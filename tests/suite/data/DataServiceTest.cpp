@@ -189,6 +189,24 @@ TEST_F(DataServiceTest, OpenXGivesRowsOrCountsTheRowsAStatementChanged)
     EXPECT_EQ(service.LastRowsChanged(), 3);
 }
 
+TEST_F(DataServiceTest, RowsAddedToAnEmptySelectOfATableAreStoredInIt)
+{
+    RecordSet added = service.OpenX(QStringLiteral("select top 0  * from Customer "));
+    ASSERT_TRUE(added.IsOpen()) << qPrintable(service.LastError());
+    QString sMsg;
+    ASSERT_TRUE(added.AddNew(sMsg));
+    added.SetValue(QStringLiteral("cCusCode"), QStringLiteral("C100"));
+    added.SetValue(QStringLiteral("cCusName"), QStringLiteral("O'Brien"));
+    ASSERT_TRUE(added.Update(sMsg)) << qPrintable(sMsg);
+    EXPECT_EQ(folder.column(QStringLiteral("select cCusName from Customer where cCusCode = "
+                                           "'C100'")),
+              QStringList{ QStringLiteral("O'Brien") });
+
+    RecordSet selected = service.OpenX(QStringLiteral("select top 0 cCusCode from Customer"));
+    ASSERT_TRUE(selected.IsOpen()) << qPrintable(service.LastError());
+    EXPECT_FALSE(selected.AddNew(sMsg)) << "only all columns of one table take new rows";
+}
+
 TEST_F(DataServiceTest, PlusBetweenTextColumnsConcatenatesThem)
 {
     const RecordSet labels = service.OpenX(

@@ -44,6 +44,9 @@ TEST(PageQuery, ThePageIsCutFromTheSelectAsASubQuery)
     EXPECT_EQ(pageStatement(dialect, QStringLiteral("select a from t order by a"), 100, 2300),
               QStringLiteral("select * from (select a from t order by a) page_source LIMIT 100 "
                              "offset 2300"));
+    EXPECT_EQ(pageStatement(dialect, QStringLiteral("select a from t where a like '%0%1'"), 5, 10),
+              QStringLiteral("select * from (select a from t where a like '%0%1') page_source "
+                             "LIMIT 5 offset 10"));
 }
 
 TEST(PageQuery, PagesAreClampedIntoTheOnesThereAre)

@@ -1,0 +1,150 @@
+#include "demo/CompanyLoader.h"
+
+#include "demo/BulkInsert.h"
+#include "demo/CustomerGenerator.h"
+#include "demo/RowPipeline.h"
+
+#include "suite/data/SqliteConnection.h"
+
+#include <map>
+#include <memory>
+#include <thread>
+#include <utility>
+
+namespace demo {
+
+namespace {
+
+// Rows per batch handed from the generating thread to the inserting one, and how many batches
+// the generator may run ahead.
+constexpr qsizetype kBatchRows = 4096;
+constexpr std::size_t kBatchesAhead = 16;
+
+// One prepared insert per table, made when the table's first row comes.
+class TableInserts
+{
+public:
+    explicit TableInserts(sqlite3 *database)
+        : m_database(database)
+    { }
+
+    bool insertAll(const PackedRows &rows, QString &sMsg)
+    {
+        PackedRows::Reader reader(rows);
+        while (!reader.atEnd()) {
+            int valueCount = 0;
+            const DemoTable table = reader.nextRow(valueCount);
+            std::unique_ptr<BulkInsert> &insert = m_inserts[table];
+            if (!insert) {
+                insert = std::make_unique<BulkInsert>();
+                if (!insert->prepare(m_database, tableName(table), columnsOf(table), sMsg))
+                    return false;
+            }
+            if (!insert->insert(reader, valueCount, sMsg))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    sqlite3 *m_database;
+    std::map<DemoTable, std::unique_ptr<BulkInsert>> m_inserts;
+};
+
+} // namespace
+
+CompanyLoader::CompanyLoader(suite::SqliteConnection &company, std::uint64_t seed)
+    : m_company(company)
+    , m_seed(seed)
+{ }
+
+bool CompanyLoader::prepare(QString &sMsg)
+{
+    return m_pinyin.isValid(sMsg) && m_divisions.loadBuiltIn(sMsg)
+        && m_places.build(m_divisions, sMsg) && readReferenceCodes(m_company, m_codes, sMsg)
+        && checkProfileCodes(m_codes, sMsg);
+}
+
+bool CompanyLoader::inTransaction(const std::function<bool(QString &)> &work, QString &sMsg)
+{
+    QString reason;
+    if (!m_company.execute(QStringLiteral("begin"), reason)) {
+        sMsg = QStringLiteral("cannot start loading: %1").arg(reason);
+        return false;
+    }
+    if (!work(sMsg)) {
+        m_company.execute(QStringLiteral("rollback"), reason);
+        return false;
+    }
+    if (!m_company.execute(QStringLiteral("commit"), reason)) {
+        sMsg = QStringLiteral("cannot finish loading: %1").arg(reason);
+        return false;
+    }
+    return true;
+}
+
+bool CompanyLoader::loadDivisions(QString &sMsg)
+{
+    PackedRows rows;
+    for (const Division &division : m_divisions.all()) {
+        const QVariant parent =
+            division.parentCode.isEmpty() ? QVariant() : QVariant(division.parentCode);
+        rows.append(DemoTable::Division,
+                    { division.code, parent, division.name, m_divisions.fullName(division),
+                      division.level - 1 });
+    }
+    return inTransaction(
+        [&](QString &error) { return TableInserts(m_company.handle()).insertAll(rows, error); },
+        sMsg);
+}
+
+bool CompanyLoader::loadCustomers(int count, const Progress &progress, QString &sMsg)
+{
+    RowPipeline pipeline(kBatchesAhead);
+    bool generated = false;
+    QString generatorError;
+    // The generator runs in its own thread; it alone uses the generator's state and Pinyin.
+    std::jthread producer([&] {
+        CustomerGenerator generator(m_places, m_codes, m_pinyin, m_seed);
+        RowPipeline::Batch batch;
+        int done = 0;
+        const RowSink sink = [&](DemoTable table, const QVariantList &row, QString &error) {
+            batch.rows.append(table, row);
+            if (batch.rows.rowCount() < kBatchRows)
+                return true;
+            batch.customersDone = done;
+            if (pipeline.push(std::exchange(batch, RowPipeline::Batch())))
+                return true;
+            error = QStringLiteral("the load was stopped");
+            return false;
+        };
+        generated = generator.run(
+            count, sink, [&](int customers) { done = customers; }, generatorError);
+        batch.customersDone = count;
+        generated = generated && pipeline.push(std::move(batch));
+        pipeline.finish();
+    });
+    TableInserts inserts(m_company.handle());
+    const bool loaded = inTransaction(
+        [&](QString &error) {
+            RowPipeline::Batch batch;
+            while (pipeline.pop(batch)) {
+                if (!inserts.insertAll(batch.rows, error)) {
+                    pipeline.abort();
+                    return false;
+                }
+                progress(QStringLiteral("customers"), batch.customersDone, count);
+            }
+            producer.join();
+            error = generatorError;
+            return generated;
+        },
+        sMsg);
+    // A load that stopped early leaves the generator waiting for room; release it.
+    pipeline.abort();
+    if (producer.joinable())
+        producer.join();
+    return loaded;
+}
+
+} // namespace demo
