@@ -836,3 +836,34 @@ CREATE TABLE AA_ClassAuthGroup (
     iAuthClassId int NOT NULL,
     PRIMARY KEY (cBusObId, cKind, cCode)
 );
+
+-- Whether users may add and modify the records of an archive; an archive without a row allows
+-- both.
+CREATE TABLE AA_ArchiveOption (
+    cArch nvarchar(60) NOT NULL PRIMARY KEY,
+    bCanAdd bit NOT NULL DEFAULT (1),
+    bCanModify bit NOT NULL DEFAULT (1)
+);
+
+-- Per-user settings of the archive windows, such as the list's page size.
+CREATE TABLE AA_UserSetting (
+    cUser_Id nvarchar(20) NOT NULL,
+    cObject nvarchar(60) NOT NULL,
+    cKey nvarchar(60) NOT NULL,
+    cValue nvarchar(2000) NULL,
+    PRIMARY KEY (cUser_Id, cObject, cKey)
+);
+
+-- The operations on archives that concern many records (batch modify: iOperation 4), with the
+-- condition they used; cState '0' when one started, '1' when it was committed.
+CREATE TABLE AA_ArchiveLog (
+    AutoID int IDENTITY(1, 1) NOT NULL PRIMARY KEY,
+    cUser_Id nvarchar(20) NOT NULL,
+    cObject nvarchar(60) NOT NULL,
+    iOperation int NOT NULL,
+    cId nvarchar(60) NULL,
+    cState nvarchar(10) NULL,
+    cDescription nvarchar(4000) NULL,
+    cCondition nvarchar(4000) NULL,
+    dTime datetime NOT NULL
+);

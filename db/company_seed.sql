@@ -491,3 +491,5 @@ INSERT INTO AA_ClassAuthGroup (cBusObId, cKind, cCode, iAuthClassId) VALUES
     (N'customer', N'class', N'06', 6),
     (N'customer', N'class', N'07', 7),
     (N'customer', N'class', N'08', 8);
+
+INSERT INTO AA_ArchiveOption (cArch, bCanAdd, bCanModify) VALUES (N'Customer', 1, 1);

@@ -1,12 +1,14 @@
 #include "suite/SuiteServices.h"
 
 #include "suite/data/DataService.h"
+#include "suite/pub/ClsPub.h"
 
 namespace suite {
 
 void registerSuiteServices()
 {
     registerDataService();
+    registerPubService();
 }
 
 } // namespace suite

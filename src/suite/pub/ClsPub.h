@@ -1,0 +1,136 @@
+#pragma once
+
+#include "suite/pub/IPub.h"
+
+#include <QHash>
+
+#include <functional>
+#include <memory>
+
+namespace suite {
+
+class FunctionLocks;
+class MessageScript;
+class ResourceTable;
+
+// The public service of the suite (ProgID "TarnPub.IPub").
+//
+// Message boxes: MsgBox shows a modal QMessageBox, unless a MessageScript is installed with
+// installMessageScript; then every box is recorded by the script and answered from its queue
+// (the default button once the queue is empty), and nothing is shown. Tests install a script
+// before they call anything that may ask the user, and read afterwards what was shown:
+//
+//     auto script = std::make_shared<MessageScript>(std::deque<int>{ MessageStyle::kNo });
+//     ClsPub::installMessageScript(script);
+//     ... // the code under test calls MsgBox
+//     EXPECT_EQ(script->shown().first().text, ...);
+//     ClsPub::installMessageScript(nullptr);
+//
+// Function locks: one FunctionLocks session per user and company database, opened on the first
+// IsLockFun of that login and kept while the service lives.
+//
+// The per-user settings and the user-defined field rules, which take no data service, read the
+// company database of the login through a data service of its own.
+class ClsPub : public IPub
+{
+public:
+    // A batch-modify hook: may change the field, value and condition; False refuses the update.
+    using MulModifyHook =
+        std::function<bool(IClsCommon &oSrv, const QString &cObject, bool bBefore, QString &cField,
+                           QString &cValue, QString &cCondition)>;
+
+    ClsPub();
+    ~ClsPub() override;
+
+    static void installMessageScript(std::shared_ptr<MessageScript> script);
+    static void addMulModifyHook(MulModifyHook hook);
+    static void clearMulModifyHooks();
+
+    // How many windows told the service that they unloaded.
+    int unloadCount() const { return m_unloadCount; }
+
+    void Init(const std::shared_ptr<ILogin> &oLogin) override;
+    QString GetResString(const QString &cKey) override;
+    QString GetResFormatString(const QString &cKey, const QStringList &aArgs) override;
+    QString GetFldCaption(const RecordSet &rsMeta, const QString &cField) override;
+    int MsgBox(const QString &cText, int iStyle, const QString &cTitle) override;
+    bool IsLockFun(const std::shared_ptr<IClsCommon> &oSrv, const std::shared_ptr<ILogin> &oLogin,
+                   const QString &cFunId, int iTask) override;
+    bool GetSysStart(const QString &cSysId, const QString &cDBName,
+                     const std::shared_ptr<IClsCommon> &oSrv) override;
+    bool GetSysStart(const QString &cSysId, const QString &cDBName,
+                     const std::shared_ptr<IClsCommon> &oSrv, const QString &cArch) override;
+    void InitArchEditParam(const std::shared_ptr<IClsCommon> &oSrv, const QString &cArch,
+                           bool &bCanAdd, bool &bCanModify) override;
+    QString GetSrvTime(const std::shared_ptr<IClsCommon> &oSrv) override;
+    void UtoLCase(QString &sXML) override;
+    QString geteleval(const XmlElement &oElement, const QString &cName) override;
+    QString FormatNum(const QVariant &vValue, int iDigits) override;
+    void FrmUnLoad() override;
+
+    bool NeedControlAuth(const std::shared_ptr<IClsCommon> &oSrv, const QString &cBusObj) override;
+    QString GetFldAuthString(const QString &cBusObj, const QString &cFunc,
+                             const std::shared_ptr<IClsCommon> &oSrv, const QString &cDBName,
+                             const QString &cUserId) override;
+    QString GetGetAuthString(const std::shared_ptr<IRowAuth> &oRowAuth, const QString &cTable,
+                             const std::optional<QString> &cFunc,
+                             const std::optional<QString> &cClass, const QString &cAlias) override;
+    QString GetGetAuthStringCode(const std::shared_ptr<IRowAuth> &oRowAuth,
+                                 const QString &cKind) override;
+    int GetSpecialVersionType(const std::shared_ptr<IClsCommon> &oSrv) override;
+    QString GetAuthStringCodeWeb(const QString &cBusObId, const std::shared_ptr<IClsCommon> &oSrv,
+                                 const QString &cUserId, const QString &cClassCode,
+                                 const QString &cFuncID, bool bIsUserCode) override;
+    bool CheckAuth(const std::shared_ptr<IClsCommon> &oSrv, const QVariant &vKey,
+                   const QString &cObject, const std::shared_ptr<IRowAuth> &oRowAuth) override;
+    bool CheckAuthByCode(const std::shared_ptr<IClsCommon> &oSrv,
+                         const std::shared_ptr<IRowAuth> &oRowAuth, const QString &cObject,
+                         const QVariant &vId, const std::optional<QString> &cClass,
+                         const QString &cFunc) override;
+
+    QString GetBillFormat(const QString &cDBName, const QString &cObject, bool &bAutoCode,
+                          bool &bManualChange) override;
+    QString GetBillNumber(const std::shared_ptr<IClsCommon> &oSrv, QString &sCodeFormat,
+                          QString &sContextXml, const QString &cObject, const QString &cCodeColumn,
+                          const QString &cCurrentCode, bool bFlag) override;
+    QString GetAutoCode(const QString &cSavedCode) override;
+
+    QString GetRegEdit(const QString &cObj, const QString &cKey, const QString &cDefault, bool bWeb,
+                       const QString &cUserId) override;
+    bool SaveRegEdit(const QString &cObj, const QString &cKey, const QString &cValue, bool bWeb,
+                     const QString &cUserId) override;
+
+    bool IFExists(const std::shared_ptr<IClsCommon> &oSrv, const QString &cTable, QString &cCaption,
+                  QString &cValue, bool bShowMsg, const QString &cWhere) override;
+    bool CheckDateStyle(QString &cValue) override;
+    bool CheckUserDef(const QString &cNumber, const QString &cCaption, QString &cValue) override;
+    bool LogArch(const std::shared_ptr<IClsCommon> &oSrv, const QString &cObject, int iOperation,
+                 const QString &cId, QString &cUserId, const QString &cState,
+                 const QString &cDescription, QString &cCondition) override;
+    void ConvertValidStr(QString &sXML) override;
+    bool TransTarnAPIForMulModify(const std::shared_ptr<IClsCommon> &oSrv, const QString &cObject,
+                                  bool bBefore, QString &cField, QString &cValue,
+                                  QString &cCondition, bool &bWeb) override;
+
+private:
+    const ResourceTable &resources() const;
+    QString languageRegion() const;
+    void inform(const QString &cText);
+    FunctionLocks *locksFor(const ILogin &oLogin, QString &sMsg);
+    // The data service on the login's company database; null (with the reason logged) when
+    // there is no login or the database cannot be opened.
+    IClsCommon *ownService();
+    std::shared_ptr<IRowAuth> loginRowAuth() const;
+    bool hasRow(IClsCommon &oSrv, const QString &sql, const char *where);
+    bool userDefAccepts(const RecordSet &rule, const QString &cCaption, QString &cValue);
+
+    std::shared_ptr<ILogin> m_login;
+    std::shared_ptr<IClsCommon> m_ownService;
+    QHash<QString, std::shared_ptr<FunctionLocks>> m_locks;
+    int m_unloadCount = 0;
+};
+
+// Registers ClsPub under its ProgID.
+void registerPubService();
+
+} // namespace suite
