@@ -77,6 +77,9 @@ struct ClsCommon::Session
     // ExecPROCNew hands over values; the runner reaches the same procedures from T-SQL texts
     // only. Keys are lower case, as procedure names ignore case.
     QHash<QString, tsql::BatchRunner::Procedure> procedures;
+    // Row counts of paged statements by their count text, with the change stamp they were
+    // taken at: turning the pages of a large list counts its rows once.
+    QHash<QString, std::pair<QString, qint64>> pageCounts;
 };
 
 class ClsCommon::Connection : public IConnection
@@ -265,10 +268,10 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
     if (!translateSelect(*countText, countSelect))
         return false;
     SqlConnection &connection = m_session->backend->connection();
-    const RecordSet count = connection.queryStatement(countSelect, {}, sMsg);
-    if (!count.IsOpen())
-        return fail("OpenPage", sMsg);
-    const PageSpan span = pageSpan(count.valueAt(0, 0).toLongLong(), pageSize, page);
+    const std::optional<qint64> rowCount = countRows(countSelect);
+    if (!rowCount)
+        return false;
+    const PageSpan span = pageSpan(*rowCount, pageSize, page);
     rs = connection.queryStatement(
         pageStatement(*m_session->backend->dialect(), select, pageSize, span.firstRow), {}, sMsg);
     if (!rs.IsOpen())
@@ -276,6 +279,28 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
     page = int(span.page);
     pageCount = int(span.pageCount);
     return true;
+}
+
+std::optional<qint64> ClsCommon::countRows(const QString &countSelect)
+{
+    SqlConnection &connection = m_session->backend->connection();
+    const QString stamp = connection.changeStamp();
+    const auto cached = m_session->pageCounts.constFind(countSelect);
+    if (!stamp.isEmpty() && cached != m_session->pageCounts.cend() && cached->first == stamp)
+        return cached->second;
+    QString sMsg;
+    const RecordSet count = connection.queryStatement(countSelect, {}, sMsg);
+    if (!count.IsOpen()) {
+        fail("OpenPage", sMsg);
+        return std::nullopt;
+    }
+    const qint64 rows = count.valueAt(0, 0).toLongLong();
+    if (!stamp.isEmpty()) {
+        if (m_session->pageCounts.size() >= kCachedPageCounts)
+            m_session->pageCounts.clear();
+        m_session->pageCounts.insert(countSelect, { stamp, rows });
+    }
+    return rows;
 }
 
 // A record whose code the numbering rule generated uses up its serial together with the

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 namespace suite {
 
@@ -47,6 +48,8 @@ public:
     qint64 LastRowsChanged() const;
 
 private:
+    static constexpr int kCachedPageCounts = 64;
+
     class Connection;
     struct Session;
 
@@ -57,6 +60,8 @@ private:
     bool openForInsert(const QString &table, RecordSet &rows);
     bool translateSelect(const QString &text, QString &select);
     bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs);
+    // The rows of a count statement, taken again only when the data may have changed.
+    std::optional<qint64> countRows(const QString &countSelect);
     bool transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg));
 
     std::unique_ptr<Session> m_session;

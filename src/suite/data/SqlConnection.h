@@ -29,6 +29,11 @@ public:
     virtual bool commitTransaction(QString &sMsg) = 0;
     virtual bool rollbackTransaction(QString &sMsg) = 0;
     virtual bool inTransaction() const = 0;
+
+    // A mark that differs whenever the data may have changed since it was last taken, by this
+    // connection or another one; empty when the backend cannot tell, and then nothing that
+    // depends on it may be kept.
+    virtual QString changeStamp() = 0;
 };
 
 } // namespace suite

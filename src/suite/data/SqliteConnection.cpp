@@ -680,4 +680,19 @@ bool SqliteConnection::inTransaction() const
     return isOpen() && sqlite3_get_autocommit(m_database->db) == 0;
 }
 
+// data_version moves when another connection commits to the database, the running total of
+// changes when this one writes.
+QString SqliteConnection::changeStamp()
+{
+    if (!isOpen())
+        return QString();
+    QString sMsg;
+    const RecordSet version = query(QStringLiteral("pragma data_version"), {}, sMsg);
+    if (!version.IsOpen() || version.RecordCount() != 1)
+        return QString();
+    return QStringLiteral("%1/%2")
+        .arg(version.valueAt(0, 0).toLongLong())
+        .arg(sqlite3_total_changes64(m_database->db));
+}
+
 } // namespace suite

@@ -58,6 +58,7 @@ public:
     bool commitTransaction(QString &sMsg) override;
     bool rollbackTransaction(QString &sMsg) override;
     bool inTransaction() const override;
+    QString changeStamp() override;
 
     bool insertRow(const QString &table, const QList<Field> &fields, const QVariantList &values,
                    QString &sMsg) override;

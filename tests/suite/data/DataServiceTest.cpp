@@ -297,6 +297,21 @@ TEST_F(DataServiceTest, PagesCutTheResultInOrder)
               (QStringList{ QStringLiteral("C002"), QStringLiteral("C001") }));
 }
 
+// The count of a paged statement is kept between pages, so it must follow every change:
+// this connection's own writes and those another process commits.
+TEST_F(DataServiceTest, PageCountsFollowChangesOfThisAndOtherConnections)
+{
+    EXPECT_EQ(openPage(kAllCustomers, 10, 1).pageCount, 3);
+    ASSERT_TRUE(service.ExecuteX(QStringLiteral("delete from Customer where cCusCode > 'C020'")));
+    EXPECT_EQ(openPage(kAllCustomers, 10, 3).pageCount, 2);
+
+    folder.runOnCompany(QStringLiteral("insert into Customer (cCusCode, cCusName) values"
+                                       " ('C031', 'x'), ('C032', 'y'), ('C033', 'z')"));
+    const Page last = openPage(kAllCustomers, 10, 3);
+    EXPECT_EQ(last.pageCount, 3);
+    EXPECT_EQ(codesOf(last.rows).size(), 3);
+}
+
 TEST_F(DataServiceTest, PagesOutsideTheResultAreClampedAndWrittenBack)
 {
     const Page beyond = openPage(kAllCustomers, 10, 9);
