@@ -97,6 +97,16 @@ bool StatementTranslator::translateAssignmentSelect(int begin, int end, Step &st
     return !writer.failed();
 }
 
+// Table hints such as WITH (NOLOCK) mean nothing to the backend.
+int StatementTranslator::skipTableHint(SqlWriter &writer, int at, int end) const
+{
+    if (at + 1 < end && m_tokens[at].keyword == Keyword::With
+        && m_tokens[at + 1].type == TokenType::OpenParen) {
+        return writer.matchingClose(at + 1) + 1;
+    }
+    return at;
+}
+
 int StatementTranslator::findAtTop(int begin, int end, Keyword keyword) const
 {
     if (begin >= end)
@@ -147,10 +157,7 @@ bool StatementTranslator::translateUpdate(SqlWriter &writer, int begin, int end,
     }
     const NameChain target = writer.readName(at);
     at = target.end;
-    if (at + 1 < end && m_tokens[at].keyword == Keyword::With
-        && m_tokens[at + 1].type == TokenType::OpenParen) {
-        at = writer.matchingClose(at + 1) + 1;
-    }
+    at = skipTableHint(writer, at, end);
     if (at >= end || m_tokens[at].keyword != Keyword::Set) {
         writer.fail(QStringLiteral("UPDATE without SET"));
         return false;
@@ -296,10 +303,7 @@ std::vector<StatementTranslator::FromItem> StatementTranslator::readFromList(Sql
         } else if (at < end && isNameToken(m_tokens[at])) {
             item.alias = at++;
         }
-        if (at + 1 < end && m_tokens[at].keyword == Keyword::With
-            && m_tokens[at + 1].type == TokenType::OpenParen) {
-            at = writer.matchingClose(at + 1) + 1;
-        }
+        at = skipTableHint(writer, at, end);
         item.end = at;
         if (item.alias >= 0)
             item.reference = unquotedText(m_tokens, m_tokens[item.alias]);
@@ -389,10 +393,7 @@ bool StatementTranslator::translateDelete(SqlWriter &writer, int begin, int end,
     }
     const NameChain target = writer.readName(at);
     at = target.end;
-    if (at + 1 < end && m_tokens[at].keyword == Keyword::With
-        && m_tokens[at + 1].type == TokenType::OpenParen) {
-        at = writer.matchingClose(at + 1) + 1;
-    }
+    at = skipTableHint(writer, at, end);
     if (at >= end || m_tokens[at].keyword != Keyword::From) {
         step.sql = QStringLiteral("delete from ") + writer.tableName(target);
         if (at < end) {

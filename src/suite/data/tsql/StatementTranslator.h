@@ -51,6 +51,7 @@ private:
     bool usesOtherItems(const std::vector<FromItem> &items, int target, int begin, int end) const;
     QString itemReference(SqlWriter &writer, const FromItem &item) const;
     int findAtTop(int begin, int end, Keyword keyword) const;
+    int skipTableHint(SqlWriter &writer, int at, int end) const;
 
     const TranslationContext &m_context;
     const TokenList &m_tokens;
