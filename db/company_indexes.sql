@@ -4,10 +4,7 @@
 -- filters, the name look-ups of the card, the credit and salesperson follow-ups and the
 -- sub-records of a customer.
 
--- The list counts and pages its customers through these two without reading the wide rows:
--- they hold every column of the list's own where clause and of the rights clauses.
-CREATE INDEX IX_Customer_List ON Customer (cCusCode, bTransFlag, cCCCode, cCusDepart, cCusPPerson);
-CREATE INDEX IX_Customer_cCCCode ON Customer (cCCCode, bTransFlag, cCusDepart, cCusPPerson, cCusCode);
+CREATE INDEX IX_Customer_cCCCode ON Customer (cCCCode);
 CREATE INDEX IX_Customer_cDCCode ON Customer (cDCCode);
 CREATE INDEX IX_Customer_cCusName ON Customer (cCusName);
 CREATE INDEX IX_Customer_cCusAbbName ON Customer (cCusAbbName);
