@@ -867,3 +867,21 @@ CREATE TABLE AA_ArchiveLog (
     cCondition nvarchar(4000) NULL,
     dTime datetime NOT NULL
 );
+
+-- The column sets of the lists, per user and key ("Customer", "Customer_import", "Ref" + table):
+-- one row per column, in the user's order. A user without rows for a key sees the key's default
+-- set, taken from its field catalogue.
+CREATE TABLE AA_ColumnSet (
+    cUser_Id nvarchar(20) NOT NULL,
+    cKey nvarchar(60) NOT NULL,
+    cFieldName nvarchar(100) NOT NULL,
+    cCaption nvarchar(100) NULL,
+    cOrgCaption nvarchar(100) NULL,
+    bShow bit NOT NULL DEFAULT (1),
+    iWidth int NOT NULL DEFAULT (100),
+    iOrder int NOT NULL,
+    cSort nvarchar(4) NULL,
+    bMustInput bit NOT NULL DEFAULT (0),
+    bFixed bit NOT NULL DEFAULT (0),
+    PRIMARY KEY (cUser_Id, cKey, cFieldName)
+);

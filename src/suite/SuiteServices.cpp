@@ -1,5 +1,6 @@
 #include "suite/SuiteServices.h"
 
+#include "suite/colset/ClsColsetsvr.h"
 #include "suite/data/DataService.h"
 #include "suite/pub/ClsPub.h"
 
@@ -9,6 +10,7 @@ void registerSuiteServices()
 {
     registerDataService();
     registerPubService();
+    registerColumnSetService();
 }
 
 } // namespace suite
