@@ -88,6 +88,9 @@ public:
                          const QVariant &vId, const std::optional<QString> &cClass,
                          const QString &cFunc) override;
 
+    int ConAuthSet(QWidget *form, QWidget *control, const QString &cField, const QString &cColAuthR,
+                   const QString &cColAuthN) override;
+
     QString GetBillFormat(const QString &cDBName, const QString &cObject, bool &bAutoCode,
                           bool &bManualChange) override;
     QString GetBillNumber(const std::shared_ptr<IClsCommon> &oSrv, QString &sCodeFormat,

@@ -8,6 +8,7 @@
 #include "suite/login/ILogin.h"
 #include "suite/login/IRowAuth.h"
 #include "suite/pub/ArchiveCodeColumns.h"
+#include "suite/pub/FieldAuthLevel.h"
 
 namespace suite {
 
@@ -163,6 +164,15 @@ bool ClsPub::CheckAuthByCode(const std::shared_ptr<IClsCommon> &oSrv,
                   QStringLiteral("select 1 from %1 where %1.%2=%3 and (%4)")
                       .arg(table, archiveCodeColumn(table), sqlUnicode(vId.toString()), rights),
                   kWhere);
+}
+
+// The form is the card the control sits on; the control alone carries the state.
+int ClsPub::ConAuthSet(QWidget *, QWidget *control, const QString &cField, const QString &cColAuthR,
+                       const QString &cColAuthN)
+{
+    const FieldAuthLevel level = fieldAuthLevel(cField, cColAuthR, cColAuthN);
+    applyFieldAuthLevel(control, level);
+    return level;
 }
 
 } // namespace suite

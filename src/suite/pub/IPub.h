@@ -9,6 +9,8 @@
 #include <memory>
 #include <optional>
 
+class QWidget;
+
 namespace suite {
 
 class IClsCommon;
@@ -101,6 +103,11 @@ public:
                                  const std::shared_ptr<IRowAuth> &oRowAuth, const QString &cObject,
                                  const QVariant &vId, const std::optional<QString> &cClass,
                                  const QString &cFunc) = 0;
+
+    // Sets the control of cField on form to the user's right on that field (see
+    // fieldAuthLevel) and returns the level: 0 none, 1 read, 2 read and change.
+    virtual int ConAuthSet(QWidget *form, QWidget *control, const QString &cField,
+                           const QString &cColAuthR, const QString &cColAuthN) = 0;
 
     virtual QString GetBillFormat(const QString &cDBName, const QString &cObject, bool &bAutoCode,
                                   bool &bManualChange) = 0;
