@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../pub/PubTestCompany.h"
+#include "DemoCompanyCopy.h"
 
 #include "suite/SuiteServices.h"
 #include "suite/colset/IColumnSet.h"
@@ -73,11 +73,11 @@ protected:
     QStringList storedRows(const QString &userId) const
     {
         return m_company.column(
-            PubTestCompany::Company,
+            DemoCompanyCopy<>::Company,
             QStringLiteral("select cKey || '/' || cFieldName || '/' || bShow from AA_ColumnSet "
                            "where cUser_Id='%1' order by cKey, iOrder")
                 .arg(QString(userId).replace(u'\'', QStringLiteral("''"))));
     }
 
-    PubTestCompany m_company;
+    DemoCompanyCopy<> m_company;
 };

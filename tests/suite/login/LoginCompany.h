@@ -1,47 +1,16 @@
 #pragma once
 
+#include "DemoCompanyCopy.h"
+
 #include "demo/DemoCompany.h"
 #include "suite/SuiteServices.h"
 #include "suite/data/SqliteConnection.h"
 #include "suite/login/ClsLogin.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <memory>
-
-// The demo company, built once per test program; every test works on a copy of its own.
-class DemoTemplate
-{
-public:
-    static constexpr int kCustomers = 200;
-
-    static const DemoTemplate &instance()
-    {
-        static const DemoTemplate company;
-        return company;
-    }
-
-    QString dir() const { return m_dir.path(); }
-    bool ok() const { return m_ok; }
-    QString error() const { return m_error; }
-
-private:
-    DemoTemplate()
-    {
-        demo::DemoSettings settings;
-        settings.customers = kCustomers;
-        m_ok = demo::DemoCompany::create(m_dir.path(), settings, {}, m_error);
-    }
-
-    QTemporaryDir m_dir;
-    bool m_ok = false;
-    QString m_error;
-};
 
 class LoginCompanyTest : public ::testing::Test
 {
@@ -51,13 +20,10 @@ protected:
     void SetUp() override
     {
         suite::registerSuiteServices();
-        const DemoTemplate &demo = DemoTemplate::instance();
-        ASSERT_TRUE(demo.ok()) << qPrintable(demo.error());
-        for (const QString &path : demo::DemoCompany::paths(demo.dir()))
-            ASSERT_TRUE(QFile::copy(path, m_dir.filePath(QFileInfo(path).fileName())));
+        ASSERT_TRUE(m_company.ok()) << qPrintable(m_company.error());
     }
 
-    QString companyFile() const { return demo::DemoCompany::paths(m_dir.path()).first(); }
+    QString companyFile() const { return m_company.file(Copy::Company); }
     QString connectionText(const QString &catalogue = QStringLiteral("KVDATA_001_2026")) const
     {
         return QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=%2")
@@ -67,11 +33,7 @@ protected:
     // Statements run past the data service, on a connection of their own.
     void run(Database which, const QString &sql) const
     {
-        suite::SqliteConnection db;
-        QString sMsg;
-        ASSERT_TRUE(db.open(demo::DemoCompany::paths(m_dir.path()).at(which), sMsg))
-            << qPrintable(sMsg);
-        ASSERT_TRUE(db.execute(sql, sMsg)) << qPrintable(sMsg);
+        m_company.run(which == System ? Copy::System : Copy::Company, sql);
     }
 
     // The first column of an SQLite query on the company, read past the data service.
@@ -108,5 +70,6 @@ protected:
     }
 
 private:
-    QTemporaryDir m_dir;
+    using Copy = DemoCompanyCopy<200>;
+    Copy m_company;
 };

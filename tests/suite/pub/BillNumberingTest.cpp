@@ -1,4 +1,4 @@
-#include "PubTestCompany.h"
+#include "DemoCompanyCopy.h"
 #include "SecondProcessClient.h"
 
 #include "suite/core/ErrorLog.h"
@@ -70,14 +70,14 @@ protected:
 
     QStringList history()
     {
-        return company.column(PubTestCompany::Company,
+        return company.column(DemoCompanyCopy<>::Company,
                               QStringLiteral("select cObject || '/' || cPrefix || '/' ||"
                                              " iLastNumber from VoucherHistory order by cPrefix"));
     }
 
-    void setRule(const QString &sql) { company.run(PubTestCompany::Company, sql); }
+    void setRule(const QString &sql) { company.run(DemoCompanyCopy<>::Company, sql); }
 
-    PubTestCompany company;
+    DemoCompanyCopy<> company;
     ClsCommon service;
     BillNumbering numbering{ service };
 };
@@ -174,13 +174,13 @@ TEST_F(BillNumberingTest, ConsumptionOnlyEverRaisesTheSerialAndIgnoresOtherForms
 
 TEST_F(BillNumberingTest, ASaveThatCannotRecordItsSerialStoresNothing)
 {
-    company.run(PubTestCompany::Company, QStringLiteral("drop table VoucherHistory"));
+    company.run(DemoCompanyCopy<>::Company, QStringLiteral("drop table VoucherHistory"));
     QString sMsg;
     EXPECT_FALSE(service.Add(customerXml(QStringLiteral("01010001"), true), kCustomer, sMsg));
     EXPECT_TRUE(sMsg.startsWith(QStringLiteral("无法记录已使用的编码“01010001”：")))
         << qPrintable(sMsg);
     EXPECT_TRUE(company
-                    .column(PubTestCompany::Company,
+                    .column(DemoCompanyCopy<>::Company,
                             QStringLiteral("select cCusCode from Customer where cCusCode ="
                                            " '01010001'"))
                     .isEmpty());
@@ -190,7 +190,7 @@ TEST_F(BillNumberingTest, ASaveThatCannotRecordItsSerialStoresNothing)
 
 TEST_F(BillNumberingTest, ACompanyWithoutNumberingTablesSavesAndRefusesProposals)
 {
-    company.run(PubTestCompany::Company,
+    company.run(DemoCompanyCopy<>::Company,
                 QStringLiteral("drop table VoucherNumber; drop table VoucherNumberPart;"
                                " drop table VoucherHistory"));
     QString sMsg;
@@ -327,7 +327,7 @@ TEST_F(BillNumberingTest, TwoProcessesNumberingAtOnceNeverShareACode)
     for (int serial = 1; serial <= 2 * kEach; ++serial)
         expected.append(QStringLiteral("0101%1").arg(serial, 4, 10, QLatin1Char('0')));
     EXPECT_EQ(codes, expected);
-    EXPECT_EQ(company.column(PubTestCompany::Company,
+    EXPECT_EQ(company.column(DemoCompanyCopy<>::Company,
                              QStringLiteral("select cCusCode from Customer where cCusCode like"
                                             " '0101____' order by cCusCode")),
               expected);

@@ -29,7 +29,7 @@ TEST_F(ClsPubTest, ModulesStartedInTheAccountYear)
     EXPECT_FALSE(pub->GetSysStart(QStringLiteral("gs"), db, m_service));
     EXPECT_FALSE(pub->GetSysStart(QStringLiteral("EX"), db, m_service));
     EXPECT_FALSE(pub->GetSysStart(QStringLiteral("ZZ"), db, m_service));
-    m_company.run(PubTestCompany::System,
+    m_company.run(DemoCompanyCopy<>::System,
                   QStringLiteral("update ua_account_sub set bStarted=1 where cSub_Id='GS'"));
     EXPECT_TRUE(pub->GetSysStart(QStringLiteral("gs"), db, m_service));
     EXPECT_FALSE(pub->GetSysStart(QStringLiteral("gs"), db, nullptr));
@@ -46,7 +46,7 @@ TEST_F(ClsPubTest, ArchiveEditPermissions)
     EXPECT_TRUE(bCanModify);
 
     m_company.run(
-        PubTestCompany::Company,
+        DemoCompanyCopy<>::Company,
         QStringLiteral("update AA_ArchiveOption set bCanModify=0 where cArch='Customer'"));
     pub->InitArchEditParam(m_service, kCustomer, bCanAdd, bCanModify);
     EXPECT_TRUE(bCanAdd);
@@ -83,7 +83,7 @@ TEST_F(ClsPubTest, SettingsAreKeptPerUser)
               QStringLiteral("it's 20"));
     EXPECT_EQ(sales->GetRegEdit(QStringLiteral("Vendor"), pageSize, "50", true, "sales1"),
               QStringLiteral("50"));
-    EXPECT_EQ(m_company.column(PubTestCompany::Company,
+    EXPECT_EQ(m_company.column(DemoCompanyCopy<>::Company,
                                "select count(*) from AA_UserSetting where cUser_Id='demo'"),
               QStringList({ "1" }));
 
@@ -97,11 +97,12 @@ TEST_F(ClsPubTest, IFExistsLooksForTheCodeUnderTheCondition)
 {
     const auto pub = pubFor(QStringLiteral("demo"));
     const QString code =
-        m_company.column(PubTestCompany::Company, "select min(cSSCode) from SettleStyle").first();
+        m_company.column(DemoCompanyCopy<>::Company, "select min(cSSCode) from SettleStyle")
+            .first();
     QString caption = QStringLiteral("结算方式");
     QString value = code;
     EXPECT_TRUE(pub->IFExists(m_service, QStringLiteral("settlestyle"), caption, value, false, {}));
-    m_company.run(PubTestCompany::Company,
+    m_company.run(DemoCompanyCopy<>::Company,
                   "update SettleStyle set bSSEnd=0 where cSSCode='" + code + "'");
     EXPECT_FALSE(pub->IFExists(m_service, "SettleStyle", caption, value, false, "bSSEnd=1"));
     EXPECT_TRUE(m_script->shown().isEmpty());
@@ -139,7 +140,7 @@ TEST_F(ClsPubTest, LogArchRecordsTheOperation)
     QString condition = QStringLiteral("cCusCode like '01%' and 1=1");
     EXPECT_TRUE(
         pub->LogArch(m_service, kCustomer, 4, QString(), user, "0", "编码 包含 01", condition));
-    EXPECT_EQ(m_company.column(PubTestCompany::Company,
+    EXPECT_EQ(m_company.column(DemoCompanyCopy<>::Company,
                                "select cUser_Id || '|' || cObject || '|' || iOperation || '|' ||"
                                " cState || '|' || cDescription || '|' || cCondition ||"
                                " '|' || (dTime is not null) from AA_ArchiveLog"),

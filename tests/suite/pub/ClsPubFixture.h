@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PubTestCompany.h"
+#include "DemoCompanyCopy.h"
 
 #include "suite/SuiteServices.h"
 #include "suite/core/ObjectFactory.h"
@@ -65,7 +65,7 @@ protected:
         return texts;
     }
 
-    PubTestCompany m_company;
+    DemoCompanyCopy<> m_company;
     std::shared_ptr<suite::MessageScript> m_script = std::make_shared<suite::MessageScript>();
     std::shared_ptr<suite::IClsCommon> m_service;
 };

@@ -104,7 +104,7 @@ TEST_F(ClsPubRightsTest, CheckAuthByCodeFollowsTheWriteRights)
 
 TEST_F(ClsPubRightsTest, CheckAuthByRightsClass)
 {
-    m_company.run(PubTestCompany::Company,
+    m_company.run(DemoCompanyCopy<>::Company,
                   QStringLiteral("update Customer set iId=77 where cCusCode=(select min(cCusCode)"
                                  " from Customer)"));
     const auto demo = login(QStringLiteral("demo"));
@@ -126,7 +126,7 @@ TEST_F(ClsPubRightsTest, ColumnRightsOfSalesButNotOfTheAdministrator)
               QStringLiteral("iCusCreLine"));
     EXPECT_EQ(pub->GetFldAuthString(kCustomer, "N", m_service, db, "sales1"), QString());
     EXPECT_EQ(pub->GetFldAuthString(kCustomer, "R", m_service, db, "demo"), QString());
-    m_company.run(PubTestCompany::Company,
+    m_company.run(DemoCompanyCopy<>::Company,
                   QStringLiteral("insert into AA_HoldColAuth (cUser_Id, cBusObId, cFieldName,"
                                  " cLevel) values ('demo', 'customer', 'cCusBank', 'N'),"
                                  " ('sales1', 'customer', 'cCusBank', 'N'),"
@@ -155,7 +155,7 @@ TEST_F(ClsPubRightsTest, SpecialVersionTypeFromTheAccountOptions)
 {
     const auto pub = pubFor(QStringLiteral("demo"));
     EXPECT_EQ(pub->GetSpecialVersionType(m_service), 0);
-    m_company.run(PubTestCompany::Company,
+    m_company.run(DemoCompanyCopy<>::Company,
                   QStringLiteral("insert into AccInformation (cSysID, cID, cName, cValue) values"
                                  " ('AA', '90', 'iSpecialVersion', '2')"));
     EXPECT_EQ(pub->GetSpecialVersionType(m_service), 2);

@@ -1,5 +1,5 @@
+#include "DemoCompanyCopy.h"
 #include "LockMatrix.h"
-#include "PubTestCompany.h"
 #include "SecondProcessClient.h"
 
 #include "suite/pub/FunctionLocks.h"
@@ -37,7 +37,7 @@ protected:
     void recordForeignSession(const QString &id, const QString &station, const QString &machine,
                               qint64 processId, const QString &mark, qint64 heartbeat, int task)
     {
-        company.run(PubTestCompany::System,
+        company.run(DemoCompanyCopy<>::System,
                     QStringLiteral("insert into ua_tasksession (cSessionId, cAcc_Id, iYear,"
                                    " cUser_Id, cUser_Name, cStation, cMachineId, iProcessId,"
                                    " cProcessMark, dStart, iHeartbeat) values ('%1', '001', 2026,"
@@ -56,14 +56,14 @@ protected:
 
     QStringList rowsOfSession(const QString &id)
     {
-        return company.column(PubTestCompany::System,
+        return company.column(DemoCompanyCopy<>::System,
                               QStringLiteral("select 'session' from ua_tasksession where"
                                              " cSessionId = '%1' union all select 'task ' ||"
                                              " iTaskId from ua_task where cSessionId = '%1'")
                                   .arg(id));
     }
 
-    PubTestCompany company;
+    DemoCompanyCopy<> company;
 };
 
 QString heldBy(const QString &user, const QString &task)
@@ -207,7 +207,7 @@ TEST_F(FunctionLocksTest, TheSessionRecordsWhoWorksWhere)
     ASSERT_TRUE(locks);
     QString sMsg;
     ASSERT_FALSE(locks->isLocked(kCustomer, 11, nullptr, sMsg));
-    EXPECT_EQ(company.column(PubTestCompany::System,
+    EXPECT_EQ(company.column(DemoCompanyCopy<>::System,
                              QStringLiteral("select cAcc_Id || '/' || iYear || '/' || cUser_Id ||"
                                             " '/' || cUser_Name || '/' || cStation || '/' ||"
                                             " iProcessId from ua_tasksession where cSessionId ="
@@ -216,7 +216,7 @@ TEST_F(FunctionLocksTest, TheSessionRecordsWhoWorksWhere)
               QStringList(QStringLiteral("001/2026/demo/演示管理员/%1/%2")
                               .arg(machineName())
                               .arg(currentProcessId())));
-    EXPECT_EQ(company.column(PubTestCompany::System,
+    EXPECT_EQ(company.column(DemoCompanyCopy<>::System,
                              QStringLiteral("select cAcc_Id || '/' || iYear || '/' || cFunction"
                                             " || '/' || iTaskId || '/' || cUser_Id || '/' ||"
                                             " cStation from ua_task where cSessionId = '%1'")
@@ -228,14 +228,14 @@ TEST_F(FunctionLocksTest, HeartbeatRenewsTheSessionForOtherMachines)
 {
     auto locks = session(QStringLiteral("demo"), kAdmin);
     ASSERT_TRUE(locks);
-    company.run(PubTestCompany::System,
+    company.run(DemoCompanyCopy<>::System,
                 QStringLiteral("update ua_tasksession set iHeartbeat = 0 where cSessionId = '%1'")
                     .arg(locks->sessionId()));
     QString sMsg;
     const qint64 before = QDateTime::currentSecsSinceEpoch();
     ASSERT_TRUE(locks->heartbeat(sMsg)) << qPrintable(sMsg);
     const QStringList beat = company.column(
-        PubTestCompany::System,
+        DemoCompanyCopy<>::System,
         QStringLiteral("select iHeartbeat from ua_tasksession where cSessionId = '%1'")
             .arg(locks->sessionId()));
     ASSERT_EQ(beat.size(), 1);
@@ -279,7 +279,7 @@ TEST_F(FunctionLocksTest, SessionsOfOtherMachinesLiveWhileTheirHeartbeatIsRecent
     EXPECT_EQ(sMsg, QStringLiteral("王晓明 正在 SALES-PC-07 上执行“合并”，请稍后再试。"));
     EXPECT_EQ(who.sessionId, QStringLiteral("remote"));
 
-    company.run(PubTestCompany::System,
+    company.run(DemoCompanyCopy<>::System,
                 QStringLiteral("update ua_tasksession set iHeartbeat = %1")
                     .arg(now - FunctionLocks::kLeaseSeconds - 10));
     EXPECT_FALSE(locks->isLocked(kCustomer, 1, nullptr, sMsg)) << qPrintable(sMsg);
@@ -306,7 +306,7 @@ TEST_F(FunctionLocksTest, AStoreThatFailsRefusesTheTakeAndSaysWhy)
 {
     auto locks = session(QStringLiteral("demo"), kAdmin);
     ASSERT_TRUE(locks);
-    company.run(PubTestCompany::System, QStringLiteral("drop table ua_task"));
+    company.run(DemoCompanyCopy<>::System, QStringLiteral("drop table ua_task"));
     QString sMsg;
     EXPECT_TRUE(locks->isLocked(kCustomer, 1, nullptr, sMsg));
     EXPECT_TRUE(sMsg.startsWith(QStringLiteral("无法检查功能锁：")));
@@ -319,13 +319,13 @@ TEST_F(FunctionLocksTest, OpeningNeedsTheAccountAndTheSystemDatabase)
 {
     QString sMsg;
     const QString renamed = company.dir() + QStringLiteral("/company.db");
-    ASSERT_TRUE(QFile::copy(company.file(PubTestCompany::Company), renamed));
+    ASSERT_TRUE(QFile::copy(company.file(DemoCompanyCopy<>::Company), renamed));
     EXPECT_FALSE(FunctionLocks::open(renamed, QStringLiteral("demo"), kAdmin, QString(), sMsg));
     EXPECT_EQ(sMsg,
               QStringLiteral("无法检查功能锁：连接“%1”没有指明账套和年度，无法确定功能锁的范围。")
                   .arg(renamed));
 
-    ASSERT_TRUE(QFile::remove(company.file(PubTestCompany::System)));
+    ASSERT_TRUE(QFile::remove(company.file(DemoCompanyCopy<>::System)));
     EXPECT_FALSE(FunctionLocks::open(company.connectionText(), QStringLiteral("demo"), kAdmin,
                                      QString(), sMsg));
     EXPECT_TRUE(sMsg.startsWith(QStringLiteral("无法检查功能锁：")));

@@ -11,15 +11,15 @@
 
 #include <gtest/gtest.h>
 
-// A demo company of its own for one test: the databases of a small demo company, built once
-// per test program, copied into a fresh folder.
-class PubTestCompany
+// A demo company of its own for one test: the databases of a small demo company of Customers
+// customers, built once per test program, copied into a fresh folder.
+template<int Customers = 20> class DemoCompanyCopy
 {
 public:
-    static constexpr int kCustomers = 20;
+    static constexpr int kCustomers = Customers;
     enum Database { Company = 0, System = 1 };
 
-    PubTestCompany()
+    DemoCompanyCopy()
     {
         const Template &built = Template::instance();
         m_error = built.error;
