@@ -3,6 +3,7 @@
 #include "suite/data/tsql/SqliteDialect.h"
 #include "suite/data/tsql/TsqlTranslator.h"
 
+#include "TsqlCatalogue.h"
 #include "TsqlTestSupport.h"
 
 #include <QRegularExpression>
@@ -46,44 +47,6 @@ insert into customer_user values ('C002', 'U1', 1)
 insert into Crm_Contact values ('6F9619FF-8B86-D011-B42D-00C04FC964FF', 'CT1', 'C001', 'P01')
 insert into crm_contact_User values ('CT1', 'U1', 1)
 )";
-
-// The salesperson rights script as the batch-modify window assembles it.
-QString salespersonScript(const QString &oldPerson, const QString &newPerson,
-                          const QString &customer, const QString &contact)
-{
-    const QStringList lines = {
-        "declare @oldPsnNum nvarchar(40)",
-        "declare @newPsnNum nvarchar(40)",
-        "declare @userId nvarchar(40)",
-        "declare @cusCode nvarchar(40)",
-        "declare @cusContactCode nvarchar(100)",
-        "declare @contact_Id nvarchar(60)",
-        "set @oldPsnNum=N'" + oldPerson + "'",
-        "set @newPsnNum=N'" + newPerson + "'",
-        "set @cusCode=N'" + customer + "'",
-        "set @cusContactCode=N'" + contact + "'",
-        "if exists(select 1 from UserHRPersonContro where cPsn_Num=@newPsnNum) begin",
-        "select @userId=cUser_Id from UserHRPersonContro where cPsn_Num=@oldPsnNum",
-        "delete from customer_user where account_id=@cusCode and user_id=@userId",
-        "if len(@cusContactCode)>0 begin",
-        "select @contact_Id =cContactCode from Crm_Contact where OID=@cusContactCode",
-        "and cCusCode=@cusCode",
-        "delete from crm_contact_User where Contact_Id=@contact_Id and User_ID=@userId end",
-        "select @userId=cUser_Id from UserHRPersonContro where cPsn_Num=@newPsnNum",
-        "if not exists(select 1 from customer_user where Account_ID=@cusCode and User_ID=@userId)",
-        "insert into customer_user(account_id,user_id,is_self)values(@cusCode,@userId,1)",
-        "if len(@contact_Id)>0 begin",
-        "if not exists(select 1 from crm_contact_User where Contact_Id=@contact_Id and "
-        "User_ID=@userId)",
-        "insert into crm_contact_User (Contact_Id,User_ID,Is_Self)values(@contact_Id,@userId,1)",
-        "update Crm_Contact set cPrincipal=@newPsnNum where cContactCode=@contact_Id and "
-        "OID=@cusContactCode end end",
-    };
-    QString script;
-    for (const QString &line : lines)
-        script += line + QStringLiteral("\r\n");
-    return script;
-}
 
 class BatchRunnerTest : public ::testing::Test
 {
@@ -133,9 +96,9 @@ protected:
 
 TEST_F(BatchRunnerTest, SalespersonScriptMovesTheCustomerAndItsContactToTheNewUser)
 {
-    const BatchRunner::Outcome outcome =
-        run(salespersonScript(QStringLiteral("P01"), QStringLiteral("P02"), QStringLiteral("C001"),
-                              QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF")));
+    const BatchRunner::Outcome outcome = run(tsqlcatalogue::salespersonScript(
+        QStringLiteral("P01"), QStringLiteral("P02"), QStringLiteral("C001"),
+        QStringLiteral("6F9619FF-8B86-D011-B42D-00C04FC964FF")));
     ASSERT_TRUE(outcome.ok) << qPrintable(outcome.message);
     EXPECT_EQ(rowsOf(QStringLiteral("select Account_ID, User_ID, Is_Self from customer_user order "
                                     "by Account_ID, User_ID")),
@@ -148,8 +111,8 @@ TEST_F(BatchRunnerTest, SalespersonScriptMovesTheCustomerAndItsContactToTheNewUs
 
 TEST_F(BatchRunnerTest, SalespersonScriptChangesNothingWhenTheNewPersonHasNoUser)
 {
-    ASSERT_TRUE(run(salespersonScript(QStringLiteral("P01"), QStringLiteral("P09"),
-                                      QStringLiteral("C001"), QString()))
+    ASSERT_TRUE(run(tsqlcatalogue::salespersonScript(QStringLiteral("P01"), QStringLiteral("P09"),
+                                                     QStringLiteral("C001"), QString()))
                     .ok);
     EXPECT_EQ(rowsOf(QStringLiteral("select Account_ID, User_ID from customer_user order by 1")),
               QStringLiteral("C001|U1\nC002|U1"));
