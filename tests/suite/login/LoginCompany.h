@@ -7,7 +7,6 @@
 #include "suite/data/SqliteConnection.h"
 #include "suite/login/ClsLogin.h"
 
-
 #include <gtest/gtest.h>
 
 #include <memory>
