@@ -885,3 +885,18 @@ CREATE TABLE AA_ColumnSet (
     bFixed bit NOT NULL DEFAULT (0),
     PRIMARY KEY (cUser_Id, cKey, cFieldName)
 );
+
+-- Files attached to archive records (cObject 'customer', cRecordId the record's code), kept in
+-- the company database so that every client of the company sees them.
+CREATE TABLE AA_AttachFile (
+    cFileId nvarchar(40) NOT NULL PRIMARY KEY,
+    cObject nvarchar(60) NOT NULL,
+    cRecordId nvarchar(100) NOT NULL,
+    cFileName nvarchar(255) NOT NULL,
+    iSize bigint NOT NULL DEFAULT (0),
+    dUpload datetime NULL DEFAULT (getdate()),
+    cUser nvarchar(20) NULL,
+    Content image NULL
+);
+
+CREATE INDEX IX_AA_AttachFile_Record ON AA_AttachFile (cObject, cRecordId);

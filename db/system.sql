@@ -113,3 +113,16 @@ CREATE TABLE ua_tasksession (
 );
 
 CREATE INDEX IX_ua_task_cSessionId ON ua_task (cSessionId);
+
+-- The archive plug-ins of each account: which plug-in library serves which archive card
+-- (cArchive 'Customer' ...), in which order. A relative cPlugInFile is found in the suite's
+-- installation folder. The demo company configures none.
+CREATE TABLE AA_ArchivePlugIn (
+    cAcc_Id nvarchar(3) NOT NULL,
+    cArchive nvarchar(60) NOT NULL,
+    cPlugInName nvarchar(60) NOT NULL,
+    cPlugInFile nvarchar(255) NOT NULL,
+    bEnabled bit NOT NULL DEFAULT (1),
+    iOrder int NOT NULL DEFAULT (0),
+    PRIMARY KEY (cAcc_Id, cArchive, cPlugInName)
+);

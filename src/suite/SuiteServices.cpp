@@ -2,6 +2,9 @@
 
 #include "suite/colset/ClsColsetsvr.h"
 #include "suite/data/DataService.h"
+#include "suite/files/FileManagerClient.h"
+#include "suite/plugin/ArchivePlugInManager.h"
+#include "suite/plugin/PlugInDebugLogger.h"
 #include "suite/pub/ClsPub.h"
 
 namespace suite {
@@ -11,6 +14,9 @@ void registerSuiteServices()
     registerDataService();
     registerPubService();
     registerColumnSetService();
+    registerArchivePlugInManager();
+    registerPlugInDebugLogger();
+    registerFileManagerClient();
 }
 
 } // namespace suite
