@@ -81,6 +81,8 @@ public:
     QString GetAuthStringCodeWeb(const QString &cBusObId, const std::shared_ptr<IClsCommon> &oSrv,
                                  const QString &cUserId, const QString &cClassCode,
                                  const QString &cFuncID, bool bIsUserCode) override;
+    void ReCreateSQL(const std::shared_ptr<IClsCommon> &oSrv, const QString &strTablename,
+                     QString &sSql, QString &sFilter) override;
     bool CheckAuth(const std::shared_ptr<IClsCommon> &oSrv, const QVariant &vKey,
                    const QString &cObject, const std::shared_ptr<IRowAuth> &oRowAuth) override;
     bool CheckAuthByCode(const std::shared_ptr<IClsCommon> &oSrv,

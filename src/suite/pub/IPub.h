@@ -94,6 +94,14 @@ public:
                                          const std::shared_ptr<IClsCommon> &oSrv,
                                          const QString &cUserId, const QString &cClassCode,
                                          const QString &cFuncID, bool bIsUserCode) = 0;
+    // Adds the login's read condition over the archive table of the reference list
+    // strTablename to sSql (after " where", or joined to its where clause with " and", before a
+    // closing group by / order by) and returns it in sFilter. A table whose records carry no
+    // rights, or a user without restriction, gives "1=1" and leaves sSql unchanged; so does a
+    // statement that already carries the condition, as a repeated refresh of one reference
+    // list passes its statement again. Without rights objects the condition is "1=2".
+    virtual void ReCreateSQL(const std::shared_ptr<IClsCommon> &oSrv, const QString &strTablename,
+                             QString &sSql, QString &sFilter) = 0;
     // Whether the user may change the record of cObject named by vKey: an integer is the
     // record's rights class (iId), any other value its code.
     virtual bool CheckAuth(const std::shared_ptr<IClsCommon> &oSrv, const QVariant &vKey,
