@@ -3,11 +3,11 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
-#include <QRegularExpression>
 #include <QUuid>
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -429,8 +429,10 @@ struct SqliteConnection::Database
             sMsg = QStringLiteral("The statement is empty.");
             return statement;
         }
-        static const QRegularExpression onlySeparators(QStringLiteral("^[\\s;]*$"));
-        if (!onlySeparators.match(QString::fromUtf8(text.mid(next))).hasMatch()) {
+        const QByteArray rest = text.mid(next);
+        const bool onlySeparators = std::all_of(
+            rest.begin(), rest.end(), [](char c) { return c == ';' || QChar::isSpace(uchar(c)); });
+        if (!onlySeparators) {
             sMsg = QStringLiteral("Only one statement can be run here, in: %1").arg(excerpt(sql));
             statement.reset();
         }
