@@ -1,0 +1,350 @@
+// The data interface of the entry classes: in web mode every call of the windows on the data
+// service, the column-set service and the row-rights object reaches the host as an event.
+#include "entry/ArchiveEntry.h"
+
+#include "entry/ArchiveListWindow.h"
+#include "entry/ClsCustomerEvents.h"
+#include "entry/SessionContext.h"
+#include "suite/controls/StatusBar.h"
+#include "suite/controls/UpDown.h"
+#include "suite/data/MnemonicCode.h"
+#include "suite/pub/IPub.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace customer {
+
+namespace {
+
+// The busy pointer for the length of one relayed read, whatever the answer.
+class BusyPointer
+{
+public:
+    BusyPointer()
+        : m_active(qobject_cast<QGuiApplication *>(QCoreApplication::instance()) != nullptr)
+    {
+        if (m_active)
+            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    }
+    ~BusyPointer()
+    {
+        if (m_active)
+            QGuiApplication::restoreOverrideCursor();
+    }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+
+private:
+    bool m_active;
+};
+
+// The host's transactions are its own: the instance has no connection to group requests on.
+class NoConnection : public suite::IConnection
+{
+public:
+    bool BeginTrans() override { return false; }
+    bool CommitTrans() override { return false; }
+    bool RollbackTrans() override { return false; }
+};
+
+const QString kNotRelayed = QStringLiteral("%1 is not available through the web data interface");
+
+} // namespace
+
+void ArchiveEntry::Init(const QString &) { }
+
+bool ArchiveEntry::Status() const
+{
+    return true;
+}
+
+suite::RecordSet ArchiveEntry::OpenX(const QString &strSql)
+{
+    suite::RecordSet Rst;
+    QString sMsg;
+    {
+        BusyPointer busy;
+        if (m_events)
+            m_events->EventOpenX(strSql, Rst, sMsg);
+    }
+    m_lastMessage = sMsg;
+    CheckTimeOut();
+    return Rst;
+}
+
+bool ArchiveEntry::OpenPage(const QString &strSql, int &lPageSize, int &lCurPage,
+                            int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg, bool &bFlag)
+{
+    return OpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag, false);
+}
+
+bool ArchiveEntry::OpenPage(const QString &strSql, int &lPageSize, int &lCurPage,
+                            int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg, bool &bFlag,
+                            bool bRef)
+{
+    BusyPointer busy;
+    showLoadingStatus(true);
+    if (!g_bIsWeb) {
+        if (g_oSrv)
+            RsRef = g_oSrv->OpenX(strSql);
+    } else {
+        if (g_oSrv.get() == static_cast<suite::IClsCommon *>(this)) {
+            if (m_events)
+                m_events->EventOpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg,
+                                        bFlag);
+            CheckTimeOut();
+        } else if (g_oSrv) {
+            g_oSrv->OpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag);
+        }
+        if (!bRef)
+            showPageNumbers(lCurPage, lMaxPageCount);
+    }
+    showLoadingStatus(false);
+    return RsRef.IsOpen();
+}
+
+void ArchiveEntry::showLoadingStatus(bool loading)
+{
+    ArchiveListWindow *window = FrmMain ? FrmMain.data() : m_frmList.data();
+    if (!window || !g_oPub)
+        return;
+    if (loading) {
+        window->Stb->setPanelText(
+            1, g_oPub->GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.loadingdata")));
+    } else {
+        window->Stb->setPanelText(1, window->Stb->panelTag(1));
+    }
+}
+
+void ArchiveEntry::showPageNumbers(int lCurPage, int lMaxPageCount)
+{
+    g_lPageCount = lMaxPageCount;
+    g_aResArgs = QStringList{ QString::number(lMaxPageCount) };
+    ArchiveListWindow *window = FrmMain ? FrmMain.data() : m_frmList.data();
+    if (!window)
+        return;
+    window->EdtiCurPage->setText(QString::number(lCurPage));
+    window->UpDown2->setMax(lMaxPageCount);
+    const QString total = g_oPub
+        ? g_oPub->GetResFormatString(QStringLiteral("Tarn.AA.ARCHIVE.BUTTON.sumpages"), g_aResArgs)
+        : QString();
+    window->EdtiCurPage->setToolTip(total);
+    window->LblTotalPage->setText(total);
+    window->EdtiCurPage->setText(QString::number(lCurPage));
+    const bool severalPages = g_lPageCount > 1;
+    window->LblPageEnabled(severalPages, severalPages);
+}
+
+bool ArchiveEntry::GetFunAuth(const std::shared_ptr<suite::ILogin> &oLogin, const QString &sArch,
+                              int bIsLock, QString &sErr, int OptId, const QString &sAuth_Id,
+                              int iYear)
+{
+    bool bFlag = false;
+    if (m_events)
+        m_events->EventGetFunAuth(oLogin, sArch, bIsLock, sErr, OptId, sAuth_Id, iYear, bFlag);
+    return bFlag;
+}
+
+bool ArchiveEntry::relayRecordWrite(RecordWriteEvent event, const QString &sXML,
+                                    const QString &tableName, QString &sMsg)
+{
+    QString valid = sXML;
+    if (g_oPub)
+        g_oPub->ConvertValidStr(valid);
+    bool bErr = false;
+    if (m_events)
+        (m_events->*event)(valid, tableName, sMsg, bErr);
+    m_lastMessage = sMsg;
+    CheckTimeOut();
+    return bErr;
+}
+
+bool ArchiveEntry::Add(const QString &sXML, const QString &tableName, QString &sMsg)
+{
+    return relayRecordWrite(&ClsCustomerEvents::EventAdd, sXML, tableName, sMsg);
+}
+
+bool ArchiveEntry::Modify(const QString &sXML, const QString &tableName, QString &sMsg)
+{
+    return relayRecordWrite(&ClsCustomerEvents::EventModify, sXML, tableName, sMsg);
+}
+
+bool ArchiveEntry::Delete(const QVariant &id, const QString &IDName, const QString &tableName,
+                          QString &sMsg, const QString &cUserId)
+{
+    bool bErr = false;
+    if (m_events)
+        m_events->EventDelete(id, IDName, tableName, sMsg, cUserId, bErr);
+    m_lastMessage = sMsg;
+    CheckTimeOut();
+    return bErr;
+}
+
+suite::RecordSet ArchiveEntry::Find(const QString &sXML, QStringList &FindTable,
+                                    QStringList &ShowTable, QString &sMsg)
+{
+    suite::RecordSet Rst;
+    if (m_events)
+        m_events->EventFind(sXML, FindTable, ShowTable, sMsg, Rst);
+    CheckTimeOut();
+    return Rst;
+}
+
+bool ArchiveEntry::ExecuteX(const QString &strSql)
+{
+    bool bFlag = false;
+    if (m_events)
+        m_events->EventExecuteX(strSql, bFlag);
+    CheckTimeOut();
+    return bFlag;
+}
+
+bool ArchiveEntry::ExecPROCNew(const QString &cProc, const QVariantList &, QVariant &, int)
+{
+    m_lastMessage = kNotRelayed.arg(cProc);
+    return false;
+}
+
+QString ArchiveEntry::GetMnemCode(const QString &cText)
+{
+    return suite::mnemonicCode(cText);
+}
+
+suite::IConnection &ArchiveEntry::m_cnn()
+{
+    static NoConnection none;
+    return none;
+}
+
+QString ArchiveEntry::LastError() const
+{
+    return m_lastMessage;
+}
+
+bool ArchiveEntry::Init(const QString &, const QString &)
+{
+    return true;
+}
+
+bool ArchiveEntry::setCatalogue(const QString &, const QString &, QString &sMsg)
+{
+    sMsg = kNotRelayed.arg(QStringLiteral("setCatalogue"));
+    return false;
+}
+
+// The host's column-set service keeps the columns; there is nothing to withdraw here.
+void ArchiveEntry::MustCancelColumns(const QString &) { }
+
+QString ArchiveEntry::getColInfo(const QString &cKey, int iReturnMode)
+{
+    QString sXML;
+    if (m_events)
+        m_events->EventGetColInfo(cKey, iReturnMode, sXML);
+    CheckTimeOut();
+    return sXML;
+}
+
+suite::RecordSet ArchiveEntry::getColSet(const QString &cKey, int iReturnMode)
+{
+    suite::RecordSet rs;
+    if (m_events)
+        m_events->EventGetColSet(cKey, iReturnMode, rs);
+    CheckTimeOut();
+    return rs;
+}
+
+QString ArchiveEntry::GetSqlString(const QString &sXML)
+{
+    QString strSql;
+    if (m_events)
+        m_events->EventGetSqlString(sXML, strSql);
+    CheckTimeOut();
+    return strSql;
+}
+
+QString ArchiveEntry::GetOrderString(const QString &sXML)
+{
+    QString str;
+    if (m_events)
+        m_events->EventGetOrderString(sXML, str);
+    CheckTimeOut();
+    return str;
+}
+
+bool ArchiveEntry::Save(QString &sXML)
+{
+    bool bFlag = false;
+    if (m_events)
+        m_events->EventSave(sXML, bFlag);
+    CheckTimeOut();
+    return bFlag;
+}
+
+int ArchiveEntry::iCols()
+{
+    int col = 0;
+    if (m_events)
+        m_events->EventiCols(col);
+    CheckTimeOut();
+    return col;
+}
+
+int ArchiveEntry::GetFixedCols()
+{
+    int fixCol = 0;
+    if (m_events)
+        m_events->EventGetFixedCols(fixCol);
+    CheckTimeOut();
+    return fixCol;
+}
+
+QString ArchiveEntry::GetAuthString(const QString &tableName)
+{
+    QString sId;
+    if (m_events)
+        m_events->EventGetAuthString(tableName, sId);
+    CheckTimeOut();
+    return sId;
+}
+
+QString ArchiveEntry::GetAuthStringCode(const QString &cBusObId, const QString &cClassCode,
+                                        const QString &cFuncID, bool bIsUserCode)
+{
+    const QString condition = g_oPub ? g_oPub->GetAuthStringCodeWeb(
+                                  cBusObId, g_oSrv, g_cUserId, cClassCode, cFuncID, bIsUserCode)
+                                     : QString();
+    CheckTimeOut();
+    return condition;
+}
+
+// Default rights of classes and batch rights are not part of the web data interface.
+bool ArchiveEntry::GetArchiveClass(const QString &, const QString &, const QString &, QString &sXml)
+{
+    sXml.clear();
+    m_lastMessage = kNotRelayed.arg(QStringLiteral("GetArchiveClass"));
+    return false;
+}
+
+QString ArchiveEntry::BatchModifyAuthSQL(const QString &, const QString &, const QString &)
+{
+    m_lastMessage = kNotRelayed.arg(QStringLiteral("BatchModifyAuthSQL"));
+    return {};
+}
+
+// The public service asks the rights object for clauses; in web mode the host answers the read
+// clause of a table, and the login's rights give the others.
+QString ArchiveEntry::rowCondition(const QString &cTable, const QString &cFuncId)
+{
+    if (cFuncId.isEmpty() || cFuncId.compare(u"R", Qt::CaseInsensitive) == 0)
+        return GetAuthString(cTable);
+    return GetAuthStringCode(cTable, QString(), cFuncId, false);
+}
+
+QString ArchiveEntry::codeList(const QString &cKind)
+{
+    return GetAuthString(cKind);
+}
+
+} // namespace customer

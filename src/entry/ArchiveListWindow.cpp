@@ -1,0 +1,83 @@
+#include "entry/ArchiveListWindow.h"
+
+#include "suite/controls/RefClient.h"
+#include "suite/controls/StatusBar.h"
+#include "suite/controls/UpDown.h"
+
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace customer {
+
+namespace {
+
+constexpr int kStatusPanels = 3;
+
+QLineEdit *numberBox(QWidget *parent)
+{
+    auto *box = new QLineEdit(parent);
+    box->setValidator(new QIntValidator(0, 1000000000, box));
+    box->setAlignment(Qt::AlignRight);
+    box->setMaximumWidth(80);
+    return box;
+}
+
+} // namespace
+
+ArchiveListWindow::ArchiveListWindow(QWidget *parent)
+    : QWidget(parent)
+    , FrameWeb(new QWidget(this))
+    , EdtPageSize(numberBox(FrameWeb))
+    , UpDown1(new suite::UpDown(FrameWeb))
+    , EdtiCurPage(numberBox(FrameWeb))
+    , UpDown2(new suite::UpDown(FrameWeb))
+    , LblTotalPage(new QLabel(FrameWeb))
+    , CmdRequest(new QPushButton(FrameWeb))
+    , Stb(new suite::StatusBar(kStatusPanels, this))
+{
+    EdtPageSize->setObjectName(QStringLiteral("EdtPageSize"));
+    EdtiCurPage->setObjectName(QStringLiteral("EdtiCurPage"));
+    LblTotalPage->setObjectName(QStringLiteral("LblTotalPage"));
+    CmdRequest->setObjectName(QStringLiteral("CmdRequest"));
+    UpDown1->setMin(5);
+    UpDown1->setIncrement(5);
+    UpDown2->setMin(1);
+
+    auto *strip = new QHBoxLayout(FrameWeb);
+    strip->setContentsMargins(4, 2, 4, 2);
+    for (int link = 0; link < int(LblPage.size()); ++link) {
+        LblPage[link] = new QLabel(FrameWeb);
+        LblPage[link]->setObjectName(QStringLiteral("LblPage%1").arg(link));
+        strip->addWidget(LblPage[link]);
+    }
+    strip->addStretch(1);
+    for (QWidget *control :
+         { static_cast<QWidget *>(EdtPageSize), static_cast<QWidget *>(UpDown1),
+           static_cast<QWidget *>(EdtiCurPage), static_cast<QWidget *>(UpDown2),
+           static_cast<QWidget *>(LblTotalPage), static_cast<QWidget *>(CmdRequest) })
+        strip->addWidget(control);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addStretch(1);
+    layout->addWidget(FrameWeb);
+    layout->addWidget(Stb);
+    LblPageEnabled(false, false);
+}
+
+ArchiveListWindow::~ArchiveListWindow() = default;
+
+void ArchiveListWindow::LblPageEnabled(bool bFore, bool bBack)
+{
+    LblPage[0]->setEnabled(bFore);
+    LblPage[1]->setEnabled(bFore);
+    LblPage[2]->setEnabled(bBack);
+    LblPage[3]->setEnabled(bBack);
+}
+
+} // namespace customer

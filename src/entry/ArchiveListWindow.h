@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace suite {
+class RefClient;
+class StatusBar;
+class UpDown;
+} // namespace suite
+
+namespace customer {
+
+class ArchiveEntry;
+
+// What the entry classes and the reference query need of a list window, and the paging strip
+// every list window of the component shows: page size and page number with their spinners,
+// the first / previous / next / last links, the total-pages label and the apply button, above
+// a status bar. The customer list and the import list derive from it.
+class ArchiveListWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ArchiveListWindow(QWidget *parent = nullptr);
+    ~ArchiveListWindow() override;
+
+    // Set by the entry class that created the window.
+    ArchiveEntry *m_cls = nullptr;
+    bool m_InPotal = false;
+    // The record to show first: its code, whether to look for it, its class.
+    QString CodeValue;
+    bool IsFindCode = false;
+    QString ClassCode;
+    QString CodeFldName;
+    // The reference client through which reference lists and sub-record dialogs read data.
+    std::shared_ptr<suite::RefClient> RefClient;
+
+    // The paging strip.
+    QWidget *FrameWeb = nullptr;
+    QLineEdit *EdtPageSize = nullptr;
+    suite::UpDown *UpDown1 = nullptr;
+    QLineEdit *EdtiCurPage = nullptr;
+    suite::UpDown *UpDown2 = nullptr;
+    QLabel *LblTotalPage = nullptr;
+    std::array<QLabel *, 4> LblPage{};
+    QPushButton *CmdRequest = nullptr;
+    suite::StatusBar *Stb = nullptr;
+
+    // Enables the "first" and "previous" links with bFore, "next" and "last" with bBack.
+    void LblPageEnabled(bool bFore, bool bBack);
+};
+
+} // namespace customer
