@@ -53,6 +53,7 @@ bool openCompany(const QString &database, OpenedCompany &company, QString &sMsg)
         return false;
     }
     company.databaseFile = QFileInfo(parsed->databaseFile).absoluteFilePath();
+    company.connectionText = connectionText;
     return true;
 }
 

@@ -13,6 +13,7 @@ struct OpenedCompany
 {
     std::shared_ptr<suite::IClsCommon> service;
     QString databaseFile; // the company file, for the user to see which one is open
+    QString connectionText; // what the data service was opened with
 };
 
 // Opens the company a --db value names: a connection text or the path of a company file.

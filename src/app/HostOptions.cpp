@@ -6,52 +6,73 @@
 
 namespace host {
 
+namespace {
+
+const QString kDb = QStringLiteral("db");
+const QString kUser = QStringLiteral("user");
+const QString kLang = QStringLiteral("lang");
+const QString kDate = QStringLiteral("date");
+const QString kScreenshot = QStringLiteral("screenshot");
+const QString kTraceSql = QStringLiteral("trace-sql");
+const QString kWeb = QStringLiteral("web");
+
+void describeOptions(QCommandLineParser &parser)
+{
+    parser.addOptions({
+        { kDb, QStringLiteral("Company database file."), QStringLiteral("file") },
+        { kUser, QStringLiteral("Operator id."), QStringLiteral("user") },
+        { kLang, QStringLiteral("zh-CN or en-US."), QStringLiteral("language") },
+        { kDate, QStringLiteral("Business date."), QStringLiteral("yyyy-MM-dd") },
+        { kScreenshot, QStringLiteral("Render the window to a PNG file."), QStringLiteral("file") },
+        { kTraceSql, QStringLiteral("Append every SQL text to a file."), QStringLiteral("file") },
+        { kWeb,
+          QStringLiteral("Run the component in web mode: the host answers its data requests.") },
+    });
+}
+
+} // namespace
+
 HostOptions parseHostOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption db(QStringLiteral("db"), QStringLiteral("Company database file."),
-                                QStringLiteral("file"));
-    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("Operator id."),
-                                  QStringLiteral("user"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("zh-CN or en-US."),
-                                  QStringLiteral("language"));
-    const QCommandLineOption date(QStringLiteral("date"), QStringLiteral("Business date."),
-                                  QStringLiteral("yyyy-MM-dd"));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Render the window to a PNG file."),
-                                        QStringLiteral("file"));
-    const QCommandLineOption traceSql(QStringLiteral("trace-sql"),
-                                      QStringLiteral("Append every SQL text to a file."),
-                                      QStringLiteral("file"));
-    parser.addOptions({ db, user, lang, date, screenshot, traceSql });
+    describeOptions(parser);
 
     HostOptions options;
     if (!parser.parse(arguments)) {
         options.error = parser.errorText();
         return options;
     }
-    options.databasePath = parser.value(db);
-    if (parser.isSet(user))
-        options.userId = parser.value(user);
-    if (parser.isSet(lang)) {
-        const QString value = parser.value(lang);
+    options.databasePath = parser.value(kDb);
+    if (parser.isSet(kUser))
+        options.userId = parser.value(kUser);
+    if (parser.isSet(kLang)) {
+        const QString value = parser.value(kLang);
         if (value.compare(QLatin1String("zh-CN"), Qt::CaseInsensitive) != 0
             && value.compare(QLatin1String("en-US"), Qt::CaseInsensitive) != 0)
             options.error = QStringLiteral("--lang takes zh-CN or en-US, not %1").arg(value);
         options.language = value;
     }
-    if (parser.isSet(date)) {
-        options.businessDate = QDate::fromString(parser.value(date), Qt::ISODate);
+    if (parser.isSet(kDate)) {
+        options.businessDate = QDate::fromString(parser.value(kDate), Qt::ISODate);
         if (!options.businessDate.isValid())
-            options.error =
-                QStringLiteral("--date takes a date as yyyy-MM-dd, not %1").arg(parser.value(date));
+            options.error = QStringLiteral("--date takes a date as yyyy-MM-dd, not %1")
+                                .arg(parser.value(kDate));
     }
-    options.screenshotFile = parser.value(screenshot);
-    options.sqlTraceFile = parser.value(traceSql);
+    options.screenshotFile = parser.value(kScreenshot);
+    options.sqlTraceFile = parser.value(kTraceSql);
+    options.web = parser.isSet(kWeb);
     if (!parser.positionalArguments().isEmpty())
         options.error =
             QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());
     return options;
+}
+
+QString hostOptionsHelp()
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("The customer archive of the business suite."));
+    describeOptions(parser);
+    return parser.helpText();
 }
 
 QString defaultDemoDatabasePath()

@@ -15,10 +15,13 @@ struct HostOptions
     QDate businessDate = QDate::currentDate();
     QString screenshotFile; // render the main window to this PNG and quit
     QString sqlTraceFile; // append every text the data service receives to this file
+    bool web = false; // run the component in web mode, its data served by the host
     QString error; // set when the command line cannot be understood
 };
 
 HostOptions parseHostOptions(const QStringList &arguments);
+// What the options are and what they do, as the command line's help shows it.
+QString hostOptionsHelp();
 
 // Where the demo company database lives when no --db is given, and the connection text
 // the data service takes for it.

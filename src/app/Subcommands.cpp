@@ -16,6 +16,7 @@ Subcommand findSubcommand(const QString &name)
     static const QHash<QString, Subcommand> table{
         { QStringLiteral("init-demo"), &runInitDemo },
         { QStringLiteral("sql"), &runSql },
+        { QStringLiteral("catalogue"), &runCatalogue },
     };
     return table.value(name, nullptr);
 }

@@ -11,6 +11,7 @@ namespace host {
 // and returns the process exit code (0 on success).
 int runInitDemo(const QStringList &arguments);
 int runSql(const QStringList &arguments);
+int runCatalogue(const QStringList &arguments);
 
 // Writes one line in UTF-8 and flushes it, so that progress shows while the work goes on.
 void printLine(std::FILE *stream, const QString &text);

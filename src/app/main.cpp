@@ -2,6 +2,7 @@
 #include "app/HostOptions.h"
 #include "app/PortalMainWindow.h"
 #include "app/Subcommands.h"
+#include "app/WebSession.h"
 
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
@@ -56,7 +57,9 @@ int main(int argc, char **argv)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     if (argc > 1) {
         if (const host::Subcommand subcommand = host::findSubcommand(arguments[1])) {
-            QCoreApplication app(argc, argv);
+            // The component's windows are made but never shown on these roads.
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+            QApplication app(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("customer-archive"));
             startErrorLogFile();
             return subcommand(arguments.mid(2));
@@ -97,6 +100,15 @@ int main(int argc, char **argv)
     host::PortalMainWindow window(
         texts,
         { company.databaseFile, options.userId, options.businessDate.toString(Qt::ISODate) });
+    host::WebSession webSession;
+    if (options.web) {
+        if (!webSession.start(options, company.databaseFile, sMsg)) {
+            printError(QStringLiteral("customer-archive --web: ") + sMsg);
+            return 1;
+        }
+        window.showForm(webSession.listWindow(),
+                        texts.text(QStringLiteral("Tarn.AA.HOST.MAIN.customers")));
+    }
     if (!options.screenshotFile.isEmpty())
         return renderScreenshot(window, options.screenshotFile);
     window.show();

@@ -1,0 +1,60 @@
+#include "app/HeadlessSession.h"
+#include "app/Subcommands.h"
+
+#include "catalogue/FieldCatalogue.h"
+#include "entry/SessionContext.h"
+
+#include <QCommandLineParser>
+
+#include <cstdio>
+
+namespace host {
+
+namespace {
+
+int usageError(const QString &message)
+{
+    printLine(stderr, QStringLiteral("customer-archive catalogue: ") + message);
+    printLine(stderr,
+              QStringLiteral("usage: customer-archive catalogue [--db CONNECTION] [--user USER] "
+                             "[--lang zh-CN|en-US]"));
+    return 2;
+}
+
+} // namespace
+
+// Prints the field catalogue exactly as the list window builds it for the user, with nothing
+// after it, so that it can be compared character by character.
+int runCatalogue(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    const QCommandLineOption db(QStringLiteral("db"),
+                                QStringLiteral("Connection text or company database file."),
+                                QStringLiteral("connection"));
+    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("User id."),
+                                  QStringLiteral("user"), QStringLiteral("demo"));
+    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language region."),
+                                  QStringLiteral("language"), QStringLiteral("zh-CN"));
+    parser.addOptions({ db, user, lang });
+    if (!parser.parse(QStringList{ QStringLiteral("catalogue") } + arguments))
+        return usageError(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return usageError(
+            QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
+
+    HeadlessSession session;
+    QString sMsg;
+    if (!session.start({ parser.value(db), parser.value(user), parser.value(lang) }, sMsg)) {
+        printLine(stderr, QStringLiteral("customer-archive catalogue: ") + sMsg);
+        return 1;
+    }
+    customer::BuildColInfo();
+    const QByteArray text = customer::g_cFieldCatalogXml.toUtf8();
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    std::fflush(stdout);
+    for (const QString &message : session.messages())
+        printLine(stderr, message);
+    return 0;
+}
+
+} // namespace host

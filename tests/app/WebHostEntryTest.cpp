@@ -1,0 +1,134 @@
+#include "app/HostOptions.h"
+#include "app/WebHost.h"
+
+#include "DemoCompanyCopy.h"
+#include "entry/ArchiveListWindow.h"
+#include "entry/ClsCustomer.h"
+#include "entry/SessionContext.h"
+#include "suite/SuiteServices.h"
+#include "suite/login/ClsLogin.h"
+#include "suite/pub/ClsPub.h"
+#include "suite/pub/MessageScript.h"
+#include "suite/pub/ResourceTable.h"
+
+#include <gtest/gtest.h>
+
+using namespace host;
+
+namespace {
+
+QStringList firstColumn(const suite::RecordSet &rows)
+{
+    QStringList values;
+    for (int row = 0; row < rows.RecordCount(); ++row)
+        values.append(rows.valueAt(row, 0).toString());
+    return values;
+}
+
+// The customer entry in web mode with a web host answering its events, as a web server runs it;
+// every message box is recorded and answered OK.
+class WebHostEntryTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(company.ok()) << qPrintable(company.error());
+        suite::registerSuiteServices();
+        customer::registerCustomerComponent();
+        customer::resetSessionContext();
+        suite::ClsPub::installMessageScript(messages);
+
+        HostOptions options;
+        options.businessDate = QDate(2026, 3, 15);
+        QString sMsg;
+        host = WebHost::open(webLoginRequest(options, company.file(Company::Company)), sMsg);
+        ASSERT_TRUE(host) << qPrintable(sMsg);
+        entry = customer::ClsCustomer::create();
+        ASSERT_TRUE(host->start(entry, QStringLiteral("http://localhost/ref")))
+            << qPrintable(shownTexts().join(u'|'));
+    }
+
+    QStringList shownTexts() const
+    {
+        QStringList texts;
+        for (const suite::MessageScript::Shown &shown : messages->shown())
+            texts.append(shown.text);
+        return texts;
+    }
+
+    void TearDown() override
+    {
+        entry.reset();
+        host.reset();
+        customer::resetSessionContext();
+        suite::ClsPub::installMessageScript(nullptr);
+    }
+
+    QStringList companyColumn(const QString &sql) const
+    {
+        return company.column(Company::Company, sql);
+    }
+
+    using Company = DemoCompanyCopy<200>;
+    Company company;
+    std::shared_ptr<suite::MessageScript> messages = std::make_shared<suite::MessageScript>();
+    std::unique_ptr<WebHost> host;
+    std::shared_ptr<customer::ClsCustomer> entry;
+};
+
+TEST_F(WebHostEntryTest, TheEntrysDataCallsReachTheCompanyDatabaseThroughTheHost)
+{
+    EXPECT_EQ(customer::g_CurDate, QStringLiteral("2026-03-15"));
+    EXPECT_EQ(customer::g_cRefUrl, QStringLiteral("http://localhost/ref?refid="));
+    EXPECT_GT(host->requestCount(), 0) << "the session's start-up already asks the host";
+
+    const QStringList codes =
+        companyColumn(QStringLiteral("select cCusCode from Customer order by cCusCode"));
+    EXPECT_EQ(firstColumn(entry->OpenX(
+                  QStringLiteral("select top 3 cCusCode from Customer order by cCusCode"))),
+              codes.mid(0, 3));
+
+    int pageSize = 7;
+    int page = 2;
+    int pages = 0;
+    suite::RecordSet rows;
+    QString sMsg;
+    bool bFlag = false;
+    EXPECT_TRUE(entry->OpenPage(QStringLiteral("select cCusCode from Customer order by cCusCode"),
+                                pageSize, page, pages, rows, sMsg, bFlag, true));
+    EXPECT_TRUE(bFlag) << qPrintable(sMsg);
+    EXPECT_EQ(page, 2);
+    EXPECT_EQ(pages, int((codes.size() + 6) / 7));
+    EXPECT_EQ(firstColumn(rows), codes.mid(7, 7));
+
+    const QString record = QStringLiteral("<Customer><cCusCode>W001</cCusCode>"
+                                          "<cCusName>网页客户</cCusName>"
+                                          "<cCusAbbName>网页</cCusAbbName></Customer>");
+    EXPECT_TRUE(entry->Add(record, QStringLiteral("Customer"), sMsg)) << qPrintable(sMsg);
+    EXPECT_EQ(companyColumn(QStringLiteral("select cCusAbbName from Customer where"
+                                           " cCusCode='W001'")),
+              QStringList{ QStringLiteral("网页") });
+    EXPECT_FALSE(entry->Add(record, QStringLiteral("Customer"), sMsg));
+    EXPECT_TRUE(sMsg.contains(QStringLiteral("UNIQUE constraint failed: Customer.cCusCode")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(entry->GetAuthString(QStringLiteral("Customer")), QStringLiteral("1=1"));
+    EXPECT_TRUE(messages->shown().isEmpty());
+}
+
+TEST_F(WebHostEntryTest, AnExpiredSessionClosesTheEntrysWindowsAfterTheAnswer)
+{
+    ASSERT_TRUE(entry->listWindow());
+    entry->listWindow()->show();
+    host->setRequestLimit(host->requestCount() + 1);
+    const suite::RecordSet rows =
+        entry->OpenX(QStringLiteral("select top 1 cCusCode from Customer"));
+    EXPECT_EQ(rows.RecordCount(), 1) << "the last request of the session is answered";
+    EXPECT_TRUE(entry->bTimeOut);
+    EXPECT_FALSE(entry->listWindow() && entry->listWindow()->isVisible());
+    ASSERT_EQ(messages->shown().size(), 1);
+    EXPECT_EQ(messages->shown().first().text,
+              suite::ResourceTable::builtIn(QStringLiteral("zh-CN"))
+                  .text(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.logintimeout")));
+}
+
+} // namespace
