@@ -854,6 +854,18 @@ CREATE TABLE AA_UserSetting (
     PRIMARY KEY (cUser_Id, cObject, cKey)
 );
 
+-- The toolbar sets: which buttons of a window's toolbar a user sees, in which order. Rows with an
+-- empty cUser_Id are the set of every user who has none of his own.
+CREATE TABLE AA_ToolbarSet (
+    cSubSysId nvarchar(10) NOT NULL,
+    cToolbarSet nvarchar(60) NOT NULL,
+    cUser_Id nvarchar(20) NOT NULL DEFAULT (N''),
+    cButtonKey nvarchar(60) NOT NULL,
+    iOrder int NOT NULL,
+    bVisible bit NOT NULL DEFAULT (1),
+    PRIMARY KEY (cSubSysId, cToolbarSet, cUser_Id, cButtonKey)
+);
+
 -- The operations on archives that concern many records (batch modify: iOperation 4), with the
 -- condition they used; cState '0' when one started, '1' when it was committed.
 CREATE TABLE AA_ArchiveLog (

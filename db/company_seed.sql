@@ -493,3 +493,27 @@ INSERT INTO AA_ClassAuthGroup (cBusObId, cKind, cCode, iAuthClassId) VALUES
     (N'customer', N'class', N'08', 8);
 
 INSERT INTO AA_ArchiveOption (cArch, bCanAdd, bCanModify) VALUES (N'Customer', 1, 1);
+
+-- The customer list's toolbar as every user sees it until he arranges his own.
+INSERT INTO AA_ToolbarSet (cSubSysId, cToolbarSet, cUser_Id, cButtonKey, iOrder, bVisible) VALUES
+    (N'AS', N'Archives_Customer_List', N'', N'Print', 1, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Preview', 2, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'SaveFile', 3, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Add', 4, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Modify', 5, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Delete', 6, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Filter', 7, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Pos', 8, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Refresh', 9, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'allsel', 10, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'allcancel', 11, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'FieldSet', 12, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Credit', 13, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Unite', 14, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'MulModify', 15, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Cus_district', 16, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Import', 17, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Cus_Trade', 18, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'OptionSet', 19, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Help', 20, 1),
+    (N'AS', N'Archives_Customer_List', N'', N'Exit', 21, 1);

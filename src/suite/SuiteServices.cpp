@@ -5,6 +5,7 @@
 #include "suite/files/FileManagerClient.h"
 #include "suite/plugin/ArchivePlugInManager.h"
 #include "suite/plugin/PlugInDebugLogger.h"
+#include "suite/pub/ClsOptionSet.h"
 #include "suite/pub/ClsPub.h"
 
 namespace suite {
@@ -13,6 +14,7 @@ void registerSuiteServices()
 {
     registerDataService();
     registerPubService();
+    registerOptionSet();
     registerColumnSetService();
     registerArchivePlugInManager();
     registerPlugInDebugLogger();

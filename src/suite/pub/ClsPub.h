@@ -1,6 +1,9 @@
 #pragma once
 
 #include "suite/pub/IPub.h"
+#include "suite/pub/ListDialogState.h"
+#include "suite/pub/PageFind.h"
+#include "suite/pub/SeparatorDrag.h"
 
 #include <QHash>
 
@@ -117,6 +120,76 @@ public:
                                   bool bBefore, QString &cField, QString &cValue,
                                   QString &cCondition, bool &bWeb) override;
 
+    // --- Grid, paging and column members of the list windows ---
+    bool getColSet(const QString &cColSetXml, QString &cListFields, int &iCols, QString &cOrder,
+                   int &iFixedCols, Grid *grid, QString &cText) override;
+    void FormatGrid(QWidget *form, const RecordSet &rsHeader, const QString &cKey) override;
+    bool FindFldColPos(Grid *grid, const QString &cField, int &iPos) override;
+    QString GetColWidthString(Grid *grid) override;
+    bool SaveColSet(const std::shared_ptr<IColumnSet> &oColSet, Grid *grid, const QString &cKey,
+                    const QString &cUserId) override;
+    QString GetVal(const QString &cText, int iMin, int iMax) override;
+    bool GetPageRst(QWidget *form, const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                    const QString &cTable, const QString &cKeyField, const QString &cSelect,
+                    const QString &cJoin, const QString &cWhere, const QString &cOrder,
+                    int &lCurPage, int lPageSize, int &lPageCount) override;
+    bool IsFindCode() const override;
+    void setIsFindCode(bool bFind) override;
+    QString CodeValue() const override;
+    void setCodeValue(const QString &cValue) override;
+    QString CodeFldName() const override;
+    void setCodeFldName(const QString &cField) override;
+    void BindRstToGrid(QWidget *form, const RecordSet &rs) override;
+    void GridSort(QWidget *form, Grid *grid, int iOrder) override;
+    void GridSortNew(QWidget *form, Grid *grid, const QString &cItemKey) override;
+    bool SetGridRow(Grid *grid, const QString &cCaption, const QString &cValue) override;
+    void SetGridRow(Grid *grid, int iRow, int iTopRow) override;
+    void SetGridSelect(Grid *grid, int iMode, int iButtonOrKey, int iShift, int x, int y) override;
+    void ShowPopupMenu(QWidget *form, Grid *grid, int iButton, int iShift, int x, int y) override;
+
+    // --- Dialog members of the list windows ---
+    bool Find(const LoginRecord &login, const QString &cObjectName, QWidget *form,
+              QString &cCondition) override;
+    void FindSet(const LoginRecord &login, const QString &cObjectName, QWidget *form) override;
+    void FindPos(QWidget *form, Grid *grid) override;
+    void FindPos2(QWidget *form, QTreeWidget *tree) override;
+    int ShowTipMsg(const std::shared_ptr<IClsCommon> &oSrv, const std::shared_ptr<ILogin> &oLogin,
+                   Grid *grid, int iKeyPos, int iNameCol) override;
+    int ShowTipMsgEx(const std::shared_ptr<IClsCommon> &oSrv, const std::shared_ptr<ILogin> &oLogin,
+                     Grid *grid, const QString &cName, const QString &cCode) override;
+    void DeleteStart() override;
+    void DeleteEnded() override;
+    void ModifyInitMsg(RecordSet &rsResult, const QString &cTitle,
+                       const QString &cColumns) override;
+    void ModifyAddMsg(RecordSet &rsResult, const QStringList &values) override;
+    void ModifyShowMsg(RecordSet &rsResult, const QString &cTitle) override;
+    void FrmOpt(QWidget *form, const QString &cKey, const LoginRecord &login,
+                const QString &cOption) override;
+    void FrmOptInit(QWidget *form, const QString &cKey, const LoginRecord &login) override;
+    void HelpX(QWidget *form, bool bWeb, const QString &cContext) override;
+    void HelpShow(const QString &cMenuId, QWidget *form, bool bWeb) override;
+    void ShowHelp(QWidget *form, bool bWeb) override;
+    bool ShowQueryReport(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
+                         const QString &cObjectId, const QString &cSubSys,
+                         const QMap<QString, QString> &conditions) override;
+
+    // --- Window, toolbar and help members of the list windows ---
+    void FrmUniteFont(QWidget *form) override;
+    QString m_LocaleID() override;
+    KeyHook *hook(QWidget *form) override;
+    void unhook(QWidget *form) override;
+    LoginRecord frmLoadInit(QWidget *form, const QString &cTitle, const LoginRecord &login,
+                            const std::shared_ptr<IClsCommon> &oSrv) override;
+    void frmResizeNew(QWidget *form, const QString &cKey, const QString &cTreeName) override;
+    void SetFrameWeb(QWidget *form) override;
+    void FrmPreCompile(const std::shared_ptr<IClsCommon> &oSrv) override;
+    void MouseEvent(QWidget *form, const QString &cKey, QWidget *separator, int iAction,
+                    int iButton, int iShift, int x, int y) override;
+    void ReRefreshKvTlb(QWidget *form) override;
+    void SetArchOptions(QWidget *form, const QString &cArch, const QString &cUserId) override;
+    LoginRecord SaveArchOptions(const LoginRecord &login, QWidget *form,
+                                const QString &cArch) override;
+
 private:
     const ResourceTable &resources() const;
     QString languageRegion() const;
@@ -132,6 +205,9 @@ private:
     std::shared_ptr<ILogin> m_login;
     std::shared_ptr<IClsCommon> m_ownService;
     QHash<QString, std::shared_ptr<FunctionLocks>> m_locks;
+    SeparatorDrag m_separatorDrag;
+    ListDialogState m_listDialogs;
+    PageFind m_pageFind;
     int m_unloadCount = 0;
 };
 

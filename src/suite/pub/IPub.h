@@ -1,7 +1,9 @@
 #pragma once
 
 #include "suite/core/SuiteObject.h"
+#include "suite/pub/LoginRecord.h"
 
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -9,12 +11,16 @@
 #include <memory>
 #include <optional>
 
+class QTreeWidget;
 class QWidget;
 
 namespace suite {
 
+class Grid;
 class IClsCommon;
+class IColumnSet;
 class ILogin;
+class KeyHook;
 class IRowAuth;
 class RecordSet;
 class XmlElement;
@@ -156,6 +162,194 @@ public:
     virtual bool TransTarnAPIForMulModify(const std::shared_ptr<IClsCommon> &oSrv,
                                           const QString &cObject, bool bBefore, QString &cField,
                                           QString &cValue, QString &cCondition, bool &bWeb) = 0;
+
+    // --- Grid, paging and column members of the list windows ---
+
+    // The list's grid (see Grid): row 0 the header, column 0 the serial numbers, column 1 the
+    // selection column (key "SelCol", "Y" when ticked), then one column per field of the
+    // select list, so that grid column = position in the select list + 1. The members that
+    // take the window find its grid by the object name "Grid". Widths are in pixels.
+
+    // Lays the grid's columns out from a column-set XML (as the column-set service's getColInfo
+    // returns it): cListFields = "'' as SelCol," + the select list of the visible columns
+    // (empty when no column is visible), iCols = the visible columns, cOrder = their order-by
+    // list without "order by" (empty when none is sorted), iFixedCols = the visible columns
+    // marked fixed. The grid keeps its header row only; each visible column gets its caption,
+    // its field as key and its width. False with the reason in cText (nothing changed) when
+    // the XML does not read; cText is empty otherwise.
+    virtual bool getColSet(const QString &cColSetXml, QString &cListFields, int &iCols,
+                           QString &cOrder, int &iFixedCols, Grid *grid, QString &cText) = 0;
+    // Aligns each column of the form's grid after the type of its field in the empty header
+    // record set (field i is grid column i + 1): numbers right, dates and flags centred, text
+    // left. Captions, keys and widths stay as getColSet left them; cKey names the list.
+    virtual void FormatGrid(QWidget *form, const RecordSet &rsHeader, const QString &cKey) = 0;
+    // iPos = the position in the select list of the column whose key is cField (both compared
+    // without case and without a table prefix), which is the grid column - 1: 0 for "SelCol",
+    // 1 for the first field. False with iPos = -1 when no column has that key.
+    virtual bool FindFldColPos(Grid *grid, const QString &cField, int &iPos) = 0;
+    // The widths of all columns, comma-separated ("40,30,120"); empty without a grid.
+    virtual QString GetColWidthString(Grid *grid) = 0;
+    // Stores the grid's present widths into the column set cKey of the user the column-set
+    // service was initialised with (cUserId must be that user). False when there is no
+    // service or grid, when the set does not read, or when the service refuses to store it.
+    virtual bool SaveColSet(const std::shared_ptr<IColumnSet> &oColSet, Grid *grid,
+                            const QString &cKey, const QString &cUserId) = 0;
+    // cText as a whole number within iMin .. iMax: below iMin (or no number at all) gives
+    // iMin, above iMax gives iMax; when iMax < iMin, iMin.
+    virtual QString GetVal(const QString &cText, int iMin, int iMax) = 0;
+
+    // Reads one page of "select cSelect from cTable cJoin cWhere cOrder" in the database,
+    // never the whole result: the page's keys (cKeyField of cTable) first, ordered by cOrder
+    // and then the key, counted and cut by the data service's page reader (joins only where
+    // cWhere or cOrder name a column outside cTable), then the rows of those keys with the
+    // full select list, in the page's order. cWhere and cOrder may start with "where" and
+    // "order by". lCurPage is clamped into the pages there are and written back with
+    // lPageCount; no rows make page 1 of 1. With IsFindCode and a CodeValue, the page is the
+    // one holding the row whose CodeFldName equals CodeValue (when the where part lets it
+    // through), and the next BindRstToGrid makes that row current. False (logged, rs closed)
+    // when a statement fails or lPageSize is below 1. form is not read.
+    virtual bool GetPageRst(QWidget *form, const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                            const QString &cTable, const QString &cKeyField, const QString &cSelect,
+                            const QString &cJoin, const QString &cWhere, const QString &cOrder,
+                            int &lCurPage, int lPageSize, int &lPageCount) = 0;
+    virtual bool IsFindCode() const = 0;
+    virtual void setIsFindCode(bool bFind) = 0;
+    virtual QString CodeValue() const = 0;
+    virtual void setCodeValue(const QString &cValue) = 0;
+    virtual QString CodeFldName() const = 0;
+    virtual void setCodeFldName(const QString &cField) = 0;
+    // Fills the form's grid with rs below its header: one row per record, its serial number in
+    // column 0, field i in column i + 1 (dates as yyyy-MM-dd, money with two decimals, numbers
+    // without group separators); surplus columns are emptied. The first row becomes current, or the
+    // row of the code the last GetPageRst looked for.
+    virtual void BindRstToGrid(QWidget *form, const RecordSet &rs) = 0;
+
+    // Sorts the rows shown on the grid's current column: iOrder 1 ascending, 2 descending
+    // (other values nothing); the serial numbers stay. Checks the form's action "mAsc" or
+    // "mDesc" to match, when it has them.
+    virtual void GridSort(QWidget *form, Grid *grid, int iOrder) = 0;
+    // The popup's items: "asc" sorts ascending, "desc" descending (any case).
+    virtual void GridSortNew(QWidget *form, Grid *grid, const QString &cItemKey) = 0;
+    // Makes current the first row whose cell under the header caption cCaption equals cValue
+    // (both trimmed, without case). False when there is no such column or row.
+    virtual bool SetGridRow(Grid *grid, const QString &cCaption, const QString &cValue) = 0;
+    // Brings back a row and top row remembered before a refresh; a row past the last data
+    // row becomes the last.
+    virtual void SetGridRow(Grid *grid, int iRow, int iTopRow) = 0;
+    // Ticks or unticks a row in the selection column: iMode 0, a left click (iButtonOrKey 1)
+    // at x, y on that column; iMode 1, the space bar (iButtonOrKey 32) on the current row.
+    virtual void SetGridSelect(Grid *grid, int iMode, int iButtonOrKey, int iShift, int x,
+                               int y) = 0;
+    // On the right button (2): makes the column under x current and pops up, at x, y, a
+    // menu "GridSortMenu" with the items "asc" and "desc", which call GridSortNew. It does
+    // not wait for the choice.
+    virtual void ShowPopupMenu(QWidget *form, Grid *grid, int iButton, int iShift, int x,
+                               int y) = 0;
+
+    // --- Dialog members of the list windows ---
+
+    // The filter dialog of the list form: lines of field, operator, value and "and"/"or" over
+    // the fields of the form's column-information XML (its dynamic property "colInfoXml")
+    // that the user's filter settings offer. It starts with the lines that made cCondition,
+    // kept on the form. OK gives True and replaces cCondition by a T-SQL condition whose field
+    // names all come from the catalogue and whose values are quoted ("1=1" with no line);
+    // Cancel gives False and leaves it.
+    virtual bool Find(const LoginRecord &login, const QString &cObjectName, QWidget *form,
+                      QString &cCondition) = 0;
+    // The filter-settings dialog: which fields the filter dialog offers and the operator each
+    // starts with, kept for login's user under cObjectName.
+    virtual void FindSet(const LoginRecord &login, const QString &cObjectName, QWidget *form) = 0;
+    // The locate dialog over grid: a column and a text; each search makes the next row (after
+    // the current one, wrapping round) whose cell contains the text the current row.
+    virtual void FindPos(QWidget *form, Grid *grid) = 0;
+    // The same over the texts of the tree's nodes, in the order the tree shows them.
+    virtual void FindPos2(QWidget *form, QTreeWidget *tree) = 0;
+    // Asks whether the ticked rows of grid (column 1 "Y") are to be deleted, naming a few by
+    // their cells in the columns iKeyPos and iNameCol. 1 for yes; 0 for no or no ticked row.
+    virtual int ShowTipMsg(const std::shared_ptr<IClsCommon> &oSrv,
+                           const std::shared_ptr<ILogin> &oLogin, Grid *grid, int iKeyPos,
+                           int iNameCol) = 0;
+    // The same for one record named by cName and cCode; grid may be null.
+    virtual int ShowTipMsgEx(const std::shared_ptr<IClsCommon> &oSrv,
+                             const std::shared_ptr<ILogin> &oLogin, Grid *grid,
+                             const QString &cName, const QString &cCode) = 0;
+    // Bracket a batch of deletes: the busy pointer shows in between. Nested brackets are
+    // counted; an unmatched DeleteEnded does nothing.
+    virtual void DeleteStart() = 0;
+    virtual void DeleteEnded() = 0;
+    // Opens rsResult as an empty result list with the comma-separated cColumns; cTitle heads
+    // the list when it is shown.
+    virtual void ModifyInitMsg(RecordSet &rsResult, const QString &cTitle,
+                               const QString &cColumns) = 0;
+    // Adds one line: values in column order, missing ones empty.
+    virtual void ModifyAddMsg(RecordSet &rsResult, const QStringList &values) = 0;
+    // Shows the lines modal in a window titled cTitle; nothing when there is no line.
+    virtual void ModifyShowMsg(RecordSet &rsResult, const QString &cTitle) = 0;
+    // The view options of the list form, each a switch kept for login's user under the
+    // object cKey lower-cased: "mStb" the status bar "Stb" (key "ShowStatusBar"), "mText" the
+    // button texts of the toolbar "TLB2" ("ToolbarText"), "mPrintNo" the print serial number
+    // (the form's property "printNo" and its action "mPrintNo"; key "PrintNo").
+    virtual void FrmOpt(QWidget *form, const QString &cKey, const LoginRecord &login,
+                        const QString &cOption) = 0;
+    // Applies the stored view options at load; an option never stored leaves the form as it is.
+    virtual void FrmOptInit(QWidget *form, const QString &cKey, const LoginRecord &login) = 0;
+    // Records the help context of form (its property "helpContext"): the page F1 opens.
+    virtual void HelpX(QWidget *form, bool bWeb, const QString &cContext) = 0;
+    // Records the command in progress (the form's property "helpCommand"), so that help asked
+    // for during it is about it.
+    virtual void HelpShow(const QString &cMenuId, QWidget *form, bool bWeb) = 0;
+    // The offline help window at the help context of form, in the login's language; nothing
+    // in web mode, where the browser brings its own help.
+    virtual void ShowHelp(QWidget *form, bool bWeb) = 0;
+    // Runs the suite's query cObjectId of subsystem cSubSys under conditions (caption to
+    // clause or value) and shows the result as a report. False, with the reason told, when the
+    // query is unknown or cannot be read.
+    virtual bool ShowQueryReport(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
+                                 const QString &cObjectId, const QString &cSubSys,
+                                 const QMap<QString, QString> &conditions) = 0;
+
+    // --- Window, toolbar and help members of the list windows ---
+
+    // Positions in these members are in pixels of the form's controls; the controls are found
+    // by their object names ("Trv", "PicSeparate", "Grid", "TLB2", "Stb", "FrameWeb"). The
+    // per-user window settings go through SaveRegEdit under the object cKey / cArch lower-cased,
+    // so "customer" and "Customer" name the same window: key "TreeWidth" (tree width),
+    // "ShowStatusBar" and "ToolbarText" ("1" or "0").
+
+    // One font for every control of form: a font that shows Chinese when one is installed,
+    // else the application's.
+    virtual void FrmUniteFont(QWidget *form) = 0;
+    // The login's language region, lower-cased ("zh-cn"); "zh-cn" without a login.
+    virtual QString m_LocaleID() = 0;
+    // Starts listening to every key pressed in form (the form's KeyHook, made on first use) and
+    // returns the hook, whose keyDown the window connects; null without a form.
+    virtual KeyHook *hook(QWidget *form) = 0;
+    virtual void unhook(QWidget *form) = 0;
+    // Titles form with cTitle and answers the login record with its empty fields taken from
+    // the service's login (the language region from m_LocaleID).
+    virtual LoginRecord frmLoadInit(QWidget *form, const QString &cTitle, const LoginRecord &login,
+                                    const std::shared_ptr<IClsCommon> &oSrv) = 0;
+    // At the first resize of form, gives the tree cTreeName the width the user left it at.
+    virtual void frmResizeNew(QWidget *form, const QString &cKey, const QString &cTreeName) = 0;
+    // Centres the paging strip's controls vertically in FrameWeb.
+    virtual void SetFrameWeb(QWidget *form) = 0;
+    // Nothing is left to prepare: the data service translates and caches each statement the
+    // first time it runs, and the list has run its statement before the window calls this.
+    virtual void FrmPreCompile(const std::shared_ptr<IClsCommon> &oSrv) = 0;
+    // The separator drag between tree and grid: iAction 1 mouse down, 2 move, 3 up, with the
+    // left button (iButton 1); x in the separator's coordinates. Up gives the tree its new
+    // width, the grid the rest, and keeps the width for the user.
+    virtual void MouseEvent(QWidget *form, const QString &cKey, QWidget *separator, int iAction,
+                            int iButton, int iShift, int x, int y) = 0;
+    // The toolbars of form follow the window's commands: a button is enabled as the form's
+    // action "m" + its key (mAdd, mModify, ...) is.
+    virtual void ReRefreshKvTlb(QWidget *form) = 0;
+    // Restores the user's window options of the archive cArch: tree width, status bar, toolbar
+    // texts. An option never stored leaves the window as it is.
+    virtual void SetArchOptions(QWidget *form, const QString &cArch, const QString &cUserId) = 0;
+    // Stores those options for the login's user; answers the login record.
+    virtual LoginRecord SaveArchOptions(const LoginRecord &login, QWidget *form,
+                                        const QString &cArch) = 0;
 };
 
 } // namespace suite

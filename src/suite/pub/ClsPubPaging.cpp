@@ -1,0 +1,123 @@
+// The public service's page reader: one page of a list read in the database, keys first.
+
+#include "suite/core/ErrorLog.h"
+#include "suite/core/SqlQuote.h"
+#include "suite/data/IClsCommon.h"
+#include "suite/pub/ClsPub.h"
+#include "suite/pub/PageStatements.h"
+
+namespace suite {
+
+namespace {
+
+const QString kWhere = QStringLiteral("TarnPub.IPub.GetPageRst");
+
+QStringList columnsOf(IClsCommon &oSrv, const QString &cTable)
+{
+    const RecordSet empty = oSrv.OpenX(QStringLiteral("select top 0 * from ") + cTable);
+    QStringList names;
+    for (const Field &field : empty.Fields())
+        names.append(field.name);
+    return names;
+}
+
+QString literal(const QVariant &value, int adoType)
+{
+    const TypeFamily family = typeFamily(adoType);
+    if (family == TypeFamily::Integer || family == TypeFamily::Real)
+        return value.toString();
+    return sqlQuoted(value.toString());
+}
+
+QStringList keyLiterals(const RecordSet &keys)
+{
+    const int type = keys.FieldCount() > 0 ? keys.Fields().first().type : adVarWChar;
+    QStringList literals;
+    literals.reserve(keys.RecordCount());
+    for (int row = 0; row < keys.RecordCount(); ++row)
+        literals.append(literal(keys.valueAt(row, 0), type));
+    return literals;
+}
+
+// The 1-based place of the code's row in the request's order; 0 when the where part leaves
+// it out or the statement fails.
+qint64 rankOfCode(IClsCommon &oSrv, const PageRequest &request, bool withJoins,
+                  const QString &codeField, const QString &codeValue)
+{
+    const RecordSet rank = oSrv.OpenX(page_statements::rankStatement(
+        request, withJoins, codeField, sqlQuoted(codeValue.trimmed())));
+    return rank.RecordCount() > 0 ? rank.valueAt(0, 0).toLongLong() : 0;
+}
+
+bool failPage(const QString &reason)
+{
+    ErrorLog::instance().error(kWhere, reason);
+    return false;
+}
+
+} // namespace
+
+bool ClsPub::GetPageRst(QWidget *, const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                        const QString &cTable, const QString &cKeyField, const QString &cSelect,
+                        const QString &cJoin, const QString &cWhere, const QString &cOrder,
+                        int &lCurPage, int lPageSize, int &lPageCount)
+{
+    rs = RecordSet();
+    m_pageFind.rowCode.clear();
+    if (!oSrv)
+        return failPage(QStringLiteral("There is no data service to read the page with."));
+    if (lPageSize < 1)
+        return failPage(QStringLiteral("The page size must be at least 1, not %1.").arg(lPageSize));
+    const PageRequest request{ cTable, cKeyField, cSelect, cJoin, cWhere, cOrder };
+    const bool withJoins = page_statements::needsJoins(request, columnsOf(*oSrv, cTable));
+    const QString codeField = m_pageFind.codeFldName.isEmpty() ? cKeyField : m_pageFind.codeFldName;
+    if (m_pageFind.isFindCode && !m_pageFind.codeValue.trimmed().isEmpty()) {
+        const qint64 rank = rankOfCode(*oSrv, request, withJoins, codeField, m_pageFind.codeValue);
+        if (rank > 0)
+            lCurPage = int((rank - 1) / lPageSize + 1);
+        m_pageFind.rowCode = m_pageFind.codeValue.trimmed();
+        m_pageFind.rowField = codeField;
+    }
+    RecordSet keys;
+    QString sMsg;
+    bool bRead = false;
+    int pageSize = lPageSize;
+    oSrv->OpenPage(page_statements::keysStatement(request, withJoins), pageSize, lCurPage,
+                   lPageCount, keys, sMsg, bRead);
+    if (!bRead)
+        return failPage(sMsg);
+    rs = oSrv->OpenX(page_statements::rowsStatement(request, keyLiterals(keys)));
+    return rs.IsOpen() || failPage(oSrv->LastError());
+}
+
+bool ClsPub::IsFindCode() const
+{
+    return m_pageFind.isFindCode;
+}
+
+void ClsPub::setIsFindCode(bool bFind)
+{
+    m_pageFind.isFindCode = bFind;
+}
+
+QString ClsPub::CodeValue() const
+{
+    return m_pageFind.codeValue;
+}
+
+void ClsPub::setCodeValue(const QString &cValue)
+{
+    m_pageFind.codeValue = cValue;
+}
+
+QString ClsPub::CodeFldName() const
+{
+    return m_pageFind.codeFldName;
+}
+
+void ClsPub::setCodeFldName(const QString &cField)
+{
+    m_pageFind.codeFldName = cField;
+}
+
+} // namespace suite
