@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 namespace host {
 
 namespace {
@@ -42,6 +44,7 @@ HostOptions parseHostOptions(const QStringList &arguments)
         options.error = parser.errorText();
         return options;
     }
+    options.givenOptions = parser.optionNames();
     options.databasePath = parser.value(kDb);
     if (parser.isSet(kUser))
         options.userId = parser.value(kUser);
@@ -65,6 +68,13 @@ HostOptions parseHostOptions(const QStringList &arguments)
         options.error =
             QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());
     return options;
+}
+
+bool loginOptionsGiven(const HostOptions &options)
+{
+    return std::ranges::any_of(options.givenOptions, [](const QString &name) {
+        return name == kDb || name == kUser || name == kDate || name == kLang;
+    });
 }
 
 QString hostOptionsHelp()

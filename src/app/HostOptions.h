@@ -17,9 +17,13 @@ struct HostOptions
     QString sqlTraceFile; // append every text the data service receives to this file
     bool web = false; // run the component in web mode, its data served by the host
     QString error; // set when the command line cannot be understood
+    QStringList givenOptions; // the names of the options the command line set, as "user"
 };
 
 HostOptions parseHostOptions(const QStringList &arguments);
+// True when the command line chose any of user, company database, business date or language:
+// it then speaks for the user and the login dialog is not shown.
+bool loginOptionsGiven(const HostOptions &options);
 // What the options are and what they do, as the command line's help shows it.
 QString hostOptionsHelp();
 
