@@ -31,8 +31,10 @@ QLineEdit *numberBox(QWidget *parent)
 ArchiveListWindow::ArchiveListWindow(QWidget *parent)
     : QWidget(parent)
     , FrameWeb(new QWidget(this))
+    , Lblpagesize(new QLabel(FrameWeb))
     , EdtPageSize(numberBox(FrameWeb))
     , UpDown1(new suite::UpDown(FrameWeb))
+    , Llbcurpage(new QLabel(FrameWeb))
     , EdtiCurPage(numberBox(FrameWeb))
     , UpDown2(new suite::UpDown(FrameWeb))
     , LblTotalPage(new QLabel(FrameWeb))
@@ -64,7 +66,8 @@ ArchiveListWindow::ArchiveListWindow(QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addStretch(1);
+    m_body = new QWidget(this);
+    layout->addWidget(m_body, 1);
     layout->addWidget(FrameWeb);
     layout->addWidget(Stb);
     LblPageEnabled(false, false);

@@ -45,8 +45,10 @@ public:
 
     // The paging strip.
     QWidget *FrameWeb = nullptr;
+    QLabel *Lblpagesize = nullptr;
     QLineEdit *EdtPageSize = nullptr;
     suite::UpDown *UpDown1 = nullptr;
+    QLabel *Llbcurpage = nullptr;
     QLineEdit *EdtiCurPage = nullptr;
     suite::UpDown *UpDown2 = nullptr;
     QLabel *LblTotalPage = nullptr;
@@ -56,6 +58,13 @@ public:
 
     // Enables the "first" and "previous" links with bFore, "next" and "last" with bBack.
     void LblPageEnabled(bool bFore, bool bBack);
+
+protected:
+    // The area above the paging strip, where a list window puts its own controls.
+    QWidget *body() const { return m_body; }
+
+private:
+    QWidget *m_body = nullptr;
 };
 
 } // namespace customer

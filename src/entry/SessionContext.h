@@ -1,6 +1,7 @@
 #pragma once
 
 #include "suite/core/XmlDocument.h"
+#include "suite/pub/LoginRecord.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,17 +25,7 @@ class IRowAuth;
 namespace customer {
 
 // The login record the list window fills and hands to suite components that want one.
-struct clsLogin
-{
-    QString cUserId;
-    QString cUserName;
-    QString KvDbName;
-    QString AuthString;
-    QString CurDate;
-    QString cAcc_id;
-    QString LanguageRegion;
-    QString cIYear;
-};
+using clsLogin = suite::LoginRecord;
 
 // The session context: process-wide state every window, query builder and utility of the
 // component reads. The entry classes fill it on their start-up roads; the windows set the flags

@@ -1,0 +1,50 @@
+#include "list/ListPaging.h"
+
+#include <QStringList>
+
+namespace customer {
+
+PageLinks pageLinks(int page, int pageCount)
+{
+    if (pageCount <= 1)
+        return {};
+    if (page == 1)
+        return { false, true };
+    if (page == pageCount)
+        return { true, false };
+    return { true, true };
+}
+
+int pageAfterLink(int link, int page, int pageCount)
+{
+    switch (link) {
+    case 0:
+        return 1;
+    case 1:
+        return qMax(1, page - 1);
+    case 2:
+        return page + 1;
+    case 3:
+        return pageCount;
+    default:
+        return page;
+    }
+}
+
+int spinnerStep(int value, int direction, int minimum, int maximum, int increment)
+{
+    const int stepped = value + direction * increment;
+    return stepped < minimum || stepped > maximum ? value : stepped;
+}
+
+int codeFieldIndex(const QString &listFields)
+{
+    const QStringList fields = listFields.split(u',');
+    for (int index = 0; index < fields.size(); ++index) {
+        if (fields.at(index).trimmed().toLower() == u"ccuscode")
+            return index;
+    }
+    return -1;
+}
+
+} // namespace customer
