@@ -1,12 +1,15 @@
 #include "app/CompanyDatabase.h"
 #include "app/HostOptions.h"
 #include "app/PortalMainWindow.h"
+#include "app/PortalSession.h"
 #include "app/Subcommands.h"
 #include "app/WebSession.h"
 
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
 #include "suite/data/SqlTrace.h"
+#include "suite/pub/ClsPub.h"
+#include "suite/pub/MessageScript.h"
 #include "suite/pub/ResourceTable.h"
 
 #include <QApplication>
@@ -37,6 +40,9 @@ int renderScreenshot(QMainWindow &window, const QString &file)
     window.show();
     int status = 0;
     QTimer::singleShot(0, &window, [&] {
+        // Windows shown in the portal load their first page right after they are shown.
+        for (int round = 0; round < 3; ++round)
+            QCoreApplication::processEvents();
         if (!window.grab().save(file)) {
             printError(QStringLiteral("customer-archive: cannot write %1").arg(file));
             status = 1;
@@ -74,8 +80,13 @@ int main(int argc, char **argv)
         printError(host::noDisplayMessage());
         return 2;
     }
-    if (!options.screenshotFile.isEmpty())
+    // A screenshot is taken without a user: the component's message boxes are answered at
+    // once and their texts printed.
+    auto screenshotMessages = std::make_shared<suite::MessageScript>();
+    if (!options.screenshotFile.isEmpty()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        suite::ClsPub::installMessageScript(screenshotMessages);
+    }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("customer-archive"));
@@ -101,16 +112,27 @@ int main(int argc, char **argv)
         texts,
         { company.databaseFile, options.userId, options.businessDate.toString(Qt::ISODate) });
     host::WebSession webSession;
+    host::PortalSession portalSession;
+    if (!options.web
+        && !portalSession.start(options, company.connectionText, window, nullptr, sMsg)) {
+        printError(QStringLiteral("customer-archive: ") + sMsg);
+        return 1;
+    }
     if (options.web) {
-        if (!webSession.start(options, company.databaseFile, sMsg)) {
+        if (!webSession.start(options, company.connectionText, sMsg)) {
             printError(QStringLiteral("customer-archive --web: ") + sMsg);
             return 1;
         }
         window.showForm(webSession.listWindow(),
                         texts.text(QStringLiteral("Tarn.AA.HOST.MAIN.customers")));
     }
-    if (!options.screenshotFile.isEmpty())
-        return renderScreenshot(window, options.screenshotFile);
+    if (!options.screenshotFile.isEmpty()) {
+        const int status = renderScreenshot(window, options.screenshotFile);
+        for (const auto &shown : screenshotMessages->shown())
+            printError(shown.text);
+        suite::ClsPub::installMessageScript(nullptr);
+        return status;
+    }
     window.show();
     return QApplication::exec();
 }

@@ -1,17 +1,159 @@
 #pragma once
 
 #include "entry/ArchiveListWindow.h"
+#include "suite/controls/RefClient.h"
+#include "suite/data/RecordSet.h"
+
+#include <QHash>
+
+#include <array>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+class QLineEdit;
+
+namespace suite {
+class Grid;
+struct LoginRecord;
+class UpDown;
+class PlugInCollection;
+class Toolbar;
+} // namespace suite
 
 namespace customer {
 
-// The customer list window: class tree, paged grid of the customers the user may see, and the
-// commands that act on them.
-class FrmCus : public ArchiveListWindow
+// The customer list window: the class tree, the paged grid of the customers the user may see,
+// the toolbar and menus whose commands all end in Operating, and the paging strip.
+class FrmCus : public ArchiveListWindow, public suite::RefClientEvents
 {
     Q_OBJECT
 
 public:
     explicit FrmCus(QWidget *parent = nullptr);
+    ~FrmCus() override;
+
+    // The host's way to close the window: unloads it and gives the list's task back.
+    void ExitForm(int &Cancel, int UnloadMode);
+
+    // The grid header from the user's column set; false when the list cannot be shown (no
+    // columns, or no code column).
+    bool LoadHead();
+    // Reads and shows the current page for the selected class, narrowed by sCon.
+    void DataRefresh(const QString &sCon = QString());
+    // Keyboard paging: "First", "Previous", "Next", "Last", "Enter" (any case).
+    void PageKey(const QString &key);
+    // Runs one command of the list (any case); MenuID is the drop-down item clicked.
+    void Operating(const QString &key, const QString &MenuID = QString());
+
+    // Deletes the customer whose IDName is id and adds the outcome to RstErrMsg.
+    void Delete(QString &sMsg, const QString &id, const QString &IDName,
+                suite::RecordSet &RstErrMsg);
+    // The window's own table of ticked customer codes for the trade query.
+    QString CodeListTableName() const;
+    void FillCodeTable(const QString &codes);
+
+    // Public members other windows set and read.
+    QString m_cOrder;
+    int iKeyPos = 0;
+    QString m_CodeVal;
+    bool bDelSuccess = false;
+    bool bChildRenFromDelete = false;
+    QString strChildRenFromDeleteCode;
+    QString strChildRenFromDeleteName;
+
+    // Controls.
+    suite::Grid *Grid = nullptr;
+    QTreeWidget *Trv = nullptr;
+    QWidget *PicSeparate = nullptr;
+    suite::Toolbar *TLB2 = nullptr;
+    QWidget *Pic = nullptr;
+    QLabel *LblCaption = nullptr;
+    QCheckBox *ChkbprintNo = nullptr;
+    QMenuBar *MenuBar = nullptr;
+
+    // The condition of the last refresh, reused by paging.
+    QString lastCondition() const { return m_lastCondition; }
+    // The menu item of a name ("mAdd", "mPrintNo", ...), null for none.
+    QAction *menuAction(const QString &name) const { return m_actions.value(name); }
+    // The grid column of cCusAbbName, cLocationSite, cCusAddress, cCusPhone, cpersonname.
+    int columnPosition(int which) const { return m_columnPositions.at(which); }
+    enum ColumnPosition { AbbName, LocationSite, Address, Phone, PersonName };
+
+    // Reference-client events.
+    void RefClient_EventGetColInfo(const QString &cKey, int iReturnMode, QString &sXML) override;
+    void RefClient_EventSave(QString &sXML, bool &bFlag) override;
+    void RefClient_ReferRefresh(const QString &strTablename, int &lPageSize, int &lPageCount,
+                                int &lCurPage, const QString &strFilter, const QString &strMatch,
+                                const QString &strOrder) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void Form_Unload();
+    void InitToolbar();
+    void InitCaption();
+    void InitPageBar();
+    void SetAddModifyRights();
+    void LoadClassTree();
+    void layoutWorkArea();
+    void dragSeparator(QEvent *event);
+    void onTreeClick(QTreeWidgetItem *item);
+    void onKeyDown(int keyCode, int shift);
+    void captionMenus();
+    void installKeyHook();
+    void connectGridEvents();
+    void connectPagingStrip();
+    void sortShownRows(int order);
+    void onPageLink(int index);
+    void onSpinner(suite::UpDown *spinner, QLineEdit *box, int direction);
+    void onApply();
+    void refreshFromStrip();
+    void showPage(int page);
+    void selectClassNode(const QString &classCode);
+    void setLinksForPage();
+    void runCommand(const QString &command, const QString &MenuID);
+    suite::LoginRecord currentLogin() const;
+    void filterRows();
+    void switchOption(const QString &command);
+    bool hasTickedRow() const;
+    void deleteRows();
+    void calculateCredit();
+    void showOptions();
+    void queryTrades();
+    void selectAllRows(bool select);
+
+    bool m_loaded = false;
+    bool m_loadQueued = false;
+    bool m_unloaded = false;
+    bool m_firstActivation = false;
+    bool m_refreshGuard = true;
+    bool m_optionsChanged = false;
+    QString m_tempTableName;
+    QString m_savedColumnWidths;
+    QString m_lastCondition;
+    std::array<int, 5> m_columnPositions{ -1, -1, -1, -1, -1 };
+    suite::RecordSet m_pageRecords;
+    std::shared_ptr<suite::PlugInCollection> m_plugIns;
+    QHash<QString, QAction *> m_actions;
+    QHash<QString, QMenu *> m_menus;
+    QWidget *m_workArea = nullptr;
 };
 
 } // namespace customer

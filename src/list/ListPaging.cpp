@@ -41,7 +41,8 @@ int codeFieldIndex(const QString &listFields)
 {
     const QStringList fields = listFields.split(u',');
     for (int index = 0; index < fields.size(); ++index) {
-        if (fields.at(index).trimmed().toLower() == u"ccuscode")
+        const QString field = fields.at(index).trimmed().toLower();
+        if (field == u"ccuscode" || field == u"customer.ccuscode")
             return index;
     }
     return -1;

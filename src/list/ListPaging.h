@@ -23,7 +23,8 @@ int pageAfterLink(int link, int page, int pageCount);
 // leave the bounds stays where it was.
 int spinnerStep(int value, int direction, int minimum, int maximum, int increment);
 
-// The position of ccuscode in a select list (trimmed, any case), -1 when the list has none.
+// The position of the code column in a select list (ccuscode, bare or qualified with its
+// table, trimmed, any case), -1 when the list has none.
 int codeFieldIndex(const QString &listFields);
 
 } // namespace customer

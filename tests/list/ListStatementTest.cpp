@@ -93,5 +93,6 @@ TEST(ListPaging, SpinnersStayWithinTheirBounds)
     EXPECT_EQ(spinnerStep(5, -1, 5, 100, 5), 5);
     EXPECT_EQ(spinnerStep(100, +1, 5, 100, 5), 100);
     EXPECT_EQ(codeFieldIndex(QStringLiteral("'' as SelCol, CCusCode ,cCusName")), 1);
-    EXPECT_EQ(codeFieldIndex(QStringLiteral("cCusName,Customer.cCusCode")), -1);
+    EXPECT_EQ(codeFieldIndex(QStringLiteral("cCusName,Customer.cCusCode")), 1);
+    EXPECT_EQ(codeFieldIndex(QStringLiteral("cCusName,cCusCodeOld")), -1);
 }

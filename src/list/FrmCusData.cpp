@@ -1,0 +1,277 @@
+// The list's data: the grid header, the page read, the paging strip and the reference client.
+#include "list/FrmCus.h"
+
+#include "catalogue/RefQuery.h"
+#include "catalogue/SharedUtilities.h"
+#include "entry/ArchiveEntry.h"
+#include "entry/GuardedProcedure.h"
+#include "entry/SessionContext.h"
+#include "list/ClassTree.h"
+#include "list/ListPaging.h"
+#include "list/ListStatement.h"
+#include "suite/colset/IColumnSet.h"
+#include "suite/controls/Grid.h"
+#include "suite/controls/UpDown.h"
+#include "suite/data/IClsCommon.h"
+#include "suite/pub/IPub.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+namespace customer {
+
+namespace {
+
+const QString kArchive = QStringLiteral("Customer");
+
+QString res(const char *key)
+{
+    return g_oPub ? g_oPub->GetResString(QLatin1StringView(key)) : QString::fromLatin1(key);
+}
+
+} // namespace
+
+bool FrmCus::LoadHead()
+{
+    if (!g_oPub || !g_oColSet || !g_oSrv)
+        return false;
+    Grid->setTextMatrix(0, 0, res("Tarn.AA.ARCHIVE.COMMON.serialnumber"));
+    if (g_cUnSavedColSet.isEmpty())
+        g_cUnSavedColSet = g_oColSet->getColInfo(QStringLiteral("customer"));
+    int visibleColumns = 0;
+    int fixedColumns = 0;
+    QString text;
+    if (!g_oPub->getColSet(g_cUnSavedColSet, g_cListFields, visibleColumns, m_cOrder, fixedColumns,
+                           Grid, text))
+        ShowInfoMsg(res("Tarn.AAARCHIVE.COMMON.initgridheaderror"));
+    if (g_cListFields.isEmpty()) {
+        ShowInfoMsg(res("Tarn.AA.CUSTOMER.CLSCUSTOMER.165_1"));
+        return false;
+    }
+    if (Grid->Cols() == 1) {
+        Grid->setCols(3);
+        Grid->setTextMatrix(0, 1, res("Tarn.AA.ARCHIVE.FIELD.ccuscode"));
+        Grid->setTextMatrix(0, 2, res("Tarn.AA.ARCHIVE.FIELD.ccusname"));
+        Grid->setColKey(1, QStringLiteral("1"));
+        Grid->setColKey(2, QStringLiteral("2"));
+        Grid->setFixedRows(1);
+        iKeyPos = 1;
+        m_columnPositions[AbbName] = 2;
+        return true;
+    }
+    const int codeIndex = codeFieldIndex(g_cListFields);
+    if (codeIndex < 0) {
+        g_aResArgs = QStringList{ res("Tarn.AA.ARCHIVE.FIELD.ccuscode") };
+        ShowInfoMsg(g_oPub->GetResFormatString(
+            QStringLiteral("Tarn.AA.ARCHIVE.COMMON.no_code_no_use"), g_aResArgs));
+        return false;
+    }
+    iKeyPos = codeIndex + 1;
+    g_oPub->FormatGrid(this, g_oSrv->OpenX(listHeaderStatement(g_cListFields)), kArchive);
+    const char *fields[] = { "cCusAbbName", "cLocationSite", "cCusAddress", "cCusPhone",
+                             "cpersonname" };
+    for (int which = 0; which < int(m_columnPositions.size()); ++which) {
+        int position = -1;
+        g_oPub->FindFldColPos(Grid, QLatin1StringView(fields[which]), position);
+        m_columnPositions[which] = position > 0 ? position + 1 : position;
+    }
+    m_savedColumnWidths = g_oPub->GetColWidthString(Grid);
+    return true;
+}
+
+void FrmCus::DataRefresh(const QString &sCon)
+{
+    if (!g_oPub || !g_oSrv)
+        return;
+    QCoreApplication::processEvents();
+    EdtPageSize->setText(g_oPub->GetVal(EdtPageSize->text(), 5, g_lMaxPageSize));
+    EdtiCurPage->setText(g_oPub->GetVal(EdtiCurPage->text(), 1, qMax(1, g_lPageCount)));
+    m_lastCondition = sCon;
+
+    if (!ClassCode.isEmpty() && IsFindCode)
+        selectClassNode(ClassCode);
+    QTreeWidgetItem *node = Trv->currentItem();
+    const QString classCode = classCodeOfNodeKey(node ? classNodeKey(node) : QStringLiteral("r"));
+    const ListStatement statement =
+        buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv);
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    suite::RecordSet rows;
+    int pageSize = EdtPageSize->text().toInt();
+    int page = EdtiCurPage->text().toInt();
+    if (g_bIsWeb) {
+        int pageCount = g_lPageCount;
+        QString sMsg;
+        bool bFlag = false;
+        if (m_cls)
+            m_cls->OpenPage(statement.full, pageSize, page, pageCount, rows, sMsg, bFlag);
+    } else {
+        g_oPub->setIsFindCode(IsFindCode);
+        if (IsFindCode) {
+            g_oPub->setCodeValue(CodeValue);
+            g_oPub->setCodeFldName(QStringLiteral("cCusCode"));
+        }
+        int pageCount = g_lPageCount;
+        g_oPub->GetPageRst(this, g_oSrv, rows, kArchive, QStringLiteral("cCusCode"),
+                           statement.selectList, statement.joins, statement.wherePart,
+                           statement.orderPart, page, pageSize, pageCount);
+        g_lPageCount = pageCount;
+        showPage(page);
+    }
+    QApplication::restoreOverrideCursor();
+
+    if (!rows.IsOpen()) {
+        ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.conditionerror"));
+    } else {
+        if (!sCon.trimmed().isEmpty() && rows.RecordCount() == 0 && !bChildRenFromDelete)
+            ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.findnothing"));
+        m_refreshGuard = false;
+        m_pageRecords = rows.Clone();
+        g_oPub->BindRstToGrid(this, m_pageRecords);
+        rows.Close();
+    }
+    m_refreshGuard = true;
+    IsFindCode = false;
+}
+
+// The page strip after a stand-alone read: the page, the number of pages and the links.
+void FrmCus::showPage(int page)
+{
+    EdtiCurPage->setText(QString::number(page));
+    UpDown2->setMax(qMax(1, g_lPageCount));
+    g_aResArgs = QStringList{ QString::number(g_lPageCount) };
+    const QString total =
+        g_oPub->GetResFormatString(QStringLiteral("Tarn.AA.ARCHIVE.BUTTON.sumpages"), g_aResArgs);
+    EdtiCurPage->setToolTip(total);
+    LblTotalPage->setText(total);
+    setLinksForPage();
+}
+
+void FrmCus::selectClassNode(const QString &classCode)
+{
+    if (Trv->topLevelItemCount() == 0)
+        return;
+    QTreeWidgetItemIterator it(Trv);
+    int nodes = 0;
+    for (QTreeWidgetItemIterator count(Trv); *count; ++count)
+        ++nodes;
+    if (nodes < 2)
+        return;
+    for (; *it; ++it) {
+        if (classCodeOfNodeKey(classNodeKey(*it)) == classCode) {
+            Trv->setCurrentItem(*it);
+            return;
+        }
+    }
+}
+
+void FrmCus::setLinksForPage()
+{
+    const PageLinks links = pageLinks(EdtiCurPage->text().toInt(), g_lPageCount);
+    LblPageEnabled(links.fore, links.back);
+}
+
+void FrmCus::refreshFromStrip()
+{
+    if (g_bIsWeb) {
+        DataRefresh(m_lastCondition);
+        return;
+    }
+    m_refreshGuard = false;
+    DataRefresh(m_lastCondition);
+    m_refreshGuard = true;
+}
+
+void FrmCus::onPageLink(int index)
+{
+    if (!m_refreshGuard)
+        return;
+    EdtiCurPage->setText(
+        QString::number(pageAfterLink(index, EdtiCurPage->text().toInt(), g_lPageCount)));
+    refreshFromStrip();
+    setLinksForPage();
+}
+
+void FrmCus::onSpinner(suite::UpDown *spinner, QLineEdit *box, int direction)
+{
+    box->setText(QString::number(spinnerStep(box->text().toInt(), direction, spinner->Min(),
+                                             spinner->Max(), spinner->Increment())));
+}
+
+void FrmCus::onApply()
+{
+    if (!m_refreshGuard)
+        return;
+    refreshFromStrip();
+    if (g_oPub)
+        g_oPub->SaveRegEdit(kArchive, QStringLiteral("PageSize"), EdtPageSize->text(), g_bIsWeb,
+                            g_cUserId);
+}
+
+void FrmCus::PageKey(const QString &key)
+{
+    const QString action = key.toLower();
+    QWidget *active = focusWidget();
+    suite::UpDown *spinner = active == EdtPageSize ? UpDown1
+        : active == EdtiCurPage                    ? UpDown2
+                                                   : nullptr;
+    if (!spinner)
+        return;
+    auto *box = static_cast<QLineEdit *>(active);
+    if (action == u"previous")
+        onSpinner(spinner, box, +1);
+    else if (action == u"next")
+        onSpinner(spinner, box, -1);
+    else if (action == u"first")
+        box->setText(QString::number(spinner->Max()));
+    else if (action == u"last")
+        box->setText(QString::number(spinner->Min()));
+    else if (action == u"enter")
+        onApply();
+}
+
+void FrmCus::connectPagingStrip()
+{
+    for (int link = 0; link < int(LblPage.size()); ++link) {
+        LblPage[link]->installEventFilter(this);
+        LblPage[link]->setCursor(Qt::PointingHandCursor);
+    }
+    connect(UpDown1, &suite::UpDown::upClicked, this,
+            [this] { onSpinner(UpDown1, EdtPageSize, +1); });
+    connect(UpDown1, &suite::UpDown::downClicked, this,
+            [this] { onSpinner(UpDown1, EdtPageSize, -1); });
+    connect(UpDown2, &suite::UpDown::upClicked, this,
+            [this] { onSpinner(UpDown2, EdtiCurPage, +1); });
+    connect(UpDown2, &suite::UpDown::downClicked, this,
+            [this] { onSpinner(UpDown2, EdtiCurPage, -1); });
+    connect(CmdRequest, &QPushButton::clicked, this, [this] {
+        runGuarded(QStringLiteral("FrmCus.CmdRequest_Click"), [this] { onApply(); });
+    });
+}
+
+void FrmCus::RefClient_EventGetColInfo(const QString &cKey, int iReturnMode, QString &sXML)
+{
+    if (g_oColSet)
+        sXML = g_oColSet->getColInfo(cKey, iReturnMode);
+}
+
+void FrmCus::RefClient_EventSave(QString &sXML, bool &bFlag)
+{
+    if (g_oColSet)
+        bFlag = g_oColSet->Save(sXML);
+}
+
+void FrmCus::RefClient_ReferRefresh(const QString &strTablename, int &lPageSize, int &lPageCount,
+                                    int &lCurPage, const QString &strFilter,
+                                    const QString &strMatch, const QString &strOrder)
+{
+    ArchiveEntry *entry = m_cls;
+    RefreshRefData(strTablename, lPageSize, lPageCount, lCurPage, strFilter, strMatch, strOrder,
+                   entry);
+    m_cls = entry;
+}
+
+} // namespace customer
