@@ -168,6 +168,8 @@ private:
     // Add and Modify: the record XML made loadable, then handed to the host.
     bool relayRecordWrite(RecordWriteEvent event, const QString &sXML, const QString &tableName,
                           QString &sMsg);
+    // Raises one event for a result the host writes, then checks whether the session ended.
+    template<class Result, class Raise> Result relayed(Raise raise);
     bool lockFunction(int iTask);
     bool createServices(const QString &cDBName);
     void showCardInPortal(const suite::XmlElement &root, int opt);

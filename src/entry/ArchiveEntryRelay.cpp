@@ -53,6 +53,15 @@ const QString kNotRelayed = QStringLiteral("%1 is not available through the web 
 
 } // namespace
 
+template<class Result, class Raise> Result ArchiveEntry::relayed(Raise raise)
+{
+    Result result{};
+    if (m_events)
+        raise(*m_events, result);
+    CheckTimeOut();
+    return result;
+}
+
 void ArchiveEntry::Init(const QString &) { }
 
 bool ArchiveEntry::Status() const
@@ -185,20 +194,15 @@ bool ArchiveEntry::Delete(const QVariant &id, const QString &IDName, const QStri
 suite::RecordSet ArchiveEntry::Find(const QString &sXML, QStringList &FindTable,
                                     QStringList &ShowTable, QString &sMsg)
 {
-    suite::RecordSet Rst;
-    if (m_events)
-        m_events->EventFind(sXML, FindTable, ShowTable, sMsg, Rst);
-    CheckTimeOut();
-    return Rst;
+    return relayed<suite::RecordSet>([&](ClsCustomerEvents &host, suite::RecordSet &Rst) {
+        host.EventFind(sXML, FindTable, ShowTable, sMsg, Rst);
+    });
 }
 
 bool ArchiveEntry::ExecuteX(const QString &strSql)
 {
-    bool bFlag = false;
-    if (m_events)
-        m_events->EventExecuteX(strSql, bFlag);
-    CheckTimeOut();
-    return bFlag;
+    return relayed<bool>(
+        [&](ClsCustomerEvents &host, bool &bFlag) { host.EventExecuteX(strSql, bFlag); });
 }
 
 bool ArchiveEntry::ExecPROCNew(const QString &cProc, const QVariantList &, QVariant &, int)
@@ -239,74 +243,51 @@ void ArchiveEntry::MustCancelColumns(const QString &) { }
 
 QString ArchiveEntry::getColInfo(const QString &cKey, int iReturnMode)
 {
-    QString sXML;
-    if (m_events)
-        m_events->EventGetColInfo(cKey, iReturnMode, sXML);
-    CheckTimeOut();
-    return sXML;
+    return relayed<QString>([&](ClsCustomerEvents &host, QString &sXML) {
+        host.EventGetColInfo(cKey, iReturnMode, sXML);
+    });
 }
 
 suite::RecordSet ArchiveEntry::getColSet(const QString &cKey, int iReturnMode)
 {
-    suite::RecordSet rs;
-    if (m_events)
-        m_events->EventGetColSet(cKey, iReturnMode, rs);
-    CheckTimeOut();
-    return rs;
+    return relayed<suite::RecordSet>([&](ClsCustomerEvents &host, suite::RecordSet &rs) {
+        host.EventGetColSet(cKey, iReturnMode, rs);
+    });
 }
 
 QString ArchiveEntry::GetSqlString(const QString &sXML)
 {
-    QString strSql;
-    if (m_events)
-        m_events->EventGetSqlString(sXML, strSql);
-    CheckTimeOut();
-    return strSql;
+    return relayed<QString>(
+        [&](ClsCustomerEvents &host, QString &strSql) { host.EventGetSqlString(sXML, strSql); });
 }
 
 QString ArchiveEntry::GetOrderString(const QString &sXML)
 {
-    QString str;
-    if (m_events)
-        m_events->EventGetOrderString(sXML, str);
-    CheckTimeOut();
-    return str;
+    return relayed<QString>(
+        [&](ClsCustomerEvents &host, QString &str) { host.EventGetOrderString(sXML, str); });
 }
 
 bool ArchiveEntry::Save(QString &sXML)
 {
-    bool bFlag = false;
-    if (m_events)
-        m_events->EventSave(sXML, bFlag);
-    CheckTimeOut();
-    return bFlag;
+    return relayed<bool>(
+        [&](ClsCustomerEvents &host, bool &bFlag) { host.EventSave(sXML, bFlag); });
 }
 
 int ArchiveEntry::iCols()
 {
-    int col = 0;
-    if (m_events)
-        m_events->EventiCols(col);
-    CheckTimeOut();
-    return col;
+    return relayed<int>([&](ClsCustomerEvents &host, int &col) { host.EventiCols(col); });
 }
 
 int ArchiveEntry::GetFixedCols()
 {
-    int fixCol = 0;
-    if (m_events)
-        m_events->EventGetFixedCols(fixCol);
-    CheckTimeOut();
-    return fixCol;
+    return relayed<int>(
+        [&](ClsCustomerEvents &host, int &fixCol) { host.EventGetFixedCols(fixCol); });
 }
 
 QString ArchiveEntry::GetAuthString(const QString &tableName)
 {
-    QString sId;
-    if (m_events)
-        m_events->EventGetAuthString(tableName, sId);
-    CheckTimeOut();
-    return sId;
+    return relayed<QString>(
+        [&](ClsCustomerEvents &host, QString &sId) { host.EventGetAuthString(tableName, sId); });
 }
 
 QString ArchiveEntry::GetAuthStringCode(const QString &cBusObId, const QString &cClassCode,
