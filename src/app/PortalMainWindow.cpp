@@ -52,9 +52,16 @@ QWidget *PortalMainWindow::createHomePage(const Session &session)
     return page;
 }
 
+// A window names itself once it has loaded, and renames itself as the user narrows it: its tab
+// follows.
 void PortalMainWindow::showForm(QWidget *form, const QString &title)
 {
     m_tabs->setCurrentIndex(m_tabs->addTab(form, title));
+    connect(form, &QWidget::windowTitleChanged, m_tabs, [this, form](const QString &newTitle) {
+        const int tab = m_tabs->indexOf(form);
+        if (tab >= 0 && !newTitle.isEmpty())
+            m_tabs->setTabText(tab, newTitle);
+    });
 }
 
 QString PortalMainWindow::companyDatabaseLine() const

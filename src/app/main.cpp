@@ -1,10 +1,12 @@
 #include "app/CompanyDatabase.h"
 #include "app/HostOptions.h"
+#include "app/LoginDialog.h"
 #include "app/PortalMainWindow.h"
 #include "app/PortalSession.h"
 #include "app/Subcommands.h"
 #include "app/WebSession.h"
 
+#include "entry/ArchiveListWindow.h"
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
 #include "suite/data/SqlTrace.h"
@@ -19,6 +21,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -34,23 +37,46 @@ void startErrorLogFile()
         suite::ErrorLog::instance().setLogFile(dir + QStringLiteral("/customer-archive.log"));
 }
 
-// Renders the window once its first events are processed, writes the PNG and quits.
-int renderScreenshot(QMainWindow &window, const QString &file)
+// Renders the window once the list in it has shown its first page, writes the PNG and quits.
+// A list that refuses to load shows no page: the window is then taken as it stands after a
+// while.
+int renderScreenshot(QMainWindow &window, QWidget *list, const QString &file)
 {
-    window.show();
+    constexpr int kLongestLoadMs = 10000;
     int status = 0;
-    QTimer::singleShot(0, &window, [&] {
-        // Windows shown in the portal load their first page right after they are shown.
-        for (int round = 0; round < 3; ++round)
-            QCoreApplication::processEvents();
+    bool taken = false;
+    const auto takeScreenshot = [&] {
+        if (std::exchange(taken, true))
+            return;
         if (!window.grab().save(file)) {
             printError(QStringLiteral("customer-archive: cannot write %1").arg(file));
             status = 1;
         }
         QApplication::quit();
-    });
+    };
+    if (auto *archiveList = qobject_cast<customer::ArchiveListWindow *>(list)) {
+        QObject::connect(archiveList, &customer::ArchiveListWindow::pageShown, &window,
+                         takeScreenshot, Qt::QueuedConnection);
+    }
+    QTimer::singleShot(kLongestLoadMs, &window, takeScreenshot);
+    window.show();
     QApplication::exec();
     return status;
+}
+
+// The user logs in through the dialog when the command line names no login: the choices made
+// there then stand for the options. False when the user cancels.
+bool loginThroughDialog(host::HostOptions &options, std::shared_ptr<suite::ClsLogin> &login)
+{
+    const std::optional<host::LoginDialogResult> result = host::askLogin(options);
+    if (!result)
+        return false;
+    options.databasePath = result->request.connectionText;
+    options.userId = result->request.userId;
+    options.businessDate = QDate::fromString(result->request.businessDate, Qt::ISODate);
+    options.language = result->language;
+    login = result->login;
+    return true;
 }
 
 } // namespace
@@ -93,6 +119,12 @@ int main(int argc, char **argv)
     startErrorLogFile();
     suite::SqlTrace::setFile(options.sqlTraceFile);
 
+    std::shared_ptr<suite::ClsLogin> login;
+    const bool askForLogin =
+        options.screenshotFile.isEmpty() && !options.web && !host::loginOptionsGiven(options);
+    if (askForLogin && !loginThroughDialog(options, login))
+        return 0;
+
     const suite::ResourceTable &texts = suite::ResourceTable::builtIn(options.language);
     host::OpenedCompany company;
     QString sMsg;
@@ -114,7 +146,7 @@ int main(int argc, char **argv)
     host::WebSession webSession;
     host::PortalSession portalSession;
     if (!options.web
-        && !portalSession.start(options, company.connectionText, window, nullptr, sMsg)) {
+        && !portalSession.start(options, company.connectionText, window, login, sMsg)) {
         printError(QStringLiteral("customer-archive: ") + sMsg);
         return 1;
     }
@@ -127,7 +159,8 @@ int main(int argc, char **argv)
                         texts.text(QStringLiteral("Tarn.AA.HOST.MAIN.customers")));
     }
     if (!options.screenshotFile.isEmpty()) {
-        const int status = renderScreenshot(window, options.screenshotFile);
+        QWidget *list = options.web ? webSession.listWindow() : portalSession.listWindow();
+        const int status = renderScreenshot(window, list, options.screenshotFile);
         for (const auto &shown : screenshotMessages->shown())
             printError(shown.text);
         suite::ClsPub::installMessageScript(nullptr);

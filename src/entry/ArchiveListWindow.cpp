@@ -58,9 +58,8 @@ ArchiveListWindow::ArchiveListWindow(QWidget *parent)
     }
     strip->addStretch(1);
     for (QWidget *control :
-         { static_cast<QWidget *>(EdtPageSize), static_cast<QWidget *>(UpDown1),
-           static_cast<QWidget *>(EdtiCurPage), static_cast<QWidget *>(UpDown2),
-           static_cast<QWidget *>(LblTotalPage), static_cast<QWidget *>(CmdRequest) })
+         std::initializer_list<QWidget *>{ Lblpagesize, EdtPageSize, UpDown1, Llbcurpage,
+                                           EdtiCurPage, UpDown2, LblTotalPage, CmdRequest })
         strip->addWidget(control);
 
     auto *layout = new QVBoxLayout(this);

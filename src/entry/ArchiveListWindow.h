@@ -59,6 +59,10 @@ public:
     // Enables the "first" and "previous" links with bFore, "next" and "last" with bBack.
     void LblPageEnabled(bool bFore, bool bBack);
 
+signals:
+    // A page of rows has been read and bound to the grid.
+    void pageShown();
+
 protected:
     // The area above the paging strip, where a list window puts its own controls.
     QWidget *body() const { return m_body; }

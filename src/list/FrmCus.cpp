@@ -44,6 +44,8 @@ constexpr int kTwipsPerPixel = 15;
 constexpr int kSeparatorTwips = 45;
 constexpr int kFrameWebTwips = 500;
 constexpr int kInitialTreePixels = 220;
+// The page size of a user who has not chosen one.
+constexpr int kDefaultPageSize = 100;
 const QString kArchive = QStringLiteral("Customer");
 
 QString res(const QString &key)
@@ -114,6 +116,7 @@ void FrmCus::buildControls()
     Trv->setObjectName(QStringLiteral("Trv"));
     Trv->setHeaderHidden(true);
     Trv->resize(kInitialTreePixels, Trv->height());
+    m_wantedTreeWidth = m_shownTreeWidth = kInitialTreePixels;
     PicSeparate = new QWidget(m_workArea);
     PicSeparate->setObjectName(QStringLiteral("PicSeparate"));
     PicSeparate->setCursor(Qt::SplitHCursor);
@@ -330,8 +333,9 @@ void FrmCus::InitPageBar()
     UpDown2->setIncrement(1);
     EdtPageSize->setMaxLength(QString::number(g_lMaxPageSize).size());
     if (g_oPub) {
-        EdtPageSize->setText(g_oPub->GetRegEdit(kArchive, QStringLiteral("PageSize"), QString(),
-                                                g_bIsWeb, g_cUserId));
+        EdtPageSize->setText(g_oPub->GetRegEdit(kArchive, QStringLiteral("PageSize"),
+                                                QString::number(kDefaultPageSize), g_bIsWeb,
+                                                g_cUserId));
     }
     Lblpagesize->setText(res("Tarn.AA.ARCHIVE.BUTTON.pagesize"));
     Llbcurpage->setText(res("Tarn.AA.ARCHIVE.BUTTON.curpage"));
@@ -417,12 +421,17 @@ void FrmCus::Form_Resize()
     layoutWorkArea();
 }
 
-// The tree keeps its width; the separator follows it and the grid takes the rest.
+// The tree keeps its width; the separator follows it and the grid takes the rest. A width given
+// to the tree from outside (the separator dragged, the stored width restored) becomes the one
+// it keeps, also through moments the window is too narrow to show it.
 void FrmCus::layoutWorkArea()
 {
+    if (Trv->width() != m_shownTreeWidth)
+        m_wantedTreeWidth = Trv->width();
     const QRect area = m_workArea->rect();
     const int separator = qMax(1, kSeparatorTwips / kTwipsPerPixel);
-    const int treeWidth = qBound(0, Trv->width(), qMax(0, area.width() - separator));
+    const int treeWidth = qBound(0, m_wantedTreeWidth, qMax(0, area.width() - separator));
+    m_shownTreeWidth = treeWidth;
     Trv->setGeometry(0, 0, treeWidth, area.height());
     PicSeparate->setGeometry(treeWidth, 0, separator, area.height());
     Grid->setGeometry(treeWidth + separator, 0, qMax(0, area.width() - treeWidth - separator),

@@ -154,6 +154,8 @@ private:
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;
     QWidget *m_workArea = nullptr;
+    int m_wantedTreeWidth = 0;
+    int m_shownTreeWidth = 0;
 };
 
 } // namespace customer

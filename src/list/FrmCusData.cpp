@@ -132,6 +132,7 @@ void FrmCus::DataRefresh(const QString &sCon)
         m_pageRecords = rows.Clone();
         g_oPub->BindRstToGrid(this, m_pageRecords);
         rows.Close();
+        emit pageShown();
     }
     m_refreshGuard = true;
     IsFindCode = false;

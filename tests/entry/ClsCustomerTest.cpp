@@ -15,25 +15,6 @@ using namespace customer;
 
 namespace {
 
-struct PortalRecord
-{
-    QList<QWidget *> forms;
-    QStringList titles;
-};
-
-std::shared_ptr<suite::BusinessObject> portal(const std::shared_ptr<suite::ILogin> &login,
-                                              PortalRecord &record)
-{
-    suite::PortalHost host;
-    host.showForm = [&record](QWidget *form, const QString &title) {
-        record.forms.append(form);
-        record.titles.append(title);
-    };
-    host.activateForm = [](QWidget *) {
-    };
-    return std::make_shared<suite::BusinessObject>(login, host);
-}
-
 class DeleteLog : public suite::IDeleteLog
 {
 public:

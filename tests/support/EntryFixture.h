@@ -6,6 +6,7 @@
 #include "entry/SessionContext.h"
 #include "suite/SuiteServices.h"
 #include "suite/controls/ModalDisplay.h"
+#include "suite/login/BusinessObject.h"
 #include "suite/login/ClsLogin.h"
 #include "suite/pub/ClsPub.h"
 #include "suite/pub/MessageScript.h"
@@ -14,6 +15,27 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// The windows a portal was asked to show, with their titles.
+struct PortalRecord
+{
+    QList<QWidget *> forms;
+    QStringList titles;
+};
+
+// A business object whose portal records the windows instead of showing them.
+inline std::shared_ptr<suite::BusinessObject> portal(const std::shared_ptr<suite::ILogin> &login,
+                                                     PortalRecord &record)
+{
+    suite::PortalHost host;
+    host.showForm = [&record](QWidget *form, const QString &title) {
+        record.forms.append(form);
+        record.titles.append(title);
+    };
+    host.activateForm = [](QWidget *) {
+    };
+    return std::make_shared<suite::BusinessObject>(login, host);
+}
 
 // An entry-class test on a demo company of its own: the suite and the component registered, the
 // session context empty before and after, every message box recorded and answered OK.

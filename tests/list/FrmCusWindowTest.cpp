@@ -1,0 +1,274 @@
+#include "EntryFixture.h"
+
+#include "list/ClassTree.h"
+#include "list/FrmCus.h"
+#include "list/ListStatement.h"
+#include "suite/controls/Grid.h"
+#include "suite/controls/ModalDisplay.h"
+#include "suite/controls/ResultListDialog.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+
+using namespace customer;
+
+namespace {
+
+// The customer list as the portal shows it, driven offscreen the way a user drives it.
+class ListWindowTest : public EntryTest
+{
+protected:
+    void TearDown() override
+    {
+        if (m_list) {
+            m_list->close();
+            delete m_list;
+        }
+        m_entry.reset();
+        EntryTest::TearDown();
+    }
+
+    // Opens the list for userId and lets it load its first page.
+    FrmCus *openList(const QString &userId = QStringLiteral("demo"))
+    {
+        m_entry = ClsCustomer::create();
+        m_entry->setBusiness(portal(login(userId), m_portal));
+        m_entry->ShowModeless(QStringLiteral("AA0101"), QString(), QString(), QString());
+        m_list = qobject_cast<FrmCus *>(m_entry->listWindow());
+        if (!m_list)
+            return nullptr;
+        m_list->resize(1000, 640);
+        m_list->show();
+        settle();
+        return m_list;
+    }
+
+    static void settle()
+    {
+        for (int round = 0; round < 3; ++round)
+            QApplication::processEvents();
+    }
+
+    // The customer codes the grid shows, top to bottom.
+    QStringList shownCodes() const
+    {
+        QStringList codes;
+        for (int row = 1; row < m_list->Grid->Rows(); ++row)
+            codes.append(m_list->Grid->TextMatrix(row, m_list->iKeyPos));
+        return codes;
+    }
+
+    // Asks for a page as a user does: types size and number, presses the apply button.
+    void requestPage(int pageSize, int page)
+    {
+        m_list->EdtPageSize->setText(QString::number(pageSize));
+        m_list->EdtiCurPage->setText(QString::number(page));
+        m_list->CmdRequest->click();
+    }
+
+    QStringList customersWhere(const QString &condition) const
+    {
+        return m_company.column(
+            DemoCompanyCopy<>::Company,
+            QStringLiteral("select cCusCode from Customer where ifnull(bTransFlag,0)=0 and %1 "
+                           "order by cCusCode")
+                .arg(condition));
+    }
+
+    void pressKey(QWidget *target, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QKeyEvent press(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, modifiers);
+        QApplication::sendEvent(target, &release);
+    }
+
+    QTreeWidgetItem *classNode(const QString &classCode) const
+    {
+        for (QTreeWidgetItemIterator it(m_list->Trv); *it; ++it) {
+            if (classCodeOfNodeKey(classNodeKey(*it)) == classCode)
+                return *it;
+        }
+        return nullptr;
+    }
+
+    // A left click in the middle of the node, as the mouse makes it.
+    void clickNode(QTreeWidgetItem *node)
+    {
+        m_list->Trv->scrollToItem(node);
+        const QPointF at = m_list->Trv->visualItemRect(node).center();
+        QWidget *viewport = m_list->Trv->viewport();
+        for (const QEvent::Type type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease }) {
+            QMouseEvent event(type, at, viewport->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(viewport, &event);
+        }
+    }
+
+    std::array<bool, 4> linksEnabled() const
+    {
+        return { m_list->LblPage[0]->isEnabled(), m_list->LblPage[1]->isEnabled(),
+                 m_list->LblPage[2]->isEnabled(), m_list->LblPage[3]->isEnabled() };
+    }
+
+    PortalRecord m_portal;
+    std::shared_ptr<ClsCustomer> m_entry;
+    FrmCus *m_list = nullptr;
+};
+
+TEST_F(ListWindowTest, OpensOnTheFirstPageOfTheVisibleCustomers)
+{
+    ASSERT_TRUE(openList());
+    EXPECT_FALSE(m_list->EdtPageSize->text().isEmpty());
+    EXPECT_EQ(shownCodes(),
+              customersWhere(QStringLiteral("1=1")).mid(0, m_list->EdtPageSize->text().toInt()));
+    requestPage(100, 1);
+    EXPECT_EQ(shownCodes(), customersWhere(QStringLiteral("1=1")));
+    EXPECT_EQ(m_list->Grid->TextMatrix(0, 0), text("Tarn.AA.ARCHIVE.COMMON.serialnumber"));
+    EXPECT_EQ(m_list->Grid->TextMatrix(1, 0), QStringLiteral("1"));
+    EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'\n'));
+}
+
+TEST_F(ListWindowTest, TreeClickShowsTheClassAndItsSubClasses)
+{
+    ASSERT_TRUE(openList());
+    requestPage(100, 1);
+    QTreeWidgetItem *north = classNode(QStringLiteral("01"));
+    ASSERT_NE(north, nullptr);
+    clickNode(north);
+
+    const QStringList expected = customersWhere(QStringLiteral("cCCCode like '01%'"));
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(shownCodes(), expected);
+    EXPECT_TRUE(m_list->windowTitle().endsWith(north->text(0)));
+
+    QTreeWidgetItem *root = m_list->Trv->topLevelItem(0);
+    clickNode(root);
+    EXPECT_EQ(shownCodes(), customersWhere(QStringLiteral("1=1")));
+}
+
+TEST_F(ListWindowTest, PagingClampsAndEnablesTheLinksOfThePage)
+{
+    ASSERT_TRUE(openList());
+    const QStringList all = customersWhere(QStringLiteral("1=1"));
+    const int pages = int((all.size() + 4) / 5);
+    ASSERT_GE(pages, 3);
+
+    requestPage(5, 1);
+    EXPECT_EQ(shownCodes(), all.mid(0, 5));
+    EXPECT_EQ(linksEnabled(), (std::array{ false, false, true, true }));
+
+    QMouseEvent click(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(m_list->LblPage[2], &click);
+    EXPECT_EQ(m_list->EdtiCurPage->text(), QStringLiteral("2"));
+    EXPECT_EQ(shownCodes(), all.mid(5, 5));
+    EXPECT_EQ(linksEnabled(), (std::array{ true, true, true, true }));
+
+    requestPage(5, 999);
+    EXPECT_EQ(m_list->EdtiCurPage->text(), QString::number(pages));
+    EXPECT_EQ(shownCodes(), all.mid((pages - 1) * 5));
+    EXPECT_EQ(linksEnabled(), (std::array{ true, true, false, false }));
+
+    // A page size under the smallest step counts as the smallest step.
+    requestPage(2, 1);
+    EXPECT_EQ(m_list->EdtPageSize->text(), QStringLiteral("5"));
+    EXPECT_EQ(shownCodes().size(), 5);
+}
+
+TEST_F(ListWindowTest, KeysReachThePagingStripAndTheCommands)
+{
+    ASSERT_TRUE(openList());
+    requestPage(5, 1);
+    m_list->EdtiCurPage->setFocus();
+    m_list->activateWindow();
+    QApplication::setActiveWindow(m_list);
+
+    // Page Up on the page box raises its number by one step; Enter applies it.
+    pressKey(m_list->EdtiCurPage, Qt::Key_PageUp);
+    EXPECT_EQ(m_list->EdtiCurPage->text(), QStringLiteral("2"));
+    pressKey(m_list->EdtiCurPage, Qt::Key_Return);
+    EXPECT_EQ(shownCodes(), customersWhere(QStringLiteral("1=1")).mid(5, 5));
+
+    // Delete in the grid with nothing ticked asks the user to tick rows first.
+    m_list->Grid->setFocus();
+    pressKey(m_list->Grid, Qt::Key_Delete);
+    EXPECT_TRUE(shownTexts().contains(text("Tarn.AA.ARCHIVE.COMMON.sel_del_rst")))
+        << qPrintable(shownTexts().join(u'\n'));
+}
+
+TEST_F(ListWindowTest, DeleteOfTickedRowsRefreshesToTheSameRow)
+{
+    ASSERT_TRUE(openList());
+    requestPage(10, 1);
+    const QStringList before = shownCodes();
+    ASSERT_GE(before.size(), 5);
+    m_list->Grid->setTextMatrix(3, 1, QStringLiteral("Y"));
+    m_list->Grid->setRow(3);
+
+    *m_messages = suite::MessageScript({ suite::MessageStyle::kYes });
+    QList<QStringList> resultLines;
+    suite::ScopedModalHandler results([&resultLines](QWidget *window) {
+        auto *list = qobject_cast<suite::ResultListDialog *>(window);
+        ASSERT_NE(list, nullptr);
+        for (int line = 0; line < list->lineCount(); ++line)
+            resultLines.append({ list->cellText(line, 0), list->cellText(line, 1) });
+    });
+    m_list->Operating(QStringLiteral("Delete"));
+
+    EXPECT_TRUE(m_list->bDelSuccess);
+    EXPECT_FALSE(customersWhere(QStringLiteral("1=1")).contains(before.at(2)));
+    EXPECT_FALSE(shownCodes().contains(before.at(2)));
+    EXPECT_EQ(shownCodes().first(), before.first());
+    EXPECT_EQ(m_list->Grid->Row(), 3);
+    EXPECT_EQ(resultLines,
+              (QList<QStringList>{ { before.at(2), text("Tarn.AA.ARCHIVE.COMMON.del_success") } }));
+}
+
+TEST_F(ListWindowTest, DeleteAnsweredNoKeepsEveryCustomer)
+{
+    ASSERT_TRUE(openList());
+    requestPage(10, 1);
+    const QStringList before = customersWhere(QStringLiteral("1=1"));
+    m_list->Grid->setTextMatrix(1, 1, QStringLiteral("Y"));
+    *m_messages = suite::MessageScript({ suite::MessageStyle::kNo });
+    m_list->Operating(QStringLiteral("Delete"));
+    EXPECT_FALSE(m_list->bDelSuccess);
+    EXPECT_EQ(customersWhere(QStringLiteral("1=1")), before);
+}
+
+TEST_F(ListWindowTest, RestrictedUserSeesOnlyThePermittedCustomers)
+{
+    ASSERT_TRUE(openList(QStringLiteral("sales1")));
+    requestPage(100, 1);
+    const QStringList permitted =
+        customersWhere(QStringLiteral("cCCCode like '01%' and cCusDepart in ('0201')"));
+    ASSERT_FALSE(permitted.isEmpty());
+    ASSERT_LT(permitted.size(), customersWhere(QStringLiteral("1=1")).size());
+    EXPECT_EQ(shownCodes(), permitted);
+}
+
+TEST_F(ListWindowTest, HiddenCodeColumnMakesTheListRefuseToLoad)
+{
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("insert into AA_ColumnSet (cUser_Id,cKey,cFieldName,cCaption,"
+                                 "bShow,iWidth,iOrder) values "
+                                 "('demo','customer','ccuscode','code',0,80,1),"
+                                 "('demo','customer','ccusname','name',1,160,2)"));
+    ASSERT_TRUE(openList());
+    EXPECT_EQ(m_list->Grid->Rows(), 1) << "no row is read";
+    const QString refusal = suite::ResourceTable::builtIn(QStringLiteral("en-us"))
+                                .format(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.no_code_no_use"),
+                                        { text("Tarn.AA.ARCHIVE.FIELD.ccuscode") });
+    // The activation stops there and tries again on the next one: the refusal is all it shows.
+    ASSERT_FALSE(shownTexts().isEmpty());
+    EXPECT_EQ(shownTexts().count(refusal), shownTexts().size())
+        << qPrintable(shownTexts().join(u'\n'));
+}
+
+} // namespace
