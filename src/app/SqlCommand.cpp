@@ -68,33 +68,6 @@ std::optional<SqlOptions> parseSqlOptions(const QStringList &arguments, QString 
     return options;
 }
 
-// Tabs and line breaks inside a value would break the row apart, so they are written as
-// escapes, and the backslash with them.
-QString escaped(const QString &text)
-{
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case '\\':
-            out += QStringLiteral("\\\\");
-            break;
-        case '\t':
-            out += QStringLiteral("\\t");
-            break;
-        case '\n':
-            out += QStringLiteral("\\n");
-            break;
-        case '\r':
-            out += QStringLiteral("\\r");
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 QString cellText(const QVariant &value)
 {
     if (value.isNull())
@@ -111,7 +84,7 @@ QString cellText(const QVariant &value)
     case QMetaType::QByteArray:
         return QString::fromLatin1(value.toByteArray().toBase64());
     default:
-        return escaped(value.toString());
+        return escapedField(value.toString());
     }
 }
 
@@ -119,7 +92,7 @@ void printRows(const suite::RecordSet &rows)
 {
     QStringList header;
     for (const suite::Field &field : rows.Fields())
-        header.append(escaped(field.name));
+        header.append(escapedField(field.name));
     printLine(stdout, header.join(u'\t'));
     const int width = rows.FieldCount();
     for (int row = 0; row < rows.RecordCount(); ++row) {

@@ -12,9 +12,13 @@ namespace host {
 int runInitDemo(const QStringList &arguments);
 int runSql(const QStringList &arguments);
 int runCatalogue(const QStringList &arguments);
+int runList(const QStringList &arguments);
 
 // Writes one line in UTF-8 and flushes it, so that progress shows while the work goes on.
 void printLine(std::FILE *stream, const QString &text);
+
+// A value as one field of a tab-separated line: backslash, tab and line breaks as escapes.
+QString escapedField(const QString &text);
 
 // The sub-command named by the first argument, or nullptr when the first argument names none.
 using Subcommand = int (*)(const QStringList &arguments);

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <optional>
+
+namespace suite {
+class Grid;
+}
+
+namespace host {
+
+// What `customer-archive list` is asked for.
+struct ListRequest
+{
+    QString database; // connection text or company file; empty = the demo company
+    QString userId = QStringLiteral("demo");
+    QString languageRegion = QStringLiteral("zh-CN");
+    QString classCode; // the class clicked in the tree; empty = the root (every class)
+    QString condition; // the filter as the window's condition (see listFilterCondition)
+    int page = 1;
+    std::optional<int> pageSize; // none = the size the user last applied in the window
+    bool showSql = false;
+};
+
+// The arguments after "list"; nullopt with the reason in error when they are not understood
+// (an unknown option, a stray argument, a number that is not a whole number of at least 1, a
+// filter that is not a condition).
+std::optional<ListRequest> parseListRequest(const QStringList &arguments, QString &error);
+
+// A filter typed on the command line as the condition the window appends to its where part
+// (after the class, the transfer flag and the user's row rights, with "and"). The text must
+// be T-SQL that reads: literals and parentheses closed, no ";" and no comment. It is put
+// between parentheses unless it already stands in one pair, as the filter dialog's conditions
+// with an "or" do, so that whatever it holds it stays one condition of the where part: an
+// "or" cannot reach past the rights, nor can anything end the where part. Empty for a blank
+// filter. False with the reason in error.
+bool listFilterCondition(const QString &filter, QString &condition, QString &error);
+
+// One page of the customer list read as the list window reads it, on the session the
+// component was entered with (HeadlessSession): the user's column set laid out on a grid of
+// its own by the public service, the statement built by buildListStatement, the page read by
+// GetPageRst and bound to the grid by BindRstToGrid. Nothing is shown.
+class ListPage
+{
+public:
+    ListPage();
+    ~ListPage();
+
+    // False with the reason in sMsg (the texts the window would show) when the column set
+    // leaves no field or hides the code, the class does not exist or the page cannot be read.
+    bool read(const ListRequest &request, QString &sMsg);
+
+    // The text the page read handed to the data service's page reader (OpenPage): the page's
+    // keys in page order, with the where part the class, the rights and the filter make. The
+    // SQL trace shows it as received. Empty when the read did not get that far.
+    QString sentStatement() const { return m_sentStatement; }
+    // Header captions and rows, see gridPageLines.
+    QStringList lines() const;
+
+private:
+    bool layOutColumns(QString &listFields, QString &order, QString &sMsg);
+    bool classExists(const QString &classCode) const;
+
+    QWidget m_form;
+    suite::Grid *m_grid;
+    QString m_sentStatement;
+};
+
+} // namespace host
