@@ -25,15 +25,26 @@ bool makeDemoCompany(const QString &file, QString &sMsg)
 
 } // namespace
 
+QString companyConnectionText(const QString &database)
+{
+    const QString trimmed = database.trimmed();
+    if (trimmed.isEmpty())
+        return defaultDemoConnectionText();
+    QString ignored;
+    const std::optional<suite::ConnectionText> parsed =
+        suite::ConnectionText::parse(trimmed, ignored);
+    if (!parsed || !parsed->properties.isEmpty())
+        return trimmed;
+    return QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=%2")
+        .arg(QFileInfo(parsed->databaseFile).absoluteFilePath(), parsed->catalogue);
+}
+
 bool openCompany(const QString &database, OpenedCompany &company, QString &sMsg)
 {
-    QString connectionText = database;
-    if (database.isEmpty()) {
-        if (!QFileInfo::exists(defaultDemoDatabasePath())
-            && !makeDemoCompany(defaultDemoDatabasePath(), sMsg))
-            return false;
-        connectionText = defaultDemoConnectionText();
-    }
+    if (database.trimmed().isEmpty() && !QFileInfo::exists(defaultDemoDatabasePath())
+        && !makeDemoCompany(defaultDemoDatabasePath(), sMsg))
+        return false;
+    const QString connectionText = companyConnectionText(database);
     const std::optional<suite::ConnectionText> parsed =
         suite::ConnectionText::parse(connectionText, sMsg);
     if (!parsed)

@@ -92,7 +92,7 @@ suite::LoginRequest LoginChoices::request(const LoginForm &form)
     suite::LoginRequest request;
     request.userId = form.userId.trimmed();
     request.password = form.password;
-    request.connectionText = companyOrDemo(form.database);
+    request.connectionText = companyConnectionText(form.database);
     request.businessDate = form.businessDate.toString(Qt::ISODate);
     request.languageRegion = form.language;
     return request;
@@ -105,7 +105,7 @@ bool LoginChoices::login(const LoginForm &form, LoginDialogResult &result, QStri
     auto session = std::make_shared<suite::ClsLogin>();
     if (!session->Login(asked, sMsg))
         return false;
-    rememberDatabase(asked.connectionText);
+    rememberDatabase(companyOrDemo(form.database));
     result = { asked, session, form.language };
     return true;
 }

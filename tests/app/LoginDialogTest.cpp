@@ -1,4 +1,5 @@
 #include "app/LoginDialog.h"
+#include "app/CompanyDatabase.h"
 #include "app/HostOptions.h"
 #include "app/LoginChoices.h"
 
@@ -183,14 +184,17 @@ TEST_F(LoginTest, TheRequestCarriesTheFormAsTheLoginTakesIt)
     const suite::LoginRequest request = LoginChoices::request(
         { QStringLiteral(" /data/KVDATA_001_2026.db "), QStringLiteral(" sales1 "),
           QStringLiteral(" pw "), QDate(2026, 1, 5), QStringLiteral("en-US") });
-    EXPECT_EQ(request.connectionText, QStringLiteral("/data/KVDATA_001_2026.db"));
+    // The component reads the account from the catalogue of the text, so a file becomes one.
+    EXPECT_EQ(request.connectionText,
+              QStringLiteral("Provider=SQLite;Data Source=/data/KVDATA_001_2026.db;"
+                             "Initial Catalog=KVDATA_001_2026"));
     EXPECT_EQ(request.userId, QStringLiteral("sales1"));
     EXPECT_EQ(request.password, QStringLiteral(" pw ")) << "spaces belong to a password";
     EXPECT_EQ(request.businessDate, QStringLiteral("2026-01-05"));
     EXPECT_EQ(request.languageRegion, QStringLiteral("en-US"));
     EXPECT_TRUE(request.installPath.isEmpty());
 
-    EXPECT_EQ(LoginChoices::request({}).connectionText, defaultDemoDatabasePath());
+    EXPECT_EQ(LoginChoices::request({}).connectionText, defaultDemoConnectionText());
 }
 
 TEST_F(LoginTest, OnlyASuccessfulLoginJoinsTheRecentList)
@@ -210,7 +214,7 @@ TEST_F(LoginTest, OnlyASuccessfulLoginJoinsTheRecentList)
     ASSERT_NE(result.login, nullptr);
     EXPECT_EQ(result.login->cUserName(), QStringLiteral("演示管理员"));
     EXPECT_EQ(result.login->CurDate(), QStringLiteral("2026-03-15"));
-    EXPECT_EQ(result.request.connectionText, companyFile());
+    EXPECT_EQ(result.request.connectionText, companyConnectionText(companyFile()));
     EXPECT_EQ(result.language, QStringLiteral("zh-CN"));
     EXPECT_EQ(m_choices.recentDatabases(), QStringList({ companyFile() }));
 }
@@ -281,7 +285,7 @@ TEST_F(LoginTest, ARefusedLoginKeepsTheDialogOpenWithTheReason)
     EXPECT_EQ(result->request.userId, QStringLiteral("sales1"));
     EXPECT_EQ(result->request.password, QStringLiteral("secret"));
     EXPECT_EQ(result->request.businessDate, QStringLiteral("2026-06-30"));
-    EXPECT_EQ(result->request.connectionText, companyFile());
+    EXPECT_EQ(result->request.connectionText, companyConnectionText(companyFile()));
     EXPECT_EQ(result->language, QStringLiteral("en-US"));
     EXPECT_EQ(result->login->cUserId(), QStringLiteral("sales1"));
     EXPECT_EQ(QSettings(QStringLiteral("customer-archive"), QStringLiteral("login"))
