@@ -30,6 +30,8 @@ public:
     virtual int listIndex(const QString &control) const = 0;
     virtual void setListIndex(const QString &control, int index) = 0;
     virtual QVariant itemData(const QString &control) const = 0;
+    // The index of the entry whose item data equals data; -1 when no entry has it.
+    virtual int indexOfItemData(const QString &control, const QVariant &data) const = 0;
 };
 
 } // namespace customer
