@@ -109,8 +109,9 @@ TEST_F(WebHostEntryTest, TheEntrysDataCallsReachTheCompanyDatabaseThroughTheHost
                                            " cCusCode='W001'")),
               QStringList{ QStringLiteral("网页") });
     EXPECT_FALSE(entry->Add(record, QStringLiteral("Customer"), sMsg));
-    EXPECT_TRUE(sMsg.contains(QStringLiteral("UNIQUE constraint failed: Customer.cCusCode")))
-        << qPrintable(sMsg);
+    EXPECT_EQ(sMsg,
+              QStringLiteral("The customer code 'W001' is already used by the customer "
+                             "'W001'."));
     EXPECT_EQ(entry->GetAuthString(QStringLiteral("Customer")), QStringLiteral("1=1"));
     EXPECT_TRUE(messages->shown().isEmpty());
 }

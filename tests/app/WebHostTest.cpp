@@ -130,8 +130,9 @@ TEST_F(WebHostTest, RecordWritesAnswerTrueOnSuccessAndTheReasonOtherwise)
 
     host->EventAdd(kNewCustomer, kCustomer, sMsg, bErr);
     EXPECT_FALSE(bErr);
-    EXPECT_TRUE(sMsg.contains(QStringLiteral("UNIQUE constraint failed: Customer.cCusCode")))
-        << qPrintable(sMsg);
+    EXPECT_EQ(sMsg,
+              QStringLiteral("The customer code 'W001' is already used by the customer "
+                             "'W001'."));
 
     host->EventModify(QStringLiteral("<Customer><cCusCode>W001</cCusCode>"
                                      "<cCusName>改过的客户</cCusName></Customer>"),

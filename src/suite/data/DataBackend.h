@@ -18,6 +18,9 @@ struct TableColumns
     QList<Field> fields;
     // The primary key's columns in key order; empty when the table has none.
     QStringList primaryKey;
+    // Whether ordering by the primary key's columns gives every row a place of its own: no
+    // two rows share a key, nor tie in the order by the collations ORDER BY compares with.
+    bool primaryKeyOrdersRows = false;
 
     // The position of the column, whatever the case of name; -1 when there is none.
     int indexOf(const QString &name) const;

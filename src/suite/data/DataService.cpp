@@ -2,8 +2,10 @@
 
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ObjectFactory.h"
+#include "suite/data/BackwardPage.h"
 #include "suite/data/CompanyProcedures.h"
 #include "suite/data/ConnectionText.h"
+#include "suite/data/CustomerArchiveWriter.h"
 #include "suite/data/DataBackend.h"
 #include "suite/data/MnemonicCode.h"
 #include "suite/data/PageQuery.h"
@@ -267,18 +269,54 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
         return fail("OpenPage", sMsg);
     if (!translateSelect(*countText, countSelect))
         return false;
-    SqlConnection &connection = m_session->backend->connection();
     const std::optional<qint64> rowCount = countRows(countSelect);
     if (!rowCount)
         return false;
     const PageSpan span = pageSpan(*rowCount, pageSize, page);
-    rs = connection.queryStatement(
-        pageStatement(*m_session->backend->dialect(), select, pageSize, span.firstRow), {}, sMsg);
+    rs = pageRows(text, select, span, *rowCount, pageSize, sMsg);
     if (!rs.IsOpen())
         return fail("OpenPage", sMsg);
     page = int(span.page);
     pageCount = int(span.pageCount);
     return true;
+}
+
+// A page in the second half of a select whose order is total is read from the end (see
+// BackwardPage.h).
+RecordSet ClsCommon::pageRows(const QString &text, const QString &select, const PageSpan &span,
+                              qint64 rowCount, qint64 pageSize, QString &sMsg)
+{
+    SqlConnection &connection = m_session->backend->connection();
+    const tsql::SqlDialect &dialect = *m_session->backend->dialect();
+    const std::optional<qint64> rowsAfter = rowsAfterPage(span, rowCount, pageSize);
+    const std::optional<QString> reversed = rowsAfter ? reversedSelect(text) : std::nullopt;
+    if (!reversed) {
+        return connection.queryStatement(pageStatement(dialect, select, pageSize, span.firstRow),
+                                         {}, sMsg);
+    }
+    const qint64 rowsOnPage = rowCount - span.firstRow - *rowsAfter;
+    return reversedRows(connection.queryStatement(
+        pageStatement(dialect, *reversed, rowsOnPage, *rowsAfter), {}, sMsg));
+}
+
+std::optional<QString> ClsCommon::reversedSelect(const QString &text)
+{
+    const std::optional<ReversibleSelect> reversible = reversibleSelect(text);
+    TableColumns columns;
+    QString sMsg;
+    if (!reversible || !m_session->backend->tableColumns(reversible->table, columns, sMsg)
+        || !columns.primaryKeyOrdersRows) {
+        return std::nullopt;
+    }
+    for (const QString &keyColumn : std::as_const(columns.primaryKey)) {
+        if (!reversible->orderColumns.contains(keyColumn, Qt::CaseInsensitive))
+            return std::nullopt;
+    }
+    const std::shared_ptr<const tsql::Batch> batch =
+        m_session->translator.translate(reversible->reversed, sMsg);
+    if (!batch || batch->steps.size() != 1)
+        return std::nullopt;
+    return batch->steps.front().sql;
 }
 
 std::optional<qint64> ClsCommon::countRows(const QString &countSelect)
@@ -311,11 +349,16 @@ bool ClsCommon::Add(const QString &sXML, const QString &cTable, QString &sMsg)
     const auto consumeBillNumber = [&](QString &reason) {
         return BillNumbering(*this).consumeRecord(cTable, sXML, reason);
     };
+    const bool customer = CustomerArchiveWriter::handles(cTable);
     const bool ok = guard("Add", [&] {
         return ready("Add")
-            && (m_session->writer.add(sXML, cTable, sMsg, consumeBillNumber) || fail("Add", sMsg));
+            && ((customer ? CustomerArchiveWriter(*m_session->backend, m_session->writer)
+                                .add(sXML, sMsg, consumeBillNumber)
+                          : m_session->writer.add(sXML, cTable, sMsg, consumeBillNumber))
+                || fail("Add", sMsg));
     });
-    sMsg = m_lastError;
+    if (!ok || !customer)
+        sMsg = m_lastError;
     trace.finish(ok, m_lastError);
     return ok;
 }
@@ -323,11 +366,16 @@ bool ClsCommon::Add(const QString &sXML, const QString &cTable, QString &sMsg)
 bool ClsCommon::Modify(const QString &sXML, const QString &cTable, QString &sMsg)
 {
     TracedCall trace("Modify", sXML);
+    const bool customer = CustomerArchiveWriter::handles(cTable);
     const bool ok = guard("Modify", [&] {
         return ready("Modify")
-            && (m_session->writer.modify(sXML, cTable, sMsg) || fail("Modify", sMsg));
+            && ((customer ? CustomerArchiveWriter(*m_session->backend, m_session->writer)
+                                .modify(sXML, sMsg)
+                          : m_session->writer.modify(sXML, cTable, sMsg))
+                || fail("Modify", sMsg));
     });
-    sMsg = m_lastError;
+    if (!ok || !customer)
+        sMsg = m_lastError;
     trace.finish(ok, m_lastError);
     return ok;
 }
@@ -337,7 +385,11 @@ bool ClsCommon::Delete(const QVariant &id, const QString &cIdName, const QString
 {
     const bool ok = guard("Delete", [&] {
         return ready("Delete")
-            && (m_session->writer.remove(id, cIdName, cTable, sMsg) || fail("Delete", sMsg));
+            && ((CustomerArchiveWriter::handles(cTable)
+                     ? CustomerArchiveWriter(*m_session->backend, m_session->writer)
+                           .remove(id, cIdName, sMsg)
+                     : m_session->writer.remove(id, cIdName, cTable, sMsg))
+                || fail("Delete", sMsg));
     });
     sMsg = m_lastError;
     return ok;

@@ -9,6 +9,8 @@
 
 namespace suite {
 
+struct PageSpan;
+
 // The data service over a company database of the suite's own backends. T-SQL texts are
 // translated for the backend (each text once, then from the cache) and run as batches;
 // the stored procedures the component calls are C++ procedures on the same connection.
@@ -60,6 +62,10 @@ private:
     bool openForInsert(const QString &table, RecordSet &rows);
     bool translateSelect(const QString &text, QString &select);
     bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs);
+    RecordSet pageRows(const QString &text, const QString &select, const PageSpan &span,
+                       qint64 rowCount, qint64 pageSize, QString &sMsg);
+    // The backend's select of the text in reversed order, when the order is total.
+    std::optional<QString> reversedSelect(const QString &text);
     // The rows of a count statement, taken again only when the data may have changed.
     std::optional<qint64> countRows(const QString &countSelect);
     bool transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg));

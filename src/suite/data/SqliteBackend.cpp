@@ -26,6 +26,19 @@ void localeIdFunction(sqlite3_context *context, int, sqlite3_value **)
     sqlite3_result_text(context, locale->constData(), int(locale->size()), SQLITE_TRANSIENT);
 }
 
+// Whether the column admits no null and ORDER BY compares it by the collation.
+bool comparesNotNullBy(sqlite3 *db, const QString &table, const QString &column,
+                       const QString &collation)
+{
+    const char *declared = nullptr;
+    int notNull = 0;
+    const int code = sqlite3_table_column_metadata(db, nullptr, table.toUtf8().constData(),
+                                                   column.toUtf8().constData(), nullptr, &declared,
+                                                   &notNull, nullptr, nullptr);
+    return code == SQLITE_OK && notNull != 0
+        && collation.compare(QString::fromUtf8(declared), Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 std::unique_ptr<SqliteBackend> SqliteBackend::open(const ConnectionText &connection, QString &sMsg)
@@ -99,6 +112,31 @@ bool SqliteBackend::tableColumns(const QString &table, TableColumns &columns, QS
     std::sort(keyParts.begin(), keyParts.end());
     for (const auto &part : std::as_const(keyParts))
         columns.primaryKey.append(part.second);
+    columns.primaryKeyOrdersRows = keyOrdersRows(table, columns.primaryKey);
+    return true;
+}
+
+// A key whose unique index compares a column by another collation than the column's own, which
+// ORDER BY uses, lets rows tie in that order ('a' and 'A' under NOCASE); so do nulls, which
+// SQLite admits in a key column not declared NOT NULL. The rowid, a key without an index of
+// its own, is never null.
+bool SqliteBackend::keyOrdersRows(const QString &table, const QStringList &key)
+{
+    QString sMsg;
+    const RecordSet keyIndex = m_connection.query(
+        QStringLiteral("select x.name, x.coll from pragma_index_list(?1) l, "
+                       "pragma_index_xinfo(l.name) x where l.origin = 'pk' and x.key = 1"),
+        { table }, sMsg);
+    if (key.isEmpty() || !keyIndex.IsOpen())
+        return false;
+    if (keyIndex.RecordCount() == 0)
+        return key.size() == 1;
+    for (int row = 0; row < keyIndex.RecordCount(); ++row) {
+        if (!comparesNotNullBy(m_connection.handle(), table, keyIndex.valueAt(row, 0).toString(),
+                               keyIndex.valueAt(row, 1).toString())) {
+            return false;
+        }
+    }
     return true;
 }
 

@@ -29,6 +29,8 @@ private:
     // Functions of the company database that SQLite lacks: UDF_GetLocaleID().
     bool registerFunctions(const ConnectionText &connection, QString &sMsg);
     bool attachBeside(const ConnectionText &connection, const QString &schema, QString &sMsg);
+    // Whether ordering by the key's columns gives every row a place of its own.
+    bool keyOrdersRows(const QString &table, const QStringList &key);
     QString schemaVersion();
     void loadTextColumns();
 

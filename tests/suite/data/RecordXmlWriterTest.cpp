@@ -1,7 +1,9 @@
-#include "suite/data/DataService.h"
+#include "suite/data/RecordXmlWriter.h"
 
 #include "CompanyFolder.h"
 #include "suite/core/ErrorLog.h"
+#include "suite/data/ConnectionText.h"
+#include "suite/data/DataBackend.h"
 
 #include <QDateTime>
 
@@ -40,19 +42,25 @@ protected:
                              "insert into Customer_extradefine (cCusCode, cCDefine1)"
                              " values ('C001', 'blue');"
                              "create table Note (cText nvarchar(20));"));
-        service.Init(folder.connectionText());
-        ASSERT_TRUE(service.Status()) << qPrintable(service.LastError());
+        const std::optional<ConnectionText> connection =
+            ConnectionText::parse(folder.connectionText(), sMsg);
+        ASSERT_TRUE(connection) << qPrintable(sMsg);
+        backend = openBackend(*connection, sMsg);
+        ASSERT_TRUE(backend) << qPrintable(sMsg);
+        writer = std::make_unique<RecordXmlWriter>(*backend);
     }
 
     bool add(const QString &xml, const QString &table = QStringLiteral("Customer"))
     {
-        sMsg = QStringLiteral("stale");
-        return service.Add(xml, table, sMsg);
+        return writer->add(xml, table, sMsg);
+    }
+    bool remove(const QVariant &id, const QString &idName)
+    {
+        return writer->remove(id, idName, QStringLiteral("Customer"), sMsg);
     }
     bool modify(const QString &xml)
     {
-        sMsg = QStringLiteral("stale");
-        return service.Modify(xml, QStringLiteral("Customer"), sMsg);
+        return writer->modify(xml, QStringLiteral("Customer"), sMsg);
     }
 
     RecordSet customer(const QString &code) const
@@ -73,7 +81,8 @@ protected:
     }
 
     CompanyFolder folder;
-    ClsCommon service;
+    std::unique_ptr<DataBackend> backend;
+    std::unique_ptr<RecordXmlWriter> writer;
     QString sMsg;
 };
 
@@ -83,7 +92,6 @@ TEST_F(RecordXmlWriterTest, AddStoresEveryFieldWithItsTypeAndTheCompanionRow)
 {
     ErrorLog::instance().clear();
     ASSERT_TRUE(add(kNewCustomer)) << qPrintable(sMsg);
-    EXPECT_EQ(sMsg, QString());
 
     const RecordSet row = customer(QStringLiteral("C100"));
     ASSERT_EQ(row.RecordCount(), 1);
@@ -137,7 +145,6 @@ TEST_F(RecordXmlWriterTest, AddFailuresChangeNothing)
                                     "</cCusName></Customer>")));
     EXPECT_TRUE(sMsg.contains(QStringLiteral("UNIQUE constraint failed: Customer.cCusCode")))
         << qPrintable(sMsg);
-    EXPECT_EQ(service.LastError(), sMsg);
 
     // The companion refuses a negative amount after the main row went in: both are undone.
     EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C400</cCusCode><cCusName>N</cCusName>"
@@ -248,29 +255,22 @@ TEST_F(RecordXmlWriterTest, DeleteRemovesTheRowWithItsCompanion)
     ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>O'Brien</cCusCode><cCusName>Q</cCusName>"
                                    "</Customer>")))
         << qPrintable(sMsg);
-    ASSERT_TRUE(service.Delete(QStringLiteral("o'brien"), QStringLiteral("ccuscode"),
-                               QStringLiteral("Customer"), sMsg, QStringLiteral("demo")))
-        << qPrintable(sMsg);
+    ASSERT_TRUE(remove(QStringLiteral("o'brien"), QStringLiteral("ccuscode"))) << qPrintable(sMsg);
     EXPECT_EQ(customerCodes(), QStringList{ QStringLiteral("C001") });
     EXPECT_EQ(companionCodes(), QStringList{ QStringLiteral("C001") });
 
-    ASSERT_TRUE(service.Delete(QStringLiteral("First"), QStringLiteral("cCusName"),
-                               QStringLiteral("Customer"), sMsg, QString()))
-        << qPrintable(sMsg);
+    ASSERT_TRUE(remove(QStringLiteral("First"), QStringLiteral("cCusName"))) << qPrintable(sMsg);
     EXPECT_EQ(customerCodes(), QStringList());
     EXPECT_EQ(companionCodes(), QStringList()) << "found through the main row's key";
 }
 
 TEST_F(RecordXmlWriterTest, DeleteFailuresChangeNothing)
 {
-    EXPECT_FALSE(service.Delete(QStringLiteral("C999"), QStringLiteral("cCusCode"),
-                                QStringLiteral("Customer"), sMsg, QString()));
+    EXPECT_FALSE(remove(QStringLiteral("C999"), QStringLiteral("cCusCode")));
     EXPECT_EQ(sMsg, QStringLiteral("No row of Customer has cCusCode 'C999'."));
-    EXPECT_FALSE(service.Delete(QStringLiteral("C001"), QStringLiteral("cNoColumn"),
-                                QStringLiteral("Customer"), sMsg, QString()));
+    EXPECT_FALSE(remove(QStringLiteral("C001"), QStringLiteral("cNoColumn")));
     EXPECT_EQ(sMsg, QStringLiteral("The table Customer has no column cNoColumn."));
-    EXPECT_FALSE(service.Delete(QVariant(), QStringLiteral("cCusCode"), QStringLiteral("Customer"),
-                                sMsg, QString()));
+    EXPECT_FALSE(remove(QVariant(), QStringLiteral("cCusCode")));
     EXPECT_EQ(sMsg,
               QStringLiteral("No value of cCusCode was given for the row of Customer to "
                              "delete."));
@@ -280,19 +280,18 @@ TEST_F(RecordXmlWriterTest, DeleteFailuresChangeNothing)
 
 TEST_F(RecordXmlWriterTest, WritesJoinTheCallersTransaction)
 {
-    ASSERT_TRUE(service.m_cnn().BeginTrans());
+    ASSERT_TRUE(backend->connection().beginTransaction(sMsg)) << qPrintable(sMsg);
     ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>C600</cCusCode><cCusName>T</cCusName>"
                                    "</Customer>")))
         << qPrintable(sMsg);
     EXPECT_FALSE(add(QStringLiteral("<Customer><cCusCode>C700</cCusCode><cCusName>T</cCusName>"
                                     "<cCDefine3>-1</cCDefine3></Customer>")));
-    ASSERT_TRUE(service.m_cnn().CommitTrans()) << qPrintable(service.LastError());
+    ASSERT_TRUE(backend->connection().commitTransaction(sMsg)) << qPrintable(sMsg);
     EXPECT_EQ(customerCodes(), (QStringList{ QStringLiteral("C001"), QStringLiteral("C600") }))
         << "the failed write is undone alone, the earlier one stays in the transaction";
 
-    ASSERT_TRUE(service.m_cnn().BeginTrans());
-    ASSERT_TRUE(service.Delete(QStringLiteral("C600"), QStringLiteral("cCusCode"),
-                               QStringLiteral("Customer"), sMsg, QString()));
-    ASSERT_TRUE(service.m_cnn().RollbackTrans());
+    ASSERT_TRUE(backend->connection().beginTransaction(sMsg)) << qPrintable(sMsg);
+    ASSERT_TRUE(remove(QStringLiteral("C600"), QStringLiteral("cCusCode")));
+    ASSERT_TRUE(backend->connection().rollbackTransaction(sMsg)) << qPrintable(sMsg);
     EXPECT_EQ(customerCodes(), (QStringList{ QStringLiteral("C001"), QStringLiteral("C600") }));
 }

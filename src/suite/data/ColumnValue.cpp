@@ -1,0 +1,111 @@
+#include "suite/data/ColumnValue.h"
+
+#include "suite/data/RecordSet.h"
+
+#include <QDate>
+#include <QDateTime>
+
+namespace suite {
+
+namespace {
+
+std::optional<double> numberOf(const QString &text)
+{
+    bool ok = false;
+    // Amounts come as the card formatted them, possibly with thousands separators.
+    const double value = QString(text).remove(u',').toDouble(&ok);
+    return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<QVariant> integerOf(const QString &text)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok);
+    if (ok)
+        return QVariant(value);
+    const std::optional<double> number = numberOf(text);
+    if (number && *number == double(qlonglong(*number)))
+        return QVariant(qlonglong(*number));
+    return std::nullopt;
+}
+
+std::optional<QVariant> flagOf(const QString &text)
+{
+    const QString lower = text.toLower();
+    if (lower == u"1" || lower == u"-1" || lower == u"true")
+        return QVariant(true);
+    if (lower == u"0" || lower == u"false")
+        return QVariant(false);
+    return std::nullopt;
+}
+
+std::optional<QVariant> dateOf(const QString &text)
+{
+    QDateTime date = dateTimeFromText(text);
+    if (!date.isValid())
+        date = QDate::fromString(text, QStringLiteral("yyyy/M/d")).startOfDay();
+    return date.isValid() ? std::optional<QVariant>(date) : std::nullopt;
+}
+
+std::optional<QVariant> textOf(const Field &field, const QString &text, QString &sMsg)
+{
+    if (field.type == adGUID)
+        return text.trimmed().isEmpty() ? QVariant() : QVariant(text.trimmed());
+    if (field.definedSize > 0 && field.definedSize < kLongTextSize
+        && text.size() > field.definedSize) {
+        sMsg = QStringLiteral("the value is %1 characters long; the column %2 holds at most %3")
+                   .arg(text.size())
+                   .arg(field.name)
+                   .arg(field.definedSize);
+        return std::nullopt;
+    }
+    return QVariant(text);
+}
+
+} // namespace
+
+std::optional<QVariant> columnValueOfText(const Field &field, const QString &text, QString &sMsg)
+{
+    const TypeFamily family = typeFamily(field.type);
+    if (family == TypeFamily::Text)
+        return textOf(field, text, sMsg);
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return QVariant();
+    std::optional<QVariant> value;
+    QString expected;
+    switch (family) {
+    case TypeFamily::Integer:
+        value = integerOf(trimmed);
+        expected = QStringLiteral("a whole number");
+        break;
+    case TypeFamily::Real:
+        if (const std::optional<double> number = numberOf(trimmed))
+            value = QVariant(*number);
+        expected = QStringLiteral("a number");
+        break;
+    case TypeFamily::Boolean:
+        value = flagOf(trimmed);
+        expected = QStringLiteral("a flag (1 or 0, true or false)");
+        break;
+    case TypeFamily::DateTime:
+        value = dateOf(trimmed);
+        expected = QStringLiteral("a date");
+        break;
+    case TypeFamily::Binary:
+        if (const auto decoded = QByteArray::fromBase64Encoding(
+                trimmed.toLatin1(), QByteArray::AbortOnBase64DecodingErrors))
+            value = QVariant(*decoded);
+        expected = QStringLiteral("base64 data");
+        break;
+    default:
+        value = QVariant(text);
+        break;
+    }
+    if (!value)
+        sMsg = QStringLiteral("'%1' is not %2, as the column %3 needs")
+                   .arg(text, expected, field.name);
+    return value;
+}
+
+} // namespace suite
