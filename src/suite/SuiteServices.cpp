@@ -1,5 +1,6 @@
 #include "suite/SuiteServices.h"
 
+#include "suite/card/ClsSubRecordDialog.h"
 #include "suite/colset/ClsColsetsvr.h"
 #include "suite/data/DataService.h"
 #include "suite/files/FileManagerClient.h"
@@ -19,6 +20,7 @@ void registerSuiteServices()
     registerArchivePlugInManager();
     registerPlugInDebugLogger();
     registerFileManagerClient();
+    registerSubRecordDialogs();
 }
 
 } // namespace suite
