@@ -17,6 +17,7 @@ const QString kDate = QStringLiteral("date");
 const QString kScreenshot = QStringLiteral("screenshot");
 const QString kTraceSql = QStringLiteral("trace-sql");
 const QString kWeb = QStringLiteral("web");
+const QString kCard = QStringLiteral("card");
 
 void describeOptions(QCommandLineParser &parser)
 {
@@ -27,6 +28,8 @@ void describeOptions(QCommandLineParser &parser)
         { kDate, QStringLiteral("Business date."), QStringLiteral("yyyy-MM-dd") },
         { kScreenshot, QStringLiteral("Render the window to a PNG file."), QStringLiteral("file") },
         { kTraceSql, QStringLiteral("Append every SQL text to a file."), QStringLiteral("file") },
+        { kCard, QStringLiteral("Open the card of one customer instead of the list."),
+          QStringLiteral("code") },
         { kWeb,
           QStringLiteral("Run the component in web mode: the host answers its data requests.") },
     });
@@ -63,6 +66,7 @@ HostOptions parseHostOptions(const QStringList &arguments)
     }
     options.screenshotFile = parser.value(kScreenshot);
     options.sqlTraceFile = parser.value(kTraceSql);
+    options.cardCode = parser.value(kCard);
     options.web = parser.isSet(kWeb);
     if (!parser.positionalArguments().isEmpty())
         options.error =

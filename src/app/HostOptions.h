@@ -14,6 +14,7 @@ struct HostOptions
     QString language = QStringLiteral("zh-CN");
     QDate businessDate = QDate::currentDate();
     QString screenshotFile; // render the main window to this PNG and quit
+    QString cardCode; // open the card of this customer instead of the list
     QString sqlTraceFile; // append every text the data service receives to this file
     bool web = false; // run the component in web mode, its data served by the host
     QString error; // set when the command line cannot be understood

@@ -29,8 +29,11 @@ bool PortalSession::start(const HostOptions &options, const QString &connectionT
     m_business = std::make_shared<suite::BusinessObject>(m_login, portal);
     m_entry = customer::ClsCustomer::create();
     m_entry->setBusiness(m_business);
-    m_entry->ShowModeless(QStringLiteral("AA0101"), QString(), QString(), QString());
-    if (!m_entry->listWindow()) {
+    // A command line that names a customer opens that customer's card instead of the list.
+    const QString commandLine =
+        options.cardCode.isEmpty() ? QString() : QStringLiteral("AA0101\t") + options.cardCode;
+    m_entry->ShowModeless(QStringLiteral("AA0101"), QString(), QString(), commandLine);
+    if (options.cardCode.isEmpty() && !m_entry->listWindow()) {
         sMsg = QStringLiteral("The customer list could not be opened.");
         return false;
     }

@@ -7,6 +7,7 @@
 #include "app/WebSession.h"
 
 #include "entry/ArchiveListWindow.h"
+#include "suite/controls/ModalDisplay.h"
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
 #include "suite/data/SqlTrace.h"
@@ -21,6 +22,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -62,6 +64,23 @@ int renderScreenshot(QMainWindow &window, QWidget *list, const QString &file)
     window.show();
     QApplication::exec();
     return status;
+}
+
+// Renders a card the command line opened, once its first activation has set it up, and closes
+// it, which ends its modal road.
+int renderCardScreenshot(QWidget &card, const QString &file)
+{
+    constexpr int kCardWidth = 1040;
+    constexpr int kCardHeight = 700;
+    card.resize(kCardWidth, kCardHeight);
+    card.show();
+    for (int round = 0; round < 5; ++round)
+        QApplication::processEvents();
+    const bool written = card.grab().save(file);
+    if (!written)
+        printError(QStringLiteral("customer-archive: cannot write %1").arg(file));
+    card.close();
+    return written ? 0 : 1;
 }
 
 // The user logs in through the dialog when the command line names no login: the choices made
@@ -145,10 +164,22 @@ int main(int argc, char **argv)
         { company.databaseFile, options.userId, options.businessDate.toString(Qt::ISODate) });
     host::WebSession webSession;
     host::PortalSession portalSession;
+    std::optional<suite::ScopedModalHandler> cardScreenshot;
+    int cardStatus = 0;
+    if (!options.cardCode.isEmpty() && !options.screenshotFile.isEmpty()) {
+        cardScreenshot.emplace([&](QWidget *card) {
+            cardStatus = renderCardScreenshot(*card, options.screenshotFile);
+        });
+    }
     if (!options.web
         && !portalSession.start(options, company.connectionText, window, login, sMsg)) {
         printError(QStringLiteral("customer-archive: ") + sMsg);
         return 1;
+    }
+    if (!options.cardCode.isEmpty() && !options.web) {
+        for (const auto &shown : screenshotMessages->shown())
+            printError(shown.text);
+        return cardStatus;
     }
     if (options.web) {
         if (!webSession.start(options, company.connectionText, sMsg)) {

@@ -29,6 +29,8 @@ class Toolbar;
 
 namespace customer {
 
+class FrmCusAM;
+
 // The customer list window: the class tree, the paged grid of the customers the user may see,
 // the toolbar and menus whose commands all end in Operating, and the paging strip.
 class FrmCus : public ArchiveListWindow, public suite::RefClientEvents
@@ -138,6 +140,11 @@ private:
     void showOptions();
     void queryTrades();
     void selectAllRows(bool select);
+    // The customer card on the current row: status 1 adds, 2 modifies.
+    void openCard(int status);
+    bool mayOpenCard(int status);
+    void showCardInPortal(int status);
+    void prepareCard(FrmCusAM *card, int status);
 
     bool m_loaded = false;
     bool m_loadQueued = false;

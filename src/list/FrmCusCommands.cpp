@@ -44,7 +44,11 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
 {
     if (g_oPub)
         g_oPub->HelpShow(MenuID, this, g_bIsWeb);
-    if (command == u"delete") {
+    if (command == u"add") {
+        openCard(1);
+    } else if (command == u"modify") {
+        openCard(2);
+    } else if (command == u"delete") {
         deleteRows();
     } else if (command == u"findset") {
         if (g_oPub)

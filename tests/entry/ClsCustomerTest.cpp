@@ -354,9 +354,9 @@ TEST_F(OperatingTest, ShowModelessWithACodeOpensThatCustomersCard)
     auto entry = ClsCustomer::create();
     entry->setBusiness(portal(login(), shown));
     entry->ShowModeless(QStringLiteral("AA0101"), QStringLiteral("Customers"), QString(),
-                        QStringLiteral("AA0101\tC001"));
+                        QStringLiteral("AA0101\t0000004"));
     EXPECT_EQ(seen.state, 13);
-    EXPECT_EQ(seen.code, QStringLiteral("C001"));
+    EXPECT_EQ(seen.code, QStringLiteral("0000004"));
     EXPECT_TRUE(shown.forms.isEmpty());
 }
 

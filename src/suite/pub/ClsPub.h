@@ -102,6 +102,11 @@ public:
                           QString &sContextXml, const QString &cObject, const QString &cCodeColumn,
                           const QString &cCurrentCode, bool bFlag) override;
     QString GetAutoCode(const QString &cSavedCode) override;
+    void CheckValid(QWidget *form) override;
+    void SetBadStrException(QLineEdit *control, const QString &cExtra) override;
+    void SetBadStrException2(QLineEdit *control, const QString &cExtra) override;
+    void SetDblLen(QLineEdit *control, int iIntDigits, int iDecDigits) override;
+    void SetIntLen(QLineEdit *control, int iDigits) override;
 
     QString GetRegEdit(const QString &cObj, const QString &cKey, const QString &cDefault, bool bWeb,
                        const QString &cUserId) override;

@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+class QLineEdit;
 class QTreeWidget;
 class QWidget;
 
@@ -134,6 +135,22 @@ public:
                                   bool bFlag) = 0;
     // The code to offer after a saved one when codes are typed by hand.
     virtual QString GetAutoCode(const QString &cSavedCode) = 0;
+
+    // --- Input members of the cards ---
+
+    // Settles the control that has the focus on form before its value is used: a text its
+    // input rule does not accept as it stands is completed by the rule's fix-up.
+    virtual void CheckValid(QWidget *form) = 0;
+    // Input filters of text fields. SetBadStrException refuses the characters that break codes
+    // and record XML (' " & < > |) and those of cExtra; SetBadStrException2, for names and
+    // addresses, refuses only the quotes and those of cExtra. Texts set by the program pass.
+    virtual void SetBadStrException(QLineEdit *control, const QString &cExtra) = 0;
+    virtual void SetBadStrException2(QLineEdit *control, const QString &cExtra) = 0;
+    // A number, optionally negative, with at most iIntDigits digits before the point and
+    // iDecDigits after it.
+    virtual void SetDblLen(QLineEdit *control, int iIntDigits, int iDecDigits) = 0;
+    // A whole number of at most iDigits digits.
+    virtual void SetIntLen(QLineEdit *control, int iDigits) = 0;
 
     // Per-user settings in the company database; bWeb does not change where they are kept.
     virtual QString GetRegEdit(const QString &cObj, const QString &cKey, const QString &cDefault,

@@ -1,0 +1,331 @@
+#include "EntryFixture.h"
+
+#include "card/FrmCusAM.h"
+#include "card/KeyInfoStrip.h"
+#include "list/ClassTree.h"
+#include "list/FrmCus.h"
+#include "suite/controls/Grid.h"
+#include "suite/controls/Toolbar.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QTreeWidget>
+
+using namespace customer;
+
+namespace {
+
+// The card as a user meets it: opened from the list inside the portal, or by the entry class.
+class CardWindowTest : public EntryTest
+{
+protected:
+    void TearDown() override
+    {
+        delete m_card;
+        delete m_list;
+        m_entry.reset();
+        EntryTest::TearDown();
+    }
+
+    static void settle()
+    {
+        for (int round = 0; round < 4; ++round)
+            QApplication::processEvents();
+    }
+
+    FrmCus *openList(const QString &userId = QStringLiteral("demo"))
+    {
+        m_entry = ClsCustomer::create();
+        m_entry->setBusiness(portal(login(userId), m_portal));
+        m_entry->ShowModeless(QStringLiteral("AA0101"), QString(), QString(), QString());
+        m_list = qobject_cast<FrmCus *>(m_entry->listWindow());
+        if (m_list) {
+            m_list->resize(1000, 640);
+            m_list->show();
+            settle();
+        }
+        return m_list;
+    }
+
+    void selectClass(const QString &classCode)
+    {
+        for (QTreeWidgetItemIterator it(m_list->Trv); *it; ++it) {
+            if (classNodeKey(*it) == u'r' + classCode)
+                m_list->Trv->setCurrentItem(*it);
+        }
+    }
+
+    // Runs a list command and shows the card it hands to the portal.
+    FrmCusAM *openCard(const QString &command)
+    {
+        const qsizetype shown = m_portal.forms.size();
+        m_list->Operating(command);
+        if (m_portal.forms.size() == shown)
+            return nullptr;
+        m_card = qobject_cast<FrmCusAM *>(m_portal.forms.last());
+        if (m_card) {
+            m_card->resize(1000, 640);
+            m_card->show();
+            settle();
+        }
+        return m_card;
+    }
+
+    static void typeInto(QWidget *target, const QString &text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QApplication::sendEvent(target, &press);
+        }
+    }
+
+    static void leave(QWidget *field)
+    {
+        QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(field, &out);
+    }
+
+    QString firstCode(const QString &condition) const
+    {
+        return m_company
+            .column(DemoCompanyCopy<>::Company,
+                    QStringLiteral("select cCusCode from Customer where %1 order by cCusCode")
+                        .arg(condition))
+            .value(0);
+    }
+
+    int declaredSize(const QString &column) const
+    {
+        const QString type = m_company
+                                 .column(DemoCompanyCopy<>::Company,
+                                         QStringLiteral("select type from pragma_table_info("
+                                                        "'Customer') where name='%1'")
+                                             .arg(column))
+                                 .value(0);
+        return type.section(u'(', 1).section(u')', 0, 0).toInt();
+    }
+
+    PortalRecord m_portal;
+    std::shared_ptr<ClsCustomer> m_entry;
+    FrmCus *m_list = nullptr;
+    FrmCusAM *m_card = nullptr;
+};
+
+TEST_F(CardWindowTest, AddFromTheListStartsANewCustomerWithItsDefaults)
+{
+    ASSERT_TRUE(openList());
+    selectClass(QStringLiteral("0102"));
+    FrmCusAM *card = openCard(QStringLiteral("ADD"));
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(m_portal.titles.size(), 2);
+    EXPECT_EQ(card->state(), 1);
+    EXPECT_EQ(card->windowTitle(), text("Tarn.AA.CUSTOMER.FRMCUSAM.addcus"));
+    EXPECT_EQ(card->Edt(3)->text(), QStringLiteral("0102"));
+    EXPECT_EQ(card->Text1(0)->text(), QStringLiteral("天津客户"));
+    EXPECT_EQ(card->EdtDTPicker1(2)->text(), g_CurDate);
+    EXPECT_EQ(card->EdtDTPicker1(4)->text(), g_DbSrvDate);
+    EXPECT_FALSE(g_DbSrvDate.isEmpty());
+    EXPECT_EQ(card->text(QStringLiteral("EdtcCusExch_name")), g_cCurName);
+    EXPECT_EQ(card->text(QStringLiteral("EdtCusMngTypeCode")),
+              m_company
+                  .column(DemoCompanyCopy<>::Company,
+                          QStringLiteral("select type_code from tc_type where obj_type=1 and "
+                                         "stop_flag=0 and bdefault=1"))
+                  .value(0));
+    EXPECT_FALSE(card->TLB2->isButtonEnabled(QStringLiteral("Delete")));
+    EXPECT_FALSE(card->TLB2->isButtonEnabled(QStringLiteral("SaveRs")));
+    EXPECT_EQ(card->listIndex(QStringLiteral("cmbbshop")), 0);
+    EXPECT_FALSE(card->checkBox(QStringLiteral("chkbOnGPinStore"))->isEnabled());
+    EXPECT_TRUE(card->isChecked(QStringLiteral("chkbCusDomestic")));
+    EXPECT_EQ(m_entry->g_frmChildAdd.data(), card);
+
+    m_list->Operating(QStringLiteral("Add"));
+    EXPECT_EQ(m_portal.forms.size(), 2) << "an open add card is brought forward, not doubled";
+}
+
+TEST_F(CardWindowTest, AutomaticCodeFollowsTheClassUntilTheUserTypesOne)
+{
+    ASSERT_TRUE(openList());
+    selectClass(QStringLiteral("0101"));
+    FrmCusAM *card = openCard(QStringLiteral("Add"));
+    ASSERT_NE(card, nullptr);
+    EXPECT_TRUE(card->Edt(0)->text().startsWith(u"0101")) << qPrintable(card->Edt(0)->text());
+    EXPECT_EQ(card->ShowKeyInfo1->code(), card->Edt(0)->text());
+
+    card->Edt(3)->setText(QStringLiteral("0203"));
+    leave(card->Edt(3));
+    EXPECT_TRUE(card->Edt(0)->text().startsWith(u"0203")) << qPrintable(card->Edt(0)->text());
+
+    card->Edt(0)->clear();
+    typeInto(card->Edt(0), QStringLiteral("MY01"));
+    card->Edt(3)->setText(QStringLiteral("0301"));
+    leave(card->Edt(3));
+    EXPECT_EQ(card->Edt(0)->text(), QStringLiteral("MY01"));
+}
+
+TEST_F(CardWindowTest, ModifyWithoutTheModifyRightIsReadOnly)
+{
+    ASSERT_TRUE(openList());
+    ASSERT_GE(m_list->Grid->Rows(), 2);
+    g_bCanModifyArch = false;
+    FrmCusAM *card = openCard(QStringLiteral("Modify"));
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->state(), 2);
+    EXPECT_TRUE(card->isReadOnly());
+    EXPECT_EQ(card->windowTitle(),
+              text("Tarn.AA.CUSTOMER.FRMCUSAM.modifycus")
+                  + text("Tarn.AA.TarnDATAPRECISION.readonly"));
+    EXPECT_FALSE(card->Edt(0)->isEnabled());
+    EXPECT_EQ(m_entry->g_frmChildModify.data(), card);
+    EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
+}
+
+TEST_F(CardWindowTest, KeysReachTheDispatcher)
+{
+    ASSERT_TRUE(openList());
+    FrmCusAM *card = openCard(QStringLiteral("Add"));
+    ASSERT_NE(card, nullptr);
+    EXPECT_FALSE(card->Operating(QStringLiteral("NoSuchCommand")));
+    EXPECT_TRUE(card->Operating(QStringLiteral("savers")));
+    EXPECT_TRUE(card->Operating(QStringLiteral("Next")));
+    EXPECT_TRUE(card->isVisible());
+
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(card->Edt(1), &escape);
+    EXPECT_FALSE(card->isVisible());
+    EXPECT_TRUE(card->m_bCls);
+}
+
+TEST_F(CardWindowTest, FieldLengthsFollowTheDatabase)
+{
+    ASSERT_TRUE(openList());
+    FrmCusAM *card = openCard(QStringLiteral("Add"));
+    ASSERT_NE(card, nullptr);
+    const int abbName = declaredSize(QStringLiteral("cCusAbbName"));
+    const int name = declaredSize(QStringLiteral("cCusName"));
+    ASSERT_GT(abbName, 0);
+    EXPECT_EQ(card->Edt(2)->maxLength(), abbName);
+    EXPECT_EQ(card->Edt(1)->maxLength(), name);
+    EXPECT_EQ(card->refEdit(QStringLiteral("EdtcCusMnemCode"))->maxLength(), name);
+    EXPECT_EQ(card->Edt(0)->maxLength(), declaredSize(QStringLiteral("cCusCode")));
+}
+
+class CardByEntryTest : public CardWindowTest
+{
+protected:
+    // Opens the card-only road; the modal card is seen, not shown.
+    int openByEntry(const std::shared_ptr<suite::ILogin> &user, int opt, const QString &xml)
+    {
+        int state = 0;
+        suite::ScopedModalHandler seen([&](QWidget *window) {
+            auto *card = qobject_cast<FrmCusAM *>(window);
+            ASSERT_NE(card, nullptr);
+            card->show();
+            settle();
+            state = card->state();
+            if (m_inspect)
+                m_inspect(card);
+        });
+        m_entry = ClsCustomer::create();
+        QString sXML = xml;
+        bool bSaved = false;
+        m_entry->Operating(user, sXML, bSaved, opt);
+        return state;
+    }
+
+    std::function<void(FrmCusAM *)> m_inspect;
+};
+
+TEST_F(CardByEntryTest, ViewingACustomerOutsideTheUsersRightsIsRefused)
+{
+    const QString outside = firstCode(QStringLiteral("cCCCode not like '01%'"));
+    ASSERT_FALSE(outside.isEmpty());
+    const int state =
+        openByEntry(login(QStringLiteral("sales1")), 3,
+                    QStringLiteral("<customer><ccuscode>%1</ccuscode></customer>").arg(outside));
+    EXPECT_EQ(state, 0) << "no card is shown";
+    EXPECT_EQ(shownTexts(), QStringList{ text("Tarn.AA.Archive.Common.no_cus_code_auth_stop") });
+}
+
+TEST_F(CardByEntryTest, AddFromOutsideHidesWhatNeedsTheList)
+{
+    m_inspect = [](FrmCusAM *card) {
+        EXPECT_EQ(card->windowTitle(), text("Tarn.AA.CUSTOMER.FRMCUSAM.addcus"));
+        for (const char *key : { "First", "Next", "CusBank", "Contact", "SaveRsNew", "Delete" })
+            EXPECT_FALSE(card->TLB2->isButtonVisible(QLatin1StringView(key))) << key;
+        EXPECT_TRUE(card->TLB2->isButtonVisible(QStringLiteral("SaveRs")));
+        EXPECT_TRUE(card->Edt(3)->text().isEmpty()) << "no list, no class to take";
+    };
+    EXPECT_EQ(openByEntry(login(), 1, QStringLiteral("<customer/>")), 1);
+}
+
+TEST_F(CardByEntryTest, ColumnSetMarksMandatoryFields)
+{
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("insert into AA_ColumnSet (cUser_Id, cKey, cFieldName, cCaption, "
+                                 "bShow, iWidth, iOrder, bMustInput) values "
+                                 "('demo', 'Customer', 'cCusCode', 'Code', 1, 100, 1, 0), "
+                                 "('demo', 'Customer', 'cCusPhone', 'Phone', 1, 100, 2, 1), "
+                                 "('demo', 'Customer', 'cCusRegCode', 'Tax', 1, 100, 3, 1)"));
+    m_inspect = [](FrmCusAM *card) {
+        for (const char *column : { "cCusPhone", "cCusRegCode" })
+            EXPECT_EQ(card->captionLabel(QLatin1StringView(column))->property("skinStyle"),
+                      QStringLiteral("static.text.link"))
+                << column;
+        EXPECT_FALSE(
+            card->captionLabel(QStringLiteral("cCusFax"))->property("skinStyle").isValid());
+        EXPECT_EQ(card->GetControlByName(QStringLiteral("Customer.cCusPhone")), card->Edt(15));
+        EXPECT_EQ(card->GetControlByName(QStringLiteral("edt"), 15), card->Edt(15));
+    };
+    EXPECT_EQ(openByEntry(login(), 1, QStringLiteral("<customer/>")), 1);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(CardWindowTest, ModifyFromTheListLoadsTheRowsCustomer)
+{
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("update Customer set iCusCreLine=5000, bShop=2, "
+                                 "cMemo=null where cCusCode='0000002'"));
+    ASSERT_TRUE(openList());
+    m_list->Grid->setRow(2);
+    FrmCusAM *card = openCard(QStringLiteral("Modify"));
+    ASSERT_NE(card, nullptr);
+    EXPECT_EQ(card->state(), 2);
+    EXPECT_EQ(card->Edt(0)->text(), m_list->Grid->TextMatrix(2, m_list->iKeyPos));
+    EXPECT_FALSE(card->Edt(0)->isEnabled()) << "a code is never changed while modifying";
+    EXPECT_EQ(card->Edt(1)->text(),
+              m_company
+                  .column(DemoCompanyCopy<>::Company,
+                          QStringLiteral("select cCusName from Customer where cCusCode='%1'")
+                              .arg(card->Edt(0)->text()))
+                  .value(0));
+    EXPECT_EQ(card->Edt(25)->text(), QStringLiteral("5000.00"));
+    EXPECT_TRUE(card->checkBox(QStringLiteral("chkbOnGPinStore"))->isEnabled());
+    EXPECT_TRUE(card->TLB2->isButtonEnabled(QStringLiteral("Delete")));
+    EXPECT_TRUE(card->TLB2->isButtonEnabled(QStringLiteral("First")));
+    EXPECT_FALSE(card->TLB2->isButtonEnabled(QStringLiteral("SaveRs")));
+    EXPECT_EQ(card->ShowKeyInfo1->code(), card->Edt(0)->text());
+}
+
+TEST_F(CardWindowTest, ACustomerThatVanishedIsReportedAndTheListRefreshed)
+{
+    ASSERT_TRUE(openList());
+    m_list->Grid->setRow(1);
+    const QString code = m_list->Grid->TextMatrix(1, m_list->iKeyPos);
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("delete from Customer where cCusCode='%1'").arg(code));
+    ASSERT_NE(openCard(QStringLiteral("Modify")), nullptr);
+    const QString expected = suite::ResourceTable::builtIn(QStringLiteral("en-us"))
+                                 .format(QStringLiteral("Tarn.AA.CUSTOMER.2540_1"), { code });
+    EXPECT_TRUE(shownTexts().contains(expected)) << qPrintable(shownTexts().join(u'\n'));
+    EXPECT_NE(m_list->Grid->TextMatrix(1, m_list->iKeyPos), code);
+}
+
+} // namespace
