@@ -28,23 +28,17 @@ int usageError(const QString &message)
 int runCatalogue(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    const QCommandLineOption db(QStringLiteral("db"),
-                                QStringLiteral("Connection text or company database file."),
-                                QStringLiteral("connection"));
-    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("User id."),
-                                  QStringLiteral("user"), QStringLiteral("demo"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language region."),
-                                  QStringLiteral("language"), QStringLiteral("zh-CN"));
-    parser.addOptions({ db, user, lang });
+    const HeadlessSession::Options session;
+    parser.addOptions(session.all());
     if (!parser.parse(QStringList{ QStringLiteral("catalogue") } + arguments))
         return usageError(parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return usageError(
             QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
 
-    HeadlessSession session;
+    HeadlessSession headless;
     QString sMsg;
-    if (!session.start({ parser.value(db), parser.value(user), parser.value(lang) }, sMsg)) {
+    if (!headless.start(session.requestOf(parser), sMsg)) {
         printLine(stderr, QStringLiteral("customer-archive catalogue: ") + sMsg);
         return 1;
     }
@@ -52,7 +46,7 @@ int runCatalogue(const QStringList &arguments)
     const QByteArray text = customer::g_cFieldCatalogXml.toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     std::fflush(stdout);
-    for (const QString &message : session.messages())
+    for (const QString &message : headless.messages())
         printLine(stderr, message);
     return 0;
 }

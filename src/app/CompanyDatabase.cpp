@@ -2,10 +2,13 @@
 
 #include "app/HostOptions.h"
 
+#include "demo/CompanyIndexes.h"
 #include "demo/DemoCompany.h"
 #include "suite/SuiteServices.h"
+#include "suite/core/ErrorLog.h"
 #include "suite/core/ObjectFactory.h"
 #include "suite/data/ConnectionText.h"
+#include "suite/data/SqliteConnection.h"
 
 #include <QFileInfo>
 
@@ -21,6 +24,18 @@ bool makeDemoCompany(const QString &file, QString &sMsg)
                  qPrintable(QFileInfo(file).absolutePath()));
     return demo::DemoCompany::create(QFileInfo(file).absolutePath(), demo::DemoSettings(), {},
                                      sMsg);
+}
+
+// A company made by an earlier version gets the indexes the list's statements are planned
+// for. The company still opens when it cannot (a read-only file): only slower.
+void updateCompanyIndexes(const QString &databaseFile)
+{
+    suite::SqliteConnection connection;
+    QStringList created;
+    QString sMsg;
+    if (!connection.open(databaseFile, sMsg, suite::SqliteConnection::OpenMode::ReadWrite)
+        || !demo::CompanyIndexes::update(connection, created, sMsg))
+        suite::ErrorLog::instance().warning(QStringLiteral("host.openCompany"), sMsg);
 }
 
 } // namespace
@@ -50,6 +65,8 @@ bool openCompany(const QString &database, OpenedCompany &company, QString &sMsg)
     if (!parsed)
         return false;
 
+    if (QFileInfo::exists(parsed->databaseFile))
+        updateCompanyIndexes(parsed->databaseFile);
     suite::registerSuiteServices();
     company.service =
         suite::createObject<suite::IClsCommon>(QString::fromLatin1(suite::IClsCommon::kProgId));

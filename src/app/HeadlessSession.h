@@ -4,6 +4,8 @@
 #include "suite/login/ClsLogin.h"
 #include "suite/pub/MessageScript.h"
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 
 #include <memory>
@@ -21,6 +23,24 @@ public:
         QString database; // connection text or company file; empty = the demo company
         QString userId = QStringLiteral("demo");
         QString languageRegion = QStringLiteral("zh-cn");
+    };
+
+    // The options every sub-command on a session takes: --db, --user and --lang.
+    struct Options
+    {
+        QCommandLineOption db{ QStringLiteral("db"),
+                               QStringLiteral("Connection text or company database file."),
+                               QStringLiteral("connection") };
+        QCommandLineOption user{ QStringLiteral("user"), QStringLiteral("User id."),
+                                 QStringLiteral("user"), QStringLiteral("demo") };
+        QCommandLineOption lang{ QStringLiteral("lang"), QStringLiteral("Language region."),
+                                 QStringLiteral("language"), QStringLiteral("zh-CN") };
+
+        QList<QCommandLineOption> all() const { return { db, user, lang }; }
+        Request requestOf(const QCommandLineParser &parser) const
+        {
+            return { parser.value(db), parser.value(user), parser.value(lang) };
+        }
     };
 
     ~HeadlessSession();

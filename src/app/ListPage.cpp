@@ -1,5 +1,6 @@
 #include "app/ListPage.h"
 
+#include "app/HeadlessSession.h"
 #include "app/ListPageText.h"
 
 #include "catalogue/FieldCatalogue.h"
@@ -89,13 +90,7 @@ std::optional<int> countOf(const QString &text)
 std::optional<ListRequest> parseListRequest(const QStringList &arguments, QString &error)
 {
     QCommandLineParser parser;
-    const QCommandLineOption db(QStringLiteral("db"),
-                                QStringLiteral("Connection text or company database file."),
-                                QStringLiteral("connection"));
-    const QCommandLineOption user(QStringLiteral("user"), QStringLiteral("User id."),
-                                  QStringLiteral("user"), QStringLiteral("demo"));
-    const QCommandLineOption lang(QStringLiteral("lang"), QStringLiteral("Language region."),
-                                  QStringLiteral("language"), QStringLiteral("zh-CN"));
+    const HeadlessSession::Options session;
     const QCommandLineOption classCode(QStringLiteral("class"), QStringLiteral("Class code."),
                                        QStringLiteral("code"));
     const QCommandLineOption filter(QStringLiteral("filter"), QStringLiteral("Condition."),
@@ -106,7 +101,8 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
                                       QStringLiteral("n"));
     const QCommandLineOption showSql(QStringLiteral("show-sql"),
                                      QStringLiteral("Print the statement first."));
-    parser.addOptions({ db, user, lang, classCode, filter, page, pageSize, showSql });
+    parser.addOptions(session.all());
+    parser.addOptions({ classCode, filter, page, pageSize, showSql });
     if (!parser.parse(QStringList{ QStringLiteral("list") } + arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -116,9 +112,10 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
         return std::nullopt;
     }
     ListRequest request;
-    request.database = parser.value(db);
-    request.userId = parser.value(user);
-    request.languageRegion = parser.value(lang);
+    const HeadlessSession::Request entered = session.requestOf(parser);
+    request.database = entered.database;
+    request.userId = entered.userId;
+    request.languageRegion = entered.languageRegion;
     request.classCode = parser.value(classCode);
     request.showSql = parser.isSet(showSql);
     const std::optional<int> pageNumber = countOf(parser.value(page));

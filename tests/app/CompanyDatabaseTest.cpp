@@ -1,6 +1,7 @@
 #include "app/CompanyDatabase.h"
 
 #include "demo/DemoCompany.h"
+#include "suite/data/SqliteConnection.h"
 
 #include <QTemporaryDir>
 
@@ -21,8 +22,20 @@ TEST(CompanyDatabase, OpensACompanyByConnectionTextOrFileThroughTheDataService)
          { file,
            QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")
                .arg(file) }) {
+        // A company of an earlier version: the list's index is brought in on opening.
+        suite::SqliteConnection older;
+        ASSERT_TRUE(older.open(file, sMsg)) << qPrintable(sMsg);
+        ASSERT_TRUE(older.execute(QStringLiteral("drop index if exists IX_Customer_List"), sMsg));
+        older.close();
+
         OpenedCompany company;
         ASSERT_TRUE(openCompany(database, company, sMsg)) << qPrintable(sMsg);
+        EXPECT_EQ(company.service
+                      ->OpenX(QStringLiteral("select count(*) from sqlite_master where "
+                                             "name='IX_Customer_List'"))
+                      .Value(0)
+                      .toInt(),
+                  1);
         EXPECT_EQ(company.databaseFile, file);
         const suite::RecordSet count =
             company.service->OpenX(QStringLiteral("select count(*) from Customer"));
