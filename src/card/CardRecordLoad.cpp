@@ -5,6 +5,8 @@
 #include "suite/data/IClsCommon.h"
 #include "suite/data/RecordSet.h"
 
+#include <QDateTime>
+
 namespace customer {
 
 namespace {
@@ -165,9 +167,16 @@ const QList<std::pair<QString, int>> kRememberedCredit = {
 
 constexpr int kGroupPurchaseShop = 2;
 
+// Dates show as the date edits take them: the day alone at midnight, else with the time.
 QString textOf(const QVariant &value)
 {
-    return value.isNull() ? QString() : value.toString();
+    if (value.isNull())
+        return {};
+    if (value.metaType() != QMetaType::fromType<QDateTime>())
+        return value.toString();
+    const QDateTime moment = value.toDateTime();
+    return moment.toString(moment.time() == QTime(0, 0) ? QStringLiteral("yyyy-MM-dd")
+                                                        : QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 
 bool isNonZero(const QVariant &value)
@@ -235,7 +244,7 @@ CardRecordLoad::Outcome CardRecordLoad::loadRecord(const suite::RecordSet &recor
 
 void CardRecordLoad::rememberCreditSettings()
 {
-    for (const QString check : { QStringLiteral("ChkbCredit"), QStringLiteral("ChkbCreditDate") })
+    for (const QString &check : { QStringLiteral("ChkbCredit"), QStringLiteral("ChkbCreditDate") })
         m_fields.setTag(check, -1,
                         m_fields.isChecked(check) ? QStringLiteral("1") : QStringLiteral("0"));
     for (const auto &[control, index] : kRememberedCredit)
@@ -365,6 +374,21 @@ CardNavigation cardNavigation(int gridRows, int row)
     navigation.first = navigation.previous = navigation.row > 1;
     navigation.next = navigation.last = navigation.row < gridRows - 1;
     return navigation;
+}
+
+int cardMoveRow(const QString &key, int row, int gridRows)
+{
+    const int lastRow = qMax(1, gridRows - 1);
+    const QString command = key.toLower();
+    if (command == u"first")
+        return 1;
+    if (command == u"previous")
+        return qMax(1, row - 1);
+    if (command == u"next")
+        return qMin(row + 1, lastRow);
+    if (command == u"last")
+        return lastRow;
+    return row;
 }
 
 QString currentRecordStatement(const QString &extraFields, const QString &code)

@@ -91,6 +91,10 @@ struct CardNavigation
 };
 CardNavigation cardNavigation(int gridRows, int row);
 
+// The list row a move key ("First", "Previous", "Next", "Last", any case) leads to from row,
+// kept within the data rows of a grid with gridRows rows; row itself for other keys.
+int cardMoveRow(const QString &key, int row, int gridRows);
+
 // The statement that reads the customer of a list row with its user-defined columns.
 QString currentRecordStatement(const QString &extraFields, const QString &code);
 

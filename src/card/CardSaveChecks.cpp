@@ -108,6 +108,9 @@ std::optional<SaveCheckFailure> checkBeforeSave(CardFields &fields, const SaveCh
         return refused;
     if (auto refused = checkDuplicateNames(fields, inputs.state, *inputs.service, *inputs.pub))
         return refused;
+    if (inputs.authorityDimensionsCovered)
+        return inputs.authorityDimensionsCovered() ? std::nullopt
+                                                   : std::optional(SaveCheckFailure{});
     AuthDimensionCheck dimensions(*inputs.service, *inputs.pub);
     if (auto message = dimensions.CheckAuthDims(fields.text(kEdt, 0), inputs.rightsXml)) {
         return SaveCheckFailure{ QStringLiteral("Tarn.CRM.CONTACT.iclscommon.00026"), *message,

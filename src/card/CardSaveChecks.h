@@ -30,6 +30,9 @@ struct SaveCheckInputs
     std::shared_ptr<suite::IPub> pub;
     std::shared_ptr<suite::IClsCommon> service;
     std::shared_ptr<suite::ILogin> login;
+    // The card's own authority-dimension check, which tells the user itself; without it the
+    // dimensions are checked here against rightsXml.
+    std::function<bool()> authorityDimensionsCovered;
 
     // The session's edit rights and services.
     static SaveCheckInputs fromSession(int state);

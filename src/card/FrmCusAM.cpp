@@ -11,8 +11,8 @@
 #include "suite/controls/Toolbar.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -350,13 +350,6 @@ void FrmCusAM::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     runGuarded(QStringLiteral("FrmCusAM.Form_Resize"), [this] { Form_Resize(); });
-}
-
-void FrmCusAM::closeEvent(QCloseEvent *event)
-{
-    QWidget::closeEvent(event);
-    if (event->isAccepted())
-        m_bCls = true;
 }
 
 } // namespace customer

@@ -34,7 +34,9 @@ namespace customer {
 
 class ArchiveEntry;
 struct CardControl;
+class FrmCus;
 class KeyInfoStrip;
+enum class SubRecordDialog;
 
 // The customer card: one customer added, viewed or modified on the tab pages of SSTab1.
 //
@@ -97,6 +99,9 @@ public:
     void SetBranchState();
     // The field-right level of a column (0 none, 1 read, 2 write); 2 before rights apply.
     int fieldRight(const QString &column) const;
+    // The user changed the card: the save commands are offered. Quiet while a record is being
+    // spread onto the controls and on a card the user may not change.
+    void MarkModified();
 
     // CardFields
     QString text(const QString &control, int index = -1) const override;
@@ -147,6 +152,7 @@ private:
     QWidget *companionOf(const CardControl &field, QWidget *control, QWidget *parent);
     void registerControl(const QString &name, int index, QWidget *control);
     void connectControls();
+    void connectEdits();
     static QString controlKey(const QString &name, int index);
 
     // Lifecycle and set-up.
@@ -195,6 +201,30 @@ private:
     void MoveRecord(const QString &key);
     void ShowSubRecords(const QString &key);
     void ShowContacts();
+
+    // The save path around the write.
+    void focusRefusedField(const QString &control, int index);
+    QString writeRecordXml();
+    bool storeRecord(const QString &xml);
+    void afterSaved(const QString &key, const QString &code, const QString &xml);
+    void showSavedRecord(const QString &code);
+    void startNextCustomer(const QString &savedCode);
+    void proposeCodeAfter(const QString &savedCode);
+    void tellOwnerSaved(const QString &xml);
+    void forgetSubRecords();
+    FrmCus *ownerList() const;
+
+    // The sub-record dialogs.
+    QString &keptFragment(SubRecordDialog dialog);
+    int subRecordRight(SubRecordDialog dialog) const;
+    QString subRecordParameters(SubRecordDialog dialog) const;
+    void tellPlugInsDataChanged(const QString &xml);
+
+    // Closing, and changes not yet saved.
+    bool hasPendingChanges() const;
+    bool keepsPendingChanges();
+    void Form_QueryUnload(bool &Cancel);
+    void Form_Unload();
 
     // Loading a record onto the controls.
     void Fillallfields(bool bHaveRst = false, const suite::RecordSet &Rst = suite::RecordSet(),

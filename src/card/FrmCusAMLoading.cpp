@@ -167,10 +167,14 @@ void FrmCusAM::ShowAuditFields(const suite::RecordSet *rs)
         Edt(34)->clear();
         m_bReadOnly = false;
     } else {
+        // The rights class is kept as text; the rights service takes it as a number, and a
+        // customer without one by its code.
         const QVariant rightsClass = rs->Value(QStringLiteral("iId"));
+        bool classified = false;
+        const qlonglong classId = rightsClass.toString().toLongLong(&classified);
+        const QVariant key = classified ? QVariant(classId) : rs->Value(QStringLiteral("cCusCode"));
         m_bReadOnly = !g_bCanModifyArch
-            || (g_oPub
-                && !g_oPub->CheckAuth(g_oSrv, rightsClass, QStringLiteral("Customer"), g_oRowAuth));
+            || (g_oPub && !g_oPub->CheckAuth(g_oSrv, key, QStringLiteral("Customer"), g_oRowAuth));
         if (rightsClass.toString().isEmpty())
             Edt(34)->clear();
     }

@@ -56,6 +56,7 @@ void FrmCusAM::connectControls()
     for (suite::RefEdit *codeSource :
          { Edt(1), Edt(2), Edt(3), Edt(4), refEdit(QStringLiteral("EdtCusMngTypeCode")) })
         connect(codeSource, &suite::RefEdit::leaving, this, [this] { RefreshAutoCode(); });
+    connectEdits();
 }
 
 void FrmCusAM::setArchivePlugin(const std::shared_ptr<suite::PlugInCollection> &plugIns)
