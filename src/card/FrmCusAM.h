@@ -235,7 +235,8 @@ private:
     suite::RecordSet GetCurRecord(bool switchToModify);
     void reportVanishedRecord();
     void spreadRecord(const suite::RecordSet &record);
-    void loadRecordControls(const suite::RecordSet &record, int iCallType);
+    void loadRecordControls(const suite::RecordSet &record, int iCallType,
+                            const std::shared_ptr<suite::IDeleteLog> &objLog);
     QString GetNodeText(const suite::XmlElement &Ele, const QString &name,
                         const QString &defaultText) const;
 

@@ -16,6 +16,7 @@
 #include "suite/controls/Grid.h"
 #include "suite/core/SqlQuote.h"
 #include "suite/data/IClsCommon.h"
+#include "suite/login/IDeleteLog.h"
 #include "suite/pub/IPub.h"
 
 #include <QCheckBox>
@@ -55,7 +56,7 @@ suite::RecordSet FrmCusAM::GetCurRecord(bool switchToModify)
 }
 
 void FrmCusAM::Fillallfields(bool bHaveRst, const suite::RecordSet &Rst, int iCallType,
-                             const std::shared_ptr<suite::IDeleteLog> &)
+                             const std::shared_ptr<suite::IDeleteLog> &objLog)
 {
     InitDataAuth();
     suite::RecordSet record = Rst;
@@ -84,7 +85,7 @@ void FrmCusAM::Fillallfields(bool bHaveRst, const suite::RecordSet &Rst, int iCa
     if (!record.IsOpen() || record.RecordCount() == 0)
         return;
     spreadRecord(record);
-    loadRecordControls(record, iCallType);
+    loadRecordControls(record, iCallType, objLog);
 }
 
 // The customer the list row named is gone: say so and let the list catch up.
@@ -127,10 +128,19 @@ void FrmCusAM::spreadRecord(const suite::RecordSet &record)
 }
 
 // The picture and the attachments of the record, then what the card remembers of it.
-void FrmCusAM::loadRecordControls(const suite::RecordSet &record, int iCallType)
+void FrmCusAM::loadRecordControls(const suite::RecordSet &record, int iCallType,
+                                  const std::shared_ptr<suite::IDeleteLog> &objLog)
 {
     const QString pictureGuid = record.Value(QStringLiteral("PictureGUID")).toString();
-    if (iCallType == kViewDeleteLogCall || pictureGuid.isEmpty() || !g_oSrv) {
+    if (iCallType == kViewDeleteLogCall) {
+        // A deleted customer's picture is gone from the table: the log kept it.
+        const suite::RecordSet kept =
+            objLog ? objLog->GetRecordset(QStringLiteral("AA_Picture")) : suite::RecordSet();
+        if (kept.IsOpen() && kept.RecordCount() > 0)
+            Pic->LoadFromRecordSet(kept);
+        else
+            Pic->Clear();
+    } else if (pictureGuid.isEmpty() || !g_oSrv) {
         Pic->Clear();
     } else {
         Pic->LoadFromRecordSet(

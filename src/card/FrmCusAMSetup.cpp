@@ -1,6 +1,7 @@
 // The customer card's opening roads and set-up: InitData, Init, load, first activation, the
 // card set-up with its references, captions, input filters, mandatory marks and field lengths.
 #include "card/FrmCusAM.h"
+#include "suite/login/IDeleteLog.h"
 
 #include "card/CardFieldTable.h"
 #include "card/CardSetupRules.h"
@@ -237,7 +238,10 @@ bool FrmCusAM::Init(int tOpt, const suite::XmlElement &Ele,
         if (tOpt == kViewByCode && !loadByCode(GetNodeText(Ele, QStringLiteral("CCusCode"), {})))
             return false;
         if (tOpt == kViewDeleteLog)
-            Fillallfields(true, suite::RecordSet(), 4, objLog);
+            Fillallfields(true,
+                          objLog ? objLog->GetRecordset(QStringLiteral("customer"))
+                                 : suite::RecordSet(),
+                          4, objLog);
         applyViewState();
     }
     refreshToolbar();

@@ -4,8 +4,9 @@
 #include "entry/ArchiveListWindow.h"
 #include "suite/colset/IColumnSet.h"
 #include "suite/core/ObjectFactory.h"
+#include "suite/data/IClsCommon.h"
 #include "suite/login/BusinessObject.h"
-#include "suite/login/IDeleteLog.h"
+#include "suite/login/DeleteLog.h"
 #include "suite/pub/FunctionLocks.h"
 
 #include <QLineEdit>
@@ -14,18 +15,6 @@
 using namespace customer;
 
 namespace {
-
-class DeleteLog : public suite::IDeleteLog
-{
-public:
-    explicit DeleteLog(std::shared_ptr<suite::ILogin> login)
-        : m_login(std::move(login))
-    { }
-    std::shared_ptr<suite::ILogin> Login() const override { return m_login; }
-
-private:
-    std::shared_ptr<suite::ILogin> m_login;
-};
 
 // Another user merging customers: no one else may enter the customer function meanwhile.
 std::unique_ptr<suite::FunctionLocks> mergeHeldBySales1(const QString &connection)
@@ -340,9 +329,20 @@ TEST_F(OperatingTest, DeleteLogOpensTheCardOnTheLogsLogin)
 {
     CardSeen seen;
     const auto handler = seeCard(seen, false);
+    const auto user = login();
+    // The log keeps the customer as it was; the table no longer has it.
+    auto log = std::make_shared<suite::DeleteLog>(user);
+    auto service = suite::createObject<suite::IClsCommon>(suite::IClsCommon::kProgId);
+    service->Init(connectionText());
+    log->keepRecordset(QStringLiteral("Customer"),
+                       service->OpenX(QStringLiteral("select * from Customer where "
+                                                     "cCusCode='0000006'")));
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("delete from Customer where cCusCode='0000006'"));
     auto entry = ClsCustomer::create();
-    entry->ShowDelLog(std::make_shared<DeleteLog>(login()));
+    entry->ShowDelLog(log);
     EXPECT_EQ(seen.state, 14);
+    EXPECT_EQ(seen.code, QStringLiteral("0000006"));
     EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
 }
 
