@@ -35,6 +35,7 @@ namespace customer {
 class ArchiveEntry;
 struct CardControl;
 class FrmCus;
+class CardFieldEvents;
 class KeyInfoStrip;
 enum class SubRecordDialog;
 
@@ -102,6 +103,11 @@ public:
     // The user changed the card: the save commands are offered. Quiet while a record is being
     // spread onto the controls and on a card the user may not change.
     void MarkModified();
+    // Rebuilds the customer's data-rights rows after a class ("class"), district ("district") or
+    // trade ("trade") was chosen: the rights that kind of class starts its records with.
+    void RefreshCusPrivilege(const QString &kind, const QString &code);
+    // The data-rights rows the save carries (the privilege list); empty until rights were read.
+    QString rightsXml() const { return m_sRightsXml; }
 
     // CardFields
     QString text(const QString &control, int index = -1) const override;
@@ -153,6 +159,37 @@ private:
     void registerControl(const QString &name, int index, QWidget *control);
     void connectControls();
     void connectEdits();
+    // The editing rules of single fields, all wired by connectEdits.
+    void connectModifiedMarks();
+    void connectNameRules();
+    void connectCodeRules();
+    void connectFieldChecks();
+    void connectEnterKeys();
+    void connectDatePopups();
+    void codeChanged();
+    void nameChanged();
+    void codeBesideNameChanged(int index);
+    void postCodeChanged();
+    bool webAddressAccepted();
+    bool rateAccepted(const QString &field, const QString &label, bool hundredAllowed);
+    void applyShopKind();
+    void moveOnFromEnter(QWidget *field);
+    void showTabFromEnter(int tab);
+    void openDatePopup(int index);
+    // The reference fields: what their windows offer and what a choice or a typed change of
+    // them sets going.
+    void connectReferenceFields();
+    void connectIndexedReference(int index);
+    void connectNamedReference(const QString &name);
+    void connectRelatedVendor();
+    void connectAreaField(const QString &name);
+    void connectNarrowedReferences();
+    void takeUserDefValues(const QString &table, suite::RecordSet *row);
+    void afterIndexedChoice(int index, suite::RecordSet *row);
+    void rebuildRightsOnChange(const QString &kind, QString &keptCode, const QString &code);
+    void fillDepartmentOfSalesperson();
+    void takeCreditCompany();
+    void takeRelatedVendor();
     static QString controlKey(const QString &name, int index);
 
     // Lifecycle and set-up.
@@ -258,6 +295,7 @@ private:
     QString m_sCodeFormat;
     bool m_bCodeTyped = false;
     bool m_bNumbering = false;
+    QString m_sLastPostCode;
     suite::XmlElement m_oUserDefXml;
     int m_iRightAddr = 2;
     int m_iRightInvoice = 2;
@@ -278,6 +316,7 @@ private:
     bool m_bOverseasDefault = false;
     QHash<QString, int> m_fieldRights;
     std::shared_ptr<suite::PlugInCollection> m_plugIns;
+    CardFieldEvents *m_fieldEvents = nullptr;
 
     QHash<QString, QWidget *> m_controls;
     QHash<QString, QLabel *> m_labels;

@@ -26,6 +26,7 @@ namespace customer {
 
 void FrmCusAM::ClearForAdd()
 {
+    m_sRightsXml.clear();
     clearControls();
     if (m_iOpenedBy == 0)
         takeClassFromList();
@@ -49,6 +50,9 @@ void FrmCusAM::ClearForAdd()
     onCredit->setChecked(false);
     onCredit->setEnabled(false);
     rememberCodes();
+    // The class taken from the list's tree gives the new customer that class's rights.
+    if (!m_sOldCCCode.isEmpty())
+        RefreshCusPrivilege(QStringLiteral("class"), m_sOldCCCode);
     m_bCodeTyped = false;
 }
 

@@ -47,16 +47,8 @@ void FrmCusAM::connectControls()
 {
     connect(TLB2, &suite::Toolbar::buttonClicked, this,
             [this](const QString &key, const QString &) { Operating(key); });
-    connect(Edt(0), &QLineEdit::textEdited, this, [this] {
-        if (!m_bLoading)
-            m_bCodeTyped = true;
-    });
-    for (suite::RefEdit *keyField : { Edt(0), Edt(1) })
-        connect(keyField, &QLineEdit::textChanged, this, [this] { ShowKeyInfo(); });
-    for (suite::RefEdit *codeSource :
-         { Edt(1), Edt(2), Edt(3), Edt(4), refEdit(QStringLiteral("EdtCusMngTypeCode")) })
-        connect(codeSource, &suite::RefEdit::leaving, this, [this] { RefreshAutoCode(); });
     connectEdits();
+    connectReferenceFields();
 }
 
 void FrmCusAM::setArchivePlugin(const std::shared_ptr<suite::PlugInCollection> &plugIns)
@@ -129,6 +121,8 @@ void FrmCusAM::installKeyHook()
 
 void FrmCusAM::onKeyDown(int keyCode, int shift)
 {
+    if (g_oPub && g_oPub->FrmKeyDown(this, keyCode, shift))
+        MarkModified();
     CardKeyState state;
     state.viewOnly = m_iOpenedBy == 2;
     state.loading = m_bLoading;

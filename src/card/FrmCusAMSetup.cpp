@@ -328,6 +328,9 @@ void FrmCusAM::InitReferences()
         const QString key = reference.withoutUrl ? reference.refKey : g_cRefUrl + reference.refKey;
         edit->Init(g_oLogin, g_bIsWeb, key, reference.refSetXml);
         edit->setFreeText(reference.freeText);
+        // The reference lists read through the session's data service, so that in web mode
+        // the host serves them too.
+        edit->setDataService(g_oSrv);
     }
 }
 

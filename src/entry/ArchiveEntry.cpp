@@ -9,12 +9,15 @@
 #include "entry/SessionContext.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/controls/RefClient.h"
+#include "suite/core/ErrorLog.h"
 #include "suite/core/ObjectFactory.h"
 #include "suite/core/XmlDocument.h"
 #include "suite/login/IBusiness.h"
 #include "suite/login/IDeleteLog.h"
 #include "suite/login/ILogin.h"
 #include "suite/pub/IPub.h"
+#include "suite/pub/ResourceTable.h"
+#include "suite/ref/ReferenceColumnSets.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -33,6 +36,18 @@ constexpr std::int32_t kCardMaxPageSize = 10000;
 const QString kGspColumns = QStringLiteral(
     "cLicenceNo,cLicenceRange,cCusBusinessNo,cCusBusinessRange,cCusGSPAuthNo,cCusGSPAuthRange,"
     "dCusGSPEDate");
+
+// The reference lists a window serves read their columns from the user's "Ref" + table sets;
+// their defaults come from the suite's reference catalogue, captioned in the login's language.
+void registerReferenceColumnSets()
+{
+    const QString language = g_oLogin ? g_oLogin->LanguageRegion() : QString();
+    QString sMsg;
+    if (g_oColSet
+        && !suite::registerReferenceColumnSets(*g_oColSet, suite::ResourceTable::builtIn(language),
+                                               sMsg))
+        suite::ErrorLog::instance().warning(QStringLiteral("ArchiveEntry"), sMsg);
+}
 
 QString resourceText(const char *key)
 {
@@ -202,6 +217,7 @@ bool ArchiveEntry::CreateObj(qint32 hWndParent, const QString &cUserId, const QS
         if (!g_bGspStarted)
             g_oColSet->MustCancelColumns(kGspColumns);
         g_oColSet->Init(cDBName, cUserId);
+        registerReferenceColumnSets();
         if (g_oLogin) {
             g_oRowAuth = g_oLogin->RowAuth();
             g_oColAuth = g_oLogin->ColAuth();
@@ -332,6 +348,7 @@ void ArchiveEntry::Operating(const std::shared_ptr<suite::ILogin> &oLogin, QStri
         return;
     }
     g_oColSet->Init(g_cDBName, g_cUserId);
+    registerReferenceColumnSets();
     if (oLogin) {
         g_oRowAuth = oLogin->RowAuth();
         g_oColAuth = oLogin->ColAuth();

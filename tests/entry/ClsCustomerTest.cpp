@@ -61,6 +61,10 @@ TEST_F(CreateObjTest, StandAloneSessionHasServicesRightsAndLimits)
     EXPECT_FALSE(g_DbSrvDate.isEmpty());
     ASSERT_NE(entry->listWindow(), nullptr);
     EXPECT_EQ(entry->listWindow()->m_cls, entry.get());
+    // The reference lists find their default columns, captioned in the login's language.
+    const QString classColumns = g_oColSet->getColInfo(QStringLiteral("RefCustomerClass"));
+    EXPECT_TRUE(classColumns.contains(QStringLiteral("cCCCode"), Qt::CaseInsensitive))
+        << qPrintable(classColumns);
     EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
 }
 

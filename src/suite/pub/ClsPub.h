@@ -103,6 +103,9 @@ public:
                           const QString &cCurrentCode, bool bFlag) override;
     QString GetAutoCode(const QString &cSavedCode) override;
     void CheckValid(QWidget *form) override;
+    void FormatCon(QLineEdit *control) override;
+    bool FrmKeyDown(QWidget *form, int iKeyCode, int iShift) override;
+    int GetTabVisible(QTabWidget *tabs, int iTab) override;
     void SetBadStrException(QLineEdit *control, const QString &cExtra) override;
     void SetBadStrException2(QLineEdit *control, const QString &cExtra) override;
     void SetDblLen(QLineEdit *control, int iIntDigits, int iDecDigits) override;
@@ -117,6 +120,9 @@ public:
                   QString &cValue, bool bShowMsg, const QString &cWhere) override;
     bool CheckDateStyle(QString &cValue) override;
     bool CheckUserDef(const QString &cNumber, const QString &cCaption, QString &cValue) override;
+    void SetUserDefValNew(QWidget *form, XmlElement &oUserDefXml, const QString &cTable,
+                          RecordSet *row) override;
+    void SetRefEdt(QWidget *form, QLineEdit *edit) override;
     bool LogArch(const std::shared_ptr<IClsCommon> &oSrv, const QString &cObject, int iOperation,
                  const QString &cId, QString &cUserId, const QString &cState,
                  const QString &cDescription, QString &cCondition) override;

@@ -12,6 +12,8 @@ namespace {
 
 const QString kCodeBreakers = QStringLiteral("'\"&<>|");
 const QString kQuotes = QStringLiteral("'\"");
+// The decimals SetDblLen gave a field, for FormatCon to show them.
+const char *const kDecimalsProperty = "decimals";
 
 // Any text without the characters of refused.
 void refuseCharacters(QLineEdit *control, const QString &refused)
@@ -46,6 +48,13 @@ void ClsPub::CheckValid(QWidget *form)
     edit->setText(text);
 }
 
+void ClsPub::FormatCon(QLineEdit *control)
+{
+    const QVariant decimals = control ? control->property(kDecimalsProperty) : QVariant();
+    if (decimals.isValid())
+        control->setText(FormatNum(control->text(), decimals.toInt()));
+}
+
 void ClsPub::SetBadStrException(QLineEdit *control, const QString &cExtra)
 {
     refuseCharacters(control, kCodeBreakers + cExtra);
@@ -58,6 +67,8 @@ void ClsPub::SetBadStrException2(QLineEdit *control, const QString &cExtra)
 
 void ClsPub::SetDblLen(QLineEdit *control, int iIntDigits, int iDecDigits)
 {
+    if (control)
+        control->setProperty(kDecimalsProperty, iDecDigits);
     const QString decimals =
         iDecDigits > 0 ? QStringLiteral("(\\.\\d{0,%1})?").arg(iDecDigits) : QString();
     acceptPattern(control,

@@ -12,6 +12,7 @@
 #include <optional>
 
 class QLineEdit;
+class QTabWidget;
 class QTreeWidget;
 class QWidget;
 
@@ -141,6 +142,16 @@ public:
     // Settles the control that has the focus on form before its value is used: a text its
     // input rule does not accept as it stands is completed by the rule's fix-up.
     virtual void CheckValid(QWidget *form) = 0;
+    // Shows a number field's text with the decimals SetDblLen allows it; a text that is no
+    // number, or a field without decimals set, stays as it is.
+    virtual void FormatCon(QLineEdit *control) = 0;
+    // A key down in form: true when it changes the text field that has the focus (a character,
+    // Space, Backspace, Delete, or Ctrl with V or X), which the cards count as a change of the
+    // record. Keys in other controls and in locked fields give false.
+    virtual bool FrmKeyDown(QWidget *form, int iKeyCode, int iShift) = 0;
+    // The tab to show when iTab is asked for: iTab when it is shown, else the next shown tab
+    // after it, else the last shown one before it; iTab without any.
+    virtual int GetTabVisible(QTabWidget *tabs, int iTab) = 0;
     // Input filters of text fields. SetBadStrException refuses the characters that break codes
     // and record XML (' " & < > |) and those of cExtra; SetBadStrException2, for names and
     // addresses, refuses only the quotes and those of cExtra. Texts set by the program pass.
@@ -168,6 +179,16 @@ public:
     // True when cValue suits the customer's user-defined field number cNumber; otherwise the
     // user is told why.
     virtual bool CheckUserDef(const QString &cNumber, const QString &cCaption, QString &cValue) = 0;
+    // The user-defined items of a card's record element (as the user-defined-field control keeps
+    // it) that come from the archive cTable. With a chosen row, each item named like a field of
+    // the row takes that field's value and remembers where it came from; without a row (the
+    // reference was typed over), the items that still hold what they took from cTable are
+    // emptied, while values the user set stay. An empty cTable changes nothing; form is not read.
+    virtual void SetUserDefValNew(QWidget *form, XmlElement &oUserDefXml, const QString &cTable,
+                                  RecordSet *row) = 0;
+    // After a typed change of a card's reference edit: its tool tip shows the whole text, which
+    // a narrow edit may cut off.
+    virtual void SetRefEdt(QWidget *form, QLineEdit *edit) = 0;
     virtual bool LogArch(const std::shared_ptr<IClsCommon> &oSrv, const QString &cObject,
                          int iOperation, const QString &cId, QString &cUserId,
                          const QString &cState, const QString &cDescription,
