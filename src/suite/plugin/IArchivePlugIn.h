@@ -55,6 +55,10 @@ public:
     virtual void TabPageChanged(qint16 newIndex, qint16 previousIndex) = 0;
     // The XML fragment a sub-record dialog of the card returned.
     virtual void TarnArchiveDataChanged(const QString &xml) = 0;
+    // The state of the record the plug-in was initialised for; 6 once the list deleted it
+    // (deleted or refused), so that the plug-in lets go of it. A plug-in that keeps nothing per
+    // record has nothing to do.
+    virtual void setCurrentState(qint16 state) { Q_UNUSED(state); }
 };
 
 // The object a plug-in library exports (Q_PLUGIN_METADATA(IID "suite.ArchivePlugIn/1.0")): it makes
