@@ -866,6 +866,16 @@ CREATE TABLE AA_ToolbarSet (
     PRIMARY KEY (cSubSysId, cToolbarSet, cUser_Id, cButtonKey)
 );
 
+-- The page styles the print control uses, per object (lower-cased, "customer") and print key
+-- ("setup", "print", ...); cStyle is the style's text form. Companies made before this table
+-- get it when the first style is stored.
+CREATE TABLE AA_PrintStyle (
+    cObject nvarchar(60) NOT NULL,
+    cKey nvarchar(60) NOT NULL,
+    cStyle nvarchar(400) NOT NULL,
+    PRIMARY KEY (cObject, cKey)
+);
+
 -- The operations on archives that concern many records (batch modify: iOperation 4), with the
 -- condition they used; cState '0' when one started, '1' when it was committed.
 CREATE TABLE AA_ArchiveLog (

@@ -265,6 +265,7 @@ bool ListPage::read(const ListRequest &request, QString &sMsg)
                        statement.selectList, statement.joins, statement.wherePart,
                        statement.orderPart, page, pageSize, pageCount);
     m_sentStatement = service->pageText();
+    m_pageCount = pageCount;
     if (!rows.IsOpen()) {
         sMsg = res("Tarn.AA.ARCHIVE.COMMON.conditionerror");
         if (!service->LastError().isEmpty())

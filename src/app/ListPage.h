@@ -59,6 +59,10 @@ public:
     QString sentStatement() const { return m_sentStatement; }
     // Header captions and rows, see gridPageLines.
     QStringList lines() const;
+    // The pages the list has at the size read; 0 before a read.
+    int pageCount() const { return m_pageCount; }
+    // The window the page is laid out on: its grid "Grid" holds the page.
+    QWidget *form() { return &m_form; }
 
 private:
     bool layOutColumns(QString &listFields, QString &order, QString &sMsg);
@@ -67,6 +71,7 @@ private:
     QWidget m_form;
     suite::Grid *m_grid;
     QString m_sentStatement;
+    int m_pageCount = 0;
 };
 
 } // namespace host

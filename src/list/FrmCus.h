@@ -3,6 +3,7 @@
 #include "entry/ArchiveListWindow.h"
 #include "suite/controls/RefClient.h"
 #include "suite/data/RecordSet.h"
+#include "suite/print/PrintData.h"
 
 #include <QHash>
 
@@ -22,6 +23,8 @@ class QLineEdit;
 namespace suite {
 class Grid;
 struct LoginRecord;
+class PrintControl;
+struct PrintStyle;
 class UpDown;
 class PlugInCollection;
 class Toolbar;
@@ -57,6 +60,13 @@ public:
     // Deletes the customer whose IDName is id and adds the outcome to RstErrMsg.
     void Delete(QString &sMsg, const QString &id, const QString &IDName,
                 suite::RecordSet &RstErrMsg);
+    // Prints, previews, sets the page up for or exports the grid through the print control
+    // (key "Print", "Preview", "SetUp", "SaveFile", any case); another key ("Prn") only hands
+    // the control the style and data.
+    void PrintAll(const QString &key, suite::PrintData &Con, suite::PrintControl *Prn);
+    // Con becomes the print data of the grid as shown.
+    void WriteData(QString &sXML, suite::PrintData &Con);
+
     // The window's own table of ticked customer codes for the trade query.
     QString CodeListTableName() const;
     void FillCodeTable(const QString &codes);
@@ -79,6 +89,8 @@ public:
     QLabel *LblCaption = nullptr;
     QCheckBox *ChkbprintNo = nullptr;
     QMenuBar *MenuBar = nullptr;
+    // Made on the first print command.
+    suite::PrintControl *Prn = nullptr;
 
     // The condition of the last refresh, reused by paging.
     QString lastCondition() const { return m_lastCondition; }
@@ -136,10 +148,15 @@ private:
     void switchOption(const QString &command);
     bool hasTickedRow() const;
     void deleteRows();
+    // The column-settings dialog; on confirm it rebuilds this list.
+    void setColumns();
     void calculateCredit();
     void showOptions();
     void queryTrades();
     void selectAllRows(bool select);
+    suite::PrintControl *printControl();
+    suite::PrintStyle GetPrnStyle(const QString &key);
+    void runPrintAction(const QString &key, suite::PrintControl *Prn);
     // The customer card on the current row: status 1 adds, 2 modifies.
     void openCard(int status);
     bool mayOpenCard(int status);
@@ -157,6 +174,7 @@ private:
     QString m_lastCondition;
     std::array<int, 5> m_columnPositions{ -1, -1, -1, -1, -1 };
     suite::RecordSet m_pageRecords;
+    suite::PrintData m_printData;
     std::shared_ptr<suite::PlugInCollection> m_plugIns;
     QHash<QString, QAction *> m_actions;
     QHash<QString, QMenu *> m_menus;

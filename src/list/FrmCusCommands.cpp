@@ -7,7 +7,9 @@
 #include "entry/PlugInCommon.h"
 #include "entry/SessionContext.h"
 #include "list/ClassTree.h"
+#include "list/FrmSet.h"
 #include "suite/controls/Grid.h"
+#include "suite/controls/ModalDisplay.h"
 #include "suite/core/ObjectFactory.h"
 #include "suite/data/IClsCommon.h"
 #include "suite/plugin/IArchivePlugIn.h"
@@ -26,6 +28,8 @@ const QString kArchive = QStringLiteral("Customer");
 const QString kTradeQueryObject = QStringLiteral("E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE");
 // Lock task codes of the customer function.
 constexpr int kDeleteTask = 8;
+// The plug-in state of a record the list has run a delete on.
+constexpr qint16 kDeletedState = 6;
 
 QString res(const char *key)
 {
@@ -66,6 +70,8 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
         Trv->clear();
         LoadClassTree();
         DataRefresh(QString());
+    } else if (command == u"fieldset") {
+        setColumns();
     } else if (command == u"credit") {
         calculateCredit();
     } else if (command == u"allsel" || command == u"allcancel") {
@@ -81,6 +87,11 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
         hide();
     } else if (command == u"cus_trade") {
         queryTrades();
+    } else if (command == u"print") {
+        PrintAll(MenuID.isEmpty() ? command : MenuID, m_printData, printControl());
+    } else if (command == u"prn" || command == u"savefile" || command == u"preview"
+               || command == u"setup") {
+        PrintAll(command, m_printData, printControl());
     }
 }
 
@@ -193,13 +204,23 @@ void FrmCus::Delete(QString &sMsg, const QString &id, const QString &IDName,
     if (!g_oPub->CheckAuthByCode(g_oSrv, g_oRowAuth, QStringLiteral("customer"), id, std::nullopt,
                                  QStringLiteral("D"))) {
         outcome = res("Tarn.AA.ARCHIVE.COMMON.readonly_not_del");
-    } else if (g_oSrv->Delete(id, IDName, kArchive, sMsg, g_cUserId)) {
+    } else if (sMsg.clear(); g_oSrv->Delete(id, IDName, kArchive, sMsg, g_cUserId)) {
         outcome = res("Tarn.AA.ARCHIVE.COMMON.del_success");
         bDelSuccess = true;
     } else {
         outcome = sMsg;
     }
     g_oPub->ModifyAddMsg(RstErrMsg, { id, outcome });
+    if (plugIns) {
+        for (const auto &plugIn : m_plugIns->Items())
+            plugIn->setCurrentState(kDeletedState);
+    }
+}
+
+void FrmCus::setColumns()
+{
+    FrmSet dialog(m_cls, this);
+    suite::showModal(&dialog);
 }
 
 void FrmCus::calculateCredit()

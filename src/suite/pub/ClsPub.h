@@ -139,6 +139,9 @@ public:
     QString GetColWidthString(Grid *grid) override;
     bool SaveColSet(const std::shared_ptr<IColumnSet> &oColSet, Grid *grid, const QString &cKey,
                     const QString &cUserId) override;
+    QString GetUnSavedColSet(const QString &sXML) override;
+    void ColSetResize(QWidget *form, QWidget *colSet) override;
+    void FormLayout(QWidget *form, const QString &cArch) override;
     QString GetVal(const QString &cText, int iMin, int iMax) override;
     bool GetPageRst(QWidget *form, const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
                     const QString &cTable, const QString &cKeyField, const QString &cSelect,
@@ -183,6 +186,22 @@ public:
     bool ShowQueryReport(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
                          const QString &cObjectId, const QString &cSubSys,
                          const QMap<QString, QString> &conditions) override;
+
+    // --- Print members of the list windows ---
+    bool GetPrintAuth(const std::shared_ptr<IClsCommon> &oSrv,
+                      const std::shared_ptr<ILogin> &oLogin, const QString &cObject,
+                      const QString &cKey) override;
+    bool GetPrnStyleFile(bool bNew, const QString &cFile, const QString &cKey,
+                         const QString &cObject, const std::shared_ptr<IClsCommon> &oSrv,
+                         PrintStyle &style) override;
+    bool SavePrnStyle(const std::shared_ptr<IClsCommon> &oSrv, const QString &cObject,
+                      const QString &cStyle) override;
+    bool GetPrnDataFile(bool bNew, QString &sXML, const QString &cTemplate, const QString &cText,
+                        const QString &cTitle, const QString &cAccId, const QString &cUserId,
+                        const QString &cUserName, QWidget *printContext,
+                        const std::shared_ptr<IClsCommon> &oSrv, PrintData &data) override;
+    void PrintMsg(const QString &cObject, int iCount) override;
+    void HelpHide(const QString &cKey, QWidget *form, bool bWeb) override;
 
     // --- Window, toolbar and help members of the list windows ---
     void FrmUniteFont(QWidget *form) override;

@@ -24,6 +24,8 @@ class IColumnSet;
 class ILogin;
 class KeyHook;
 class IRowAuth;
+struct PrintData;
+struct PrintStyle;
 class RecordSet;
 class XmlElement;
 
@@ -232,6 +234,15 @@ public:
     // service or grid, when the set does not read, or when the service refuses to store it.
     virtual bool SaveColSet(const std::shared_ptr<IColumnSet> &oColSet, Grid *grid,
                             const QString &cKey, const QString &cUserId) = 0;
+    // The column set a list lays its header out from for the rest of the session, derived
+    // from the XML of the column-settings control: its columns in their order, numbered 1..n.
+    // XML that does not read comes back unchanged, so that getColSet reports it.
+    virtual QString GetUnSavedColSet(const QString &sXML) = 0;
+    // Lets the column-settings control colSet fill the client area of its form.
+    virtual void ColSetResize(QWidget *form, QWidget *colSet) = 0;
+    // The suite's dialog look for a form of the archive cArch: no context-help button, the
+    // suite's margins around its layout.
+    virtual void FormLayout(QWidget *form, const QString &cArch) = 0;
     // cText as a whole number within iMin .. iMax: below iMin (or no number at all) gives
     // iMin, above iMax gives iMax; when iMax < iMin, iMin.
     virtual QString GetVal(const QString &cText, int iMin, int iMax) = 0;
@@ -345,6 +356,42 @@ public:
     virtual bool ShowQueryReport(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
                                  const QString &cObjectId, const QString &cSubSys,
                                  const QMap<QString, QString> &conditions) = 0;
+
+    // --- Print members of the list windows ---
+
+    // Whether the user of oLogin may print and export the list of cObject. Printing belongs
+    // to the archive's function: it is the right to the function cObject that the login's
+    // rights object grants (administrators hold every function), whatever the print command
+    // cKey ("Print", "Preview", "SetUp", "SaveFile"). False without a login or rights object.
+    virtual bool GetPrintAuth(const std::shared_ptr<IClsCommon> &oSrv,
+                              const std::shared_ptr<ILogin> &oLogin, const QString &cObject,
+                              const QString &cKey) = 0;
+    // The page style of cObject for the print command cKey, from the company database of
+    // oSrv: the command's own, else the one the page set-up stored ("SetUp"), else A4
+    // portrait. The style carries cKey, under which SavePrnStyle stores it. bNew and cFile
+    // (a style file of the desktop suite) do not change it. True when a stored style was found.
+    virtual bool GetPrnStyleFile(bool bNew, const QString &cFile, const QString &cKey,
+                                 const QString &cObject, const std::shared_ptr<IClsCommon> &oSrv,
+                                 PrintStyle &style) = 0;
+    // Stores a style in its text form (PrintStyle) for cObject under the key it names. False,
+    // with the reason logged, when the text does not read or the database refuses it.
+    virtual bool SavePrnStyle(const std::shared_ptr<IClsCommon> &oSrv, const QString &cObject,
+                              const QString &cStyle) = 0;
+    // The print data of a list: title, account, user and the table the grid "Grid" of
+    // printContext (the window) shows, as GridPrintTable reads it, with the serial numbers
+    // when the window's print-number switch (property "printNo") is on. sXML, cTemplate and
+    // cText belong to the desktop suite's report files and are left as they are. False when
+    // the window has no grid.
+    virtual bool GetPrnDataFile(bool bNew, QString &sXML, const QString &cTemplate,
+                                const QString &cText, const QString &cTitle, const QString &cAccId,
+                                const QString &cUserId, const QString &cUserName,
+                                QWidget *printContext, const std::shared_ptr<IClsCommon> &oSrv,
+                                PrintData &data) = 0;
+    // Tells the user how many rows of cObject an export wrote.
+    virtual void PrintMsg(const QString &cObject, int iCount) = 0;
+    // The command cKey hands over to dialogs of their own (the print dialogs): help asked for
+    // in them is about the window again, not the command.
+    virtual void HelpHide(const QString &cKey, QWidget *form, bool bWeb) = 0;
 
     // --- Window, toolbar and help members of the list windows ---
 

@@ -1,0 +1,114 @@
+#include "app/HeadlessSession.h"
+#include "app/ListExport.h"
+#include "app/Subcommands.h"
+
+#include "suite/print/PrintFileExport.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace host {
+
+namespace {
+
+const QString kPrefix = QStringLiteral("customer-archive export: ");
+
+struct ExportRequest
+{
+    ListRequest list;
+    QString fileName;
+};
+
+int usageError(const QString &message)
+{
+    printLine(stderr, kPrefix + message);
+    printLine(stderr,
+              QStringLiteral("usage: customer-archive export --format pdf|csv|xlsx FILE "
+                             "[--db CONNECTION] [--user USER] [--lang zh-CN|en-US] "
+                             "[--class CODE] [--filter CONDITION]"));
+    return 2;
+}
+
+// The file must carry the suffix of the format, as the print control picks the format by it;
+// a name without a suffix gets it.
+bool fileNameFor(const QString &format, const QString &file, QString &fileName, QString &error)
+{
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    fileName = suffix.isEmpty() ? file + u'.' + format : file;
+    if (suffix.isEmpty() || suffix == format)
+        return true;
+    error = QStringLiteral("%1 does not end in .%2").arg(file, format);
+    return false;
+}
+
+std::optional<ExportRequest> parseExportRequest(const QStringList &arguments, QString &error)
+{
+    QCommandLineParser parser;
+    const HeadlessSession::Options session;
+    const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("File format."),
+                                    QStringLiteral("format"));
+    const QCommandLineOption classCode(QStringLiteral("class"), QStringLiteral("Class code."),
+                                       QStringLiteral("code"));
+    const QCommandLineOption filter(QStringLiteral("filter"), QStringLiteral("Condition."),
+                                    QStringLiteral("condition"));
+    parser.addOptions(session.all());
+    parser.addOptions({ format, classCode, filter });
+    if (!parser.parse(QStringList{ QStringLiteral("export") } + arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    const QString formatName = parser.value(format).toLower();
+    if (formatName != u"pdf" && formatName != u"csv" && formatName != u"xlsx") {
+        error = QStringLiteral("--format takes pdf, csv or xlsx");
+        return std::nullopt;
+    }
+    if (parser.positionalArguments().size() != 1) {
+        error = QStringLiteral("one output file is needed");
+        return std::nullopt;
+    }
+    ExportRequest request;
+    if (!fileNameFor(formatName, parser.positionalArguments().constFirst(), request.fileName,
+                     error))
+        return std::nullopt;
+    const HeadlessSession::Request entered = session.requestOf(parser);
+    request.list.database = entered.database;
+    request.list.userId = entered.userId;
+    request.list.languageRegion = entered.languageRegion;
+    request.list.classCode = parser.value(classCode);
+    QString reason;
+    if (!listFilterCondition(parser.value(filter), request.list.condition, reason)) {
+        error = QStringLiteral("--filter: ") + reason;
+        return std::nullopt;
+    }
+    return request;
+}
+
+} // namespace
+
+// Writes the whole customer list the user may see to a file and prints the rows written.
+int runExport(const QStringList &arguments)
+{
+    QString error;
+    const std::optional<ExportRequest> request = parseExportRequest(arguments, error);
+    if (!request)
+        return usageError(error);
+
+    HeadlessSession session;
+    QString sMsg;
+    if (!session.start(
+            { request->list.database, request->list.userId, request->list.languageRegion }, sMsg)) {
+        printLine(stderr, kPrefix + sMsg);
+        return 1;
+    }
+    const int rows = ListExport::write(request->list, request->fileName, sMsg);
+    for (const QString &message : session.messages())
+        printLine(stderr, message);
+    if (rows < 0) {
+        printLine(stderr, kPrefix + sMsg);
+        return 1;
+    }
+    printLine(stdout, QString::number(rows));
+    return 0;
+}
+
+} // namespace host

@@ -1,0 +1,112 @@
+// Printing and export of the customer list through the print control.
+#include "list/FrmCus.h"
+
+#include "catalogue/SharedUtilities.h"
+#include "entry/SessionContext.h"
+#include "suite/controls/Grid.h"
+#include "suite/print/PrintControl.h"
+#include "suite/pub/IPub.h"
+
+#include <QApplication>
+
+namespace customer {
+
+namespace {
+
+const QString kArchive = QStringLiteral("Customer");
+
+QString res(const char *key)
+{
+    return g_oPub ? g_oPub->GetResString(QLatin1StringView(key)) : QString::fromLatin1(key);
+}
+
+// The hourglass while the print data is gathered; dialogs must not open under it.
+class BusyPointer
+{
+public:
+    BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyPointer() { release(); }
+    BusyPointer(const BusyPointer &) = delete;
+    BusyPointer &operator=(const BusyPointer &) = delete;
+
+    void release()
+    {
+        if (m_busy)
+            QApplication::restoreOverrideCursor();
+        m_busy = false;
+    }
+
+private:
+    bool m_busy = true;
+};
+
+} // namespace
+
+suite::PrintControl *FrmCus::printControl()
+{
+    if (Prn)
+        return Prn;
+    Prn = new suite::PrintControl(this);
+    connect(Prn, &suite::PrintControl::styleEvent, this,
+            [](const QString &keyPart, const QString &layoutPart) {
+                if (g_oPub)
+                    g_oPub->SavePrnStyle(g_oSrv, kArchive, keyPart + layoutPart);
+            });
+    return Prn;
+}
+
+void FrmCus::PrintAll(const QString &key, suite::PrintData &Con, suite::PrintControl *Prn)
+{
+    Prn->setVisible(false);
+    if (!g_oPub || !g_oPub->GetPrintAuth(g_oSrv, g_oLogin, QStringLiteral("customer"), key))
+        return;
+    if (Grid->Rows() < 2) {
+        ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.nodata"));
+        return;
+    }
+    g_oPub->HelpHide(key, this, g_bIsWeb);
+    BusyPointer busy;
+    const suite::PrintStyle style = GetPrnStyle(key);
+    QString sXML;
+    WriteData(sXML, Con);
+    if (Prn->SetDataStyleXML(Con, true, style, true, QStringLiteral("Default")) != 0)
+        return;
+    busy.release();
+    runPrintAction(key.toLower(), Prn);
+}
+
+void FrmCus::runPrintAction(const QString &key, suite::PrintControl *Prn)
+{
+    if (key == u"setup") {
+        if (Prn->PageSetup() != 0)
+            Prn->TriggerEvent(0);
+    } else if (key == u"print") {
+        Prn->DoPrint();
+    } else if (key == u"preview") {
+        Prn->SetOwner(Prn->parentWidget() ? Prn->parentWidget()->window() : nullptr);
+        Prn->PrintPreview();
+    } else if (key == u"savefile") {
+        const int count = Prn->ExportToFile(QString());
+        if (count >= 0)
+            g_oPub->PrintMsg(kArchive, count);
+        else if (!Prn->lastError().isEmpty())
+            ShowInfoMsg(Prn->lastError());
+    }
+}
+
+suite::PrintStyle FrmCus::GetPrnStyle(const QString &key)
+{
+    suite::PrintStyle style;
+    g_oPub->GetPrnStyleFile(true, QString(), key, kArchive, g_oSrv, style);
+    return style;
+}
+
+void FrmCus::WriteData(QString &sXML, suite::PrintData &Con)
+{
+    if (g_oPub)
+        g_oPub->GetPrnDataFile(true, sXML, QString(), QString(),
+                               res("Tarn.AA.ARCHIVE.customerarch"), GetAccId(), g_cUserId,
+                               g_cUserName, this, g_oSrv, Con);
+}
+
+} // namespace customer
