@@ -1,4 +1,4 @@
-#include "EntryFixture.h"
+#include "ListWindowFixture.h"
 
 #include "list/FrmCus.h"
 #include "suite/controls/Grid.h"
@@ -22,32 +22,9 @@ namespace {
 
 // Printing from the customer list inside the portal; every dialog the print control opens is
 // recorded and answered here, none is shown and nothing reaches a printer.
-class ListPrintTest : public EntryTest
+class ListPrintTest : public ListWindowFixture
 {
 protected:
-    void TearDown() override
-    {
-        if (m_list) {
-            m_list->close();
-            delete m_list;
-        }
-        m_entry.reset();
-        EntryTest::TearDown();
-    }
-
-    FrmCus *openList(const QString &userId = QStringLiteral("demo"))
-    {
-        m_entry = ClsCustomer::create();
-        m_entry->setBusiness(portal(login(userId), m_portal));
-        m_entry->ShowModeless(QStringLiteral("AA0101"), QString(), QString(), QString());
-        m_list = qobject_cast<FrmCus *>(m_entry->listWindow());
-        if (m_list) {
-            m_list->show();
-            QApplication::processEvents();
-        }
-        return m_list;
-    }
-
     // Runs a command with answer standing in for the user in every dialog it opens.
     void run(const QString &key, const std::function<void(QDialog *)> &answer,
              const QString &menuId = QString())
@@ -67,9 +44,6 @@ protected:
 
     static void reject(QDialog *dialog) { dialog->reject(); }
 
-    PortalRecord m_portal;
-    std::shared_ptr<ClsCustomer> m_entry;
-    FrmCus *m_list = nullptr;
     QStringList m_dialogs;
 };
 

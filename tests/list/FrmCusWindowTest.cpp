@@ -1,4 +1,4 @@
-#include "EntryFixture.h"
+#include "ListWindowFixture.h"
 
 #include "list/ClassTree.h"
 #include "list/FrmCus.h"
@@ -19,57 +19,9 @@ using namespace customer;
 namespace {
 
 // The customer list as the portal shows it, driven offscreen the way a user drives it.
-class ListWindowTest : public EntryTest
+class ListWindowTest : public ListWindowFixture
 {
 protected:
-    void TearDown() override
-    {
-        if (m_list) {
-            m_list->close();
-            delete m_list;
-        }
-        m_entry.reset();
-        EntryTest::TearDown();
-    }
-
-    // Opens the list for userId and lets it load its first page.
-    FrmCus *openList(const QString &userId = QStringLiteral("demo"))
-    {
-        m_entry = ClsCustomer::create();
-        m_entry->setBusiness(portal(login(userId), m_portal));
-        m_entry->ShowModeless(QStringLiteral("AA0101"), QString(), QString(), QString());
-        m_list = qobject_cast<FrmCus *>(m_entry->listWindow());
-        if (!m_list)
-            return nullptr;
-        m_list->resize(1000, 640);
-        m_list->show();
-        settle();
-        return m_list;
-    }
-
-    static void settle()
-    {
-        for (int round = 0; round < 3; ++round)
-            QApplication::processEvents();
-    }
-
-    // The customer codes the grid shows, top to bottom.
-    QStringList shownCodes() const
-    {
-        QStringList codes;
-        for (int row = 1; row < m_list->Grid->Rows(); ++row)
-            codes.append(m_list->Grid->TextMatrix(row, m_list->iKeyPos));
-        return codes;
-    }
-
-    // Asks for a page as a user does: types size and number, presses the apply button.
-    void requestPage(int pageSize, int page)
-    {
-        m_list->EdtPageSize->setText(QString::number(pageSize));
-        m_list->EdtiCurPage->setText(QString::number(page));
-        m_list->CmdRequest->click();
-    }
-
     QStringList customersWhere(const QString &condition) const
     {
         return m_company.column(
@@ -115,10 +67,6 @@ protected:
         return { m_list->LblPage[0]->isEnabled(), m_list->LblPage[1]->isEnabled(),
                  m_list->LblPage[2]->isEnabled(), m_list->LblPage[3]->isEnabled() };
     }
-
-    PortalRecord m_portal;
-    std::shared_ptr<ClsCustomer> m_entry;
-    FrmCus *m_list = nullptr;
 };
 
 TEST_F(ListWindowTest, OpensOnTheFirstPageOfTheVisibleCustomers)
