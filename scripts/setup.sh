@@ -10,7 +10,7 @@ packages=(
     cmake ninja-build g++ ccache pkg-config clang-format
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libpugixml-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev libicu-dev libpq-dev
-    libgtest-dev libgmock-dev libbenchmark-dev
+    libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     fonts-wqy-microhei xvfb xauth
 )
 

@@ -14,6 +14,20 @@ constexpr quint16 kDosTime = 0;
 // Bit 11: names are UTF-8.
 constexpr quint16 kUtf8Names = 0x0800;
 constexpr quint16 kVersion = 20;
+constexpr quint16 kStored = 0;
+constexpr quint16 kDeflated = 8;
+// qCompress writes the size before a zlib stream: a 2-byte header, the raw deflate data ZIP
+// wants, and a 4-byte Adler-32 trailer.
+constexpr qsizetype kQtSizePrefix = 4;
+constexpr qsizetype kZlibHeader = 2;
+constexpr qsizetype kZlibTrailer = 4;
+
+QByteArray rawDeflate(const QByteArray &data)
+{
+    const QByteArray zlib = qCompress(data, 6);
+    const qsizetype start = kQtSizePrefix + kZlibHeader;
+    return zlib.mid(start, zlib.size() - start - kZlibTrailer);
+}
 
 void put16(QByteArray &out, quint16 value)
 {
@@ -56,8 +70,15 @@ quint32 ZipStore::crc32(const QByteArray &data)
 
 void ZipStore::add(const QString &name, const QByteArray &data)
 {
-    Entry entry{ name.toUtf8(), data, crc32(data), m_size };
-    m_size += 30 + entry.name.size() + data.size();
+    const QByteArray deflated = rawDeflate(data);
+    const bool deflate = !data.isEmpty() && deflated.size() < data.size();
+    Entry entry{ name.toUtf8(),
+                 deflate ? deflated : data,
+                 deflate ? kDeflated : kStored,
+                 quint32(data.size()),
+                 crc32(data),
+                 m_size };
+    m_size += 30 + entry.name.size() + entry.data.size();
     m_entries.append(std::move(entry));
 }
 
@@ -68,12 +89,12 @@ QByteArray ZipStore::archive() const
         put32(out, 0x04034b50);
         put16(out, kVersion);
         put16(out, kUtf8Names);
-        put16(out, 0); // stored
+        put16(out, entry.method);
         put16(out, kDosTime);
         put16(out, kDosDate);
         put32(out, entry.crc);
         put32(out, entry.data.size());
-        put32(out, entry.data.size());
+        put32(out, entry.size);
         put16(out, entry.name.size());
         put16(out, 0);
         out += entry.name;
@@ -85,12 +106,12 @@ QByteArray ZipStore::archive() const
         put16(out, kVersion);
         put16(out, kVersion);
         put16(out, kUtf8Names);
-        put16(out, 0);
+        put16(out, entry.method);
         put16(out, kDosTime);
         put16(out, kDosDate);
         put32(out, entry.crc);
         put32(out, entry.data.size());
-        put32(out, entry.data.size());
+        put32(out, entry.size);
         put16(out, entry.name.size());
         put16(out, 0); // extra
         put16(out, 0); // comment

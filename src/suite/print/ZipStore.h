@@ -6,8 +6,8 @@
 
 namespace suite {
 
-// A ZIP archive whose entries are stored uncompressed, which every ZIP reader accepts and
-// which needs no compression library: enough for the small packages the exports write.
+// A ZIP archive written in memory. Entries are deflated through Qt's own zlib (a sheet of
+// repeated markup shrinks many times), or stored as they are when deflating does not pay.
 class ZipStore
 {
 public:
@@ -22,7 +22,9 @@ private:
     struct Entry
     {
         QByteArray name;
-        QByteArray data;
+        QByteArray data; // as written: deflated or stored
+        quint16 method;
+        quint32 size; // before deflating
         quint32 crc;
         quint32 offset;
     };

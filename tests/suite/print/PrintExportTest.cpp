@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
 using namespace suite;
 
 namespace {
@@ -37,9 +39,26 @@ PrintData sampleTable(int rows = 3)
     return data;
 }
 
-// A reader of the stored ZIP archives the writer makes: entries by the central directory,
-// each checked against its local header and its CRC.
-QMap<QString, QByteArray> unzipStored(const QByteArray &zip, QString &fault)
+// Raw deflate data, as ZIP entries hold it, inflated.
+QByteArray inflated(const QByteArray &raw, quint32 size)
+{
+    QByteArray out(qsizetype(size), '\0');
+    z_stream stream{};
+    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(raw.constData()));
+    stream.avail_in = uInt(raw.size());
+    stream.next_out = reinterpret_cast<Bytef *>(out.data());
+    stream.avail_out = uInt(out.size());
+    constexpr int kRawDeflate = -MAX_WBITS;
+    if (inflateInit2(&stream, kRawDeflate) != Z_OK)
+        return {};
+    const int status = inflate(&stream, Z_FINISH);
+    inflateEnd(&stream);
+    return status == Z_STREAM_END && stream.total_out == size ? out : QByteArray();
+}
+
+// A reader of the ZIP archives the writer makes: entries by the central directory, stored or
+// deflated, each checked against its local header and its CRC.
+QMap<QString, QByteArray> unzip(const QByteArray &zip, QString &fault)
 {
     const auto u16 = [&](qsizetype at) {
         return qFromLittleEndian<quint16>(zip.constData() + at);
@@ -55,16 +74,19 @@ QMap<QString, QByteArray> unzipStored(const QByteArray &zip, QString &fault)
     }
     qsizetype at = u32(end + 16);
     for (int i = 0; i < u16(end + 10); ++i) {
-        if (u32(at) != 0x02014b50 || u16(at + 10) != 0) {
-            fault = QStringLiteral("directory entry %1 is not a stored entry").arg(i);
+        const quint16 method = u16(at + 10);
+        if (u32(at) != 0x02014b50 || (method != 0 && method != 8)) {
+            fault = QStringLiteral("directory entry %1 is neither stored nor deflated").arg(i);
             return entries;
         }
         const quint32 crc = u32(at + 16);
-        const quint32 size = u32(at + 20);
+        const quint32 written = u32(at + 20);
+        const quint32 size = u32(at + 24);
         const QString name = QString::fromUtf8(zip.mid(at + 46, u16(at + 28)));
         const qsizetype local = u32(at + 42);
-        const QByteArray data = zip.mid(local + 30 + u16(local + 26) + u16(local + 28), size);
-        if (u32(local) != 0x04034b50 || ZipStore::crc32(data) != crc)
+        const QByteArray raw = zip.mid(local + 30 + u16(local + 26) + u16(local + 28), written);
+        const QByteArray data = method == 8 ? inflated(raw, size) : raw;
+        if (u32(local) != 0x04034b50 || u16(local + 8) != method || ZipStore::crc32(data) != crc)
             fault = QStringLiteral("%1: bad local header or CRC").arg(name);
         entries.insert(name, data);
         at += 46 + u16(at + 28) + u16(at + 30) + u16(at + 32);
@@ -139,9 +161,10 @@ TEST(ZipStore, ChecksumsAndColumnNamesFollowTheirStandards)
 
 TEST(XlsxWriter, PackageHoldsTheTableWithChineseAndMarkupIntact)
 {
-    const PrintData data = sampleTable();
+    const PrintData data = sampleTable(200);
     QString fault;
-    const QMap<QString, QByteArray> entries = unzipStored(XlsxWriter::workbook(data), fault);
+    const QByteArray package = XlsxWriter::workbook(data);
+    const QMap<QString, QByteArray> entries = unzip(package, fault);
     EXPECT_TRUE(fault.isEmpty()) << qPrintable(fault);
     EXPECT_EQ(entries.keys(),
               (QStringList{ "[Content_Types].xml", "_rels/.rels", "xl/_rels/workbook.xml.rels",
@@ -150,6 +173,8 @@ TEST(XlsxWriter, PackageHoldsTheTableWithChineseAndMarkupIntact)
     QList<QStringList> expected{ data.headers };
     expected += data.rows;
     EXPECT_EQ(sheetCells(entries.value("xl/worksheets/sheet1.xml")), expected);
+    // The sheet's repeated markup is deflated.
+    EXPECT_LT(package.size() * 4, entries.value("xl/worksheets/sheet1.xml").size());
 }
 
 TEST(CsvExport, ReadsBackCellForCellAfterTheByteOrderMark)
