@@ -44,15 +44,11 @@ bool fileNameFor(const QString &format, const QString &file, QString &fileName, 
 std::optional<ExportRequest> parseExportRequest(const QStringList &arguments, QString &error)
 {
     QCommandLineParser parser;
-    const HeadlessSession::Options session;
+    const ListSelectionOptions selection;
     const QCommandLineOption format(QStringLiteral("format"), QStringLiteral("File format."),
                                     QStringLiteral("format"));
-    const QCommandLineOption classCode(QStringLiteral("class"), QStringLiteral("Class code."),
-                                       QStringLiteral("code"));
-    const QCommandLineOption filter(QStringLiteral("filter"), QStringLiteral("Condition."),
-                                    QStringLiteral("condition"));
-    parser.addOptions(session.all());
-    parser.addOptions({ format, classCode, filter });
+    selection.addTo(parser);
+    parser.addOption(format);
     if (!parser.parse(QStringList{ QStringLiteral("export") } + arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -70,16 +66,8 @@ std::optional<ExportRequest> parseExportRequest(const QStringList &arguments, QS
     if (!fileNameFor(formatName, parser.positionalArguments().constFirst(), request.fileName,
                      error))
         return std::nullopt;
-    const HeadlessSession::Request entered = session.requestOf(parser);
-    request.list.database = entered.database;
-    request.list.userId = entered.userId;
-    request.list.languageRegion = entered.languageRegion;
-    request.list.classCode = parser.value(classCode);
-    QString reason;
-    if (!listFilterCondition(parser.value(filter), request.list.condition, reason)) {
-        error = QStringLiteral("--filter: ") + reason;
+    if (!selection.read(parser, request.list, error))
         return std::nullopt;
-    }
     return request;
 }
 

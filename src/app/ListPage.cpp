@@ -87,22 +87,40 @@ std::optional<int> countOf(const QString &text)
 
 } // namespace
 
+void ListSelectionOptions::addTo(QCommandLineParser &parser) const
+{
+    parser.addOptions(session.all());
+    parser.addOptions({ classCode, filter });
+}
+
+bool ListSelectionOptions::read(const QCommandLineParser &parser, ListRequest &request,
+                                QString &error) const
+{
+    const HeadlessSession::Request entered = session.requestOf(parser);
+    request.database = entered.database;
+    request.userId = entered.userId;
+    request.languageRegion = entered.languageRegion;
+    request.classCode = parser.value(classCode);
+    QString reason;
+    if (!listFilterCondition(parser.value(filter), request.condition, reason)) {
+        error = QStringLiteral("--filter: ") + reason;
+        return false;
+    }
+    return true;
+}
+
 std::optional<ListRequest> parseListRequest(const QStringList &arguments, QString &error)
 {
     QCommandLineParser parser;
-    const HeadlessSession::Options session;
-    const QCommandLineOption classCode(QStringLiteral("class"), QStringLiteral("Class code."),
-                                       QStringLiteral("code"));
-    const QCommandLineOption filter(QStringLiteral("filter"), QStringLiteral("Condition."),
-                                    QStringLiteral("condition"));
+    const ListSelectionOptions selection;
     const QCommandLineOption page(QStringLiteral("page"), QStringLiteral("Page number."),
                                   QStringLiteral("n"), QStringLiteral("1"));
     const QCommandLineOption pageSize(QStringLiteral("page-size"), QStringLiteral("Page size."),
                                       QStringLiteral("n"));
     const QCommandLineOption showSql(QStringLiteral("show-sql"),
                                      QStringLiteral("Print the statement first."));
-    parser.addOptions(session.all());
-    parser.addOptions({ classCode, filter, page, pageSize, showSql });
+    selection.addTo(parser);
+    parser.addOptions({ page, pageSize, showSql });
     if (!parser.parse(QStringList{ QStringLiteral("list") } + arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -112,11 +130,6 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
         return std::nullopt;
     }
     ListRequest request;
-    const HeadlessSession::Request entered = session.requestOf(parser);
-    request.database = entered.database;
-    request.userId = entered.userId;
-    request.languageRegion = entered.languageRegion;
-    request.classCode = parser.value(classCode);
     request.showSql = parser.isSet(showSql);
     const std::optional<int> pageNumber = countOf(parser.value(page));
     if (!pageNumber) {
@@ -133,11 +146,8 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
             return std::nullopt;
         }
     }
-    QString reason;
-    if (!listFilterCondition(parser.value(filter), request.condition, reason)) {
-        error = QStringLiteral("--filter: ") + reason;
+    if (!selection.read(parser, request, error))
         return std::nullopt;
-    }
     return request;
 }
 

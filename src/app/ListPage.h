@@ -1,5 +1,8 @@
 #pragma once
 
+#include "app/HeadlessSession.h"
+
+#include <QCommandLineOption>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -23,6 +26,22 @@ struct ListRequest
     int page = 1;
     std::optional<int> pageSize; // none = the size the user last applied in the window
     bool showSql = false;
+};
+
+// The options that choose the customers of a list, shared by the sub-commands that read one:
+// the session's (--db, --user, --lang), the class (--class) and the filter (--filter).
+struct ListSelectionOptions
+{
+    HeadlessSession::Options session;
+    QCommandLineOption classCode{ QStringLiteral("class"), QStringLiteral("Class code."),
+                                  QStringLiteral("code") };
+    QCommandLineOption filter{ QStringLiteral("filter"), QStringLiteral("Condition."),
+                               QStringLiteral("condition") };
+
+    void addTo(QCommandLineParser &parser) const;
+    // The session, class and condition of request from a parsed command line; false with the
+    // reason in error when the filter is not a condition.
+    bool read(const QCommandLineParser &parser, ListRequest &request, QString &error) const;
 };
 
 // The arguments after "list"; nullopt with the reason in error when they are not understood
