@@ -1,10 +1,14 @@
 #include "app/WebHost.h"
 
+#include "app/CompanyDatabase.h"
 #include "app/HostOptions.h"
 #include "app/WebFindRequest.h"
 
+#include "catalogue/FieldCatalogue.h"
 #include "entry/ArchiveEntry.h"
+#include "entry/SessionContext.h"
 #include "suite/colset/IColumnSet.h"
+#include "suite/core/ErrorLog.h"
 #include "suite/core/ObjectFactory.h"
 #include "suite/core/XmlDocument.h"
 #include "suite/data/IClsCommon.h"
@@ -61,7 +65,7 @@ suite::LoginRequest webLoginRequest(const HostOptions &options, const QString &d
 {
     suite::LoginRequest request;
     request.userId = options.userId;
-    request.connectionText = databaseFile;
+    request.connectionText = companyConnectionText(databaseFile);
     request.businessDate = options.businessDate.toString(Qt::ISODate);
     request.languageRegion = options.language.toLower();
     return request;
@@ -122,7 +126,16 @@ bool WebHost::start(const std::shared_ptr<customer::ArchiveEntry> &entry, const 
     entry->Init(m_login);
     QString initXml = webInitXml(url);
     entry->InitWeb(initXml);
-    return entry->CreateObj(0, m_login->cUserId(), m_login->cUserName(), m_login->KvDbName(), true);
+    if (!entry->CreateObj(0, m_login->cUserId(), m_login->cUserName(), m_login->KvDbName(), true))
+        return false;
+    // The host serves the list's column sets, so it takes the component's field catalogue as the
+    // customer list's default set, as the stand-alone column-set service is given it: the
+    // columns then carry their tables, and the list's statement its joins.
+    customer::BuildColInfo();
+    QString sMsg;
+    if (!m_columnSets->setCatalogue(QStringLiteral("Customer"), customer::g_cFieldCatalogXml, sMsg))
+        suite::ErrorLog::instance().warning(QStringLiteral("WebHost"), sMsg);
+    return true;
 }
 
 void WebHost::setRequestLimit(int requests)

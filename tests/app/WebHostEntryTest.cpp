@@ -11,6 +11,8 @@
 #include "suite/pub/MessageScript.h"
 #include "suite/pub/ResourceTable.h"
 
+#include <QCoreApplication>
+
 #include <gtest/gtest.h>
 
 using namespace host;
@@ -130,6 +132,25 @@ TEST_F(WebHostEntryTest, AnExpiredSessionClosesTheEntrysWindowsAfterTheAnswer)
     EXPECT_EQ(messages->shown().first().text,
               suite::ResourceTable::builtIn(QStringLiteral("zh-CN"))
                   .text(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.logintimeout")));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WebHostEntryTest, TheListShowsItsFirstPageThroughTheHost)
+{
+    auto *list = entry->listWindow();
+    ASSERT_TRUE(list);
+    bool pageShown = false;
+    QObject::connect(list, &customer::ArchiveListWindow::pageShown, list,
+                     [&pageShown] { pageShown = true; });
+    list->show();
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(pageShown);
+    EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
+    list->close();
 }
 
 } // namespace

@@ -374,9 +374,13 @@ TEST(WebHostOptions, WebModeIsAnOptionOfTheCommandLineAndItsHelp)
     EXPECT_TRUE(hostOptionsHelp().contains(QStringLiteral("--web")));
     EXPECT_TRUE(hostOptionsHelp().contains(QStringLiteral("--trace-sql <file>")));
 
-    const suite::LoginRequest request = webLoginRequest(web, QStringLiteral("/data/co.db"));
+    const suite::LoginRequest request =
+        webLoginRequest(web, QStringLiteral("/data/KVDATA_001_2026.db"));
     EXPECT_EQ(request.userId, QStringLiteral("sales1"));
-    EXPECT_EQ(request.connectionText, QStringLiteral("/data/co.db"));
+    // A company file becomes a connection text, whose catalogue names the account.
+    EXPECT_EQ(request.connectionText,
+              QStringLiteral("Provider=SQLite;Data Source=/data/KVDATA_001_2026.db;"
+                             "Initial Catalog=KVDATA_001_2026"));
     EXPECT_EQ(request.languageRegion, QStringLiteral("en-us"));
     EXPECT_EQ(request.businessDate, QDate::currentDate().toString(Qt::ISODate));
 }
