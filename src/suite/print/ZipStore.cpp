@@ -82,21 +82,28 @@ void ZipStore::add(const QString &name, const QByteArray &data)
     m_entries.append(std::move(entry));
 }
 
+// The fields the local header and the central directory share, from the flags to the name's
+// length.
+void ZipStore::putEntryFields(QByteArray &out, const Entry &entry)
+{
+    put16(out, kUtf8Names);
+    put16(out, entry.method);
+    put16(out, kDosTime);
+    put16(out, kDosDate);
+    put32(out, entry.crc);
+    put32(out, entry.data.size());
+    put32(out, entry.size);
+    put16(out, entry.name.size());
+}
+
 QByteArray ZipStore::archive() const
 {
     QByteArray out;
     for (const Entry &entry : m_entries) {
         put32(out, 0x04034b50);
         put16(out, kVersion);
-        put16(out, kUtf8Names);
-        put16(out, entry.method);
-        put16(out, kDosTime);
-        put16(out, kDosDate);
-        put32(out, entry.crc);
-        put32(out, entry.data.size());
-        put32(out, entry.size);
-        put16(out, entry.name.size());
-        put16(out, 0);
+        putEntryFields(out, entry);
+        put16(out, 0); // extra
         out += entry.name;
         out += entry.data;
     }
@@ -105,14 +112,7 @@ QByteArray ZipStore::archive() const
         put32(out, 0x02014b50);
         put16(out, kVersion);
         put16(out, kVersion);
-        put16(out, kUtf8Names);
-        put16(out, entry.method);
-        put16(out, kDosTime);
-        put16(out, kDosDate);
-        put32(out, entry.crc);
-        put32(out, entry.data.size());
-        put32(out, entry.size);
-        put16(out, entry.name.size());
+        putEntryFields(out, entry);
         put16(out, 0); // extra
         put16(out, 0); // comment
         put16(out, 0); // disk

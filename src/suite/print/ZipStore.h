@@ -28,6 +28,8 @@ private:
         quint32 crc;
         quint32 offset;
     };
+    static void putEntryFields(QByteArray &out, const Entry &entry);
+
     QList<Entry> m_entries;
     quint32 m_size = 0;
 };
