@@ -1,5 +1,8 @@
 #include "card/CardFieldTable.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace customer {
 
 namespace {
@@ -170,6 +173,20 @@ const CardControl *cardControlOfColumn(QStringView column)
             return &control;
     }
     return nullptr;
+}
+
+bool isDisplayOnlyColumn(QStringView column)
+{
+    static constexpr QStringView kDisplayOnly[] = {
+        u"cCreatePerson", u"dCusCreateDatetime", u"cModifyPerson", u"dModifyDate",
+        u"cACName",       u"cCusBank",           u"cCusAccount",   u"cCusBankCode",
+        u"cCusOAddress",  u"cInvoiceCompany",    u"cCusAppDocNo",  u"cLtcCustomerCode",
+        u"cLtcPerson",    u"dLtcDate",           u"bTransFlag",
+    };
+    return std::any_of(std::begin(kDisplayOnly), std::end(kDisplayOnly),
+                       [column](QStringView displayOnly) {
+                           return displayOnly.compare(column, Qt::CaseInsensitive) == 0;
+                       });
 }
 
 QString captionKeyOfColumn(QStringView column)

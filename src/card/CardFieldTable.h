@@ -55,6 +55,11 @@ std::span<const CardControl> cardControls();
 // The field of a column (matched without case); null for a column the card does not show.
 const CardControl *cardControlOfColumn(QStringView column);
 
+// A field the user reads but does not type into: the audit fields, which the save fills from
+// the session, and the fields the record carries from the dialogs (banks, delivery addresses,
+// invoice units) or from elsewhere (the rights class, the application document, the LTC import).
+bool isDisplayOnlyColumn(QStringView column);
+
 // The resource key of a field's caption: "Tarn.AA.CUSTOMER." and the column in lower case,
 // except where the suite keeps a shared caption.
 QString captionKeyOfColumn(QStringView column);

@@ -156,8 +156,11 @@ QString valueOf(const CardFields &fields, const FieldElement &element)
     switch (element.kind) {
     case Kind::Check:
         return flag(fields.isChecked(control));
-    case Kind::ListIndex:
-        return QString::number(fields.listIndex(control));
+    case Kind::ListIndex: {
+        // Nothing chosen is written empty, so that a column without a value keeps none.
+        const int index = fields.listIndex(control);
+        return index < 0 ? QString() : QString::number(index);
+    }
     case Kind::Text:
         break;
     }
@@ -219,9 +222,8 @@ QString CardRecordXml::WriteXML()
     appendFields(m_fields, kNames, xml);
     AppendElement(QStringLiteral("cCusMnemCode"), mnemonicCode(), xml);
     appendFields(m_fields, kClasses, xml);
-    AppendElement(QStringLiteral("cCusBank"), m_inputs.bankText, xml);
-    xml +=
-        QStringLiteral("<cCusOAddress>") + m_inputs.addressXml + QStringLiteral("</cCusOAddress>");
+    appendFragment(QStringLiteral("cCusBank"), m_inputs.bankXml, xml);
+    appendFragment(QStringLiteral("cCusOAddress"), m_inputs.addressXml, xml);
     appendAddress(xml);
     appendFields(m_fields, kContactAndTrade, xml);
     AppendElement(QStringLiteral("cCusDepart"), departmentFromSalesperson(), xml);
@@ -237,6 +239,13 @@ QString CardRecordXml::WriteXML()
     appendPicture(xml);
     xml += m_inputs.attachmentXml + QStringLiteral("</Customer>");
     return xml;
+}
+
+// The dialogs' fragments are XML themselves and go in as they are; an empty one (the dialog
+// was not used) leaves an empty element, which the data service takes as "unchanged".
+void CardRecordXml::appendFragment(const QString &name, const QString &fragment, QString &xml)
+{
+    xml += u'<' + name + u'>' + fragment + QStringLiteral("</") + name + u'>';
 }
 
 // The contact's person code rides as an attribute, so it is escaped for a quoted attribute.

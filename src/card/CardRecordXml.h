@@ -27,7 +27,7 @@ struct CardRecordInputs
     bool autoCode = false; // codes come from the numbering rule
     bool codeTyped = false; // the user typed the code by hand
     QString addressXml; // from the delivery-address dialog
-    QString bankText; // from the bank dialog
+    QString bankXml; // from the bank dialog
     QString invoiceXml;
     QString personXml;
     QString rightsXml;
@@ -68,6 +68,7 @@ public:
     QString WriteXML();
 
 private:
+    static void appendFragment(const QString &name, const QString &fragment, QString &xml);
     QString startTag() const;
     QString mnemonicCode() const;
     void appendAddress(QString &xml) const;

@@ -48,6 +48,7 @@ FrmCusAM::FrmCusAM(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmCusAM"));
     buildControls();
+    lockDisplayOnlyFields();
     connectControls();
     runGuarded(QStringLiteral("FrmCusAM.Form_Initialize"), [this] { Form_Initialize(); });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "card/CardFields.h"
+#include "card/CardInputLock.h"
 #include "suite/controls/RefEdit.h"
 #include "suite/core/XmlDocument.h"
 #include "suite/data/RecordSet.h"
@@ -184,6 +185,7 @@ private:
     void connectRelatedVendor();
     void connectAreaField(const QString &name);
     void connectNarrowedReferences();
+    void connectCodeNames();
     void takeUserDefValues(const QString &table, suite::RecordSet *row);
     void afterIndexedChoice(int index, suite::RecordSet *row);
     void rebuildRightsOnChange(const QString &kind, QString &keptCode, const QString &code);
@@ -219,6 +221,11 @@ private:
     void focusCodeField();
     void rememberCodes();
     void applyViewState();
+    void lockDisplayOnlyFields();
+    // A card that shows a customer the user may not change takes no input at all.
+    void applyEditLock();
+    bool takesNoInput() const;
+    QList<QWidget *> inputControls() const;
     void setCaption(const QString &captionKey);
     void setLinkStyle(QLabel *label);
     void setButtonEnabled(const QString &key, bool enabled);
@@ -272,6 +279,8 @@ private:
     suite::RecordSet GetCurRecord(bool switchToModify);
     void reportVanishedRecord();
     void spreadRecord(const suite::RecordSet &record);
+    void clearReferenceTags();
+    void showDisplayOnlyValues(const suite::RecordSet &record);
     void loadRecordControls(const suite::RecordSet &record, int iCallType,
                             const std::shared_ptr<suite::IDeleteLog> &objLog);
     QString GetNodeText(const suite::XmlElement &Ele, const QString &name,
@@ -317,6 +326,7 @@ private:
     QHash<QString, int> m_fieldRights;
     std::shared_ptr<suite::PlugInCollection> m_plugIns;
     CardFieldEvents *m_fieldEvents = nullptr;
+    CardInputLock m_inputLock;
 
     QHash<QString, QWidget *> m_controls;
     QHash<QString, QLabel *> m_labels;

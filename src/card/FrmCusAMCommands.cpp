@@ -127,7 +127,7 @@ QString &FrmCusAM::keptFragment(SubRecordDialog dialog)
 
 int FrmCusAM::subRecordRight(SubRecordDialog dialog) const
 {
-    if (m_bReadOnly)
+    if (m_bReadOnly || takesNoInput())
         return 1;
     switch (dialog) {
     case SubRecordDialog::Invoice:

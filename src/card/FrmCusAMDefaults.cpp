@@ -26,6 +26,7 @@ namespace customer {
 
 void FrmCusAM::ClearForAdd()
 {
+    m_inputLock.unlock();
     m_sRightsXml.clear();
     clearControls();
     if (m_iOpenedBy == 0)
@@ -54,6 +55,7 @@ void FrmCusAM::ClearForAdd()
     if (!m_sOldCCCode.isEmpty())
         RefreshCusPrivilege(QStringLiteral("class"), m_sOldCCCode);
     m_bCodeTyped = false;
+    applyEditLock();
 }
 
 void FrmCusAM::clearControls()
@@ -67,6 +69,7 @@ void FrmCusAM::clearControls()
         date->clear();
     for (QLineEdit *name : m_text1)
         name->clear();
+    comboBox(QStringLiteral("CmbcInvoiceCompany"))->clear();
     for (QCheckBox *box : findChildren<QCheckBox *>())
         box->setChecked(false);
     checkBox(QStringLiteral("chkbCusDomestic"))->setChecked(m_bDomesticDefault);

@@ -39,24 +39,11 @@ constexpr int kPopupGapTwips = 100;
 constexpr int kPopupMarginTwips = 1000;
 constexpr int kTwipsPerInch = 1440;
 
-// Edits whose typed changes offer the save commands, besides every member of Edt.
-// clang-format off
-constexpr const char *kMarkingEdits[] = {
-    "EdtcCity", "EdtcCounty", "EdtcProvince", "EdtcCreditAddCode", "EdtcCusSSCode", "EdtcMemo",
-    "EdtcRegCash", "EdtcURL", "EdtCusMngTypeCode", "EdtcCusCountryCode", "EdtcCusCreditCompany",
-    "EdtcCusExch_name", "EdtcCusSAProtocol", "EdtcCusExProtocol", "EdtcCusCMProtocol",
-    "EdtcCusOtherProtocol", "EdtcCusImportAgentProtocol", "EdtcCusPortCode", "EdtcPrimaryVen",
-    "EdtCustomerKCode", "EdtdBusinessSDate", "EdtdBusinessEDate", "EdtdLicenceSDate",
-    "EdtdLicenceEDate", "EdtdProxySDate", "EdtdProxyEDate", "EdtdCusGSPSDate", "EdtdCusGSPEDate",
-    "EdtiEmployeeNum", "EdtVenCode",
-};
-
-constexpr const char *kMarkingChecks[] = {
-    "ChkbBusinessDate", "ChkbCredit", "ChkbCreditDate", "chkbCusDomestic", "chkbCusOverseas",
-    "ChkbLicenceDate", "ChkbLimitSale", "chkbOnGPinStore", "ChkbProxy", "chkbRequestSign",
-    "chkbServiceAttribute",
-};
-// clang-format on
+// Controls with rules of their own that mark the card modified first.
+bool marksOnItsOwn(const CardControl &field)
+{
+    return field.column == u"bHomeBranch" || field.column == u"bShop";
+}
 
 QString mnemonicOf(const QString &name)
 {
@@ -101,21 +88,28 @@ void FrmCusAM::connectEdits()
     connectDatePopups();
 }
 
+// Every field the user can change offers the save commands when changed: typed, chosen in a
+// reference window, clicked or picked from a list.
 void FrmCusAM::connectModifiedMarks()
 {
-    for (suite::RefEdit *edit : std::as_const(m_edt))
-        connect(edit, &QLineEdit::textEdited, this, &FrmCusAM::MarkModified);
-    for (const char *name : kMarkingEdits)
-        connect(refEdit(QLatin1StringView(name)), &QLineEdit::textEdited, this,
-                &FrmCusAM::MarkModified);
-    for (QLineEdit *date : std::as_const(m_dates))
-        connect(date, &QLineEdit::textEdited, this, &FrmCusAM::MarkModified);
-    for (const char *name : kMarkingChecks)
-        connect(checkBox(QLatin1StringView(name)), &QCheckBox::clicked, this,
-                &FrmCusAM::MarkModified);
-    for (const char *name : { "cboJgJb", "CmbiCusGSPType" })
-        connect(comboBox(QLatin1StringView(name)), &QComboBox::activated, this,
-                &FrmCusAM::MarkModified);
+    for (const CardControl &field : cardControls()) {
+        if (isDisplayOnlyColumn(field.column) || marksOnItsOwn(field))
+            continue;
+        QWidget *control = GetControlByName(field.name.toString(), field.index);
+        if (auto *reference = qobject_cast<suite::RefEdit *>(control)) {
+            connect(reference, &suite::RefEdit::referenceChosen, this,
+                    [this](suite::RecordSet *row) {
+                        if (row)
+                            MarkModified();
+                    });
+        }
+        if (auto *edit = qobject_cast<QLineEdit *>(control))
+            connect(edit, &QLineEdit::textEdited, this, &FrmCusAM::MarkModified);
+        else if (auto *box = qobject_cast<QCheckBox *>(control))
+            connect(box, &QCheckBox::clicked, this, &FrmCusAM::MarkModified);
+        else if (auto *list = qobject_cast<QComboBox *>(control))
+            connect(list, &QComboBox::activated, this, &FrmCusAM::MarkModified);
+    }
     m_fieldEvents->onKeyPress(comboBox(QStringLiteral("cboJgJb")), [this](QKeyEvent *) {
         MarkModified();
         return false;

@@ -4,6 +4,7 @@
 #include "card/FrmCusAM.h"
 
 #include "card/CardRecordLoad.h"
+#include "card/CodeNames.h"
 #include "catalogue/DataAuth.h"
 #include "catalogue/ListQuery.h"
 #include "catalogue/SharedUtilities.h"
@@ -14,12 +15,14 @@
 #include "suite/card/PictureControl.h"
 #include "suite/card/UserDefineControl.h"
 #include "suite/controls/Grid.h"
+#include "suite/controls/RefEdit.h"
 #include "suite/core/SqlQuote.h"
 #include "suite/data/IClsCommon.h"
 #include "suite/login/IDeleteLog.h"
 #include "suite/pub/IPub.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPalette>
 
 namespace customer {
@@ -59,6 +62,7 @@ void FrmCusAM::Fillallfields(bool bHaveRst, const suite::RecordSet &Rst, int iCa
                              const std::shared_ptr<suite::IDeleteLog> &objLog)
 {
     InitDataAuth();
+    m_inputLock.unlock();
     suite::RecordSet record = Rst;
     if (!bHaveRst) {
         record = GetCurRecord(true);
@@ -86,6 +90,28 @@ void FrmCusAM::Fillallfields(bool bHaveRst, const suite::RecordSet &Rst, int iCa
         return;
     spreadRecord(record);
     loadRecordControls(record, iCallType, objLog);
+    applyEditLock();
+}
+
+// The tags of the last record shown (region codes, the contact's person, a chosen credit
+// company) belong to it, not to the next one.
+void FrmCusAM::clearReferenceTags()
+{
+    for (auto *edit : findChildren<suite::RefEdit *>())
+        edit->setTag(QString());
+}
+
+// What the dialogs keep for the customer, shown as it is stored.
+void FrmCusAM::showDisplayOnlyValues(const suite::RecordSet &record)
+{
+    Edt(9)->setText(record.Value(QStringLiteral("cCusBank")).toString());
+    Edt(10)->setText(record.Value(QStringLiteral("cCusAccount")).toString());
+    Edt(19)->setText(record.Value(QStringLiteral("cCusOAddress")).toString());
+    QComboBox *invoiceCompany = comboBox(QStringLiteral("CmbcInvoiceCompany"));
+    invoiceCompany->clear();
+    const QString company = record.Value(QStringLiteral("cInvoiceCompany")).toString();
+    if (!company.isEmpty())
+        invoiceCompany->addItem(company);
 }
 
 // The customer the list row named is gone: say so and let the list catch up.
@@ -116,12 +142,20 @@ void FrmCusAM::spreadRecord(const suite::RecordSet &record)
     hooks.afterCostGrade = [this, &record] {
         InvUserDef1->LoadFromRecord(record);
     };
+    clearReferenceTags();
     CardRecordLoad load(*this);
     const CardRecordLoad::Outcome outcome = load.loadRecord(record, formatting, hooks);
     checkBox(QStringLiteral("chkbOnGPinStore"))->setEnabled(outcome.groupPurchaseEnabled);
     SetBranchState();
-    if (g_oSrv)
+    showDisplayOnlyValues(record);
+    if (g_oPub) {
+        for (const char *rate : { "EdtfCommisionRate", "EdtfInsueRate" })
+            g_oPub->FormatCon(refEdit(QLatin1StringView(rate)));
+    }
+    if (g_oSrv) {
         load.lookUpRegionCodes(*g_oSrv);
+        CodeNames(*this).showStored(*g_oSrv);
+    }
     setButtonEnabled(QStringLiteral("SaveRs"), false);
     setButtonEnabled(QStringLiteral("SaveRsNew"), false);
     m_bLoading = false;
@@ -158,6 +192,8 @@ void FrmCusAM::fillFlds(const suite::XmlElement &Ele)
     m_bLoading = true;
     const CardRecordLoad::Outcome outcome = CardRecordLoad(*this).loadPreset(Ele);
     checkBox(QStringLiteral("chkbOnGPinStore"))->setEnabled(outcome.groupPurchaseEnabled);
+    if (g_oSrv)
+        CodeNames(*this).showStored(*g_oSrv);
     if (m_iOpt == 1)
         Edt(33)->setText(g_cUserName);
     Edt(35)->setText(g_cUserName);

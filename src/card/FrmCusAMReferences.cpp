@@ -4,6 +4,7 @@
 #include "card/FrmCusAM.h"
 
 #include "card/AreaFields.h"
+#include "card/CodeNames.h"
 #include "card/CreditCompany.h"
 #include "card/PrivilegeList.h"
 #include "card/ReferenceConditions.h"
@@ -57,6 +58,7 @@ void FrmCusAM::connectReferenceFields()
         connectAreaField(QLatin1StringView(name));
     connectRelatedVendor();
     connectNarrowedReferences();
+    connectCodeNames();
     connect(Edt(kSalesperson), &suite::RefEdit::confirmed, this,
             &FrmCusAM::fillDepartmentOfSalesperson);
     connect(refEdit(QStringLiteral("EdtcCusCreditCompany")), &suite::RefEdit::leaving, this,
@@ -177,6 +179,31 @@ void FrmCusAM::connectNarrowedReferences()
                 filter = narrowed.filter;
                 Edt(kSalesperson)->setConditions(conditionXml, filter);
             });
+}
+
+// A chosen code shows its name beside it; a typed code that turned out to name exactly one row
+// (confirmed on leaving) has its name read.
+void FrmCusAM::connectCodeNames()
+{
+    const std::pair<QString, int> codes[] = {
+        { QStringLiteral("Edt"), 3 },
+        { QStringLiteral("Edt"), 4 },
+        { QStringLiteral("Edt"), 5 },
+        { QStringLiteral("EdtVenCode"), -1 },
+    };
+    for (const auto &[control, index] : codes) {
+        auto *field = qobject_cast<suite::RefEdit *>(GetControlByName(control, index));
+        connect(field, &suite::RefEdit::referenceChosen, this,
+                [this, control, index](suite::RecordSet *row) {
+                    if (row && g_oSrv)
+                        CodeNames(*this).showChosen(*g_oSrv, control, index, row);
+                });
+        connect(field, &suite::RefEdit::confirmed, this, [this, control, index] {
+            const auto [nameControl, nameIndex] = CodeNames::nameFieldOf(control, index);
+            if (!m_bLoading && g_oSrv && text(nameControl, nameIndex).isEmpty())
+                CodeNames(*this).showChosen(*g_oSrv, control, index, nullptr);
+        });
+    }
 }
 
 // The public service changes the record element in place; the control then shows it again.

@@ -65,8 +65,8 @@ void FrmCusAM::ApplyFieldAuth()
     setButtonEnabled(QStringLiteral("Person"), m_iRightPerson != 0);
     setButtonEnabled(QStringLiteral("Privilege"), m_iRightRights != 0);
     setButtonEnabled(QStringLiteral("Contact"), !g_bIsWeb);
-    if (!g_oPub || g_oPub->m_LocaleID() != u"zh-cn")
-        cmdMap->setVisible(false);
+    // No map window to open yet: the button stays hidden rather than doing nothing.
+    cmdMap->setVisible(false);
     Pic->SetRightLevel(fieldRight(QStringLiteral("PictureGUID")));
     InvAttachfile1->SetRightLevel(fieldRight(QStringLiteral("bIsCusAttachFile")));
 }

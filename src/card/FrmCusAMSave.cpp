@@ -60,8 +60,10 @@ bool FrmCusAM::SaveCard(const QString &key)
     m_bSavedNew = m_bSavedNew || adding;
     setButtonEnabled(QStringLiteral("SaveRs"), false);
     setButtonEnabled(QStringLiteral("SaveRsNew"), false);
-    if (m_iOpt == 2)
+    if (m_iOpt == 2) {
         m_bReadOnly = !g_oPub->CheckAuth(g_oSrv, code, kArchive, g_oRowAuth);
+        applyEditLock();
+    }
     if (FrmCus *list = m_iOpenedBy == 0 ? ownerList() : nullptr)
         list->Operating(QStringLiteral("Refresh"));
     g_bCardSaved = true;
@@ -118,7 +120,7 @@ QString FrmCusAM::writeRecordXml()
     inputs.autoCode = m_bAutoCode;
     inputs.codeTyped = m_bCodeTyped;
     inputs.addressXml = m_sAddrXml;
-    inputs.bankText = m_sBankXml;
+    inputs.bankXml = m_sBankXml;
     inputs.invoiceXml = m_sInvoiceXml;
     inputs.personXml = m_sPersonXml;
     inputs.rightsXml = m_sRightsXml;

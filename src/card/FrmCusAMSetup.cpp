@@ -24,6 +24,7 @@
 #include "suite/login/ILogin.h"
 #include "suite/pub/IPub.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -31,6 +32,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace customer {
 
@@ -233,6 +236,9 @@ bool FrmCusAM::Init(int tOpt, const suite::XmlElement &Ele,
             setButtonVisible(QString::fromLatin1(key), false);
         fillFlds(Ele);
         m_iOpt = 1;
+        // A code the caller gives is kept: the numbering rule proposes codes only for a
+        // customer started on the card.
+        m_bCodeTyped = !Edt(0)->text().isEmpty();
     } else {
         m_iOpenedBy = ByInitToView;
         if (tOpt == kViewByCode && !loadByCode(GetNodeText(Ele, QStringLiteral("CCusCode"), {})))
@@ -275,9 +281,60 @@ void FrmCusAM::applyViewState()
     Frame2->setEnabled(false);
     for (const char *key : { "SaveRs", "First", "Previous", "Next", "Last" })
         setButtonVisible(QString::fromLatin1(key), false);
-    cmdMap->setVisible(false);
     for (QToolButton *button : m_dateButtons)
         button->setVisible(false);
+    applyEditLock();
+}
+
+// Fields whose values come from the session or from the dialogs are shown, never typed into.
+void FrmCusAM::lockDisplayOnlyFields()
+{
+    for (const CardControl &field : cardControls()) {
+        if (!isDisplayOnlyColumn(field.column))
+            continue;
+        QWidget *control = GetControlByName(field.name.toString(), field.index);
+        if (auto *reference = qobject_cast<suite::RefEdit *>(control))
+            reference->setLocked(true);
+        else if (auto *edit = qobject_cast<QLineEdit *>(control))
+            edit->setReadOnly(true);
+        else if (control)
+            control->setEnabled(false);
+        if (field.kind == CardControlKind::Date)
+            Command1(field.index)->setVisible(false);
+    }
+}
+
+bool FrmCusAM::takesNoInput() const
+{
+    return m_iOpenedBy == ByInitToView || (m_iOpt == 2 && m_bReadOnly);
+}
+
+QList<QWidget *> FrmCusAM::inputControls() const
+{
+    QList<QWidget *> inputs;
+    for (QWidget *control : m_controls) {
+        if (qobject_cast<QLineEdit *>(control) || qobject_cast<QAbstractButton *>(control)
+            || qobject_cast<QComboBox *>(control))
+            inputs.append(control);
+    }
+    return inputs;
+}
+
+// Viewing a customer, or one the user may not change, locks every input, the user-defined
+// fields, the picture and the attachments with it; the sub-record dialogs then open read-only
+// (subRecordRight) and the contacts, which save at once, stay closed.
+void FrmCusAM::applyEditLock()
+{
+    const bool locked = takesNoInput();
+    if (locked && !m_inputLock.isLocked())
+        m_inputLock.lock(inputControls());
+    else if (!locked)
+        m_inputLock.unlock();
+    const int level = locked ? 1 : 2;
+    InvUserDef1->SetRightLevel(level);
+    Pic->SetRightLevel(std::min(level, fieldRight(QStringLiteral("PictureGUID"))));
+    InvAttachfile1->SetRightLevel(std::min(level, fieldRight(QStringLiteral("bIsCusAttachFile"))));
+    setButtonEnabled(QStringLiteral("Contact"), !locked && !g_bIsWeb);
 }
 
 void FrmCusAM::InitCard()
@@ -302,6 +359,11 @@ void FrmCusAM::InitCard()
     SetCaptions();
     SetInputFilters();
     SetFieldLengths();
+    // The rates know their decimals before the first record shows them.
+    SetNumberLengths();
+    // The record statement names the extended fields, so that the user-defined fields read
+    // what they will write back.
+    LoadExtraFieldNames();
     if (m_iOpt == 1)
         ClearForAdd();
     else if (m_iOpt == 2)
@@ -309,7 +371,6 @@ void FrmCusAM::InitCard()
     setButtonEnabled(QStringLiteral("SaveRs"), false);
     setButtonEnabled(QStringLiteral("SaveRsNew"), false);
     refreshToolbar();
-    SetNumberLengths();
 }
 
 void FrmCusAM::InitUserDefFields()

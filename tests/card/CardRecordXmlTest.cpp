@@ -96,7 +96,8 @@ protected:
             ++m_timeReads;
             return QStringLiteral("2026-03-15 09:30:00");
         };
-        m_inputs.bankText = QStringLiteral("Bank of Tianjin");
+        m_inputs.bankXml = QStringLiteral(
+            "<Bank><cCusCode>C1</cCusCode><Rows><Row cBranch=\"R&amp;D Bank\"/></Rows></Bank>");
         m_inputs.userDefinedXml = QStringLiteral("<cCusDefine1>U1</cCusDefine1>");
         m_inputs.invoiceXml = QStringLiteral("<cusinvoicecorp/>");
         m_inputs.personXml = QStringLiteral("<cusstuff/>");
@@ -144,7 +145,8 @@ TEST_F(CardRecordXmlTest, NewCustomerIsWrittenElementByElement)
             "</cCusMnemCode><cCCCode>Edt(3)</cCCCode><cDCCode>Edt(4)</cDCCode>"
             "<cCusHeadCode>Edt(5)</cCusHeadCode><cTrade>Edt(6)</cTrade>"
             "<cCusRegCode>Edt(7)</cCusRegCode><cCusLPerson>Edt(8)</cCusLPerson>"
-            "<cCusBank>Bank of Tianjin</cCusBank><cCusOAddress></cCusOAddress>"
+            "<cCusBank><Bank><cCusCode>C1</cCusCode><Rows><Row cBranch=\"R&amp;D Bank\"/>"
+            "</Rows></Bank></cCusBank><cCusOAddress></cCusOAddress>"
             "<cCusAddress>Edt(11)</cCusAddress><cCusAddressGUID>GUID</cCusAddressGUID>")
         + kContactAndTrade
         + QStringLiteral("<cCusDepart>0202</cCusDepart><cCusPPerson>004</cCusPPerson>"
@@ -188,7 +190,8 @@ TEST_F(CardRecordXmlTest, ModifiedCustomerCarriesContactPictureAndDeliveryAddres
             "<cCCCode>Edt(3)</cCCCode><cDCCode>Edt(4)</cDCCode>"
             "<cCusHeadCode>Edt(5)</cCusHeadCode><cTrade>Edt(6)</cTrade>"
             "<cCusRegCode>Edt(7)</cCusRegCode><cCusLPerson>Edt(8)</cCusLPerson>"
-            "<cCusBank>Bank of Tianjin</cCusBank><cCusOAddress><Addrs><Addr><GUID>A-1"
+            "<cCusBank><Bank><cCusCode>C1</cCusCode><Rows><Row cBranch=\"R&amp;D Bank\"/>"
+            "</Rows></Bank></cCusBank><cCusOAddress><Addrs><Addr><GUID>A-1"
             "</GUID></Addr></Addrs></cCusOAddress><cCusAddress></cCusAddress>"
             "<cCusAddressGUID></cCusAddressGUID>")
         + kContactAndTrade
@@ -204,6 +207,17 @@ TEST_F(CardRecordXmlTest, ModifiedCustomerCarriesContactPictureAndDeliveryAddres
                          "<cPictureType >png</cPictureType>"
                          "<bIsCusAttachFile>0</bIsCusAttachFile></Customer>");
     EXPECT_EQ(write().toStdString(), expected.toStdString());
+}
+
+TEST_F(CardRecordXmlTest, UnusedDialogsAndUnchosenListsLeaveEmptyElements)
+{
+    m_inputs.bankXml.clear();
+    m_fields.setListIndex(QStringLiteral("CmbiCusGSPType"), -1);
+    const QString xml = write();
+    EXPECT_TRUE(xml.contains(u"<cCusBank></cCusBank><cCusOAddress></cCusOAddress>"))
+        << qPrintable(xml);
+    EXPECT_TRUE(xml.contains(u"<iCusGSPType></iCusGSPType>")) << "nothing chosen stays unset";
+    EXPECT_TRUE(xml.contains(u"<bShop>2</bShop>"));
 }
 
 TEST_F(CardRecordXmlTest, AddressGuidFollowsTheAddressAndTheState)

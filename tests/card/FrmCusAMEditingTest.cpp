@@ -97,7 +97,6 @@ TEST_F(CardEditingTest, ChangesOfferTheSaveButLoadingAndReadOnlyCardsStayQuiet)
     m_card->Operating(u"Next"_s);
     EXPECT_EQ(m_card->Edt(12)->text(), u"100 083"_s);
     EXPECT_EQ(m_card->text(u"EdtcCusMnemCode"_s), u"KEPT"_s);
-    m_card->checkBox(u"ChkbCusState"_s)->click();
     press(m_card->refEdit(u"EdtVenCode"_s), Qt::Key_Shift);
     EXPECT_FALSE(saveOffered());
     press(m_card->refEdit(u"EdtVenCode"_s), Qt::Key_Delete);

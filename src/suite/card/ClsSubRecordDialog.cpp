@@ -52,7 +52,8 @@ bool showSubRecordDialog(const SubRecordKind &kind, const std::shared_ptr<ILogin
     SubRecordDialog dialog(list, *oSrv, texts,
                            [&](const QString &text) { oPub->MsgBox(text, kExclamation, title); });
     showModal(&dialog);
-    if (list.isReadOnly() || dialog.result() != QDialog::Accepted)
+    // Rows accepted as they were leave the fragment as it came, so that the save writes none.
+    if (list.isReadOnly() || dialog.result() != QDialog::Accepted || !list.isChanged())
         return false;
     sXml = list.fragment();
     return true;

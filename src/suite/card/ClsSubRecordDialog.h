@@ -16,7 +16,7 @@ class IPub;
 class RefClient;
 
 // The one road of every sub-record dialog: read the parameters and rows, show the grid, give
-// the fragment back on OK.
+// the fragment back on OK when the rows changed (false, fragment untouched, otherwise).
 bool showSubRecordDialog(const SubRecordKind &kind, const std::shared_ptr<ILogin> &oLogin,
                          const std::shared_ptr<IPub> &oPub, const std::shared_ptr<IClsCommon> &oSrv,
                          QString &sXml);

@@ -75,6 +75,7 @@ void SubRecordList::readKeptRows(const QList<XmlElement> &rows)
             && childNamed(rowElement, m_kind.defaultColumn).text().trimmed() == u'1';
         m_rows.append(row);
     }
+    m_rowsAsGiven = m_rows;
 }
 
 bool SubRecordList::readRows(IClsCommon &srv, QString &sMsg)
@@ -98,6 +99,7 @@ bool SubRecordList::readRows(IClsCommon &srv, QString &sMsg)
             row.isDefault = rows.valueAt(i, storedCount).toInt() == 1;
         m_rows.append(row);
     }
+    m_rowsAsGiven = m_rows;
     return true;
 }
 

@@ -20,6 +20,8 @@ struct SubRecordRow
     // In the order of the kind's stored columns.
     QStringList values;
     bool isDefault = false;
+
+    bool operator==(const SubRecordRow &other) const = default;
 };
 
 // The rows of one customer's sub-record table while a dialog edits them, with the parameter XML
@@ -68,6 +70,9 @@ public:
     bool validate(IClsCommon &srv, const ResourceTable &texts, QString &sMsg) const;
 
     QString fragment() const;
+    // Whether the rows differ from those read or handed over: adding a row and removing it
+    // again changes nothing.
+    bool isChanged() const { return m_rows != m_rowsAsGiven; }
 
 private:
     bool validateRow(IClsCommon &srv, const ResourceTable &texts, int rowIndex,
@@ -82,6 +87,7 @@ private:
     int m_rightLevel = 2;
     bool m_hasKeptRows = false;
     QList<SubRecordRow> m_rows;
+    QList<SubRecordRow> m_rowsAsGiven;
     RowInitializer m_initializer;
     int m_added = 0;
 };

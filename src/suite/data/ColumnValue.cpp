@@ -5,6 +5,9 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <algorithm>
+#include <cmath>
+
 namespace suite {
 
 namespace {
@@ -106,6 +109,50 @@ std::optional<QVariant> columnValueOfText(const Field &field, const QString &tex
         sMsg = QStringLiteral("'%1' is not %2, as the column %3 needs")
                    .arg(text, expected, field.name);
     return value;
+}
+
+bool sameColumnValue(const Field &field, const QVariant &stored, const QVariant &given)
+{
+    const TypeFamily family = typeFamily(field.type);
+    const QString storedText = stored.isNull() ? QString() : stored.toString();
+    const QString givenText = given.isNull() ? QString() : given.toString();
+    if (family == TypeFamily::Text) {
+        const Qt::CaseSensitivity sensitivity =
+            field.type == adGUID ? Qt::CaseInsensitive : Qt::CaseSensitive;
+        return storedText.compare(givenText, sensitivity) == 0;
+    }
+    if (stored.isNull() || given.isNull())
+        return stored.isNull() == given.isNull();
+    switch (family) {
+    case TypeFamily::Integer:
+    case TypeFamily::Real: {
+        bool storedNumber = false;
+        bool givenNumber = false;
+        const double a = storedText.toDouble(&storedNumber);
+        const double b = givenText.toDouble(&givenNumber);
+        if (!storedNumber || !givenNumber)
+            return storedText == givenText;
+        return std::abs(a - b) <= 1e-9 * std::max({ 1.0, std::abs(a), std::abs(b) });
+    }
+    case TypeFamily::Boolean: {
+        const std::optional<QVariant> a = flagOf(storedText);
+        const std::optional<QVariant> b = flagOf(givenText);
+        return a && b ? a->toBool() == b->toBool() : storedText == givenText;
+    }
+    case TypeFamily::DateTime: {
+        const QDateTime a = stored.metaType() == QMetaType::fromType<QDateTime>()
+            ? stored.toDateTime()
+            : dateTimeFromText(storedText);
+        const QDateTime b = given.metaType() == QMetaType::fromType<QDateTime>()
+            ? given.toDateTime()
+            : dateTimeFromText(givenText);
+        return a.isValid() && b.isValid() ? a == b : storedText == givenText;
+    }
+    case TypeFamily::Binary:
+        return stored.toByteArray() == given.toByteArray();
+    default:
+        return storedText == givenText;
+    }
 }
 
 } // namespace suite

@@ -16,4 +16,9 @@ namespace suite {
 // fit the column.
 std::optional<QVariant> columnValueOfText(const Field &field, const QString &text, QString &sMsg);
 
+// Whether a value about to be written means what the column already holds, so that writing it
+// would change nothing a user can see: NULL and blank text are one for text columns, numbers
+// compare by value (5000 and 5000.00), flags by truth, dates by the moment they name.
+bool sameColumnValue(const Field &field, const QVariant &stored, const QVariant &given);
+
 } // namespace suite

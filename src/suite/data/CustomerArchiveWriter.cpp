@@ -5,6 +5,7 @@
 #include "suite/data/CustomerMerge.h"
 #include "suite/data/CustomerRecord.h"
 #include "suite/data/CustomerReferences.h"
+#include "suite/data/CustomerTradeName.h"
 #include "suite/data/DataBackend.h"
 
 #include <QUuid>
@@ -80,8 +81,10 @@ bool CustomerArchiveWriter::add(const QString &xml, QString &sMsg,
                    .arg(record.code(), stored);
         return false;
     }
+    CustomerTradeName industry(m_backend);
     const auto details = [&](QString &reason) {
-        return (!alongWith || alongWith(reason)) && writeDetails(record, record.code(), reason);
+        return (!alongWith || alongWith(reason)) && writeDetails(record, record.code(), reason)
+            && (!record.tradeCode() || industry.derive(record.code(), *record.tradeCode(), reason));
     };
     return m_writer.add(record.columnsXml(), kCustomer, sMsg, details) && write.commit(sMsg);
 }
@@ -106,7 +109,11 @@ bool CustomerArchiveWriter::modify(const QString &xml, QString &sMsg)
         sMsg = vanished(record.code());
         return false;
     }
-    return m_writer.modify(record.columnsXml(), kCustomer, sMsg) && writeDetails(record, code, sMsg)
+    CustomerTradeName industry(m_backend);
+    const bool tradeClassGiven = record.tradeCode().has_value();
+    return (!tradeClassGiven || industry.readBefore(code, sMsg))
+        && m_writer.modify(record.columnsXml(), kCustomer, sMsg) && writeDetails(record, code, sMsg)
+        && (!tradeClassGiven || industry.derive(code, *record.tradeCode(), sMsg))
         && write.commit(sMsg);
 }
 

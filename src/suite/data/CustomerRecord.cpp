@@ -120,12 +120,25 @@ bool CustomerRecord::read(const QString &xml, QString &sMsg)
     // The session user the card names has no column; cModifyPerson records who saved.
     while (XmlElement user = childNamed(root, QStringLiteral("cUserId")))
         root.removeChild(user);
+    takeTradeClass(root);
     if (!readPicture(root, sMsg))
         return false;
     takeSubRecords(root);
     dropRepeatedElements(root);
     m_columnsXml = root.xml();
     return true;
+}
+
+// The industry follows the trade class, so the cTrade the record gives beside it is not kept.
+void CustomerRecord::takeTradeClass(const XmlElement &root)
+{
+    const XmlElement tradeClass = childNamed(root, QStringLiteral("cCusTradeCCode"));
+    if (tradeClass.isNull())
+        return;
+    m_tradeCode = tradeClass.text().trimmed();
+    XmlElement record = root;
+    while (XmlElement industry = childNamed(record, QStringLiteral("cTrade")))
+        record.removeChild(industry);
 }
 
 bool CustomerRecord::readPicture(const XmlElement &root, QString &sMsg)
@@ -157,7 +170,14 @@ void CustomerRecord::takeSubRecords(const XmlElement &root)
     XmlElement record = root;
     for (const CustomerSubTable &table : customerSubTables()) {
         const XmlElement carrier = childNamed(record, table.carrier);
-        const XmlElement fragment = carrier.isNull() ? XmlElement() : fragmentOf(carrier, table);
+        if (carrier.isNull())
+            continue;
+        // The card writes an empty carrier for a dialog the user did not open.
+        if (carrier.childElements().isEmpty() && carrier.text().trimmed().isEmpty()) {
+            record.removeChild(carrier);
+            continue;
+        }
+        const XmlElement fragment = fragmentOf(carrier, table);
         if (fragment.isNull())
             continue;
         const std::optional<QList<SubRecordValues>> rows = rowsOf(fragment);

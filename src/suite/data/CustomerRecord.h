@@ -22,7 +22,9 @@ class XmlElement;
 //         <cPictureType >jpg</cPictureType><bIsCusAttachFile>1</bIsCusAttachFile></Customer>
 //
 // What is left for the columns of Customer and Customer_extradefine is a record XML of plain
-// elements; the sub-record fragments, the picture and the contact come apart.
+// elements; the sub-record fragments, the picture and the contact come apart. An empty carrier
+// of a fragment (<cCusBank></cCusBank>, as the card writes it for a dialog not opened) means
+// "unchanged": it neither clears the column nor touches the sub-records.
 class CustomerRecord
 {
 public:
@@ -46,11 +48,14 @@ public:
     const std::optional<Picture> &picture() const { return m_picture; }
     // The contact the card names (its OID, ID or code); empty when none.
     QString contactCode() const { return m_contactCode; }
+    // The trade class the record names, when it names one; the industry is derived from it.
+    const std::optional<QString> &tradeCode() const { return m_tradeCode; }
     // The card leaves the customer's own address empty when the delivery addresses carry it:
     // it is then the delivery address of the stored address GUID.
     bool ownAddressFromDeliveries() const { return m_ownAddressFromDeliveries; }
 
 private:
+    void takeTradeClass(const XmlElement &root);
     bool readPicture(const XmlElement &root, QString &sMsg);
     void takeSubRecords(const XmlElement &root);
     void takeOwnAddressElements(const XmlElement &root);
@@ -64,6 +69,7 @@ private:
     QList<CustomerSubRows> m_subRecords;
     std::optional<Picture> m_picture;
     QString m_contactCode;
+    std::optional<QString> m_tradeCode;
     bool m_ownAddressFromDeliveries = false;
 };
 

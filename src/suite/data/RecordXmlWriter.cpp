@@ -148,36 +148,30 @@ bool RecordXmlWriter::insertRow(const TableValues &values, QString &sMsg)
     return m_backend.connection().executeStatement(sql, values.values, sMsg);
 }
 
-// With nothing to set, the key is set to itself, which still tells whether the row exists.
-bool RecordXmlWriter::updateRow(const TableValues &values, const QStringList &keys, qint64 &changed,
-                                QString &sMsg)
+bool RecordXmlWriter::updateRow(const TableValues &values, const QStringList &keys, QString &sMsg)
 {
-    QStringList setNames;
-    QStringList keyNames;
+    QStringList assignments;
+    QStringList conditions;
     QVariantList parameters;
     QVariantList keyValues;
     for (int i = 0; i < values.names.size(); ++i) {
-        if (keys.contains(values.names.at(i), Qt::CaseInsensitive)) {
-            keyNames.append(values.names.at(i));
-            keyValues.append(values.values.at(i));
-        } else {
-            setNames.append(values.names.at(i));
-            parameters.append(values.values.at(i));
-        }
+        if (keys.contains(values.names.at(i), Qt::CaseInsensitive))
+            continue;
+        parameters.append(values.values.at(i));
+        assignments.append(quoted(values.names.at(i)) + QStringLiteral(" = ")
+                           + placeholder(int(parameters.size())));
     }
-    int number = 0;
-    QStringList assignments;
-    for (const QString &name : std::as_const(setNames))
-        assignments.append(quoted(name) + QStringLiteral(" = ") + placeholder(++number));
-    if (assignments.isEmpty())
-        assignments.append(QStringLiteral("%1 = %1").arg(quoted(keys.front())));
-    QStringList conditions;
-    for (const QString &name : std::as_const(keyNames))
-        conditions.append(quoted(name) + QStringLiteral(" = ") + placeholder(++number));
+    for (int i = 0; i < values.names.size(); ++i) {
+        if (!keys.contains(values.names.at(i), Qt::CaseInsensitive))
+            continue;
+        keyValues.append(values.values.at(i));
+        conditions.append(quoted(values.names.at(i)) + QStringLiteral(" = ")
+                          + placeholder(int(parameters.size() + keyValues.size())));
+    }
     const QString sql = QStringLiteral("update %1 set %2 where %3")
                             .arg(quoted(values.table), assignments.join(QStringLiteral(", ")),
                                  conditions.join(QStringLiteral(" and ")));
-    return m_backend.connection().executeStatement(sql, parameters + keyValues, sMsg, &changed);
+    return m_backend.connection().executeStatement(sql, parameters + keyValues, sMsg);
 }
 
 bool RecordXmlWriter::writeCompanion(const Record &record, QString &sMsg)
@@ -196,10 +190,46 @@ bool RecordXmlWriter::writeCompanion(const Record &record, QString &sMsg)
     }
     companion.names.prepend(key);
     companion.values.prepend(record.main.values.at(keyIndex));
-    qint64 changed = 0;
-    if (!updateRow(companion, { key }, changed, sMsg))
+    bool rowExists = false;
+    if (!dropUnchanged(companion, { key }, rowExists, sMsg))
         return false;
-    return changed > 0 || insertRow(companion, sMsg);
+    if (!rowExists)
+        return insertRow(companion, sMsg);
+    return companion.names.size() == 1 || updateRow(companion, { key }, sMsg);
+}
+
+// Reads the row the key values name and leaves out every value it already holds. For a missing
+// row only the values that are not empty remain.
+bool RecordXmlWriter::dropUnchanged(TableValues &values, const QStringList &keys, bool &rowExists,
+                                    QString &sMsg)
+{
+    QStringList conditions;
+    QVariantList keyValues;
+    for (const QString &key : keys) {
+        const int index = values.indexOfName(key);
+        conditions.append(quoted(values.names.at(index)) + QStringLiteral(" = ")
+                          + placeholder(int(conditions.size()) + 1));
+        keyValues.append(values.values.at(index));
+    }
+    const RecordSet stored = m_backend.connection().queryStatement(
+        QStringLiteral("select * from %1 where %2")
+            .arg(quoted(values.table), conditions.join(QStringLiteral(" and "))),
+        keyValues, sMsg);
+    if (!stored.IsOpen())
+        return false;
+    rowExists = stored.RecordCount() > 0;
+    for (int i = int(values.names.size()) - 1; i >= 0; --i) {
+        const QString &name = values.names.at(i);
+        if (keys.contains(name, Qt::CaseInsensitive))
+            continue;
+        const Field &field = values.columns.fields.at(values.columns.indexOf(name));
+        const QVariant before = rowExists ? stored.Value(name) : QVariant();
+        if (sameColumnValue(field, before, values.values.at(i))) {
+            values.names.removeAt(i);
+            values.values.removeAt(i);
+        }
+    }
+    return true;
 }
 
 bool RecordXmlWriter::add(const QString &xml, const QString &table, QString &sMsg,
@@ -236,13 +266,15 @@ bool RecordXmlWriter::modify(const QString &xml, const QString &table, QString &
         keyValues.append(record.main.values.at(index));
     }
     AtomicWrite write(m_backend.connection());
-    qint64 changed = 0;
-    if (!write.begin(sMsg) || !updateRow(record.main, keys, changed, sMsg))
+    bool rowExists = false;
+    if (!write.begin(sMsg) || !dropUnchanged(record.main, keys, rowExists, sMsg))
         return false;
-    if (changed == 0) {
+    if (!rowExists) {
         sMsg = QStringLiteral("No row of %1 has %2.").arg(table, describeKey(keys, keyValues));
         return false;
     }
+    if (record.main.names.size() > keys.size() && !updateRow(record.main, keys, sMsg))
+        return false;
     return writeCompanion(record, sMsg) && write.commit(sMsg);
 }
 

@@ -33,7 +33,9 @@ public:
     bool add(const QString &xml, const QString &table, QString &sMsg,
              const AlongWithInsert &alongWith = {});
     // The row the primary-key elements name gets the other elements' values; its companion
-    // row is written, or added when it is missing.
+    // row is written, or added when it is missing. Only values that
+    // differ from what the row holds are written (see sameColumnValue), so that saving a record
+    // unchanged leaves every column as it was.
     bool modify(const QString &xml, const QString &table, QString &sMsg);
     // The rows whose column idName holds id, with their companion rows.
     bool remove(const QVariant &id, const QString &idName, const QString &table, QString &sMsg);
@@ -46,9 +48,10 @@ private:
                     QString &sMsg);
     bool readTable(const QString &table, TableValues &values, QString &sMsg);
     bool insertRow(const TableValues &values, QString &sMsg);
-    bool updateRow(const TableValues &values, const QStringList &keys, qint64 &changed,
-                   QString &sMsg);
+    bool updateRow(const TableValues &values, const QStringList &keys, QString &sMsg);
     bool writeCompanion(const Record &record, QString &sMsg);
+    bool dropUnchanged(TableValues &values, const QStringList &keys, bool &rowExists,
+                       QString &sMsg);
     QString quoted(const QString &name) const;
     QString placeholder(int number) const;
 

@@ -97,8 +97,12 @@ TEST_F(SubRecordDialogTest, AnAddedDefaultAddressComesBackEscapedWithTheStoredRo
 TEST_F(SubRecordDialogTest, AKeptFragmentIsShownInsteadOfTheTableAndCancelKeepsIt)
 {
     QString sXml = addressParameters();
-    withDialog([](SubRecordDialog &dialog, QTableWidget &) { clickOk(dialog); },
-               [&] { show<IDeliverAdd>(sXml); });
+    withDialog(
+        [](SubRecordDialog &dialog, QTableWidget &table) {
+            type(table, 0, 4, QStringLiteral("020"));
+            clickOk(dialog);
+        },
+        [&] { EXPECT_TRUE(show<IDeliverAdd>(sXml)); });
     run(QStringLiteral("delete from CusDeliverAdd"));
     const QString kept = sXml;
 
@@ -217,24 +221,43 @@ TEST_F(SubRecordDialogTest, InvoiceUnitsPersonsAndRightsReadTheStoredRows)
                                      "<RowAuthCusR>a!=1</RowAuthCusR><RowAuthCusW></RowAuthCusW>"
                                      "<url></url></cusinvoicecorp>")
                           .arg(m_code);
-    withDialog([](SubRecordDialog &dialog, QTableWidget &) { clickOk(dialog); },
-               [&] { EXPECT_TRUE(show<ICusInvoiceCorp>(invoice)); });
+    const QString invoiceParameters = invoice;
+    withDialog(
+        [&](SubRecordDialog &dialog, QTableWidget &table) {
+            ASSERT_EQ(table.rowCount(), 2);
+            EXPECT_EQ(table.item(0, 0)->text(), others.at(0));
+            EXPECT_EQ(table.item(1, 0)->text(), others.at(1));
+            clickOk(dialog);
+        },
+        [&] { EXPECT_FALSE(show<ICusInvoiceCorp>(invoice)); });
+    EXPECT_EQ(invoice, invoiceParameters) << "rows accepted as they were leave the fragment";
+    withDialog(
+        [](SubRecordDialog &dialog, QTableWidget &table) {
+            table.setCurrentCell(0, 0);
+            click(dialog, "setDefault");
+            clickOk(dialog);
+        },
+        [&] { EXPECT_TRUE(show<ICusInvoiceCorp>(invoice)); });
     EXPECT_EQ(invoice,
               QStringLiteral("<cusinvoicecorp><ccuscode>%1</ccuscode><RW>2</RW><RowAuthCusR>a!=1"
                              "</RowAuthCusR><RowAuthCusW></RowAuthCusW><url></url><Rows><Row>"
-                             "<cInvoiceCompany>%2</cInvoiceCompany><bDefault>0</bDefault></Row>"
-                             "<Row><cInvoiceCompany>%3</cInvoiceCompany><bDefault>1</bDefault>"
+                             "<cInvoiceCompany>%2</cInvoiceCompany><bDefault>1</bDefault></Row>"
+                             "<Row><cInvoiceCompany>%3</cInvoiceCompany><bDefault>0</bDefault>"
                              "</Row></Rows></cusinvoicecorp>")
                   .arg(m_code, others.at(0), others.at(1)));
 
     QString persons = QStringLiteral("<cusstuff> <ccuscode>%1</ccuscode><RW>2</RW><url></url>"
                                      "</cusstuff>")
                           .arg(m_code);
-    withDialog([](SubRecordDialog &dialog, QTableWidget &) { clickOk(dialog); },
-               [&] { EXPECT_TRUE(show<ICusPerson>(persons)); });
-    EXPECT_TRUE(persons.contains(QStringLiteral("<Rows><Row><cPersonCode>%1</cPersonCode>"
-                                                "<bDefault>1</bDefault></Row></Rows>")
-                                     .arg(person)));
+    withDialog(
+        [&](SubRecordDialog &dialog, QTableWidget &table) {
+            ASSERT_EQ(table.rowCount(), 1);
+            EXPECT_EQ(table.item(0, 0)->text(), person);
+            click(dialog, "add");
+            click(dialog, "remove");
+            clickOk(dialog);
+        },
+        [&] { EXPECT_FALSE(show<ICusPerson>(persons)) << "a row added and removed again"; });
 
     QString rights = QStringLiteral("<cusprivilege> <ccuscode>%1</ccuscode><RW>2</RW><url></url>"
                                     "</cusprivilege>")

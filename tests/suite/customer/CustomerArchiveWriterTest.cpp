@@ -24,7 +24,7 @@ const QList<std::pair<QString, QString>> kPlainElements = {
     { "cCCCode", "01" },
     { "cDCCode", "01" },
     { "cCusHeadCode", "0000001" },
-    { "cTrade", "T1" },
+    { "cTrade", "0101" },
     { "cCusRegCode", "91110000" },
     { "cCusLPerson", "王五" },
     { "cCusAddress", "" },
@@ -71,7 +71,7 @@ const QList<std::pair<QString, QString>> kPlainElements = {
     { "iCostGrade", "-1" },
     { "cUserId", "demo" },
     { "CustomerKCode", "01" },
-    { "cCusTradeCCode", "T1" },
+    { "cCusTradeCCode", "0101" },
     { "cCusExch_name", "人民币" },
     { "cProvince", "北京" },
     { "cCity", "北京" },
@@ -255,13 +255,14 @@ TEST_F(CustomerArchiveWriterTest, AddStoresEveryElementOfTheCardsRecordInItsColu
     const RecordSet row = customer("T001");
     ASSERT_EQ(row.RecordCount(), 1);
     for (const auto &[name, value] : kPlainElements) {
-        if (name == u"cUserId" || name.startsWith(u"cCusAddress"))
+        if (name == u"cUserId" || name == u"cTrade" || name.startsWith(u"cCusAddress"))
             continue;
         EXPECT_TRUE(sameValue(row.Value(name), value))
             << qPrintable(name) << ": " << qPrintable(row.Value(name).toString());
     }
     EXPECT_EQ(row.Value("cCusAddress").toString(), "送货 02") << "the default delivery address";
     EXPECT_EQ(row.Value("cCusOAddress").toString(), "送货 02");
+    EXPECT_EQ(row.Value("cTrade").toString(), "电子设备制造") << "the trade class's name";
     EXPECT_EQ(row.Value("cCusBank").toString(), "中行海淀支行");
     EXPECT_EQ(row.Value("cCusAccount").toString(), "6222");
     EXPECT_EQ(row.Value("cCusBankCode").toString(), "03");
@@ -317,6 +318,47 @@ TEST_F(CustomerArchiveWriterTest, ModifyReplacesTheSubRecordsItCarriesAndKeepsTh
         << "an empty list of rows empties the table";
     EXPECT_EQ(column("select count(*) from CustomerBank where cCusCode = 'T001'"),
               QStringList{ "1" });
+}
+
+TEST_F(CustomerArchiveWriterTest, EmptyCarriersLeaveTheBanksAndAddressesAsTheyAre)
+{
+    ASSERT_TRUE(add(cardRecord())) << qPrintable(sMsg);
+    const QString stored = QStringLiteral(
+        "select cCusBank || '/' || cCusAccount || '/' || cCusOAddress || '/' || cCusAddress ||"
+        " '/' || (select count(*) from CustomerBank where cCusCode = 'T001') || '/' ||"
+        " (select count(*) from CusDeliverAdd where cCusCode = 'T001') from Customer"
+        " where cCusCode = 'T001'");
+    const QStringList before = column(stored);
+    ASSERT_EQ(before, QStringList{ "中行海淀支行/6222/送货 02/送货 02/1/2" });
+    ASSERT_TRUE(modify("<Customer bCreateBillNum='0' bManualChangeCode='0'><CCusCode>T001"
+                       "</CCusCode><cCusBank></cCusBank><cCusOAddress> </cCusOAddress>"
+                       "<cCusAddress>送货 02</cCusAddress></Customer>"))
+        << qPrintable(sMsg);
+    EXPECT_EQ(column(stored), before);
+}
+
+TEST_F(CustomerArchiveWriterTest, TheIndustryIsTheNameOfTheTradeClass)
+{
+    ASSERT_TRUE(add(cardRecord())) << qPrintable(sMsg);
+    const auto industryAfter = [this](const QString &tradeCode) {
+        EXPECT_TRUE(modify(QStringLiteral("<Customer><CCusCode>T001</CCusCode>"
+                                          "<cTrade>%1</cTrade><cCusTradeCCode>%1</cCusTradeCCode>"
+                                          "</Customer>")
+                               .arg(tradeCode)))
+            << qPrintable(sMsg);
+        return column("select coalesce(cTrade, 'NULL') || '/' || coalesce(cCusTradeCCode, 'NULL')"
+                      " from Customer where cCusCode = 'T001'")
+            .value(0);
+    };
+    EXPECT_EQ(industryAfter("0102"), "通用机械制造/0102");
+    EXPECT_EQ(industryAfter("NOSUCH"), "通用机械制造/NOSUCH") << "no such class: kept as it was";
+    EXPECT_EQ(industryAfter("0102"), "通用机械制造/0102");
+    EXPECT_EQ(industryAfter(""), "NULL/") << "the trade class cleared clears the industry";
+    EXPECT_EQ(industryAfter(""), "NULL/");
+    ASSERT_TRUE(modify("<Customer><CCusCode>T001</CCusCode><cTrade>零售</cTrade></Customer>"))
+        << qPrintable(sMsg);
+    EXPECT_EQ(column("select cTrade from Customer where cCusCode = 'T001'"), QStringList{ "零售" })
+        << "without a trade class the industry is written as given";
 }
 
 TEST_F(CustomerArchiveWriterTest, BadRecordsAreRefusedWithTheirReasonAndChangeNothing)

@@ -213,6 +213,41 @@ TEST_F(RecordXmlWriterTest, ModifyWritesTheGivenFieldsOfTheKeyedRowOnly)
     EXPECT_EQ(row.Value(QStringLiteral("cCDefine1")).toString(), QStringLiteral("green"));
 }
 
+TEST_F(RecordXmlWriterTest, ModifyWritesOnlyValuesThatDiffer)
+{
+    folder.runOnCompany(
+        QStringLiteral("update Customer set cCusCreditCompany = null, iCusCreLine = 5000,"
+                       " dCusDevDate = '2026-03-01 00:00:00', bCusState = 1"
+                       " where cCusCode = 'C001'"));
+    const auto typed = [this](const QString &column) {
+        return folder
+            .column(QStringLiteral("select typeof(%1) || ':' || coalesce(%1, 'NULL') from"
+                                   " Customer where cCusCode = 'C001'")
+                        .arg(column))
+            .value(0);
+    };
+    const QStringList before{ typed("cCusCreditCompany"), typed("iCusCreLine"),
+                              typed("dCusDevDate"), typed("bCusState") };
+    ASSERT_TRUE(modify(
+        QStringLiteral("<Customer><cCusCode>C001</cCusCode><cCusCreditCompany></cCusCreditCompany>"
+                       "<iCusCreLine>5,000.00</iCusCreLine>"
+                       "<dCusDevDate>2026-03-01</dCusDevDate>"
+                       "<bCusState>1</bCusState><cCDefine1>blue</cCDefine1>"
+                       "</Customer>")))
+        << qPrintable(sMsg);
+    EXPECT_EQ((QStringList{ typed("cCusCreditCompany"), typed("iCusCreLine"), typed("dCusDevDate"),
+                            typed("bCusState") }),
+              before)
+        << "an empty text stays NULL, a number and a date written alike stay as stored";
+
+    ASSERT_TRUE(
+        modify(QStringLiteral("<Customer><cCusCode>C001</cCusCode><cCusCreditCompany>1"
+                              "</cCusCreditCompany><iCusCreLine>5000.5</iCusCreLine></Customer>")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(typed("cCusCreditCompany"), QStringLiteral("text:1"));
+    EXPECT_EQ(typed("iCusCreLine"), QStringLiteral("real:5000.5"));
+}
+
 TEST_F(RecordXmlWriterTest, ModifyAddsAMissingCompanionRow)
 {
     folder.runOnCompany(QStringLiteral("delete from Customer_extradefine"));
