@@ -70,7 +70,7 @@ int renderScreenshot(QMainWindow &window, QWidget *list, const QString &file)
 // it, which ends its modal road.
 int renderCardScreenshot(QWidget &card, const QString &file)
 {
-    constexpr int kCardWidth = 1040;
+    constexpr int kCardWidth = 1024;
     constexpr int kCardHeight = 700;
     card.resize(kCardWidth, kCardHeight);
     card.show();

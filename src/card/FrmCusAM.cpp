@@ -32,9 +32,9 @@ constexpr int kEdtCount = 37;
 constexpr int kDateCount = 5;
 constexpr int kNameDisplays = 3;
 constexpr int kKeyInfoPixels = 36;
-constexpr int kPictureWidth = 168;
-constexpr int kPictureHeight = 196;
-constexpr int kControlMinWidth = 150;
+constexpr int kPictureWidth = 144;
+constexpr int kPictureHeight = 168;
+constexpr int kControlMinWidth = 128;
 
 QString nameOf(QStringView name, int index)
 {

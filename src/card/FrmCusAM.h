@@ -280,6 +280,7 @@ private:
     void reportVanishedRecord();
     void spreadRecord(const suite::RecordSet &record);
     void clearReferenceTags();
+    void showTextStarts();
     void showDisplayOnlyValues(const suite::RecordSet &record);
     void loadRecordControls(const suite::RecordSet &record, int iCallType,
                             const std::shared_ptr<suite::IDeleteLog> &objLog);

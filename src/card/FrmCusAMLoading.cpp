@@ -156,9 +156,19 @@ void FrmCusAM::spreadRecord(const suite::RecordSet &record)
         load.lookUpRegionCodes(*g_oSrv);
         CodeNames(*this).showStored(*g_oSrv);
     }
+    showTextStarts();
     setButtonEnabled(QStringLiteral("SaveRs"), false);
     setButtonEnabled(QStringLiteral("SaveRsNew"), false);
     m_bLoading = false;
+}
+
+// A text longer than its field shows its beginning, as a user reads it, not its end.
+void FrmCusAM::showTextStarts()
+{
+    for (QLineEdit *edit : findChildren<QLineEdit *>()) {
+        if (!edit->hasFocus())
+            edit->setCursorPosition(0);
+    }
 }
 
 // The picture and the attachments of the record, then what the card remembers of it.
@@ -194,6 +204,7 @@ void FrmCusAM::fillFlds(const suite::XmlElement &Ele)
     checkBox(QStringLiteral("chkbOnGPinStore"))->setEnabled(outcome.groupPurchaseEnabled);
     if (g_oSrv)
         CodeNames(*this).showStored(*g_oSrv);
+    showTextStarts();
     if (m_iOpt == 1)
         Edt(33)->setText(g_cUserName);
     Edt(35)->setText(g_cUserName);

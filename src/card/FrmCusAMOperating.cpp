@@ -35,6 +35,7 @@ bool isMoveKey(const QString &command)
 void FrmCusAM::InitToolbar()
 {
     TLB2->setBusinessKey(QStringLiteral("Customer_Edit"));
+    TLB2->setTextUnderIcons(true);
     if (g_oLogin)
         TLB2->setLogin(g_oLogin);
     TLB2->init(customerCardButtons(), g_oLogin ? g_oLogin->KvDbName() : g_cDBName, g_oLogin,

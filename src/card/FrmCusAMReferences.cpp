@@ -195,13 +195,17 @@ void FrmCusAM::connectCodeNames()
         auto *field = qobject_cast<suite::RefEdit *>(GetControlByName(control, index));
         connect(field, &suite::RefEdit::referenceChosen, this,
                 [this, control, index](suite::RecordSet *row) {
-                    if (row && g_oSrv)
-                        CodeNames(*this).showChosen(*g_oSrv, control, index, row);
+                    if (!row || !g_oSrv)
+                        return;
+                    CodeNames(*this).showChosen(*g_oSrv, control, index, row);
+                    showTextStarts();
                 });
         connect(field, &suite::RefEdit::confirmed, this, [this, control, index] {
             const auto [nameControl, nameIndex] = CodeNames::nameFieldOf(control, index);
-            if (!m_bLoading && g_oSrv && text(nameControl, nameIndex).isEmpty())
-                CodeNames(*this).showChosen(*g_oSrv, control, index, nullptr);
+            if (m_bLoading || !g_oSrv || !text(nameControl, nameIndex).isEmpty())
+                return;
+            CodeNames(*this).showChosen(*g_oSrv, control, index, nullptr);
+            showTextStarts();
         });
     }
 }

@@ -276,9 +276,9 @@ bool FrmCusAM::loadByCode(const QString &code)
     return true;
 }
 
+// The lock keeps every value readable (and copyable) instead of greying the first page out.
 void FrmCusAM::applyViewState()
 {
-    Frame2->setEnabled(false);
     for (const char *key : { "SaveRs", "First", "Previous", "Next", "Last" })
         setButtonVisible(QString::fromLatin1(key), false);
     for (QToolButton *button : m_dateButtons)

@@ -163,7 +163,14 @@ void Toolbar::clearButtons()
 
 void Toolbar::setShowText(bool show)
 {
-    setToolButtonStyle(show ? Qt::ToolButtonTextBesideIcon : Qt::ToolButtonIconOnly);
+    setToolButtonStyle(show ? m_textStyle : Qt::ToolButtonIconOnly);
+}
+
+void Toolbar::setTextUnderIcons(bool under)
+{
+    m_textStyle = under ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon;
+    if (showText())
+        setToolButtonStyle(m_textStyle);
 }
 
 bool Toolbar::showText() const

@@ -65,9 +65,12 @@ public:
     void attachToBusiness(const std::shared_ptr<IBusiness> &business) { m_business = business; }
     std::shared_ptr<IBusiness> business() const { return m_business; }
 
-    // Text beside the icon, or the icon alone.
+    // Captions with the icons, or the icons alone.
     void setShowText(bool show);
     bool showText() const;
+    // Captions under the icons instead of beside them: a window with many commands keeps them
+    // all in view on a narrow screen. Kept when the captions are switched off and on again.
+    void setTextUnderIcons(bool under);
 
     bool hasButton(const QString &key) const;
     // The keys of every button, shown or not, left to right.
@@ -102,6 +105,7 @@ private:
     void clearButtons();
 
     QString m_businessKey;
+    Qt::ToolButtonStyle m_textStyle = Qt::ToolButtonTextBesideIcon;
     std::shared_ptr<ILogin> m_login;
     std::shared_ptr<IBusiness> m_business;
     QList<Button> m_buttons;
