@@ -59,8 +59,9 @@ TEST(ColumnSettingsModelTest, RefusesBadEditsAndKeepsTheColumn)
     EXPECT_FALSE(model.moveUp(0));
     EXPECT_FALSE(model.moveDown(2));
     EXPECT_FALSE(model.moveDown(-1));
-    EXPECT_FALSE(model.setWidth(1, 0, sMsg));
-    EXPECT_EQ(sMsg, QStringLiteral("The width of cCusName must be between 1 and 2000."));
+    EXPECT_FALSE(model.setWidth(1, -1, sMsg));
+    EXPECT_EQ(sMsg, QStringLiteral("The width of cCusName must be between 0 (fitted) and 2000."));
+    EXPECT_TRUE(model.setWidth(1, 0, sMsg)) << "0 leaves the width to the list";
     EXPECT_FALSE(model.setWidth(1, ColumnSettingsModel::kMaxWidth + 1, sMsg));
     EXPECT_FALSE(model.setSort(1, QStringLiteral("up"), sMsg));
     EXPECT_FALSE(model.setCaption(1, QStringLiteral("  "), sMsg));
