@@ -7,7 +7,7 @@
 
 namespace {
 
-struct Run
+struct CommandRun
 {
     int exitCode = -1;
     QString out;
@@ -21,7 +21,7 @@ class QuietSubcommand : public ::testing::Test
 protected:
     void SetUp() override { ASSERT_TRUE(m_company.ok()) << qPrintable(m_company.error()); }
 
-    Run run(const QStringList &arguments) const
+    CommandRun run(const QStringList &arguments) const
     {
         QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -31,7 +31,7 @@ protected:
         environment.insert(QStringLiteral("HOME"), m_home.path());
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(CUSTOMER_ARCHIVE_PATH), arguments);
-        Run result;
+        CommandRun result;
         if (!process.waitForFinished(120000))
             return result;
         result.exitCode = process.exitCode();
@@ -46,13 +46,13 @@ protected:
 
 TEST_F(QuietSubcommand, PrintsOnlyWhatItIsFor)
 {
-    const Run sql =
+    const CommandRun sql =
         run({ "sql", "--db", m_company.connectionText(), "select count(*) from CustomerClass" });
     ASSERT_EQ(sql.exitCode, 0) << qPrintable(sql.err);
     EXPECT_EQ(sql.err, QString());
     EXPECT_FALSE(sql.out.isEmpty());
 
-    const Run list = run({ "list", "--db", m_company.connectionText(), "--page-size", "5" });
+    const CommandRun list = run({ "list", "--db", m_company.connectionText(), "--page-size", "5" });
     ASSERT_EQ(list.exitCode, 0) << qPrintable(list.err);
     EXPECT_EQ(list.err, QString());
     EXPECT_EQ(list.out.count(u'\n'), 6) << "the captions and five rows";
@@ -60,7 +60,7 @@ TEST_F(QuietSubcommand, PrintsOnlyWhatItIsFor)
 
 TEST_F(QuietSubcommand, ErrorsStillReachTheUser)
 {
-    const Run sql =
+    const CommandRun sql =
         run({ "sql", "--db", m_company.connectionText(), "select nothing from nowhere" });
     EXPECT_NE(sql.exitCode, 0);
     EXPECT_FALSE(sql.err.isEmpty());
