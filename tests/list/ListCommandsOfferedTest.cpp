@@ -10,8 +10,8 @@
 #include "suite/data/SqlTrace.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>

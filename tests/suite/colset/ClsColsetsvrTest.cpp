@@ -27,7 +27,7 @@ const QString kArrangedUserSet = QStringLiteral(
     "<CCusName showfldname=\"名称\" cOrgCaption=\"客户名称\" bshow=\"1\" iwidth=\"180\" "
     "iorder=\"2\" csort=\"asc\" bmustinput=\"0\" bfixed=\"0\"/>"
     "<CustomerClass.cCCName showfldname=\"分类\" cOrgCaption=\"客户分类\" bshow=\"0\" "
-    "iwidth=\"100\" iorder=\"3\" csort=\"asc\" bmustinput=\"0\" bfixed=\"0\"/>"
+    "iwidth=\"0\" iorder=\"3\" csort=\"asc\" bmustinput=\"0\" bfixed=\"0\"/>"
     "</Customer>");
 
 } // namespace
