@@ -3,6 +3,7 @@
 #include "app/LoginDialog.h"
 #include "app/PortalMainWindow.h"
 #include "app/PortalSession.h"
+#include "app/QtMessageLog.h"
 #include "app/Subcommands.h"
 #include "app/WebSession.h"
 
@@ -110,9 +111,10 @@ int main(int argc, char **argv)
         if (const host::Subcommand subcommand = host::findSubcommand(arguments[1])) {
             // The component's windows are made but never shown on these roads.
             qputenv("QT_QPA_PLATFORM", "offscreen");
-            QApplication app(argc, argv);
             QCoreApplication::setApplicationName(QStringLiteral("customer-archive"));
             startErrorLogFile();
+            host::sendQtMessagesToErrorLog();
+            QApplication app(argc, argv);
             return subcommand(arguments.mid(2));
         }
     }

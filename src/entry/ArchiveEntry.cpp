@@ -158,6 +158,16 @@ bool ArchiveEntry::lockFunction(int iTask)
     return false;
 }
 
+// A list window of this instance, whose reference client raises the window's reference events.
+void ArchiveEntry::newListWindow()
+{
+    deleteWindow(m_frmList);
+    m_frmList = m_profile.createListWindow();
+    m_frmList->m_cls = this;
+    m_frmList->RefClient = std::make_shared<suite::RefClient>();
+    m_frmList->RefClient->setEventHandler(dynamic_cast<suite::RefClientEvents *>(m_frmList.data()));
+}
+
 // The data service on cDBName; false, after telling the user, when it cannot be had.
 bool ArchiveEntry::createServices(const QString &cDBName)
 {
@@ -186,9 +196,9 @@ bool ArchiveEntry::CreateObj(qint32 hWndParent, const QString &cUserId, const QS
     g_cDBName = cDBName;
     g_iRunMode = bIsWeb ? 1 : 0;
 
-    deleteWindow(m_frmList);
-    m_frmList = m_profile.createListWindow();
-    m_frmList->m_cls = this;
+    newListWindow();
+    // Reference lists read their rows through the list that owns the reference client.
+    FrmMain = m_frmList;
 
     // A public service InitWeb made for this instance counts as made here.
     m_bOwnsServices = ensurePublicService() || std::exchange(m_bPubFromInitWeb, false);
@@ -324,10 +334,7 @@ void ArchiveEntry::Operating(const std::shared_ptr<suite::ILogin> &oLogin, QStri
         g_CurDate = oLogin->CurDate();
     }
 
-    deleteWindow(m_frmList);
-    m_frmList = m_profile.createListWindow();
-    m_frmList->m_cls = this;
-    m_frmList->RefClient = std::make_shared<suite::RefClient>();
+    newListWindow();
 
     m_bOwnsServices = ensurePublicService();
     if (!g_oPub) {

@@ -172,6 +172,7 @@ private:
     template<class Result, class Raise> Result relayed(Raise raise);
     bool lockFunction(int iTask);
     bool createServices(const QString &cDBName);
+    void newListWindow();
     void showCardInPortal(const suite::XmlElement &root, int opt);
     void showCardModal(const suite::XmlElement &root, int opt, QString &sXMLData, bool &bSaved);
     void ReleaseSession();

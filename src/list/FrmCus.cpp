@@ -7,6 +7,7 @@
 #include "entry/GuardedProcedure.h"
 #include "entry/SessionContext.h"
 #include "list/ClassTree.h"
+#include "list/ListCommandWindows.h"
 #include "list/ListMenus.h"
 #include "suite/colset/IColumnSet.h"
 #include "suite/controls/CustomerListButtons.h"
@@ -31,6 +32,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyle>
 #include <QTreeWidget>
 #include <QUuid>
 #include <QVBoxLayout>
@@ -39,6 +41,8 @@ namespace customer {
 
 namespace {
 
+// The window's print-number switch as the print data reads it.
+constexpr const char *kPrintNoProperty = "printNo";
 // Sizes the layout keeps in twips, as the window's settings are written.
 constexpr int kTwipsPerPixel = 15;
 constexpr int kSeparatorTwips = 45;
@@ -130,9 +134,14 @@ void FrmCus::buildControls()
     });
     connect(TLB2, &suite::Toolbar::buttonClicked, this,
             [this](const QString &key, const QString &menuId) { Operating(key, menuId); });
+    // The box, the menu item and the print data share the window's print-number state: a click
+    // switches it only when the box now says otherwise.
     connect(ChkbprintNo, &QCheckBox::clicked, this, [this] {
         m_actions.value(QStringLiteral("mPrintNo"))->setChecked(ChkbprintNo->isChecked());
-        Operating(QStringLiteral("mPrintNo"));
+        if (ChkbprintNo->isChecked() != printNumbers())
+            Operating(QStringLiteral("mPrintNo"));
+        else
+            showPrintNumbers(printNumbers());
     });
     connectGridEvents();
     connectPagingStrip();
@@ -246,6 +255,7 @@ void FrmCus::Form_Load()
         g_oPub->FrmUniteFont(this);
     captionMenus();
     InitToolbar();
+    hideCommandsWithoutWindow();
     if (g_oPub) {
         g_bGspStarted = g_oPub->GetSysStart(QStringLiteral("gs"), g_cDBName, g_oSrv);
         g_bExStarted = g_oPub->GetSysStart(QStringLiteral("ex"), g_cDBName, g_oSrv);
@@ -285,17 +295,20 @@ void FrmCus::Form_Load()
             g_oPub->frmLoadInit(this, res("Tarn.AA.ARCHIVE.customerarch"), g_clsLogin, g_oSrv);
         g_oPub->HelpX(this, g_bIsWeb, kArchive);
     }
+    // Serial numbers are printed until the user's stored options, restored with the class
+    // tree, say otherwise.
+    showPrintNumbers(true);
     LoadClassTree();
     m_firstActivation = true;
     QApplication::restoreOverrideCursor();
 
     if (!m_InPotal) {
         ChkbprintNo->setVisible(false);
+        TLB2->setButtonVisible(suite::customerListButtons().at(1).key, false);
     } else {
         ChkbprintNo->setText(res("Tarn.AA.Archive.Common.PrintNo"));
-        ChkbprintNo->setChecked(true);
-        m_actions.value(QStringLiteral("mPrintNo"))->setChecked(true);
     }
+    showPrintNumbers(printNumbers());
     if (g_oPub)
         g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, 1);
     m_tempTableName = NewTempTableName(QString());
@@ -309,13 +322,43 @@ void FrmCus::InitToolbar()
     }
     TLB2->init(suite::customerListButtons(), g_oLogin ? g_oLogin->KvDbName() : g_cDBName, g_oLogin,
                QStringLiteral("Archives_Customer_List"), QStringLiteral("AS"));
-    if (m_InPotal && g_oBusiness)
-        TLB2->attachToBusiness(g_oBusiness);
+    if (m_InPotal) {
+        // The portal closes its own tabs: the window's exit would leave an empty one.
+        TLB2->setButtonVisible(suite::customerListButtons().last().key, false);
+        if (g_oBusiness)
+            TLB2->attachToBusiness(g_oBusiness);
+    }
     TLB2->setButtonVisible(QStringLiteral("Help"), false);
+}
+
+void FrmCus::hideCommandsWithoutWindow()
+{
+    for (const QString &command : commandsWithoutWindow()) {
+        TLB2->setButtonVisible(command, false);
+        for (const ListMenu &menu : customerListMenus()) {
+            for (const ListMenuItem &item : menu.items) {
+                if (item.command.compare(command, Qt::CaseInsensitive) == 0)
+                    m_actions.value(item.name)->setVisible(false);
+            }
+        }
+    }
+}
+
+bool FrmCus::printNumbers() const
+{
+    return property(kPrintNoProperty).toBool();
+}
+
+void FrmCus::showPrintNumbers(bool on)
+{
+    setProperty(kPrintNoProperty, on);
+    m_actions.value(QStringLiteral("mPrintNo"))->setChecked(on);
+    ChkbprintNo->setChecked(on);
 }
 
 void FrmCus::InitCaption()
 {
+    setWindowIcon(style()->standardIcon(QStyle::SP_DirIcon));
     setWindowTitle(res("Tarn.AA.ARCHIVE.customerarch"));
     LblCaption->setText(windowTitle());
     if (g_bIsWeb) {
@@ -454,10 +497,17 @@ bool FrmCus::eventFilter(QObject *watched, QEvent *event)
         layoutWorkArea();
     } else if (watched == PicSeparate) {
         dragSeparator(event);
-    } else if (event->type() == QEvent::MouseButtonRelease) {
+    } else if (watched == FrameWeb && event->type() == QEvent::MouseMove) {
+        for (QLabel *link : LblPage)
+            highlightPageLink(link, false);
+    } else {
         for (int link = 0; link < int(LblPage.size()); ++link) {
-            if (watched == LblPage[link] && LblPage[link]->isEnabled())
+            if (watched != LblPage[link] || !LblPage[link]->isEnabled())
+                continue;
+            if (event->type() == QEvent::MouseButtonRelease)
                 runGuarded(QStringLiteral("FrmCus.LblPage_Click"), [&] { onPageLink(link); });
+            else if (event->type() == QEvent::Enter || event->type() == QEvent::Leave)
+                highlightPageLink(LblPage[link], event->type() == QEvent::Enter);
         }
     }
     return ArchiveListWindow::eventFilter(watched, event);
@@ -518,7 +568,8 @@ void FrmCus::onKeyDown(int keyCode, int shift)
         Operating(QStringLiteral("Modify"));
         break;
     case 119: // F8
-        Operating(QStringLiteral("MulModify"));
+        if (!isCommandWithoutWindow(QStringLiteral("MulModify")))
+            Operating(QStringLiteral("MulModify"));
         break;
     case 80: // P
         if (shift & ctrl)
@@ -550,6 +601,8 @@ void FrmCus::Form_Unload()
         if (m_optionsChanged)
             g_clsLogin = g_oPub->SaveArchOptions(g_clsLogin, this, kArchive);
     }
+    if (m_codeTableMade)
+        DropCodeTable();
     m_pageRecords.Close();
     m_plugIns.reset();
     if (g_oPub) {

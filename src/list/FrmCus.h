@@ -70,6 +70,8 @@ public:
     // The window's own table of ticked customer codes for the trade query.
     QString CodeListTableName() const;
     void FillCodeTable(const QString &codes);
+    // Drops the code table; the company database keeps none after the window.
+    void DropCodeTable();
 
     // Public members other windows set and read.
     QString m_cOrder;
@@ -123,6 +125,10 @@ private:
     void Form_Unload();
     void InitToolbar();
     void InitCaption();
+    void hideCommandsWithoutWindow();
+    // Whether printing and export number the rows; the box and the menu item show it.
+    bool printNumbers() const;
+    void showPrintNumbers(bool on);
     void InitPageBar();
     void SetAddModifyRights();
     void LoadClassTree();
@@ -136,6 +142,7 @@ private:
     void connectPagingStrip();
     void sortShownRows(int order);
     void onPageLink(int index);
+    void highlightPageLink(QLabel *link, bool on);
     void onSpinner(suite::UpDown *spinner, QLineEdit *box, int direction);
     void onApply();
     void refreshFromStrip();
@@ -169,6 +176,7 @@ private:
     bool m_firstActivation = false;
     bool m_refreshGuard = true;
     bool m_optionsChanged = false;
+    bool m_codeTableMade = false;
     QString m_tempTableName;
     QString m_savedColumnWidths;
     QString m_lastCondition;

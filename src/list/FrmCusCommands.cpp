@@ -8,6 +8,7 @@
 #include "entry/SessionContext.h"
 #include "list/ClassTree.h"
 #include "list/FrmSet.h"
+#include "list/TradeQueryConditions.h"
 #include "suite/controls/Grid.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/core/ObjectFactory.h"
@@ -26,6 +27,7 @@ namespace {
 
 const QString kArchive = QStringLiteral("Customer");
 const QString kTradeQueryObject = QStringLiteral("E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE");
+const QString kTradeReport = QStringLiteral("41e45703-c28b-46cb-9755-5e3665271abf");
 // Lock task codes of the customer function.
 constexpr int kDeleteTask = 8;
 // The plug-in state of a record the list has run a delete on.
@@ -121,6 +123,8 @@ void FrmCus::switchOption(const QString &command)
     g_oPub->FrmOpt(this, QStringLiteral("customer"), currentLogin(), keys.value(command));
     if (command == u"mtext")
         Form_Resize();
+    if (command == u"mprintno")
+        showPrintNumbers(printNumbers());
 }
 
 void FrmCus::selectAllRows(bool select)
@@ -239,6 +243,7 @@ void FrmCus::showOptions()
         suite::createObject<suite::IOptionSet>(QString::fromLatin1(suite::IOptionSet::kProgId));
     if (options)
         options->Show(currentLogin(), g_oPub, g_oSrv, kArchive, g_bIsWeb);
+    m_optionsChanged = true;
     if (g_oPub)
         g_oPub->InitArchEditParam(g_oSrv, kArchive, g_bCanAddArch, g_bCanModifyArch);
     SetAddModifyRights();
@@ -254,8 +259,9 @@ void FrmCus::FillCodeTable(const QString &codes)
     if (!g_oSrv)
         return;
     const QString table = CodeListTableName();
-    g_oSrv->ExecuteX(QStringLiteral("IF OBJECT_ID('%1') IS NOT NULL DROP TABLE  %1").arg(table));
-    g_oSrv->ExecuteX(QStringLiteral(" CREATE TABLE %1( cCusCode nvarchar(40))").arg(table));
+    DropCodeTable();
+    m_codeTableMade =
+        g_oSrv->ExecuteX(QStringLiteral(" CREATE TABLE %1( cCusCode nvarchar(40))").arg(table));
     suite::RecordSet rows = g_oSrv->OpenX(QStringLiteral("select top 0  * from ") + table);
     if (!rows.IsOpen())
         return;
@@ -266,6 +272,14 @@ void FrmCus::FillCodeTable(const QString &codes)
         rows.Update(sMsg);
     }
     rows.Close();
+}
+
+void FrmCus::DropCodeTable()
+{
+    if (g_oSrv)
+        g_oSrv->ExecuteX(QStringLiteral("IF OBJECT_ID('%1') IS NOT NULL DROP TABLE  %1")
+                             .arg(CodeListTableName()));
+    m_codeTableMade = false;
 }
 
 void FrmCus::queryTrades()
@@ -287,12 +301,13 @@ void FrmCus::queryTrades()
         return;
     }
     FillCodeTable(codes.join(u','));
-    const QString inCodes =
-        QStringLiteral("cCusCode in ( select  cCusCode from %1)").arg(CodeListTableName());
-    QMap<QString, QString> conditions{ { QStringLiteral("客户"), inCodes },
-                                       { QStringLiteral("查询类型"), QStringLiteral("1") } };
-    g_oPub->ShowQueryReport(currentLogin(), g_oSrv, kTradeQueryObject, QStringLiteral("AS"),
-                            conditions);
+    QMap<QString, QString> conditions;
+    if (!g_oPub->OpenQuery(currentLogin(), g_oSrv, kTradeQueryObject, QStringLiteral("AS"),
+                           conditions))
+        return;
+    narrowTradeQuery(conditions, CodeListTableName());
+    g_oPub->ShowQueryReport(currentLogin(), g_oSrv, kTradeQueryObject, kTradeReport,
+                            QStringLiteral("AS"), conditions);
 }
 
 } // namespace customer

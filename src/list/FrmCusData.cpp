@@ -130,7 +130,12 @@ void FrmCus::DataRefresh(const QString &sCon)
             ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.findnothing"));
         m_refreshGuard = false;
         m_pageRecords = rows.Clone();
+        const bool fitting = Grid->hasColumnsToFit();
         g_oPub->BindRstToGrid(this, m_pageRecords);
+        // Widths fitted to the first page are the list's choice, not the user's: unload stores
+        // only what the user changed after.
+        if (fitting)
+            m_savedColumnWidths = g_oPub->GetColWidthString(Grid);
         rows.Close();
         emit pageShown();
     }
@@ -196,6 +201,22 @@ void FrmCus::onPageLink(int index)
     setLinksForPage();
 }
 
+// A link under the mouse shows blue and underlined with a pointing hand, as a web link does.
+void FrmCus::highlightPageLink(QLabel *link, bool on)
+{
+    QPalette colours = link->palette();
+    colours.setColor(QPalette::WindowText,
+                     on ? QColor(Qt::blue) : FrameWeb->palette().color(QPalette::WindowText));
+    link->setPalette(colours);
+    QFont font = link->font();
+    font.setUnderline(on);
+    link->setFont(font);
+    if (on)
+        link->setCursor(Qt::PointingHandCursor);
+    else
+        link->unsetCursor();
+}
+
 void FrmCus::onSpinner(suite::UpDown *spinner, QLineEdit *box, int direction)
 {
     box->setText(QString::number(spinnerStep(box->text().toInt(), direction, spinner->Min(),
@@ -236,10 +257,10 @@ void FrmCus::PageKey(const QString &key)
 
 void FrmCus::connectPagingStrip()
 {
-    for (int link = 0; link < int(LblPage.size()); ++link) {
-        LblPage[link]->installEventFilter(this);
-        LblPage[link]->setCursor(Qt::PointingHandCursor);
-    }
+    for (QLabel *link : LblPage)
+        link->installEventFilter(this);
+    FrameWeb->setMouseTracking(true);
+    FrameWeb->installEventFilter(this);
     connect(UpDown1, &suite::UpDown::upClicked, this,
             [this] { onSpinner(UpDown1, EdtPageSize, +1); });
     connect(UpDown1, &suite::UpDown::downClicked, this,

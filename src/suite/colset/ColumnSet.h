@@ -11,7 +11,8 @@ namespace suite {
 // One column of a list as the user arranges it.
 struct Column
 {
-    static constexpr int kDefaultWidth = 100;
+    // No width chosen: the list sizes the column to its caption and its first page.
+    static constexpr int kDefaultWidth = 0;
 
     // As the catalogue names it: "Customer.cCusCode", "cCusName", "CustomerClass.cCCName".
     QString field;

@@ -149,7 +149,9 @@ void ColumnSettings::fillRow(int row)
     m_table->setItem(row, FixedColumn, checkItem(column.fixed));
 
     auto *width = new QSpinBox(m_table);
-    width->setRange(1, ColumnSettingsModel::kMaxWidth);
+    // The lowest value leaves the width to the list, which fits the column to its contents.
+    width->setRange(Column::kDefaultWidth, ColumnSettingsModel::kMaxWidth);
+    width->setSpecialValueText(m_texts.text(QStringLiteral("Tarn.AA.PUB.COLSET.fitwidth")));
     width->setValue(column.width);
     // Every move refills the table, so the row a cell widget was made for stays its row.
     connect(width, &QSpinBox::valueChanged, this, [this, row](int value) {

@@ -70,8 +70,8 @@ bool ColumnSettingsModel::setWidth(int row, int width, QString &sMsg)
 {
     if (!checkRow(row, sMsg))
         return false;
-    if (width < 1 || width > kMaxWidth) {
-        sMsg = QStringLiteral("The width of %1 must be between 1 and %2.")
+    if (width < Column::kDefaultWidth || width > kMaxWidth) {
+        sMsg = QStringLiteral("The width of %1 must be between 0 (fitted) and %2.")
                    .arg(column(row).field)
                    .arg(kMaxWidth);
         return false;

@@ -3,9 +3,11 @@
 #include "suite/controls/GridModel.h"
 #include "suite/controls/VirtualKey.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -74,6 +76,7 @@ void Grid::setCols(int cols)
 {
     const size_t before = m_widths.size();
     m_widths.resize(size_t(std::max(cols, 0)), kDefaultColWidth);
+    m_toFit.resize(m_widths.size(), false);
     if (before == 0 && !m_widths.empty())
         m_widths[0] = kSerialColWidth;
     m_model->setShape(m_model->rows(), cols);
@@ -179,8 +182,46 @@ void Grid::setColWidth(int col, int pixels)
 {
     if (col < 0 || size_t(col) >= m_widths.size())
         return;
-    m_widths[size_t(col)] = pixels < 0 ? kDefaultColWidth : pixels;
+    m_toFit[size_t(col)] = pixels == kFitColWidth;
+    m_widths[size_t(col)] = pixels <= kFitColWidth ? kDefaultColWidth : pixels;
     setColumnWidth(col, m_widths[size_t(col)]);
+}
+
+void Grid::setColCheckBox(int col, bool on)
+{
+    m_model->setCheckBox(col, on);
+}
+
+bool Grid::ColCheckBox(int col) const
+{
+    return m_model->isCheckBox(col);
+}
+
+bool Grid::hasColumnsToFit() const
+{
+    return std::find(m_toFit.begin(), m_toFit.end(), true) != m_toFit.end();
+}
+
+// The caption in the header's font, each cell's text, or the check box, with the margins the
+// view draws around them.
+void Grid::fitColumns()
+{
+    const QFontMetrics header = horizontalHeader()->fontMetrics();
+    const QFontMetrics cells = fontMetrics();
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 12;
+    const int checkBox = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
+    for (int col = 0; col < Cols(); ++col) {
+        if (!m_toFit[size_t(col)])
+            continue;
+        int width = FixedRows() > 0 ? header.horizontalAdvance(TextMatrix(0, col)) : 0;
+        for (int row = FixedRows(); row < Rows(); ++row) {
+            const int content =
+                ColCheckBox(col) ? checkBox : cells.horizontalAdvance(TextMatrix(row, col));
+            width = std::max(width, content);
+        }
+        m_toFit[size_t(col)] = false;
+        setColWidth(col, std::min(width + margin, int(kMaxFitColWidth)));
+    }
 }
 
 void Grid::setColAlignment(int col, Qt::Alignment alignment)

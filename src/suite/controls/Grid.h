@@ -15,7 +15,11 @@ class GridModel;
 // are row labels drawn in the header colour (the list uses one: column 0, the serial numbers).
 // Row() and TopRow() are table rows too, so the first data row is row FixedRows(); Row() is 0
 // when no data row is current. Column widths are in pixels. A column whose key is "SelCol"
-// shows a tick for a cell that holds "Y"; TextMatrix still answers "Y".
+// shows a tick for a cell that holds "Y"; TextMatrix still answers "Y". A check-box column shows
+// "1" and "0" as a read-only box, ticked or not; TextMatrix answers "1" and "0".
+//
+// A column given the width kFitColWidth shows at kDefaultColWidth until fitColumns sizes it to
+// its caption and the cells it holds then, at most kMaxFitColWidth; it keeps that width.
 //
 // The events use the codes of the suite's controls: mouse buttons 1 left, 2 right, 4 middle;
 // shift 1 Shift, 2 Ctrl, 4 Alt; keys as virtual-key codes; x and y in pixels of the cell area.
@@ -26,6 +30,8 @@ class Grid : public QTableView
 public:
     static constexpr int kDefaultColWidth = 100;
     static constexpr int kSerialColWidth = 40;
+    static constexpr int kFitColWidth = 0;
+    static constexpr int kMaxFitColWidth = 320;
 
     explicit Grid(QWidget *parent = nullptr);
     ~Grid() override;
@@ -59,6 +65,11 @@ public:
     int ColWidth(int col) const;
     void setColWidth(int col, int pixels);
     void setColAlignment(int col, Qt::Alignment alignment);
+    void setColCheckBox(int col, bool on);
+    bool ColCheckBox(int col) const;
+    // Whether a column waits to be fitted; fitColumns sizes every such column.
+    bool hasColumnsToFit() const;
+    void fitColumns();
 
     // Off: changes are only stored and the view is brought up to date when it is switched on.
     bool Redraw() const;
@@ -90,6 +101,7 @@ private:
 
     GridModel *m_model;
     std::vector<int> m_widths;
+    std::vector<bool> m_toFit;
 };
 
 } // namespace suite

@@ -14,6 +14,7 @@ namespace {
 const QString kSelectionKey = QStringLiteral("selcol");
 const QString kTicked = QStringLiteral("Y");
 const QString kTickMark = QStringLiteral("\u2714");
+const QString kTrue = QStringLiteral("1");
 
 std::optional<double> numberOf(const QString &text)
 {
@@ -60,6 +61,7 @@ void GridModel::setShape(int rows, int cols)
     m_cols = cols;
     m_keys.resize(cols);
     m_alignments.resize(size_t(cols), Qt::AlignLeft | Qt::AlignVCenter);
+    m_checkBoxes.resize(size_t(cols), false);
     m_fixedRows = std::min(m_fixedRows, rows);
     m_fixedCols = std::min(m_fixedCols, cols);
     shapeChanged();
@@ -211,6 +213,20 @@ int GridModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : m_cols;
 }
 
+void GridModel::setCheckBox(int col, bool on)
+{
+    if (col < 0 || col >= m_cols || m_checkBoxes[size_t(col)] == on)
+        return;
+    m_checkBoxes[size_t(col)] = on;
+    if (m_redraw && m_rows > m_fixedRows)
+        emit dataChanged(index(0, col), index(m_rows - m_fixedRows - 1, col));
+}
+
+bool GridModel::isCheckBox(int col) const
+{
+    return col >= 0 && col < m_cols && m_checkBoxes[size_t(col)];
+}
+
 bool GridModel::isTickColumn(int col) const
 {
     return m_keys.value(col).compare(kSelectionKey, Qt::CaseInsensitive) == 0;
@@ -224,9 +240,15 @@ QVariant GridModel::data(const QModelIndex &index, int role) const
     const QString &text = m_cells[size_t(index.row() + m_fixedRows) * m_cols + col];
     switch (role) {
     case Qt::DisplayRole:
+        if (isCheckBox(col))
+            return {};
         return isTickColumn(col) && text == kTicked ? kTickMark : text;
+    case Qt::CheckStateRole:
+        if (!isCheckBox(col) || text.isEmpty())
+            return {};
+        return text == kTrue ? Qt::Checked : Qt::Unchecked;
     case Qt::ToolTipRole:
-        return text.isEmpty() || isTickColumn(col) ? QVariant() : QVariant(text);
+        return text.isEmpty() || isTickColumn(col) || isCheckBox(col) ? QVariant() : QVariant(text);
     case Qt::TextAlignmentRole:
         return isTickColumn(col) ? QVariant(Qt::AlignCenter) : QVariant(m_alignments[size_t(col)]);
     case Qt::BackgroundRole:

@@ -35,6 +35,9 @@ public:
     int keyIndex(const QString &key) const;
 
     void setAlignment(int col, Qt::Alignment alignment);
+    // A check-box column shows "1" as a ticked box and "0" as an empty one; nobody can tick it.
+    void setCheckBox(int col, bool on);
+    bool isCheckBox(int col) const;
 
     bool redraw() const { return m_redraw; }
     void setRedraw(bool on);
@@ -63,6 +66,7 @@ private:
     int m_fixedCols = 0;
     QStringList m_keys;
     std::vector<Qt::Alignment> m_alignments;
+    std::vector<bool> m_checkBoxes;
     bool m_redraw = true;
     bool m_resetPending = false;
 };

@@ -66,15 +66,40 @@ QString detailStatement(const QString &where)
         .arg(where);
 }
 
+bool knownObject(const QString &cObjectId, const ResourceTable &texts, QString &sMsg)
+{
+    if (cObjectId.compare(QLatin1StringView(TradeQuery::kCustomerTradeObject), Qt::CaseInsensitive)
+        == 0)
+        return true;
+    sMsg = texts.format(QStringLiteral("Tarn.AA.PUB.TRADE.unknownobject"), { cObjectId });
+    return false;
+}
+
 } // namespace
+
+bool TradeQuery::conditionItems(const QString &cObjectId, const ResourceTable &texts,
+                                QMap<QString, QString> &items, QString &sMsg)
+{
+    if (!knownObject(cObjectId, texts, sMsg))
+        return false;
+    items = { { QString::fromUtf8(kCustomerCondition), QString() },
+              { QString::fromUtf8(kQueryType), kSummaryType } };
+    return true;
+}
+
+bool TradeQuery::checkReport(const QString &cReportId, const ResourceTable &texts, QString &sMsg)
+{
+    if (cReportId.compare(QLatin1StringView(kCustomerTradeReport), Qt::CaseInsensitive) == 0)
+        return true;
+    sMsg = texts.format(QStringLiteral("Tarn.AA.PUB.TRADE.unknownreport"), { cReportId });
+    return false;
+}
 
 bool TradeQuery::statement(const QString &cObjectId, const QMap<QString, QString> &conditions,
                            const ResourceTable &texts, QString &sql, QString &sMsg)
 {
-    if (cObjectId.compare(QLatin1StringView(kCustomerTradeObject), Qt::CaseInsensitive) != 0) {
-        sMsg = texts.format(QStringLiteral("Tarn.AA.PUB.TRADE.unknownobject"), { cObjectId });
+    if (!knownObject(cObjectId, texts, sMsg))
         return false;
-    }
     const QString type = queryType(conditions);
     if (type == kSummaryType)
         sql = summaryStatement(customerClause(conditions));

@@ -17,6 +17,7 @@ class TradeQuery
 {
 public:
     static constexpr const char *kCustomerTradeObject = "E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE";
+    static constexpr const char *kCustomerTradeReport = "41e45703-c28b-46cb-9755-5e3665271abf";
     static constexpr const char *kCustomerCondition = "客户";
     static constexpr const char *kQueryType = "查询类型";
 
@@ -24,6 +25,12 @@ public:
     // query type.
     static bool statement(const QString &cObjectId, const QMap<QString, QString> &conditions,
                           const ResourceTable &texts, QString &sql, QString &sMsg);
+    // The condition items of the query with their defaults: every customer, one line per
+    // customer. False with the reason in sMsg for an object this query does not serve.
+    static bool conditionItems(const QString &cObjectId, const ResourceTable &texts,
+                               QMap<QString, QString> &items, QString &sMsg);
+    // False with the reason in sMsg for a report other than the trade report.
+    static bool checkReport(const QString &cReportId, const ResourceTable &texts, QString &sMsg);
     // The resource keys of the columns' captions, in the statement's column order.
     static QStringList captionKeys(const QMap<QString, QString> &conditions);
 };

@@ -183,8 +183,11 @@ public:
     void HelpX(QWidget *form, bool bWeb, const QString &cContext) override;
     void HelpShow(const QString &cMenuId, QWidget *form, bool bWeb) override;
     void ShowHelp(QWidget *form, bool bWeb) override;
+    bool OpenQuery(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
+                   const QString &cObjectId, const QString &cSubSys,
+                   QMap<QString, QString> &conditions) override;
     bool ShowQueryReport(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
-                         const QString &cObjectId, const QString &cSubSys,
+                         const QString &cObjectId, const QString &cReportId, const QString &cSubSys,
                          const QMap<QString, QString> &conditions) override;
 
     // --- Print members of the list windows ---

@@ -310,14 +310,29 @@ void ClsPub::ShowHelp(QWidget *form, bool bWeb)
     showHelp(form, context, m_LocaleID());
 }
 
+bool ClsPub::OpenQuery(const LoginRecord &login, const std::shared_ptr<IClsCommon> &,
+                       const QString &cObjectId, const QString &,
+                       QMap<QString, QString> &conditions)
+{
+    QString sMsg;
+    if (!TradeQuery::conditionItems(cObjectId, resources(), conditions, sMsg)) {
+        inform(sMsg);
+        return false;
+    }
+    for (auto item = conditions.begin(); item != conditions.end(); ++item)
+        *item = GetRegEdit(cObjectId.toUpper(), item.key(), *item, false, login.cUserId);
+    return true;
+}
+
 bool ClsPub::ShowQueryReport(const LoginRecord &, const std::shared_ptr<IClsCommon> &oSrv,
-                             const QString &cObjectId, const QString &,
+                             const QString &cObjectId, const QString &cReportId, const QString &,
                              const QMap<QString, QString> &conditions)
 {
     const ResourceTable &texts = resources();
     QString sql;
     QString sMsg;
-    if (!TradeQuery::statement(cObjectId, conditions, texts, sql, sMsg)) {
+    if (!TradeQuery::statement(cObjectId, conditions, texts, sql, sMsg)
+        || !TradeQuery::checkReport(cReportId, texts, sMsg)) {
         inform(sMsg);
         return false;
     }

@@ -114,8 +114,10 @@ void ClsPub::FormatGrid(QWidget *form, const RecordSet &rsHeader, const QString 
     const QList<Field> fields = rsHeader.Fields();
     for (int field = 0; field < fields.size(); ++field) {
         const int col = field + 1;
-        if (col != kSelectionColumn && col < grid->Cols())
-            grid->setColAlignment(col, gridCellAlignment(fields.at(field).type));
+        if (col == kSelectionColumn || col >= grid->Cols())
+            continue;
+        grid->setColAlignment(col, gridCellAlignment(fields.at(field).type));
+        grid->setColCheckBox(col, typeFamily(fields.at(field).type) == TypeFamily::Boolean);
     }
 }
 
@@ -184,6 +186,8 @@ void ClsPub::BindRstToGrid(QWidget *form, const RecordSet &rs)
     grid->setFixedRows(first);
     fillRows(*grid, rs);
     grid->setRedraw(true);
+    if (grid->hasColumnsToFit())
+        grid->fitColumns();
     const int found = foundRow(rs, m_pageFind.rowField, m_pageFind.rowCode);
     m_pageFind.rowCode.clear();
     grid->setRow(first + std::max(found, 0));

@@ -17,6 +17,10 @@ namespace {
 const QString kTreeWidth = QStringLiteral("TreeWidth");
 const QString kShowStatusBar = QStringLiteral("ShowStatusBar");
 const QString kToolbarText = QStringLiteral("ToolbarText");
+const QString kPrintNo = QStringLiteral("PrintNo");
+// The window's print-number switch and the menu item that shows it.
+const char *const kPrintNoProperty = "printNo";
+const QString kPrintNoItem = QStringLiteral("mPrintNo");
 const char *const kTreeWidthRestored = "suiteTreeWidthRestored";
 
 constexpr int kMouseDown = 1;
@@ -203,6 +207,11 @@ void ClsPub::SetArchOptions(QWidget *form, const QString &cArch, const QString &
     auto *toolbar = qobject_cast<Toolbar *>(childNamed(form, QStringLiteral("TLB2")));
     if (toolbar && !toolbarText.isEmpty())
         toolbar->setShowText(toolbarText == u'1');
+    const QString printNo = stored(kPrintNo);
+    if (auto *item = form->findChild<QAction *>(kPrintNoItem); item && !printNo.isEmpty()) {
+        form->setProperty(kPrintNoProperty, printNo == u'1');
+        item->setChecked(printNo == u'1');
+    }
 }
 
 LoginRecord ClsPub::SaveArchOptions(const LoginRecord &login, QWidget *form, const QString &cArch)
@@ -217,6 +226,8 @@ LoginRecord ClsPub::SaveArchOptions(const LoginRecord &login, QWidget *form, con
         store(kShowStatusBar, flag(!bar->isHidden()));
     if (auto *toolbar = qobject_cast<Toolbar *>(childNamed(form, QStringLiteral("TLB2"))))
         store(kToolbarText, flag(toolbar->showText()));
+    if (form && form->findChild<QAction *>(kPrintNoItem))
+        store(kPrintNo, flag(form->property(kPrintNoProperty).toBool()));
     return login;
 }
 

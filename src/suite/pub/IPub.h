@@ -350,11 +350,18 @@ public:
     // The offline help window at the help context of form, in the login's language; nothing
     // in web mode, where the browser brings its own help.
     virtual void ShowHelp(QWidget *form, bool bWeb) = 0;
-    // Runs the suite's query cObjectId of subsystem cSubSys under conditions (caption to
-    // clause or value) and shows the result as a report. False, with the reason told, when the
-    // query is unknown or cannot be read.
+    // The condition list of the suite's query cObjectId of subsystem cSubSys (caption to clause
+    // or value) as the login's user last kept it. False, with the reason told, when the query
+    // is unknown.
+    virtual bool OpenQuery(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
+                           const QString &cObjectId, const QString &cSubSys,
+                           QMap<QString, QString> &conditions) = 0;
+    // Runs the query cObjectId under conditions and shows the result as its report cReportId.
+    // False, with the reason told, when the query or the report is unknown or the rows cannot
+    // be read.
     virtual bool ShowQueryReport(const LoginRecord &login, const std::shared_ptr<IClsCommon> &oSrv,
-                                 const QString &cObjectId, const QString &cSubSys,
+                                 const QString &cObjectId, const QString &cReportId,
+                                 const QString &cSubSys,
                                  const QMap<QString, QString> &conditions) = 0;
 
     // --- Print members of the list windows ---
@@ -430,7 +437,8 @@ public:
     // action "m" + its key (mAdd, mModify, ...) is.
     virtual void ReRefreshKvTlb(QWidget *form) = 0;
     // Restores the user's window options of the archive cArch: tree width, status bar, toolbar
-    // texts. An option never stored leaves the window as it is.
+    // texts, print numbers (property "printNo" and action "mPrintNo"). An option never stored
+    // leaves the window as it is.
     virtual void SetArchOptions(QWidget *form, const QString &cArch, const QString &cUserId) = 0;
     // Stores those options for the login's user; answers the login record.
     virtual LoginRecord SaveArchOptions(const LoginRecord &login, QWidget *form,

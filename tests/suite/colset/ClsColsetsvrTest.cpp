@@ -27,7 +27,7 @@ const QString kArrangedUserSet = QStringLiteral(
     "<CCusName showfldname=\"名称\" cOrgCaption=\"客户名称\" bshow=\"1\" iwidth=\"180\" "
     "iorder=\"2\" csort=\"asc\" bmustinput=\"0\" bfixed=\"0\"/>"
     "<CustomerClass.cCCName showfldname=\"分类\" cOrgCaption=\"客户分类\" bshow=\"0\" "
-    "iwidth=\"100\" iorder=\"3\" csort=\"asc\" bmustinput=\"0\" bfixed=\"0\"/>"
+    "iwidth=\"0\" iorder=\"3\" csort=\"asc\" bmustinput=\"0\" bfixed=\"0\"/>"
     "</Customer>");
 
 } // namespace
@@ -41,19 +41,19 @@ TEST_F(ColumnSetTest, DefaultSetComesFromTheRegisteredCatalogue)
         QStringLiteral(
             "<Customer ckey=\"Customer\" icols=\"4\" ifixcols=\"0\">"
             "<Customer.CCusCode showfldname=\"客户编码\" cOrgCaption=\"客户编码\" bshow=\"1\" "
-            "iwidth=\"100\" iorder=\"1\" csort=\"\" bmustinput=\"0\" bfixed=\"0\" "
+            "iwidth=\"0\" iorder=\"1\" csort=\"\" bmustinput=\"0\" bfixed=\"0\" "
             "reftype=\"ref\" cRefID=\"Customer_AA\" cRetFld=\"cCusCode\" bmulmodify=\"0\" "
             "bBadStrException=\"0\"/>"
             "<CCusName showfldname=\"客户名称\" cOrgCaption=\"客户名称\" bshow=\"1\" "
-            "iwidth=\"100\" iorder=\"2\" csort=\"\" bmustinput=\"0\" bfixed=\"0\" "
+            "iwidth=\"0\" iorder=\"2\" csort=\"\" bmustinput=\"0\" bfixed=\"0\" "
             "reftype=\"ref\" cRefID=\"Customer_AA\" cRetFld=\"CCusName\" bmulmodify=\"0\" "
             "bBadStrException=\"0\"/>"
             "<CustomerClass.cCCName showfldname=\"客户分类\" cOrgCaption=\"客户分类\" "
-            "bshow=\"1\" iwidth=\"100\" iorder=\"3\" csort=\"\" bmustinput=\"0\" "
+            "bshow=\"1\" iwidth=\"0\" iorder=\"3\" csort=\"\" bmustinput=\"0\" "
             "bfixed=\"0\" reftype=\"\" cRefID=\"\" bmulmodify=\"0\" "
             "bBadStrException=\"0\"/>"
             "<Customer.dEndDate showfldname=\"停用日期\" cOrgCaption=\"停用日期\" "
-            "bshow=\"1\" iwidth=\"100\" iorder=\"4\" csort=\"\" bmustinput=\"0\" "
+            "bshow=\"1\" iwidth=\"0\" iorder=\"4\" csort=\"\" bmustinput=\"0\" "
             "bfixed=\"0\" reftype=\"date\" cRefID=\"\" bmulmodify=\"1\" "
             "bBadStrException=\"0\"/>"
             "</Customer>"));

@@ -416,14 +416,41 @@ TEST_F(ClsPubTest, TradeQueryReportsReceivablesOfTheChosenCustomers)
         EXPECT_EQ(report->cellText(2, 2), QStringLiteral("2"));
         EXPECT_EQ(report->cellText(2, 6), QStringLiteral("700.25"));
     });
-    EXPECT_TRUE(pub->ShowQueryReport(record(QStringLiteral("demo")), m_service,
-                                     QStringLiteral("E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE"),
+    const QString query = QStringLiteral("E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE");
+    const QString report = QStringLiteral("41e45703-c28b-46cb-9755-5e3665271abf");
+    EXPECT_TRUE(pub->ShowQueryReport(record(QStringLiteral("demo")), m_service, query, report,
                                      QStringLiteral("AS"), conditions));
-    EXPECT_FALSE(pub->ShowQueryReport(record(QStringLiteral("demo")), m_service,
-                                      QStringLiteral("41e45703-c28b-46cb-9755-5e3665271abf"),
+    EXPECT_FALSE(pub->ShowQueryReport(record(QStringLiteral("demo")), m_service, report, report,
                                       QStringLiteral("AS"), conditions));
     EXPECT_EQ(shownTexts().last(),
               QStringLiteral("没有对象“41e45703-c28b-46cb-9755-5e3665271abf”的查询。"));
+    EXPECT_FALSE(pub->ShowQueryReport(record(QStringLiteral("demo")), m_service, query, query,
+                                      QStringLiteral("AS"), conditions));
+    EXPECT_EQ(shownTexts().last(),
+              QStringLiteral("客户交易查询没有报表“E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE”。"));
+}
+
+TEST_F(ClsPubTest, TradeQueryConditionsAreTheUsersKeptOnes)
+{
+    const QString query = QStringLiteral("E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE");
+    const auto pub = pubFor(QStringLiteral("demo"));
+    QMap<QString, QString> conditions;
+    ASSERT_TRUE(pub->OpenQuery(record(QStringLiteral("demo")), m_service, query.toLower(),
+                               QStringLiteral("AS"), conditions));
+    EXPECT_EQ(conditions,
+              (QMap<QString, QString>{ { QStringLiteral("客户"), QString() },
+                                       { QStringLiteral("查询类型"), QStringLiteral("1") } }));
+    pub->SaveRegEdit(query, QStringLiteral("客户"), QStringLiteral("cCCCode like '01%'"), false,
+                     QStringLiteral("demo"));
+    ASSERT_TRUE(pub->OpenQuery(record(QStringLiteral("demo")), m_service, query,
+                               QStringLiteral("AS"), conditions));
+    EXPECT_EQ(conditions.value(QStringLiteral("客户")), QStringLiteral("cCCCode like '01%'"));
+    ASSERT_TRUE(pub->OpenQuery(record(QStringLiteral("sales1")), m_service, query,
+                               QStringLiteral("AS"), conditions));
+    EXPECT_EQ(conditions.value(QStringLiteral("客户")), QString()) << "kept for its user only";
+    EXPECT_FALSE(pub->OpenQuery(record(QStringLiteral("demo")), m_service,
+                                QStringLiteral("no-such-query"), QStringLiteral("AS"), conditions));
+    EXPECT_EQ(shownTexts().last(), QStringLiteral("没有对象“no-such-query”的查询。"));
 }
 
 TEST(TradeQuery, StatementFollowsTheQueryType)

@@ -375,6 +375,20 @@ bool BatchParser::isAssignmentSelect(int begin, int end) const
     return false;
 }
 
+// Whether only the object kind and the object's name lie between the ALTER at begin and at: the
+// DROP of "alter table t drop column c" belongs to it, a DROP after a complete ADD does not.
+bool BatchParser::followsObjectName(int begin, int at) const
+{
+    for (int between = begin + 2; between < at; ++between) {
+        const Token &token = m_tokens[between];
+        const bool namePart = token.type == TokenType::QuotedName || token.type == TokenType::Dot
+            || (token.type == TokenType::Word && token.keyword == Keyword::None);
+        if (!namePart)
+            return false;
+    }
+    return true;
+}
+
 // The first token after the statement that starts at begin. For IF that is the end of its
 // condition; stopAtComma ends a DECLARE initializer.
 int BatchParser::statementEnd(int begin, bool stopAtComma) const
@@ -388,6 +402,10 @@ int BatchParser::statementEnd(int begin, bool stopAtComma) const
     int caseLevel = 0;
     for (int at = begin + 1; at < m_tokens.size(); ++at) {
         const Token &token = m_tokens[at];
+        // Rows given as a VALUES list leave no SELECT to the INSERT: one after the list starts
+        // the next statement.
+        if (token.keyword == Keyword::Values && token.depth == 0)
+            ownsSelect = false;
         if (token.keyword == Keyword::Case) {
             ++caseLevel;
             continue;
@@ -413,7 +431,8 @@ int BatchParser::statementEnd(int begin, bool stopAtComma) const
             ownsSelect = false;
             continue;
         }
-        if ((token.keyword == Keyword::Drop || token.keyword == Keyword::Alter) && ownsAlteration) {
+        if ((token.keyword == Keyword::Drop || token.keyword == Keyword::Alter) && ownsAlteration
+            && followsObjectName(begin, at)) {
             ownsAlteration = false;
             continue;
         }

@@ -33,6 +33,7 @@ private:
     bool readArgument(int &at, QStringList &arguments);
 
     int statementEnd(int begin, bool stopAtComma = false) const;
+    bool followsObjectName(int begin, int at) const;
     bool isAssignmentSelect(int begin, int end) const;
     bool fail(const QString &reason);
 

@@ -276,3 +276,12 @@ TEST_F(BatchRunnerTest, CodeListTableNamedByAGuidIsDroppedAndCreatedAgain)
                      + table + u')'),
               QStringLiteral("C001"));
 }
+
+TEST_F(BatchRunnerTest, RowsInsertedWithValuesAreCountedByTheNextLine)
+{
+    EXPECT_EQ(rowsOf(QStringLiteral("create table #t (c nvarchar(10))\r\n"
+                                    "insert into #t (c) values('7')\r\n"
+                                    "insert into #t (c) values('8'), ('9')\r\n"
+                                    "select count(*) from #t")),
+              QStringLiteral("3"));
+}

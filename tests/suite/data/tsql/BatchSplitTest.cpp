@@ -135,3 +135,51 @@ TEST(BatchSplit, ProcedureCallsAndSessionOptions)
               QStringLiteral("error: The SQL text cannot be translated: the variable @undeclared "
                              "is not declared in: exec P @undeclared"));
 }
+
+// Where one statement of a batch without semicolons ends and the next begins. Each batch is a
+// statement followed on the next line by the one that must start there.
+struct StatementStart
+{
+    const char *batch;
+    const char *steps;
+};
+
+class BatchStatementStart : public ::testing::TestWithParam<StatementStart>
+{ };
+
+TEST_P(BatchStatementStart, NextStatementStartsAfterACompleteOne)
+{
+    EXPECT_EQ(outlineOf(QString::fromUtf8(GetParam().batch)), QString::fromUtf8(GetParam().steps));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchStatementStart,
+    ::testing::Values(
+        StatementStart{ "insert into t (c) values('7')\r\nselect count(*) from t",
+                        "insert into t (c) values('7')\nselect count(*) from t" },
+        StatementStart{ "insert into t (c) values('7'), ('8')\r\nselect c from t",
+                        "insert into t (c) values('7'), ('8')\nselect c from t" },
+        StatementStart{ "insert into t (c) values((select max(c) from u))\r\nselect c from t",
+                        "insert into t (c) values((select max(c) from u))\nselect c from t" },
+        StatementStart{ "insert into t (c) select c from u\r\nselect c from t",
+                        "insert into t (c) select c from u\nselect c from t" },
+        StatementStart{ "declare @n int\r\nset @n = 1\r\nselect @n",
+                        "declare n\nn <- select 1 []\nselect ?1" },
+        StatementStart{ "exec P 'a', 2\r\nselect 1", "call P 'a'|2\nselect 1" },
+        StatementStart{ "delete from t where c='1'\r\nselect c from t",
+                        "delete from t where c='1'\nselect c from t" },
+        StatementStart{ "delete t\r\ninsert into t (c) values('1')",
+                        "delete from t\ninsert into t (c) values('1')" },
+        StatementStart{ "update t set c='1'\r\nselect c from t",
+                        "update t set c='1'\nselect c from t" },
+        StatementStart{ "declare @n int\r\nupdate t set c='1' where c='2'\r\nset @n = 2",
+                        "declare n\nupdate t set c='1' where c='2'\nn <- select 2 []" },
+        StatementStart{ "if 1=1 insert into t (c) values('1')\r\nselect c from t",
+                        "if select 1=1\n  insert into t (c) values('1')\nselect c from t" },
+        StatementStart{ "if 1=1 update t set c='1' else delete from t\r\nselect c from t",
+                        "if select 1=1\n  update t set c='1'\nelse\n  delete from t\n"
+                        "select c from t" },
+        StatementStart{ "alter table t drop column c\r\nselect 1",
+                        "ALTER TABLE t DROP COLUMN c\nselect 1" },
+        StatementStart{ "alter table t add d int\r\ndrop table u",
+                        "ALTER TABLE t ADD COLUMN d int\nDROP TABLE u" }));

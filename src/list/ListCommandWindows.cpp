@@ -1,0 +1,22 @@
+#include "list/ListCommandWindows.h"
+
+namespace customer {
+
+const QStringList &commandsWithoutWindow()
+{
+    static const QStringList commands{
+        QStringLiteral("Unite"), // merge two customers
+        QStringLiteral("MulModify"), // batch modify
+        QStringLiteral("Cus_district"), // the map
+        QStringLiteral("Import"), // the import staging list
+        QStringLiteral("About"), // the about box
+    };
+    return commands;
+}
+
+bool isCommandWithoutWindow(const QString &command)
+{
+    return commandsWithoutWindow().contains(command, Qt::CaseInsensitive);
+}
+
+} // namespace customer
