@@ -7,6 +7,10 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
+#include <cstdio>
+
+#include <unistd.h>
+
 namespace host {
 
 namespace {
@@ -71,6 +75,31 @@ std::optional<ExportRequest> parseExportRequest(const QStringList &arguments, QS
     return request;
 }
 
+bool showsProgress()
+{
+    static const bool terminal = isatty(fileno(stderr)) != 0;
+    return terminal;
+}
+
+// On a terminal a long export counts its rows on one line of standard error; a script that
+// reads the output sees only the count at the end.
+suite::PrintProgress terminalProgress()
+{
+    if (!showsProgress())
+        return {};
+    return [](qint64 done, qint64 total) {
+        std::fprintf(stderr, "\r%s", qPrintable(QStringLiteral("%1 / %2").arg(done).arg(total)));
+        std::fflush(stderr);
+        return true;
+    };
+}
+
+void finishProgressLine()
+{
+    if (showsProgress())
+        std::fputs("\n", stderr);
+}
+
 } // namespace
 
 // Writes the whole customer list the user may see to a file and prints the rows written.
@@ -88,7 +117,9 @@ int runExport(const QStringList &arguments)
         printLine(stderr, kPrefix + sMsg);
         return 1;
     }
-    const int rows = ListExport::write(request->list, request->fileName, sMsg);
+    const qint64 rows =
+        ListExport::write(request->list, request->fileName, terminalProgress(), sMsg);
+    finishProgressLine();
     for (const QString &message : session.messages())
         printLine(stderr, message);
     if (rows < 0) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/ListPage.h"
+#include "suite/print/PrintData.h"
 
 #include <QString>
 
@@ -13,8 +14,10 @@ namespace host {
 class ListExport
 {
 public:
-    // The rows written, or -1 with the reason in sMsg (nothing written).
-    static int write(const ListRequest &request, const QString &fileName, QString &sMsg);
+    // The rows written, or -1 with the reason in sMsg (nothing written). The rows are read and
+    // written a page at a time; progress hears how far it has come.
+    static qint64 write(const ListRequest &request, const QString &fileName,
+                        const suite::PrintProgress &progress, QString &sMsg);
 };
 
 } // namespace host

@@ -240,7 +240,7 @@ bool ListPage::classExists(const QString &classCode) const
     return found.RecordCount() > 0;
 }
 
-bool ListPage::read(const ListRequest &request, QString &sMsg)
+bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
 {
     using namespace customer;
     m_sentStatement.clear();
@@ -282,7 +282,9 @@ bool ListPage::read(const ListRequest &request, QString &sMsg)
             sMsg += u' ' + service->LastError();
         return false;
     }
-    g_oPub->BindRstToGrid(&m_form, rows);
+    if (binding == Binding::ToGrid)
+        g_oPub->BindRstToGrid(&m_form, rows);
+    m_rows = rows;
     return true;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "suite/data/RecordSet.h"
+
 #include "app/HeadlessSession.h"
 
 #include <QCommandLineOption>
@@ -70,7 +72,9 @@ public:
 
     // False with the reason in sMsg (the texts the window would show) when the column set
     // leaves no field or hides the code, the class does not exist or the page cannot be read.
-    bool read(const ListRequest &request, QString &sMsg);
+    // The grid holds the page only when asked to: an export reads the rows alone.
+    enum class Binding { ToGrid, RowsOnly };
+    bool read(const ListRequest &request, QString &sMsg, Binding binding = Binding::ToGrid);
 
     // The text the page read handed to the data service's page reader (OpenPage): the page's
     // keys in page order, with the where part the class, the rights and the filter make. The
@@ -82,6 +86,9 @@ public:
     int pageCount() const { return m_pageCount; }
     // The window the page is laid out on: its grid "Grid" holds the page.
     QWidget *form() { return &m_form; }
+    const suite::Grid &grid() const { return *m_grid; }
+    // The page's rows as read, with their fields.
+    const suite::RecordSet &rows() const { return m_rows; }
 
 private:
     bool layOutColumns(QString &listFields, QString &order, QString &sMsg);
@@ -89,6 +96,7 @@ private:
 
     QWidget m_form;
     suite::Grid *m_grid;
+    suite::RecordSet m_rows;
     QString m_sentStatement;
     int m_pageCount = 0;
 };

@@ -79,6 +79,9 @@ FrmCus::FrmCus(QWidget *parent)
     : ArchiveListWindow(parent)
 {
     setObjectName(QStringLiteral("FrmCus"));
+    // A list printed across pages names the customer on each of them.
+    setProperty("printRepeatedKeys",
+                QStringList{ QStringLiteral("cCusCode"), QStringLiteral("cCusName") });
     buildControls();
     buildMenus();
 }

@@ -4,6 +4,7 @@
 #include "suite/controls/RefClient.h"
 #include "suite/data/RecordSet.h"
 #include "suite/print/PrintData.h"
+#include "suite/print/PrintRowsProvider.h"
 
 #include <QHash>
 
@@ -36,7 +37,9 @@ class FrmCusAM;
 
 // The customer list window: the class tree, the paged grid of the customers the user may see,
 // the toolbar and menus whose commands all end in Operating, and the paging strip.
-class FrmCus : public ArchiveListWindow, public suite::RefClientEvents
+class FrmCus : public ArchiveListWindow,
+              public suite::RefClientEvents,
+              public suite::PrintRowsProvider
 {
     Q_OBJECT
 
@@ -66,6 +69,8 @@ public:
     void PrintAll(const QString &key, suite::PrintData &Con, suite::PrintControl *Prn);
     // Con becomes the print data of the grid as shown.
     void WriteData(QString &sXML, suite::PrintData &Con);
+    // Every customer of the list under its class, filter and rights, for print and export.
+    std::shared_ptr<suite::PrintRowSource> printRows(QList<suite::PrintColumn> &columns) override;
 
     // The window's own table of ticked customer codes for the trade query.
     QString CodeListTableName() const;

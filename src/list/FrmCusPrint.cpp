@@ -2,12 +2,18 @@
 #include "list/FrmCus.h"
 
 #include "catalogue/SharedUtilities.h"
+#include "entry/ArchiveEntry.h"
 #include "entry/SessionContext.h"
+#include "list/ClassTree.h"
+#include "list/ListPrintRows.h"
+#include "list/ListStatement.h"
 #include "suite/controls/Grid.h"
+#include "suite/login/ILogin.h"
 #include "suite/print/PrintControl.h"
 #include "suite/pub/IPub.h"
 
 #include <QApplication>
+#include <QTreeWidget>
 
 namespace customer {
 
@@ -47,6 +53,8 @@ suite::PrintControl *FrmCus::printControl()
     if (Prn)
         return Prn;
     Prn = new suite::PrintControl(this);
+    if (g_oLogin)
+        Prn->setLanguage(g_oLogin->LanguageRegion());
     connect(Prn, &suite::PrintControl::styleEvent, this,
             [](const QString &keyPart, const QString &layoutPart) {
                 if (g_oPub)
@@ -107,6 +115,46 @@ void FrmCus::WriteData(QString &sXML, suite::PrintData &Con)
         g_oPub->GetPrnDataFile(true, sXML, QString(), QString(),
                                res("Tarn.AA.ARCHIVE.customerarch"), GetAccId(), g_cUserId,
                                g_cUserName, this, g_oSrv, Con);
+}
+
+// The page read of DataRefresh on the list's present class, filter and order, page by page,
+// without touching the page the window shows.
+std::shared_ptr<suite::PrintRowSource> FrmCus::printRows(QList<suite::PrintColumn> &columns)
+{
+    QTreeWidgetItem *node = Trv->currentItem();
+    const QString classCode = classCodeOfNodeKey(node ? classNodeKey(node) : QStringLiteral("r"));
+    const ListStatement statement =
+        buildListStatement(g_cListFields, classCode, m_lastCondition, m_cOrder, g_sRowAuthInv);
+    auto pageForm = std::make_shared<QWidget>();
+    const std::weak_ptr<ArchiveEntry> owner =
+        m_cls ? m_cls->weak_from_this() : std::weak_ptr<ArchiveEntry>();
+    ListPrintRows::PageReader readPage = [statement, pageForm,
+                                          owner](int page, int pageSize, suite::RecordSet &rows,
+                                                 int &pageCount, QString &sMsg) {
+        if (g_bIsWeb) {
+            bool bFlag = false;
+            const std::shared_ptr<ArchiveEntry> entry = owner.lock();
+            return entry
+                && entry->OpenPage(statement.full, pageSize, page, pageCount, rows, sMsg, bFlag,
+                                   true);
+        }
+        if (!g_oPub || !g_oSrv)
+            return false;
+        g_oPub->setIsFindCode(false);
+        g_oPub->GetPageRst(pageForm.get(), g_oSrv, rows, kArchive, QStringLiteral("cCusCode"),
+                           statement.selectList, statement.joins, statement.wherePart,
+                           statement.orderPart, page, pageSize, pageCount);
+        if (!rows.IsOpen())
+            sMsg = res("Tarn.AA.ARCHIVE.COMMON.conditionerror");
+        return rows.IsOpen();
+    };
+    auto source = std::make_shared<ListPrintRows>(readPage);
+    QString sMsg;
+    if (!source->start(columns, sMsg)) {
+        ShowInfoMsg(sMsg);
+        return nullptr;
+    }
+    return source;
 }
 
 } // namespace customer

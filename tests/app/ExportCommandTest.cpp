@@ -80,9 +80,36 @@ TEST_F(ExportCommand, FilterNarrowsTheWorkbookAndTheNameGetsTheFormatsSuffix)
         DemoCompanyCopy<>::Company,
         "select count(*) from Customer where ifnull(bTransFlag,0)=0 and cCusCode <= '0000005'");
     EXPECT_EQ(run.lines, expected);
-    QFile workbook(m_dir.filePath(QStringLiteral("few.xlsx")));
-    ASSERT_TRUE(workbook.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(workbook.read(2) == "PK");
+    QProcess reader;
+    reader.start("/usr/bin/python3",
+                 { "-c",
+                   "import openpyxl, sys\n"
+                   "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+                   "print(ws.max_row - 1, ws['A2'].value)\n",
+                   m_dir.filePath(QStringLiteral("few.xlsx")) });
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    EXPECT_EQ(QString::fromUtf8(reader.readAllStandardOutput()).trimmed(),
+              expected.value(0) + QStringLiteral(" 0000001"))
+        << qPrintable(QString::fromUtf8(reader.readAllStandardError()));
+}
+
+TEST_F(ExportCommand, APdfReadsAsTheListDoes)
+{
+    const QString file = m_dir.filePath(QStringLiteral("list.pdf"));
+    const CommandRun run = start("export", { "--format", "pdf", file });
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    QProcess text;
+    text.start("pdftotext", { "-l", "1", "-layout", file, "-" });
+    ASSERT_TRUE(text.waitForFinished(60000));
+    const QString firstPage = QString::fromUtf8(text.readAllStandardOutput());
+    const QString firstName =
+        m_company
+            .column(DemoCompanyCopy<>::Company, "select cCusName from Customer order by cCusCode")
+            .value(0);
+    EXPECT_TRUE(firstPage.contains("Customer Code")) << qPrintable(firstPage.left(400));
+    EXPECT_TRUE(firstPage.contains("0000001"));
+    EXPECT_TRUE(firstPage.contains(firstName)) << qPrintable(firstName);
+    EXPECT_FALSE(firstPage.contains(u"…")) << "nothing is cut to slivers";
 }
 
 TEST_F(ExportCommand, BadRequestsWriteNothing)

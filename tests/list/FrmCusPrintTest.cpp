@@ -3,6 +3,7 @@
 #include "list/FrmCus.h"
 #include "suite/controls/Grid.h"
 #include "suite/controls/ModalDisplay.h"
+#include "suite/print/PrintControl.h"
 #include "suite/print/PrintStyle.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -95,6 +98,56 @@ TEST_F(ListPrintTest, SaveFileWritesTheGridAsShownWithSerialNumbersOnlyWhenSwitc
                                  .text(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.exportcount"))
                                  .arg(grid->Rows() - 1);
     EXPECT_EQ(shownTexts(), (QStringList{ reported, reported }));
+}
+
+TEST_F(ListPrintTest, SaveFileWritesEveryPageOfTheListUnderItsClassNotOnlyTheOneShown)
+{
+    ASSERT_TRUE(openList());
+    m_list->EdtPageSize->setText(QStringLiteral("5"));
+    m_list->DataRefresh(m_list->lastCondition());
+    ASSERT_EQ(m_list->Grid->Rows(), 6) << "the window shows five customers";
+    QTemporaryDir dir;
+    run(QStringLiteral("SaveFile"), [&](QDialog *dialog) {
+        qobject_cast<QFileDialog *>(dialog)->selectFile(dir.filePath(QStringLiteral("all.csv")));
+        dialog->accept();
+    });
+    const QStringList listed = m_company.column(
+        DemoCompanyCopy<>::Company,
+        QStringLiteral("select cCusCode from Customer where ifnull(bTransFlag,0)=0 order by "
+                       "cCusCode"));
+    const QList<QStringList> lines = csvLines(dir.filePath(QStringLiteral("all.csv")));
+    ASSERT_EQ(lines.size(), listed.size() + 1);
+    const int code = int(lines.front().indexOf(m_list->Grid->TextMatrix(0, m_list->iKeyPos)));
+    ASSERT_GE(code, 0);
+    QStringList exported;
+    for (const QStringList &line : lines.mid(1))
+        exported.append(line.value(code));
+    EXPECT_EQ(exported, listed);
+}
+
+TEST_F(ListPrintTest, AnExportStoppedFromItsProgressLeavesNoFile)
+{
+    ASSERT_TRUE(openList());
+    QTemporaryDir dir;
+    const auto saveAs = [&](const QString &name) {
+        run(QStringLiteral("SaveFile"), [&](QDialog *dialog) {
+            qobject_cast<QFileDialog *>(dialog)->selectFile(dir.filePath(name));
+            dialog->accept();
+        });
+    };
+    saveAs(QStringLiteral("first.csv"));
+    ASSERT_NE(m_list->Prn, nullptr);
+    int stops = 0;
+    QObject::connect(m_list->Prn, &suite::PrintControl::progressed, m_list, [&] {
+        auto *progress = m_list->findChild<QProgressDialog *>(QStringLiteral("progress"));
+        ASSERT_NE(progress, nullptr);
+        progress->findChild<QPushButton *>()->click();
+        ++stops;
+    });
+    saveAs(QStringLiteral("stopped.csv"));
+    EXPECT_GT(stops, 0);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("stopped.csv"))));
+    EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("first.csv"))));
 }
 
 TEST_F(ListPrintTest, PrintOnAnEmptyListSaysSoAndOpensNoDialog)

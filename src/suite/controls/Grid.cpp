@@ -229,6 +229,11 @@ void Grid::setColAlignment(int col, Qt::Alignment alignment)
     m_model->setAlignment(col, alignment);
 }
 
+Qt::Alignment Grid::ColAlignment(int col) const
+{
+    return m_model->alignment(col);
+}
+
 bool Grid::Redraw() const
 {
     return m_model->redraw();

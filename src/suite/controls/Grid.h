@@ -65,6 +65,7 @@ public:
     int ColWidth(int col) const;
     void setColWidth(int col, int pixels);
     void setColAlignment(int col, Qt::Alignment alignment);
+    Qt::Alignment ColAlignment(int col) const;
     void setColCheckBox(int col, bool on);
     bool ColCheckBox(int col) const;
     // Whether a column waits to be fitted; fitColumns sizes every such column.

@@ -155,6 +155,12 @@ int GridModel::keyIndex(const QString &key) const
     return -1;
 }
 
+Qt::Alignment GridModel::alignment(int col) const
+{
+    return col >= 0 && size_t(col) < m_alignments.size() ? m_alignments[size_t(col)]
+                                                         : Qt::AlignLeft | Qt::AlignVCenter;
+}
+
 void GridModel::setAlignment(int col, Qt::Alignment alignment)
 {
     if (col < 0 || col >= m_cols)

@@ -35,6 +35,7 @@ public:
     int keyIndex(const QString &key) const;
 
     void setAlignment(int col, Qt::Alignment alignment);
+    Qt::Alignment alignment(int col) const;
     // A check-box column shows "1" as a ticked box and "0" as an empty one; nobody can tick it.
     void setCheckBox(int col, bool on);
     bool isCheckBox(int col) const;

@@ -3,12 +3,17 @@
 #include "suite/controls/ModalDisplay.h"
 #include "suite/print/ListPrintLayout.h"
 #include "suite/print/PrintFileExport.h"
+#include "suite/pub/ResourceTable.h"
 
 #include <QFileDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+
+#include <algorithm>
+#include <climits>
 
 namespace suite {
 
@@ -19,6 +24,9 @@ const QStringList kFileFilters{ QStringLiteral("PDF (*.pdf)"), QStringLiteral("C
 const QStringList kFilterSuffixes{ QStringLiteral("pdf"), QStringLiteral("csv"),
                                    QStringLiteral("xlsx") };
 
+// Work that ends within this time shows no progress at all.
+constexpr int kProgressDelayMs = 800;
+
 } // namespace
 
 PrintControl::PrintControl(QWidget *parent)
@@ -28,10 +36,15 @@ PrintControl::PrintControl(QWidget *parent)
     hide();
 }
 
+void PrintControl::setLanguage(const QString &languageRegion)
+{
+    m_language = languageRegion;
+}
+
 int PrintControl::SetDataStyleXML(const PrintData &data, bool, const PrintStyle &style, bool,
                                   const QString &)
 {
-    if (data.headers.isEmpty())
+    if (data.columns.isEmpty() || !data.rows)
         return 1;
     m_data = data;
     m_style = style;
@@ -61,9 +74,31 @@ void PrintControl::TriggerEvent(int iEvent)
         emit styleEvent(m_style.keyText(), m_style.layoutText());
 }
 
-void PrintControl::paintOn(QPrinter *printer) const
+// A long print or export shows how far it has come and can be stopped; a short one shows
+// nothing.
+template<class Work> auto PrintControl::withProgress(const QString &labelKey, Work work)
 {
-    ListPrintLayout(m_data).paint(*printer);
+    const ResourceTable &texts = ResourceTable::builtIn(m_language);
+    QProgressDialog progress(texts.text(labelKey),
+                             texts.text(QStringLiteral("Tarn.AA.PUB.DIALOG.cancel")), 0, 100,
+                             dialogParent());
+    progress.setObjectName(QStringLiteral("progress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(kProgressDelayMs);
+    const PrintProgress report = [this, &progress](qint64 done, qint64 total) {
+        progress.setMaximum(int(std::min<qint64>(total, INT_MAX)));
+        progress.setValue(int(std::min<qint64>(done, INT_MAX)));
+        emit progressed(done, total);
+        return !progress.wasCanceled();
+    };
+    return work(report);
+}
+
+void PrintControl::paintOn(QPrinter *printer)
+{
+    QString sMsg;
+    ListPrintLayout(m_data).paint(*printer, {}, sMsg);
+    m_lastError = sMsg;
 }
 
 int PrintControl::DoPrint()
@@ -75,8 +110,13 @@ int PrintControl::DoPrint()
     showModal(&dialog);
     if (dialog.result() != QDialog::Accepted)
         return 0;
-    paintOn(&printer);
-    return 1;
+    const int pages =
+        withProgress(QStringLiteral("Tarn.AA.PRINT.printing"), [&](const PrintProgress &report) {
+            return ListPrintLayout(m_data).paint(printer, report, m_lastError);
+        });
+    if (pages < 0)
+        printer.abort();
+    return pages > 0 ? 1 : 0;
 }
 
 void PrintControl::SetOwner(QWidget *owner)
@@ -119,7 +159,11 @@ int PrintControl::ExportToFile(const QString &cFile)
     const QString fileName = cFile.isEmpty() ? askFileName() : cFile;
     if (fileName.isEmpty())
         return -1;
-    return PrintFileExport::write(fileName, m_data, m_style.layout, m_lastError);
+    const qint64 rows =
+        withProgress(QStringLiteral("Tarn.AA.PRINT.exporting"), [&](const PrintProgress &report) {
+            return PrintFileExport::write(fileName, m_data, m_style.layout, report, m_lastError);
+        });
+    return int(std::min<qint64>(rows, INT_MAX));
 }
 
 } // namespace suite

@@ -20,6 +20,9 @@ class PrintControl : public QWidget
 public:
     explicit PrintControl(QWidget *parent = nullptr);
 
+    // The language of the control's own texts (progress, its button).
+    void setLanguage(const QString &languageRegion);
+
     // Takes the table and the page style; cStyleName names the style among a report's
     // styles, of which a list has only the one. 0 when taken, non-zero when there is nothing
     // to print (no columns).
@@ -36,8 +39,9 @@ public:
     void SetOwner(QWidget *owner);
     void PrintPreview();
     // Writes the table to cFile (asked for with a file dialog when empty); its suffix chooses
-    // the format. The rows written, or -1 when nothing was written: lastError tells why, and
-    // is empty when the user cancelled the file dialog.
+    // the format. A long export shows its progress with a button to stop it. The rows
+    // written, or -1 when nothing was written: lastError tells why, and is empty when the user
+    // cancelled the file dialog or stopped the export (no file is left then).
     int ExportToFile(const QString &cFile = QString());
     QString lastError() const { return m_lastError; }
 
@@ -46,16 +50,20 @@ public:
 signals:
     // The style as two parts: the key part and the page part (see PrintStyle).
     void styleEvent(const QString &keyPart, const QString &layoutPart);
+    // A long print or export has come this far (rows done of rows in all).
+    void progressed(qint64 done, qint64 total);
 
 private:
     QWidget *dialogParent() const;
     QString askFileName();
-    void paintOn(QPrinter *printer) const;
+    void paintOn(QPrinter *printer);
+    template<class Work> auto withProgress(const QString &labelKey, Work work);
 
     PrintData m_data;
     PrintStyle m_style;
     QPointer<QWidget> m_owner;
     QString m_lastError;
+    QString m_language;
 };
 
 } // namespace suite

@@ -2,15 +2,94 @@
 
 #include "suite/print/CsvExport.h"
 #include "suite/print/ListPrintLayout.h"
-#include "suite/print/PrintData.h"
-#include "suite/print/XlsxWriter.h"
+#include "suite/print/XlsxExport.h"
 
-#include <QBuffer>
 #include <QFileInfo>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
 
 namespace suite {
+
+namespace {
+
+QString cannotWrite(const QString &fileName, const QString &reason)
+{
+    return QStringLiteral("%1 cannot be written: %2").arg(fileName, reason);
+}
+
+qint64 writePdf(QIODevice &out, const PrintData &data, const QPageLayout &layout,
+                const PrintProgress &progress, QString &sMsg)
+{
+    QPdfWriter writer(&out);
+    writer.setTitle(data.title);
+    writer.setCreator(QStringLiteral("customer-archive"));
+    writer.setPageLayout(layout);
+    const int pages = ListPrintLayout(data).paint(writer, progress, sMsg);
+    return pages > 0 ? data.rowCount() : -1;
+}
+
+// Text formats stream into a file that replaces the old one only when complete.
+qint64 writeSaved(const QString &fileName, PrintFileExport::Format format, const PrintData &data,
+                  const QPageLayout &layout, const PrintProgress &progress, QString &sMsg)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        sMsg = cannotWrite(fileName, file.errorString());
+        return -1;
+    }
+    const qint64 rows = format == PrintFileExport::Format::Pdf
+        ? writePdf(file, data, layout, progress, sMsg)
+        : CsvExport::write(file, data, progress, sMsg);
+    if (rows < 0) {
+        file.cancelWriting();
+        return -1;
+    }
+    if (!file.commit()) {
+        sMsg = cannotWrite(fileName, file.errorString());
+        return -1;
+    }
+    return rows;
+}
+
+// The workbook is written by its library under a name of its own beside the file and renamed
+// over it at the end.
+qint64 writeWorkbook(const QString &fileName, const PrintData &data, const PrintProgress &progress,
+                     QString &sMsg)
+{
+    const QFileInfo target(fileName);
+    QTemporaryFile part(target.absolutePath() + QStringLiteral("/.") + target.completeBaseName()
+                        + QStringLiteral("-XXXXXX.xlsx"));
+    if (!part.open()) {
+        sMsg = cannotWrite(fileName, part.errorString());
+        return -1;
+    }
+    part.close();
+    const qint64 rows = XlsxExport::write(part.fileName(), data, progress, sMsg);
+    if (rows < 0)
+        return -1;
+    // The name beside was made for this process alone; the file gets the rights a new file of
+    // the user has.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(part.fileName()).constData(), 0666 & ~mask);
+    if (std::rename(QFile::encodeName(part.fileName()).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData())
+        != 0) {
+        sMsg = cannotWrite(fileName, QString::fromLocal8Bit(std::strerror(errno)));
+        return -1;
+    }
+    part.setAutoRemove(false);
+    return rows;
+}
+
+} // namespace
 
 PrintFileExport::Format PrintFileExport::formatOf(const QString &fileName)
 {
@@ -24,45 +103,26 @@ PrintFileExport::Format PrintFileExport::formatOf(const QString &fileName)
     return Format::Unknown;
 }
 
-QByteArray PrintFileExport::pdf(const PrintData &data, const QPageLayout &layout)
+qint64 PrintFileExport::write(const QString &fileName, const PrintData &data,
+                              const QPageLayout &layout, const PrintProgress &progress,
+                              QString &sMsg)
 {
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(data.title);
-        writer.setCreator(QStringLiteral("customer-archive"));
-        writer.setPageLayout(layout);
-        ListPrintLayout(data).paint(writer);
+    sMsg.clear();
+    if (!data.rows) {
+        sMsg = QStringLiteral("there are no rows to write.");
+        return -1;
     }
-    return buffer.data();
-}
-
-int PrintFileExport::write(const QString &fileName, const PrintData &data,
-                           const QPageLayout &layout, QString &sMsg)
-{
-    QByteArray bytes;
     switch (formatOf(fileName)) {
     case Format::Pdf:
-        bytes = pdf(data, layout);
-        break;
     case Format::Csv:
-        bytes = CsvExport::csv(data);
-        break;
+        return writeSaved(fileName, formatOf(fileName), data, layout, progress, sMsg);
     case Format::Xlsx:
-        bytes = XlsxWriter::workbook(data);
-        break;
+        return writeWorkbook(fileName, data, progress, sMsg);
     case Format::Unknown:
-        sMsg = QStringLiteral("%1: the file type is not known; use .pdf, .csv or .xlsx.")
-                   .arg(fileName);
-        return -1;
+        break;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        sMsg = QStringLiteral("%1 cannot be written: %2").arg(fileName, file.errorString());
-        return -1;
-    }
-    return int(data.rows.size());
+    sMsg = QStringLiteral("%1: the file type is not known; use .pdf, .csv or .xlsx.").arg(fileName);
+    return -1;
 }
 
 } // namespace suite

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <QByteArray>
+#include "suite/print/PrintData.h"
+
 #include <QPageLayout>
-#include <QString>
 
 namespace suite {
 
-struct PrintData;
-
-// Writes the table to a file in the format its suffix names: .pdf (pages as printed), .csv or
-// .xlsx. The file appears whole or not at all: it is written beside its place and moved there
-// at the end, so a failed export leaves neither a partial file nor a damaged earlier one.
+// Writes the list to a file in the format its suffix names: .pdf (pages as printed), .csv or
+// .xlsx, row batch by row batch. The file appears whole or not at all: it is written beside its
+// place and moved there at the end, so a failed or stopped export leaves neither a partial
+// file nor a damaged earlier one.
 class PrintFileExport
 {
 public:
@@ -18,12 +17,9 @@ public:
 
     static Format formatOf(const QString &fileName);
 
-    // The rows written, or -1 with the reason in sMsg.
-    static int write(const QString &fileName, const PrintData &data, const QPageLayout &layout,
-                     QString &sMsg);
-
-    // The PDF document alone.
-    static QByteArray pdf(const PrintData &data, const QPageLayout &layout);
+    // The rows written, or -1 with the reason in sMsg; empty sMsg when progress asked to stop.
+    static qint64 write(const QString &fileName, const PrintData &data, const QPageLayout &layout,
+                        const PrintProgress &progress, QString &sMsg);
 };
 
 } // namespace suite

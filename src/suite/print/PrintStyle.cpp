@@ -34,7 +34,7 @@ std::optional<QList<qreal>> numbers(const QString &text, QChar separator, int co
 
 QPageLayout PrintStyle::defaultLayout()
 {
-    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
                        QPageLayout::Millimeter);
 }
 

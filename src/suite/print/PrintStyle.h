@@ -16,7 +16,7 @@ struct PrintStyle
     QString key; // lower-cased
     QPageLayout layout = defaultLayout();
 
-    // A4 portrait with 10 mm margins.
+    // A4 landscape with 10 mm margins: a list reads best across the page.
     static QPageLayout defaultLayout();
 
     // The key part ("key=setup;") and the page part; together they are the text form.

@@ -9,6 +9,7 @@
 #include "suite/login/IRowAuth.h"
 #include "suite/print/GridPrintTable.h"
 #include "suite/print/PrintData.h"
+#include "suite/print/PrintRowsProvider.h"
 #include "suite/pub/PrintStyleStore.h"
 
 #include <QWidget>
@@ -20,6 +21,8 @@ namespace {
 const QString kSetUpKey = QStringLiteral("setup");
 constexpr const char *kHelpCommandProperty = "helpCommand";
 constexpr const char *kPrintNoProperty = "printNo";
+// The fields a window wants on every page of a list printed across pages.
+constexpr const char *kRepeatedKeysProperty = "printRepeatedKeys";
 
 } // namespace
 
@@ -73,8 +76,16 @@ bool ClsPub::GetPrnDataFile(bool, QString &, const QString &, const QString &,
     data.accountId = cAccId;
     data.userId = cUserId;
     data.userName = cUserName;
-    GridPrintTable::fill(*grid, printContext->property(kPrintNoProperty).toBool(), data);
-    return true;
+    const bool serialNumbers = printContext->property(kPrintNoProperty).toBool();
+    const QStringList repeated = printContext->property(kRepeatedKeysProperty).toStringList();
+    auto *provider = dynamic_cast<PrintRowsProvider *>(printContext);
+    if (!provider) {
+        GridPrintTable::fill(*grid, serialNumbers, repeated, data);
+        return true;
+    }
+    data.columns = GridPrintTable::columns(*grid, serialNumbers, repeated);
+    data.rows = provider->printRows(data.columns);
+    return data.rows != nullptr;
 }
 
 void ClsPub::PrintMsg(const QString &, int iCount)

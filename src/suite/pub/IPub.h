@@ -384,11 +384,13 @@ public:
     // with the reason logged, when the text does not read or the database refuses it.
     virtual bool SavePrnStyle(const std::shared_ptr<IClsCommon> &oSrv, const QString &cObject,
                               const QString &cStyle) = 0;
-    // The print data of a list: title, account, user and the table the grid "Grid" of
-    // printContext (the window) shows, as GridPrintTable reads it, with the serial numbers
-    // when the window's print-number switch (property "printNo") is on. sXML, cTemplate and
-    // cText belong to the desktop suite's report files and are left as they are. False when
-    // the window has no grid.
+    // The print data of a list: title, account, user and the columns the grid "Grid" of
+    // printContext (the window) shows, as GridPrintTable reads them, with the serial numbers
+    // when the window's print-number switch (property "printNo") is on and the fields of its
+    // property "printRepeatedKeys" on every page across. The rows are the whole list when the
+    // window is a PrintRowsProvider, else the grid's. sXML, cTemplate and cText belong to the
+    // desktop suite's report files and are left as they are. False when the window has no
+    // grid or gives no rows.
     virtual bool GetPrnDataFile(bool bNew, QString &sXML, const QString &cTemplate,
                                 const QString &cText, const QString &cTitle, const QString &cAccId,
                                 const QString &cUserId, const QString &cUserName,

@@ -2,112 +2,65 @@
 
 #include "suite/data/DataService.h"
 #include "suite/print/CsvExport.h"
+#include "suite/print/ListPrintLayout.h"
 #include "suite/print/PrintData.h"
 #include "suite/print/PrintFileExport.h"
 #include "suite/print/PrintStyle.h"
-#include "suite/print/XlsxWriter.h"
-#include "suite/print/ZipStore.h"
 #include "suite/pub/PrintStyleStore.h"
 
+#include <QDir>
 #include <QFile>
-#include <QMap>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QXmlStreamReader>
-#include <QtEndian>
 
 #include <gtest/gtest.h>
-
-#include <zlib.h>
 
 using namespace suite;
 
 namespace {
 
-PrintData sampleTable(int rows = 3)
+PrintColumn column(const QString &caption, const QString &key,
+                   PrintColumnKind kind = PrintColumnKind::Text, bool repeated = false)
+{
+    PrintColumn printed;
+    printed.caption = caption;
+    printed.key = key;
+    printed.kind = kind;
+    printed.repeated = repeated;
+    return printed;
+}
+
+// A list of customers as the list prints it: code and name repeated across pages, a long
+// address, an amount, a flag and a date.
+PrintData sampleList(int rows = 3)
 {
     PrintData data;
     data.title = QStringLiteral("客户档案");
     data.accountId = QStringLiteral("001");
     data.userName = QStringLiteral("演示管理员");
-    data.headers = { QStringLiteral("客户编码"), QStringLiteral("客户名称"),
-                     QStringLiteral("备注") };
-    data.rows.append({ QStringLiteral("0001"), QStringLiteral("北京\"华泰\"商贸"),
-                       QStringLiteral("R&D <部>, 第一行\r\n第二行") });
+    data.columns = {
+        column(QStringLiteral("客户编码"), QStringLiteral("cCusCode"), PrintColumnKind::Text, true),
+        column(QStringLiteral("客户名称"), QStringLiteral("cCusName"), PrintColumnKind::Text, true),
+        column(QStringLiteral("地址"), QStringLiteral("cCusAddress")),
+        column(QStringLiteral("应收余额"), QStringLiteral("iARMoney"), PrintColumnKind::Number),
+        column(QStringLiteral("国内"), QStringLiteral("bCusDomestic"), PrintColumnKind::Flag),
+        column(QStringLiteral("发展日期"), QStringLiteral("dCusDevDate"), PrintColumnKind::Date),
+        column(QStringLiteral("备注"), QStringLiteral("cMemo"))
+    };
+    QList<QStringList> cells;
+    cells.append({ QStringLiteral("0001"), QStringLiteral("北京\"华泰\"商贸"),
+                   QStringLiteral("北京市海淀区中关村大街一号院三号楼五层五零一室"),
+                   QStringLiteral("-1234.50"), QStringLiteral("1"), QStringLiteral("2026-03-01"),
+                   QStringLiteral("=SUM(A1:A9) R&D <部>, 第一行\r\n第二行") });
     for (int row = 1; row < rows; ++row)
-        data.rows.append({ QStringLiteral("%1").arg(row + 1, 4, 10, QChar(u'0')),
-                           QStringLiteral("上海客户%1").arg(row), QString() });
+        cells.append({ QStringLiteral("%1").arg(row + 1, 4, 10, QChar(u'0')),
+                       QStringLiteral("上海客户%1").arg(row), QStringLiteral("上海"),
+                       QString::number(row * 10), QStringLiteral("0"),
+                       QStringLiteral("2025-12-31 08:30:00"), QString() });
+    data.rows = std::make_shared<PrintRowList>(cells, 7);
     return data;
-}
-
-// Raw deflate data, as ZIP entries hold it, inflated.
-QByteArray inflated(const QByteArray &raw, quint32 size)
-{
-    QByteArray out(qsizetype(size), '\0');
-    z_stream stream{};
-    stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(raw.constData()));
-    stream.avail_in = uInt(raw.size());
-    stream.next_out = reinterpret_cast<Bytef *>(out.data());
-    stream.avail_out = uInt(out.size());
-    constexpr int kRawDeflate = -MAX_WBITS;
-    if (inflateInit2(&stream, kRawDeflate) != Z_OK)
-        return {};
-    const int status = inflate(&stream, Z_FINISH);
-    inflateEnd(&stream);
-    return status == Z_STREAM_END && stream.total_out == size ? out : QByteArray();
-}
-
-// A reader of the ZIP archives the writer makes: entries by the central directory, stored or
-// deflated, each checked against its local header and its CRC.
-QMap<QString, QByteArray> unzip(const QByteArray &zip, QString &fault)
-{
-    const auto u16 = [&](qsizetype at) {
-        return qFromLittleEndian<quint16>(zip.constData() + at);
-    };
-    const auto u32 = [&](qsizetype at) {
-        return qFromLittleEndian<quint32>(zip.constData() + at);
-    };
-    QMap<QString, QByteArray> entries;
-    const qsizetype end = zip.lastIndexOf(QByteArrayLiteral("PK\x05\x06"));
-    if (end < 0 || end + 22 > zip.size()) {
-        fault = QStringLiteral("no end record");
-        return entries;
-    }
-    qsizetype at = u32(end + 16);
-    for (int i = 0; i < u16(end + 10); ++i) {
-        const quint16 method = u16(at + 10);
-        if (u32(at) != 0x02014b50 || (method != 0 && method != 8)) {
-            fault = QStringLiteral("directory entry %1 is neither stored nor deflated").arg(i);
-            return entries;
-        }
-        const quint32 crc = u32(at + 16);
-        const quint32 written = u32(at + 20);
-        const quint32 size = u32(at + 24);
-        const QString name = QString::fromUtf8(zip.mid(at + 46, u16(at + 28)));
-        const qsizetype local = u32(at + 42);
-        const QByteArray raw = zip.mid(local + 30 + u16(local + 26) + u16(local + 28), written);
-        const QByteArray data = method == 8 ? inflated(raw, size) : raw;
-        if (u32(local) != 0x04034b50 || u16(local + 8) != method || ZipStore::crc32(data) != crc)
-            fault = QStringLiteral("%1: bad local header or CRC").arg(name);
-        entries.insert(name, data);
-        at += 46 + u16(at + 28) + u16(at + 30) + u16(at + 32);
-    }
-    return entries;
-}
-
-// The cell texts of a sheet, row by row, in document order.
-QList<QStringList> sheetCells(const QByteArray &xml)
-{
-    QList<QStringList> rows;
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        reader.readNext();
-        if (reader.isStartElement() && reader.name() == u"row")
-            rows.append(QStringList());
-        else if (reader.isStartElement() && reader.name() == u"t")
-            rows.last().append(reader.readElementText());
-    }
-    EXPECT_FALSE(reader.hasError()) << qPrintable(reader.errorString());
-    return rows;
 }
 
 // RFC 4180 read back: quoted cells, doubled quotes, line breaks inside quotes.
@@ -146,83 +99,197 @@ QByteArray readFile(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// What a program prints, run to its end; empty when it cannot run.
+QString output(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QStringLiteral("failed: ") + QString::fromUtf8(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// The text of each page of a PDF as poppler reads it.
+QStringList pdfPages(const QString &path)
+{
+    const QString text = output(QStringLiteral("pdftotext"),
+                                { QStringLiteral("-layout"), path, QStringLiteral("-") });
+    QStringList pages = text.split(u'\f');
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QString writePdf(const QTemporaryDir &dir, const PrintData &data, QString &sMsg)
+{
+    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    EXPECT_EQ(PrintFileExport::write(path, data, PrintStyle::defaultLayout(), {}, sMsg),
+              data.rowCount())
+        << qPrintable(sMsg);
+    return path;
+}
+
 } // namespace
 
-TEST(ZipStore, ChecksumsAndColumnNamesFollowTheirStandards)
-{
-    EXPECT_EQ(ZipStore::crc32(QByteArrayLiteral("123456789")), 0xCBF43926u);
-    EXPECT_EQ(ZipStore::crc32(QByteArray()), 0u);
-    EXPECT_EQ(XlsxWriter::columnName(0), u"A");
-    EXPECT_EQ(XlsxWriter::columnName(25), u"Z");
-    EXPECT_EQ(XlsxWriter::columnName(26), u"AA");
-    EXPECT_EQ(XlsxWriter::columnName(51), u"AZ");
-    EXPECT_EQ(XlsxWriter::columnName(52), u"BA");
-}
-
-TEST(XlsxWriter, PackageHoldsTheTableWithChineseAndMarkupIntact)
-{
-    const PrintData data = sampleTable(200);
-    QString fault;
-    const QByteArray package = XlsxWriter::workbook(data);
-    const QMap<QString, QByteArray> entries = unzip(package, fault);
-    EXPECT_TRUE(fault.isEmpty()) << qPrintable(fault);
-    EXPECT_EQ(entries.keys(),
-              (QStringList{ "[Content_Types].xml", "_rels/.rels", "xl/_rels/workbook.xml.rels",
-                            "xl/workbook.xml", "xl/worksheets/sheet1.xml" }));
-    EXPECT_TRUE(entries.value("xl/workbook.xml").contains("name=\"客户档案\""));
-    QList<QStringList> expected{ data.headers };
-    expected += data.rows;
-    EXPECT_EQ(sheetCells(entries.value("xl/worksheets/sheet1.xml")), expected);
-    // The sheet's repeated markup is deflated.
-    EXPECT_LT(package.size() * 4, entries.value("xl/worksheets/sheet1.xml").size());
-}
-
-TEST(CsvExport, ReadsBackCellForCellAfterTheByteOrderMark)
-{
-    const PrintData data = sampleTable();
-    const QByteArray csv = CsvExport::csv(data);
-    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
-    QList<QStringList> expected{ data.headers };
-    expected += data.rows;
-    EXPECT_EQ(parseCsv(QString::fromUtf8(csv.mid(3))), expected);
-}
-
-TEST(PrintFileExport, PdfEmbedsTheChineseFontAndGrowsByPages)
+TEST(CsvExport, ReadsBackCellForCellAndRunsNoFormula)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("list.pdf"));
+    const QString path = dir.filePath(QStringLiteral("list.csv"));
+    const PrintData data = sampleList(20);
     QString sMsg;
-    ASSERT_EQ(PrintFileExport::write(path, sampleTable(5), PrintStyle::defaultLayout(), sMsg), 5)
+    ASSERT_EQ(PrintFileExport::write(path, data, PrintStyle::defaultLayout(), {}, sMsg), 20)
         << qPrintable(sMsg);
-    const QByteArray pdf = readFile(path);
-    EXPECT_TRUE(pdf.startsWith("%PDF"));
-    EXPECT_TRUE(pdf.contains("WenQuanYi"));
-
-    const auto pages = [](const QByteArray &document) {
-        return document.count("/Type /Page\n") + document.count("/Type /Page\r");
-    };
-    const QByteArray onePage = PrintFileExport::pdf(sampleTable(5), PrintStyle::defaultLayout());
-    const QByteArray manyRows = PrintFileExport::pdf(sampleTable(300), PrintStyle::defaultLayout());
-    EXPECT_EQ(pages(onePage), 1);
-    EXPECT_GT(pages(manyRows), 4);
+    const QByteArray csv = readFile(path);
+    ASSERT_TRUE(csv.startsWith("\xEF\xBB\xBF"));
+    const QList<QStringList> rows = parseCsv(QString::fromUtf8(csv.mid(3)));
+    ASSERT_EQ(rows.size(), 21);
+    EXPECT_EQ(rows.at(0), data.captions());
+    EXPECT_EQ(rows.at(1).at(1), QStringLiteral("北京\"华泰\"商贸"));
+    EXPECT_EQ(rows.at(1).at(3), QStringLiteral("-1234.50")) << "a number stays a number";
+    EXPECT_EQ(rows.at(1).at(6), QStringLiteral("'=SUM(A1:A9) R&D <部>, 第一行\r\n第二行"));
+    EXPECT_EQ(rows.at(20).at(0), QStringLiteral("0020"));
+    EXPECT_EQ(CsvExport::cell(QStringLiteral("@cmd"), PrintColumnKind::Text), u"\"'@cmd\"");
+    EXPECT_EQ(CsvExport::cell(QStringLiteral("-5"), PrintColumnKind::Text), u"\"'-5\"");
+    EXPECT_EQ(CsvExport::cell(QStringLiteral("-x"), PrintColumnKind::Number), u"\"'-x\"");
 }
 
-TEST(PrintFileExport, FailureLeavesNoFileAndKeepsTheOldOne)
+TEST(XlsxExport, ARealReaderFindsTypedCellsUnderABoldFrozenHeader)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.xlsx"));
+    QString sMsg;
+    ASSERT_EQ(PrintFileExport::write(path, sampleList(30), PrintStyle::defaultLayout(), {}, sMsg),
+              30)
+        << qPrintable(sMsg);
+    const QString read =
+        output(QStringLiteral("/usr/bin/python3"),
+               { QStringLiteral("-c"),
+                 QStringLiteral(
+                     "import openpyxl, sys\n"
+                     "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+                     "print(ws.freeze_panes, ws['A1'].font.b, ws.max_row, ws.max_column)\n"
+                     "for cell in ws[2]:\n"
+                     "    print(type(cell.value).__name__, str(cell.value).replace('\\n', '|'))\n"
+                     "print(ws['F3'].value, ws['E3'].value)\n"),
+                 path });
+    EXPECT_EQ(
+        read.split(u'\n'),
+        (QStringList{ u"A2 True 31 7"_qs, u"str 0001"_qs, u"str 北京\"华泰\"商贸"_qs,
+                      u"str 北京市海淀区中关村大街一号院三号楼五层五零一室"_qs, u"float -1234.5"_qs,
+                      u"bool True"_qs, u"datetime 2026-03-01 00:00:00"_qs,
+                      u"str =SUM(A1:A9) R&D <部>, 第一行|第二行"_qs,
+                      u"2025-12-31 08:30:00 False"_qs, QString() }));
+}
+
+TEST(PrintFileExport, PdfReadsAsAReportWithEveryCaptionAndTheFirstCustomer)
 {
     QTemporaryDir dir;
     QString sMsg;
-    EXPECT_EQ(PrintFileExport::write(dir.filePath("list.txt"), sampleTable(),
-                                     PrintStyle::defaultLayout(), sMsg),
+    const QStringList pages = pdfPages(writePdf(dir, sampleList(120), sMsg));
+    ASSERT_FALSE(pages.isEmpty());
+    for (const QString &caption : sampleList().captions())
+        EXPECT_TRUE(pages.front().contains(caption)) << qPrintable(caption) << "\n"
+                                                     << qPrintable(pages.front());
+    EXPECT_TRUE(pages.front().contains(u"0001"));
+    EXPECT_TRUE(pages.front().contains(u"北京\"华泰\"商贸"));
+    EXPECT_TRUE(pages.front().contains(u"客户档案"));
+    EXPECT_TRUE(pages.front().contains(u"演示管理员"));
+    EXPECT_TRUE(pages.front().contains(u"-1234.50"));
+    EXPECT_TRUE(pages.front().contains(u"✓"));
+    EXPECT_FALSE(pages.front().contains(u"…")) << "the address wraps instead of being cut";
+    for (int page = 0; page < pages.size(); ++page) {
+        EXPECT_TRUE(pages.at(page).contains(u"客户名称")) << "header on page " << page + 1;
+        const QRegularExpression number(u"\\b%1 ?/ ?%2\\s*$"_qs.arg(page + 1).arg(pages.size()));
+        EXPECT_TRUE(number.match(pages.at(page)).hasMatch())
+            << qPrintable(pages.at(page).right(80));
+    }
+    EXPECT_TRUE(readFile(dir.filePath(QStringLiteral("list.pdf"))).contains("WenQuanYi"));
+}
+
+TEST(PrintFileExport, PageCountFollowsRowsPerPageAndColumnPages)
+{
+    QTemporaryDir dir;
+    for (const int rows : { 1, 60, 250 }) {
+        const PrintData data = sampleList(rows);
+        QPdfWriter writer(dir.filePath(QStringLiteral("plan.pdf")));
+        writer.setPageLayout(PrintStyle::defaultLayout());
+        ListPrintLayout::Plan plan;
+        QString sMsg;
+        ASSERT_TRUE(ListPrintLayout(data).plan(writer, plan, sMsg)) << qPrintable(sMsg);
+        const int bands = rows <= plan.rowsOnFirstPage
+            ? 1
+            : 1 + (rows - plan.rowsOnFirstPage + plan.rowsPerPage - 1) / plan.rowsPerPage;
+        EXPECT_EQ(plan.pageCount, bands * int(plan.columnPages.size())) << rows;
+        EXPECT_EQ(pdfPages(writePdf(dir, data, sMsg)).size(), plan.pageCount) << rows;
+    }
+}
+
+TEST(PrintFileExport, EightyColumnsRunAcrossPagesRepeatingCodeAndName)
+{
+    PrintData data = sampleList();
+    QString sMsg;
+    for (int extra = 0; extra < 73; ++extra)
+        data.columns.append(
+            column(u"字段%1"_qs.arg(extra, 2, 10, QChar(u'0')), u"cDefine%1"_qs.arg(extra)));
+    QList<QStringList> wide;
+    for (int row = 0; row < 40; ++row) {
+        QStringList line{ u"%1"_qs.arg(row + 1, 4, 10, QChar(u'0')), u"客户%1"_qs.arg(row + 1) };
+        for (int column = 2; column < data.columns.size(); ++column)
+            line.append(u"值%1-%2"_qs.arg(row + 1).arg(column));
+        wide.append(line);
+    }
+    data.rows = std::make_shared<PrintRowList>(wide);
+    QTemporaryDir dir;
+    const QStringList pages = pdfPages(writePdf(dir, data, sMsg));
+    ASSERT_GT(pages.size(), 2);
+    for (int page = 0; page < pages.size(); ++page) {
+        EXPECT_TRUE(pages.at(page).contains(u"客户编码"))
+            << page + 1 << qPrintable(pages.at(page).left(600));
+        EXPECT_TRUE(pages.at(page).contains(u"客户名称")) << page + 1;
+    }
+    EXPECT_TRUE(pages.at(1).contains(u"0001")) << "the second page across goes on with row 1";
+    EXPECT_TRUE(pages.at(1).contains(u"客户1 "));
+    for (int extra = 0; extra < 73; ++extra) {
+        const QString caption = u"字段%1"_qs.arg(extra, 2, 10, QChar(u'0'));
+        EXPECT_TRUE(std::any_of(pages.cbegin(), pages.cend(), [&](const QString &page) {
+            return page.contains(caption);
+        })) << qPrintable(caption);
+    }
+}
+
+TEST(PrintFileExport, AStoppedOrFailedExportLeavesNoFileAndKeepsTheOldOne)
+{
+    QTemporaryDir dir;
+    QString sMsg;
+    for (const char *name : { "list.csv", "list.pdf", "list.xlsx" }) {
+        const QString path = dir.filePath(QLatin1String(name));
+        QFile old(path);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("earlier");
+        old.close();
+        int calls = 0;
+        const PrintProgress stop = [&calls](qint64, qint64) {
+            return ++calls < 2;
+        };
+        EXPECT_EQ(
+            PrintFileExport::write(path, sampleList(40), PrintStyle::defaultLayout(), stop, sMsg),
+            -1)
+            << name;
+        EXPECT_TRUE(sMsg.isEmpty()) << qPrintable(sMsg);
+        EXPECT_EQ(readFile(path), QByteArray("earlier")) << name;
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3)
+        << "no part-written file is left beside them";
+
+    EXPECT_EQ(PrintFileExport::write(dir.filePath("list.txt"), sampleList(),
+                                     PrintStyle::defaultLayout(), {}, sMsg),
               -1);
     EXPECT_TRUE(sMsg.contains(".xlsx"));
     EXPECT_FALSE(QFile::exists(dir.filePath("list.txt")));
-
-    sMsg.clear();
-    EXPECT_EQ(PrintFileExport::write(dir.filePath("missing/list.csv"), sampleTable(),
-                                     PrintStyle::defaultLayout(), sMsg),
+    EXPECT_EQ(PrintFileExport::write(dir.filePath("missing/list.csv"), sampleList(),
+                                     PrintStyle::defaultLayout(), {}, sMsg),
               -1);
     EXPECT_TRUE(sMsg.contains("missing/list.csv"));
-    EXPECT_TRUE(dir.isValid() && QDir(dir.path()).entryList(QDir::Files).isEmpty());
 }
 
 TEST(PrintStyle, TextFormRoundTripsAndRejectsDamage)
