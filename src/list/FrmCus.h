@@ -38,8 +38,8 @@ class FrmCusAM;
 // The customer list window: the class tree, the paged grid of the customers the user may see,
 // the toolbar and menus whose commands all end in Operating, and the paging strip.
 class FrmCus : public ArchiveListWindow,
-              public suite::RefClientEvents,
-              public suite::PrintRowsProvider
+               public suite::RefClientEvents,
+               public suite::PrintRowsProvider
 {
     Q_OBJECT
 
