@@ -152,6 +152,12 @@ int main(int argc, char **argv)
     const SessionShutdown shutdown;
     QApplication::setApplicationName(QStringLiteral("customer-archive"));
     startErrorLogFile();
+    QString traceError;
+    if (!options.sqlTraceFile.isEmpty()
+        && !suite::SqlTrace::canWrite(options.sqlTraceFile, traceError)) {
+        printError(QStringLiteral("customer-archive: ") + traceError);
+        return 1;
+    }
     suite::SqlTrace::setFile(options.sqlTraceFile);
 
     std::shared_ptr<suite::ClsLogin> login;
