@@ -416,7 +416,8 @@ private:
 
     static bool isName(const Token &token)
     {
-        return token.type == TokenType::Word || token.type == TokenType::QuotedName;
+        return token.type == TokenType::QuotedName
+            || (token.type == TokenType::Word && token.keyword == Keyword::None);
     }
 
     // Two dots in a row stand only between two names (db..table); anything else would leave a

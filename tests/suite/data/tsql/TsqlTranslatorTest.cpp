@@ -283,7 +283,7 @@ TEST_F(TsqlTranslatorTest, TranslationsAreCachedByText)
 TEST_F(TsqlTranslatorTest, NameWithAnEmptyPartIsRefused)
 {
     const QString reason = QStringLiteral("a dotted name has an empty part");
-    EXPECT_TRUE(failureOf(QStringLiteral("select x.. from t")).contains(reason));
+    EXPECT_TRUE(failureOf(QStringLiteral("select x.., y from t")).contains(reason));
     EXPECT_TRUE(failureOf(QStringLiteral("select * from KvMeta_001..")).contains(reason));
     EXPECT_TRUE(failureOf(QStringLiteral("select c......col from t")).contains(reason));
     EXPECT_TRUE(failureOf(QStringLiteral("select 1 from t where (cCusName.. = 1)"))
@@ -306,9 +306,8 @@ TEST_F(TsqlTranslatorTest, NestingDeeperThanTheLimitIsRefused)
                           + nested(QStringLiteral("isnull((select "), QStringLiteral("1"),
                                    QStringLiteral("),0)"), 15000))
                     .contains(QStringLiteral("parentheses are nested more than 128 deep")));
-    EXPECT_EQ(sqlOf(nested(QStringLiteral("if 1=1 begin "), QStringLiteral("select 1"),
-                           QStringLiteral(" end"), 60)),
-              QStringLiteral("select 1"));
+    EXPECT_TRUE(batchOf(nested(QStringLiteral("if 1=1 begin "), QStringLiteral("select 1"),
+                               QStringLiteral(" end"), 64)));
     const QString deepest =
         QStringLiteral("select ") + QString(128, u'(') + u'1' + QString(128, u')');
     EXPECT_EQ(sqlOf(deepest), deepest);
