@@ -57,6 +57,7 @@ TEST_F(ArgumentChecks, AnUnwritableSqlTraceIsRefused)
     const Outcome outcome = run(QStringLiteral("sql"), { "--trace-sql", trace, "select 1" });
     EXPECT_EQ(outcome.exitCode, 1);
     EXPECT_TRUE(outcome.out.isEmpty());
-    EXPECT_TRUE(outcome.err.contains(u"the SQL trace cannot be written to '" + trace + u"'"))
+    EXPECT_TRUE(
+        outcome.err.contains(QStringLiteral("the SQL trace cannot be written to '%1'").arg(trace)))
         << qPrintable(outcome.err);
 }
