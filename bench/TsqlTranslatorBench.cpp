@@ -42,4 +42,30 @@ void BM_SalespersonScriptUncached(benchmark::State &state)
 }
 BENCHMARK(BM_SalespersonScriptUncached)->Unit(benchmark::kMicrosecond);
 
+// A '+' chain of n terms, one of them text: the translation must stay linear in n.
+void BM_PlusChain(benchmark::State &state)
+{
+    QStringList terms;
+    for (int i = 0; i < state.range(0); ++i)
+        terms.append(i == 1 ? QStringLiteral("'x'") : QStringLiteral("cCusCode"));
+    translateRepeatedly(state, 0, QStringLiteral("select ") + terms.join(u'+'));
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_PlusChain)
+    ->RangeMultiplier(2)
+    ->Range(2500, 20000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+
+// A filter of about 60 KB as a user might paste it: many conditions with concatenations.
+void BM_LongFilter(benchmark::State &state)
+{
+    QString filter;
+    for (int i = 0; filter.size() < 60000; ++i)
+        filter += QStringLiteral(" or cCusName + cCusAbbName like '%%1%'").arg(i);
+    translateRepeatedly(state, 0,
+                        QStringLiteral("select cCusCode from Customer where (1=0") + filter + u')');
+}
+BENCHMARK(BM_LongFilter)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$root/build}
 
 packages=(
-    cmake ninja-build g++ ccache pkg-config clang-format
+    cmake ninja-build g++ ccache pkg-config clang-format clang libclang-rt-14-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libpugixml-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev libicu-dev libpq-dev
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev

@@ -62,7 +62,8 @@ std::optional<ExportRequest> parseExportRequest(const QStringList &arguments, QS
         error = QStringLiteral("--format takes pdf, csv or xlsx");
         return std::nullopt;
     }
-    if (parser.positionalArguments().size() != 1) {
+    if (parser.positionalArguments().size() != 1
+        || parser.positionalArguments().constFirst().trimmed().isEmpty()) {
         error = QStringLiteral("one output file is needed");
         return std::nullopt;
     }

@@ -4,6 +4,7 @@
 #include "app/ListPageText.h"
 
 #include "catalogue/FieldCatalogue.h"
+#include "catalogue/UserCondition.h"
 #include "entry/SessionContext.h"
 #include "list/ListPaging.h"
 #include "list/ListStatement.h"
@@ -263,6 +264,11 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
         ? QString::number(*request.pageSize)
         : g_oPub->GetRegEdit(kArchive, QStringLiteral("PageSize"), QString(), g_bIsWeb, g_cUserId);
     const int pageSize = g_oPub->GetVal(pageSizeText, 5, g_lMaxPageSize).toInt();
+    QString refused;
+    if (!isAllowedCondition(request.condition, listConditionNames(listFields), refused)) {
+        sMsg = refusedConditionMessage(refused);
+        return false;
+    }
     const ListStatement statement =
         buildListStatement(listFields, classCode, request.condition, order, g_sRowAuthInv);
 

@@ -112,8 +112,13 @@ int runSql(const QStringList &arguments)
     const std::optional<SqlOptions> options = parseSqlOptions(arguments, error);
     if (!options)
         return usageError(error);
-    if (!options->traceFile.isEmpty())
+    if (!options->traceFile.isEmpty()) {
+        if (!suite::SqlTrace::canWrite(options->traceFile, error)) {
+            printLine(stderr, QStringLiteral("customer-archive sql: ") + error);
+            return 1;
+        }
         suite::SqlTrace::setFile(options->traceFile);
+    }
 
     suite::registerSuiteServices();
     const auto service =

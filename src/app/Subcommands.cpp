@@ -11,6 +11,17 @@ void printLine(std::FILE *stream, const QString &text)
     std::fflush(stream);
 }
 
+namespace {
+
+// A stored value must not steer the terminal it is printed on: escape sequences start with
+// ESC (C0) or CSI (C1).
+bool isControlCharacter(char16_t c)
+{
+    return c < 0x20 || (c >= 0x7f && c <= 0x9f);
+}
+
+} // namespace
+
 QString escapedField(const QString &text)
 {
     QString out;
@@ -30,7 +41,10 @@ QString escapedField(const QString &text)
             out += QStringLiteral("\\r");
             break;
         default:
-            out += c;
+            if (isControlCharacter(c.unicode()))
+                out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+            else
+                out += c;
         }
     }
     return out;

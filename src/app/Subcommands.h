@@ -18,7 +18,8 @@ int runExport(const QStringList &arguments);
 // Writes one line in UTF-8 and flushes it, so that progress shows while the work goes on.
 void printLine(std::FILE *stream, const QString &text);
 
-// A value as one field of a tab-separated line: backslash, tab and line breaks as escapes.
+// A value as one field of a tab-separated line: backslash, tab and line breaks as escapes, any
+// other control character as \xHH.
 QString escapedField(const QString &text);
 
 // The sub-command named by the first argument, or nullptr when the first argument names none.

@@ -8,6 +8,7 @@
 #include "app/WebSession.h"
 
 #include "entry/ArchiveListWindow.h"
+#include "entry/SessionContext.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
@@ -27,6 +28,17 @@
 #include <utility>
 
 namespace {
+
+// The session's services hold the function locks and give them back through the data service
+// when they end. They end here, while the application and the translator they use still exist,
+// and not among the static destructors, which run in no order this program chooses.
+struct SessionShutdown
+{
+    SessionShutdown() = default;
+    SessionShutdown(const SessionShutdown &) = delete;
+    SessionShutdown &operator=(const SessionShutdown &) = delete;
+    ~SessionShutdown() { customer::resetSessionContext(); }
+};
 
 void printError(const QString &text)
 {
@@ -115,6 +127,7 @@ int main(int argc, char **argv)
             startErrorLogFile();
             host::sendQtMessagesToErrorLog();
             QApplication app(argc, argv);
+            const SessionShutdown shutdown;
             return subcommand(arguments.mid(2));
         }
     }
@@ -136,8 +149,15 @@ int main(int argc, char **argv)
     }
 
     QApplication app(argc, argv);
+    const SessionShutdown shutdown;
     QApplication::setApplicationName(QStringLiteral("customer-archive"));
     startErrorLogFile();
+    QString traceError;
+    if (!options.sqlTraceFile.isEmpty()
+        && !suite::SqlTrace::canWrite(options.sqlTraceFile, traceError)) {
+        printError(QStringLiteral("customer-archive: ") + traceError);
+        return 1;
+    }
     suite::SqlTrace::setFile(options.sqlTraceFile);
 
     std::shared_ptr<suite::ClsLogin> login;

@@ -3,6 +3,7 @@
 
 #include "catalogue/RefQuery.h"
 #include "catalogue/SharedUtilities.h"
+#include "catalogue/UserCondition.h"
 #include "entry/ArchiveEntry.h"
 #include "entry/GuardedProcedure.h"
 #include "entry/SessionContext.h"
@@ -95,6 +96,11 @@ void FrmCus::DataRefresh(const QString &sCon)
         selectClassNode(ClassCode);
     QTreeWidgetItem *node = Trv->currentItem();
     const QString classCode = classCodeOfNodeKey(node ? classNodeKey(node) : QStringLiteral("r"));
+    QString refused;
+    if (!isAllowedCondition(sCon, listConditionNames(g_cListFields), refused)) {
+        ShowInfoMsg(refusedConditionMessage(refused));
+        return;
+    }
     const ListStatement statement =
         buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv);
 

@@ -160,6 +160,32 @@ TEST_F(ListCommand, RefusesWhatItCannotShow)
     EXPECT_TRUE(hidden.err.contains(u"\"Customer code\" is required")) << qPrintable(hidden.err);
 }
 
+// A filter may test only the rows the list shows: a sub-query, another table or database, or a
+// name the translator cannot read ends the command before anything is read.
+TEST_F(ListCommand, AFilterCannotReachBeyondTheList)
+{
+    const QString refusedText = QStringLiteral("is not allowed");
+    for (const QString &filter :
+         { QStringLiteral("exists(select 1 from Customer c where c.cCusCode = '0000001')"),
+           QStringLiteral("cCusCode in (select cUser_Id from kvsystem..ua_user)"),
+           QStringLiteral("kvsystem..ua_user.cUser_Id = 'demo'"),
+           QStringLiteral("db_name() = 'x'") }) {
+        const ListRun run = list({ "--user", "sales1", "--filter", filter });
+        EXPECT_EQ(run.exitCode, 1) << qPrintable(filter);
+        EXPECT_TRUE(run.lines.isEmpty()) << qPrintable(filter);
+        EXPECT_TRUE(run.err.contains(refusedText)) << qPrintable(run.err);
+    }
+    const ListRun emptyPart = list({ "--user", "sales1", "--filter", "cCusName.. = 1" });
+    EXPECT_EQ(emptyPart.exitCode, 2);
+    EXPECT_TRUE(emptyPart.err.contains(u"a dotted name has an empty part"))
+        << qPrintable(emptyPart.err);
+    const ListRun allowed = list({ "--user", "sales1", "--page-size", "1000", "--filter",
+                                   "isnull(Customer.cCusName, '') like N'%' escape '!'" });
+    ASSERT_EQ(allowed.exitCode, 0) << qPrintable(allowed.err);
+    EXPECT_EQ(column(allowed.lines, QStringLiteral("Customer Code")),
+              codesWhere(QStringLiteral("cCCCode like '01%' and cCusDepart='0201'")));
+}
+
 TEST(ListFilterCondition, KeepsTheParenthesesOfTheFilterDialog)
 {
     QString condition, error;

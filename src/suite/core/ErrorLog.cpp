@@ -1,6 +1,7 @@
 #include "suite/core/ErrorLog.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 #include <QTextStream>
 
@@ -48,14 +49,26 @@ QString ErrorLog::logFile() const
     return m_logFile;
 }
 
+namespace {
+
+QString cappedText(const QString &text)
+{
+    if (text.size() <= ErrorLog::kMaxTextLength)
+        return text;
+    return text.left(ErrorLog::kMaxTextLength)
+        + QStringLiteral("... (%1 more characters)").arg(text.size() - ErrorLog::kMaxTextLength);
+}
+
+} // namespace
+
 void ErrorLog::record(Level level, const QString &where, const QString &text)
 {
-    const Entry entry{ QDateTime::currentDateTime(), level, where, text };
+    const Entry entry{ QDateTime::currentDateTime(), level, where, cappedText(text) };
     const QString line =
         QStringLiteral("%1 %2 %3: %4")
             .arg(entry.time.toString(Qt::ISODateWithMs),
                  level == Level::Error ? QStringLiteral("error") : QStringLiteral("warning"), where,
-                 text);
+                 entry.text);
     QMutexLocker lock(&m_mutex);
     m_entries.append(entry);
     if (m_entries.size() > kKeptEntries)
@@ -63,6 +76,16 @@ void ErrorLog::record(Level level, const QString &where, const QString &text)
     if (m_logFile.isEmpty()) {
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return;
+    }
+    appendToFile(line);
+}
+
+void ErrorLog::appendToFile(const QString &line)
+{
+    if (QFileInfo(m_logFile).size() >= kMaxFileBytes) {
+        const QString older = m_logFile + QStringLiteral(".1");
+        QFile::remove(older);
+        QFile::rename(m_logFile, older);
     }
     QFile file(m_logFile);
     if (file.open(QIODevice::Append | QIODevice::Text))

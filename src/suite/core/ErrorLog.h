@@ -36,9 +36,16 @@ public:
     QString logFile() const;
 
     static constexpr int kKeptEntries = 1000;
+    // A logged text longer than this keeps its start and says how much was cut: a failing
+    // 100 KB statement is recognised by its start.
+    static constexpr int kMaxTextLength = 2000;
+    // When the file reaches this size it becomes FILE.1 (replacing the older one) and a new
+    // file starts, so the log never takes more than twice this.
+    static constexpr qint64 kMaxFileBytes = 5 * 1024 * 1024;
 
 private:
     void record(Level level, const QString &where, const QString &text);
+    void appendToFile(const QString &line);
 
     mutable QMutex m_mutex;
     QList<Entry> m_entries;

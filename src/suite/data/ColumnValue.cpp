@@ -12,12 +12,29 @@ namespace suite {
 
 namespace {
 
+// SQL Server's money ends just below 922,337,203,685,477.58; no amount of the suite comes near.
+constexpr double kLargestAmount = 922337203685477.0;
+
 std::optional<double> numberOf(const QString &text)
 {
     bool ok = false;
     // Amounts come as the card formatted them, possibly with thousands separators.
     const double value = QString(text).remove(u',').toDouble(&ok);
     return ok ? std::optional<double>(value) : std::nullopt;
+}
+
+std::optional<QVariant> amountOf(const Field &field, const QString &text, QString &sMsg)
+{
+    const std::optional<double> number = numberOf(text);
+    if (!number)
+        return std::nullopt;
+    if (!std::isfinite(*number) || std::abs(*number) > kLargestAmount) {
+        sMsg = QStringLiteral("'%1' is out of the range of the column %2 (at most %3 either side "
+                              "of zero)")
+                   .arg(text, field.name, QStringLiteral("922,337,203,685,477"));
+        return std::nullopt;
+    }
+    return QVariant(*number);
 }
 
 std::optional<QVariant> integerOf(const QString &text)
@@ -82,9 +99,14 @@ std::optional<QVariant> columnValueOfText(const Field &field, const QString &tex
         value = integerOf(trimmed);
         expected = QStringLiteral("a whole number");
         break;
-    case TypeFamily::Real:
-        if (const std::optional<double> number = numberOf(trimmed))
-            value = QVariant(*number);
+    case TypeFamily::Real: {
+        QString outOfRange;
+        value = amountOf(field, trimmed, outOfRange);
+        if (!outOfRange.isEmpty()) {
+            sMsg = outOfRange;
+            return std::nullopt;
+        }
+    }
         expected = QStringLiteral("a number");
         break;
     case TypeFamily::Boolean:

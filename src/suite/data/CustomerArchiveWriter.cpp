@@ -1,5 +1,6 @@
 #include "suite/data/CustomerArchiveWriter.h"
 
+#include "suite/core/XmlDocument.h"
 #include "suite/data/AtomicWrite.h"
 #include "suite/data/CustomerCredit.h"
 #include "suite/data/CustomerMerge.h"
@@ -9,6 +10,8 @@
 #include "suite/data/DataBackend.h"
 
 #include <QUuid>
+
+#include <algorithm>
 
 namespace suite {
 
@@ -21,6 +24,33 @@ QString vanished(const QString &code)
     return QStringLiteral("There is no customer with the code '%1': it may have been deleted "
                           "meanwhile.")
         .arg(code);
+}
+
+// Tabs and line breaks belong in remarks and addresses; any other control character in a
+// customer's field is garbage that breaks printouts, exports and terminals.
+bool isStrayControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || (u >= 0x7f && u <= 0x9f);
+}
+
+bool checkControlCharacters(const QString &columnsXml, QString &sMsg)
+{
+    XmlDocument document;
+    if (!document.loadXml(columnsXml))
+        return true;
+    for (const XmlElement &element : document.documentElement().childElements()) {
+        const QString text = element.text();
+        const auto stray = std::find_if(text.begin(), text.end(), isStrayControl);
+        if (stray != text.end()) {
+            sMsg = QStringLiteral("<%1> of Customer holds the control character U+%2; a "
+                                  "customer's fields take printable text only.")
+                       .arg(element.name())
+                       .arg(stray->unicode(), 4, 16, QLatin1Char('0'));
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
@@ -52,7 +82,7 @@ bool CustomerArchiveWriter::checkRecord(const CustomerRecord &record, bool addin
                    .arg(record.code());
         return false;
     }
-    return true;
+    return checkControlCharacters(record.columnsXml(), sMsg);
 }
 
 bool CustomerArchiveWriter::storedCode(const QString &code, QString &stored, QString &sMsg)

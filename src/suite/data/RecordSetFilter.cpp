@@ -474,10 +474,13 @@ namespace {
 using Node = RecordSetFilter::Node;
 
 // Recursive descent over: filter = and {OR and}; and = primary {AND primary};
-// primary = '(' filter ')' | field op value | field IS [NOT] NULL.
+// primary = '(' filter ')' | field op value | field IS [NOT] NULL. The bracket depth is bounded,
+// so neither the parse nor the match of a hostile filter exhausts the stack.
 class Parser
 {
 public:
+    static constexpr int kMaxBracketDepth = 128;
+
     Parser(const std::vector<Token> &tokens, const QList<Field> &fields)
         : m_tokens(tokens)
         , m_fields(fields)
@@ -554,8 +557,17 @@ private:
     {
         if (current().kind != TokenKind::LeftParen)
             return parseComparison(node.comparison);
+        if (m_depth >= kMaxBracketDepth) {
+            m_error = syntaxError(
+                current().position,
+                QStringLiteral("brackets are nested more than %1 deep.").arg(kMaxBracketDepth));
+            return false;
+        }
         take();
-        if (!parseOr(node))
+        ++m_depth;
+        const bool parsed = parseOr(node);
+        --m_depth;
+        if (!parsed)
             return false;
         if (current().kind != TokenKind::RightParen)
             return expected(QStringLiteral("')'"));
@@ -713,6 +725,7 @@ private:
     const std::vector<Token> &m_tokens;
     const QList<Field> &m_fields;
     size_t m_at = 0;
+    int m_depth = 0;
     QString m_error;
 };
 

@@ -44,6 +44,16 @@ void SqlTrace::setFile(const QString &path)
     hostFile() = path;
 }
 
+bool SqlTrace::canWrite(const QString &path, QString &sMsg)
+{
+    QFile file(path);
+    if (file.open(QIODevice::Append))
+        return true;
+    sMsg =
+        QStringLiteral("the SQL trace cannot be written to '%1': %2").arg(path, file.errorString());
+    return false;
+}
+
 QString SqlTrace::file()
 {
     {

@@ -28,6 +28,9 @@ public:
 
     // An empty path gives the choice back to the environment variable.
     static void setFile(const QString &path);
+    // Whether records can be appended to path (it is created when missing); false with the
+    // reason in sMsg, so that a trace asked for is never dropped silently.
+    static bool canWrite(const QString &path, QString &sMsg);
     // The file records go to; empty when tracing is off.
     static QString file();
 

@@ -350,7 +350,19 @@ struct SqliteConnection::Database
         if (primary == SQLITE_BUSY || primary == SQLITE_LOCKED)
             text += QStringLiteral(" (another connection held it for more than %1 ms)")
                         .arg(busyTimeoutMs);
+        else if (primary == SQLITE_FULL)
+            text = QStringLiteral("the disk is full");
+        else if (primary == SQLITE_READONLY)
+            text = QStringLiteral("the database is read-only: changes are not possible");
         return QStringLiteral("%1 [SQLite error %2] in: %3").arg(text).arg(code).arg(excerpt(sql));
+    }
+
+    // The journal mode is kept in the file, so this is a no-op after the first time. A file
+    // that cannot be written stays in its mode: it is read as it is.
+    void useWriteAheadLog() const
+    {
+        if (sqlite3_db_readonly(db, "main") == 0)
+            sqlite3_exec(db, "pragma journal_mode=wal", nullptr, nullptr, nullptr);
     }
 
     // A file that is no database opens without complaint; the first read tells. A database
@@ -486,6 +498,8 @@ bool SqliteConnection::open(const QString &path, QString &sMsg, OpenMode mode)
     if (!database->probe(sMsg))
         return false;
     sqlite3_busy_timeout(database->db, database->busyTimeoutMs);
+    if (mode != OpenMode::ReadOnly && path != u":memory:")
+        database->useWriteAheadLog();
     m_database = std::move(database);
     return true;
 }

@@ -21,7 +21,8 @@ class SqliteConnection : public RowWriter, public SqlConnection
 public:
     enum class OpenMode { ReadOnly, ReadWrite, ReadWriteCreate };
 
-    static constexpr int kDefaultBusyTimeoutMs = 5000;
+    // Seven processes writing the same company at once each wait their turn well within it.
+    static constexpr int kDefaultBusyTimeoutMs = 30000;
 
     SqliteConnection();
     ~SqliteConnection() override;
@@ -29,7 +30,8 @@ public:
     SqliteConnection &operator=(const SqliteConnection &other);
 
     // path may be ":memory:". A database locked by another connection is waited for up to
-    // the busy time-out before a statement fails.
+    // the busy time-out before a statement fails. A database opened for writing is switched
+    // to write-ahead logging, so that readers go on while one connection writes.
     bool open(const QString &path, QString &sMsg, OpenMode mode = OpenMode::ReadWriteCreate);
     void close();
     bool isOpen() const;

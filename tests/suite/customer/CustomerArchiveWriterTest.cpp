@@ -402,6 +402,34 @@ TEST_F(CustomerArchiveWriterTest, BadRecordsAreRefusedWithTheirReasonAndChangeNo
     EXPECT_EQ(snapshot(), before);
 }
 
+TEST_F(CustomerArchiveWriterTest, ControlCharactersAndAmountsOutOfRangeAreRefused)
+{
+    const QString before = snapshot();
+    const QString start = "<Customer><CCusCode>T9</CCusCode><CCusAbbName>N</CCusAbbName>";
+    const QList<std::pair<QString, QString>> refused = {
+        { start + "<CCusName>red\u001b[31m</CCusName></Customer>",
+          "<CCusName> of Customer holds the control character U+001b; a customer's fields take "
+          "printable text only." },
+        { start + "<cCusAddress>a\u0085b</cCusAddress></Customer>",
+          "<cCusAddress> of Customer holds the control character U+0085; a customer's fields "
+          "take printable text only." },
+        { start + "<iCusCreLine>1e300</iCusCreLine></Customer>",
+          "<iCusCreLine> of Customer: '1e300' is out of the range of the column iCusCreLine (at "
+          "most 922,337,203,685,477 either side of zero)." },
+        { start + "<iCusCreLine>-922337203685478</iCusCreLine></Customer>",
+          "<iCusCreLine> of Customer: '-922337203685478' is out of the range of the column "
+          "iCusCreLine (at most 922,337,203,685,477 either side of zero)." },
+    };
+    for (const auto &[xml, message] : refused) {
+        EXPECT_FALSE(add(xml));
+        EXPECT_EQ(sMsg, message);
+    }
+    EXPECT_EQ(snapshot(), before);
+    ASSERT_TRUE(add(start + "<cCusAddress>line 1\nline 2\tend</cCusAddress>"
+                    + "<iCusCreLine>922337203685477</iCusCreLine></Customer>"))
+        << qPrintable(sMsg);
+}
+
 TEST_F(CustomerArchiveWriterTest, HostileValuesRoundTripWithoutChangingAStatement)
 {
     const QString hostile = QStringLiteral("x'); delete from Customer; -- <&> \"");

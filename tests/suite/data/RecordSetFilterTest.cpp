@@ -213,3 +213,15 @@ TEST(RecordSetFilterTypes, BinaryFieldsOnlyTestForNullAndUnknownTypesCompareByVa
     ASSERT_TRUE(rs.SetFilter(QStringLiteral("[ any value ] = 'ABC'"), sMsg));
     EXPECT_EQ(rs.Value(1).toString(), QStringLiteral("abc"));
 }
+
+TEST_F(RecordSetFilterTest, BracketsNestedTooDeepAreRefused)
+{
+    QString sMsg;
+    EXPECT_FALSE(rs.SetFilter(
+        QString(10000, u'(') + QStringLiteral("iNum = 1") + QString(10000, u')'), sMsg));
+    EXPECT_TRUE(sMsg.contains(QStringLiteral("brackets are nested more than 128 deep")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(numbersUnder(QString(128, u'(') + QStringLiteral("iNum = 1 or iNum = 2")
+                           + QString(128, u')')),
+              (QList<int>{ 1, 2 }));
+}

@@ -72,7 +72,8 @@ protected:
 
 TEST_F(FileManagerClientTest, AStoredFileIsListedReadBackByteForByteAndRemoved)
 {
-    QByteArray content("binary\0data\xff\xfe with a zero byte", 33);
+    static const char kBinary[] = "binary\0data\xff\xfe with a zero byte";
+    QByteArray content(kBinary, sizeof kBinary - 1);
     content.append(QByteArray(100000, '\x7f'));
     const QString path = writeFile(QStringLiteral("O'Brien \"合同\".pdf"), content);
     QString cFileId;

@@ -110,13 +110,13 @@ bool BatchParser::parseStatement(int &at, std::vector<Step> &steps)
         ++at;
         return true;
     case Keyword::Begin:
-        return parseBlock(at, steps);
+        return parseNested(at, steps, &BatchParser::parseBlock);
     case Keyword::End:
         return fail(QStringLiteral("END without BEGIN"));
     case Keyword::Else:
         return fail(QStringLiteral("ELSE without IF"));
     case Keyword::If:
-        return parseIf(at, steps);
+        return parseNested(at, steps, &BatchParser::parseIf);
     case Keyword::Declare:
         return parseDeclare(at, steps);
     case Keyword::Set:
@@ -153,6 +153,19 @@ bool BatchParser::parseStatement(int &at, std::vector<Step> &steps)
                         .arg(m_tokens.text(token).toString().toUpper()));
     return fail(
         QStringLiteral("a statement cannot start with '%1'").arg(m_tokens.text(token).toString()));
+}
+
+bool BatchParser::parseNested(int &at, std::vector<Step> &steps,
+                              bool (BatchParser::*parse)(int &, std::vector<Step> &))
+{
+    if (m_nesting >= kMaxNestingDepth)
+        return fail(QStringLiteral("IF and BEGIN are nested more than %1 deep at character %2")
+                        .arg(kMaxNestingDepth)
+                        .arg(m_tokens[at].start + 1));
+    ++m_nesting;
+    const bool parsed = (this->*parse)(at, steps);
+    --m_nesting;
+    return parsed;
 }
 
 // BEGIN ... END only groups statements; T-SQL gives a block no scope of its own.

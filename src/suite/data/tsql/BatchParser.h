@@ -24,6 +24,9 @@ public:
 private:
     bool parseStatements(int &at, std::vector<Step> &steps, bool inBlock);
     bool parseStatement(int &at, std::vector<Step> &steps);
+    // IF and BEGIN nest by recursion; the depth is bounded so that no batch exhausts the stack.
+    bool parseNested(int &at, std::vector<Step> &steps,
+                     bool (BatchParser::*parse)(int &, std::vector<Step> &));
     bool parseBlock(int &at, std::vector<Step> &steps);
     bool parseIf(int &at, std::vector<Step> &steps);
     bool parseDeclare(int &at, std::vector<Step> &steps);
@@ -42,6 +45,7 @@ private:
     TranslationContext m_context;
     StatementTranslator m_statements;
     QString m_error;
+    int m_nesting = 0;
 };
 
 } // namespace suite::tsql

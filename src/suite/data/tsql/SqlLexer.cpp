@@ -40,6 +40,7 @@ constexpr KeywordEntry kKeywords[] = {
     { QLatin1StringView("drop"), Keyword::Drop },
     { QLatin1StringView("else"), Keyword::Else },
     { QLatin1StringView("end"), Keyword::End },
+    { QLatin1StringView("escape"), Keyword::Escape },
     { QLatin1StringView("except"), Keyword::Except },
     { QLatin1StringView("exec"), Keyword::Exec },
     { QLatin1StringView("execute"), Keyword::Execute },
@@ -187,6 +188,8 @@ public:
         }
         if (m_error.isEmpty() && m_depth > 0)
             fail(m_text.size(), QStringLiteral("a parenthesis is not closed"));
+        if (m_error.isEmpty())
+            checkNameChains();
         if (!m_error.isEmpty()) {
             sMsg = m_error;
             return false;
@@ -368,6 +371,10 @@ private:
             emitToken(TokenType::Semicolon, start);
             return true;
         case u'(':
+            if (m_depth >= kMaxNestingDepth)
+                return fail(start,
+                            QStringLiteral("parentheses are nested more than %1 deep")
+                                .arg(kMaxNestingDepth));
             emitToken(TokenType::OpenParen, start);
             m_list.maxDepth = std::max(m_list.maxDepth, ++m_depth);
             return true;
@@ -405,6 +412,29 @@ private:
         m_space = false;
         m_list.tokens.push_back(token);
         return m_list.tokens.back();
+    }
+
+    static bool isName(const Token &token)
+    {
+        return token.type == TokenType::QuotedName
+            || (token.type == TokenType::Word && token.keyword == Keyword::None);
+    }
+
+    // Two dots in a row stand only between two names (db..table); anything else would leave a
+    // name part empty.
+    void checkNameChains()
+    {
+        const std::vector<Token> &tokens = m_list.tokens;
+        for (size_t at = 1; at < tokens.size(); ++at) {
+            if (tokens[at].type != TokenType::Dot || tokens[at - 1].type != TokenType::Dot)
+                continue;
+            const bool betweenNames = at >= 2 && isName(tokens[at - 2]) && at + 1 < tokens.size()
+                && isName(tokens[at + 1]);
+            if (!betweenNames) {
+                fail(tokens[at].start, QStringLiteral("a dotted name has an empty part"));
+                return;
+            }
+        }
     }
 
     bool fail(int at, const QString &reason)

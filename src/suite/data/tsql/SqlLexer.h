@@ -51,6 +51,7 @@ enum class Keyword : quint8 {
     Drop,
     Else,
     End,
+    Escape,
     Except,
     Exec,
     Execute,
@@ -137,8 +138,14 @@ struct TokenList
     const Token &operator[](int index) const { return tokens[size_t(index)]; }
 };
 
+// Deeper nesting of parentheses or of IF and BEGIN blocks is refused: the translation walks
+// nested parts recursively, and no statement of the suite comes near this depth.
+constexpr int kMaxNestingDepth = 128;
+
 // Splits T-SQL text into tokens, dropping comments. False with the position and the reason
-// when a literal, a quoted name or a comment is not closed or the parentheses do not match.
+// when a literal, a quoted name or a comment is not closed, the parentheses do not match or
+// nest deeper than kMaxNestingDepth, or a dotted name has an empty part other than the owner
+// of db..table.
 bool tokenize(const QString &text, TokenList &list, QString &sMsg);
 
 Keyword keywordOf(QStringView word);

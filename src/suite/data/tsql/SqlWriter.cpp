@@ -357,6 +357,11 @@ void SqlWriter::writeChain(const NameChain &chain, QString &out)
         part = 1;
     }
     for (; part < count; ++part) {
+        if (chain.parts[part] < 0) {
+            fail(QStringLiteral("the name %1 has an empty part")
+                     .arg(m_tokens.text(chain.begin).toString()));
+            return;
+        }
         out += u'.';
         appendIdentifier(chain.parts[part], out);
     }
@@ -587,10 +592,13 @@ bool SqlWriter::isChainBoundary(int index) const
 }
 
 // SQL Server decides '+' by the operands' types: one text operand in a chain of additions
-// makes the whole chain a concatenation.
-bool SqlWriter::isConcatenation(int plus) const
+// makes the whole chain a concatenation. The answer holds for every '+' of the chain, so a
+// long chain is read once, not once per '+'.
+bool SqlWriter::isConcatenation(int plus)
 {
     const int depth = m_tokens[plus].depth;
+    if (plus > m_lastChain.begin && plus < m_lastChain.end && depth == m_lastChain.depth)
+        return m_lastChain.concatenates;
     int begin = plus - 1;
     while (begin >= 0 && m_tokens[begin].depth >= depth
            && !(m_tokens[begin].depth == depth && isChainBoundary(begin))) {
@@ -601,7 +609,8 @@ bool SqlWriter::isConcatenation(int plus) const
            && !(m_tokens[end].depth == depth && isChainBoundary(end))) {
         ++end;
     }
-    return isTextExpression(begin + 1, end, depth);
+    m_lastChain = { begin, end, depth, isTextExpression(begin + 1, end, depth) };
+    return m_lastChain.concatenates;
 }
 
 // Function arguments are split at their commas, so any text argument of ISNULL counts.

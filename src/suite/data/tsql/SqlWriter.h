@@ -101,7 +101,7 @@ private:
     int selectItemEnd(int index, int end, int depth) const;
     QString writePiece(int begin, int end);
 
-    bool isConcatenation(int plus) const;
+    bool isConcatenation(int plus);
     bool isTextOperand(int begin, int end) const;
     bool isTextExpression(int begin, int end, int depth) const;
     bool isChainBoundary(int index) const;
@@ -114,6 +114,15 @@ private:
     QStringList m_parameters;
     QStringList m_assigned;
     bool m_allowAssignments = false;
+    // The '+' chain read last: its bounds (exclusive) and depth, and whether it concatenates.
+    struct PlusChain
+    {
+        int begin = -1;
+        int end = -1;
+        int depth = -1;
+        bool concatenates = false;
+    };
+    PlusChain m_lastChain;
     // A skipped range stood where the source had whitespace.
     bool m_spaceDue = false;
     QString m_error;

@@ -277,3 +277,57 @@ TEST_F(TsqlTranslatorTest, TranslationsAreCachedByText)
     EXPECT_EQ(second->steps.front().sql,
               QStringLiteral("select cCusCode || cCusName from Customer"));
 }
+
+// A restricted user's filter reaches the translator: a dotted name whose parts run out must be
+// refused before any part is looked up.
+TEST_F(TsqlTranslatorTest, NameWithAnEmptyPartIsRefused)
+{
+    const QString reason = QStringLiteral("a dotted name has an empty part");
+    EXPECT_TRUE(failureOf(QStringLiteral("select x.., y from t")).contains(reason));
+    EXPECT_TRUE(failureOf(QStringLiteral("select * from KvMeta_001..")).contains(reason));
+    EXPECT_TRUE(failureOf(QStringLiteral("select c......col from t")).contains(reason));
+    EXPECT_TRUE(failureOf(QStringLiteral("select 1 from t where (cCusName.. = 1)"))
+                    .contains(QStringLiteral("empty part at character 33")));
+    EXPECT_TRUE(failureOf(QStringLiteral("select ..a from t")).contains(reason));
+    EXPECT_EQ(sqlOf(QStringLiteral("select cUser_Id from kvsystem..ua_user")),
+              QStringLiteral("select cUser_Id from kvsystem.ua_user"));
+}
+
+TEST_F(TsqlTranslatorTest, NestingDeeperThanTheLimitIsRefused)
+{
+    const auto nested = [](const QString &open, const QString &inner, const QString &close,
+                           int depth) {
+        return open.repeated(depth) + inner + close.repeated(depth);
+    };
+    EXPECT_TRUE(failureOf(nested(QStringLiteral("if 1=1 begin "), QStringLiteral("select 1"),
+                                 QStringLiteral(" end"), 15000))
+                    .contains(QStringLiteral("IF and BEGIN are nested more than 128 deep")));
+    EXPECT_TRUE(failureOf(QStringLiteral("select ")
+                          + nested(QStringLiteral("isnull((select "), QStringLiteral("1"),
+                                   QStringLiteral("),0)"), 15000))
+                    .contains(QStringLiteral("parentheses are nested more than 128 deep")));
+    EXPECT_TRUE(batchOf(nested(QStringLiteral("if 1=1 begin "), QStringLiteral("select 1"),
+                               QStringLiteral(" end"), 64)));
+    const QString deepest =
+        QStringLiteral("select ") + QString(128, u'(') + u'1' + QString(128, u')');
+    EXPECT_EQ(sqlOf(deepest), deepest);
+}
+
+TEST_F(TsqlTranslatorTest, LongPlusChainIsReadAsOneChain)
+{
+    QStringList terms;
+    for (int i = 0; i < 2000; ++i)
+        terms.append(i == 1000 ? QStringLiteral("'-'") : QStringLiteral("%1").arg(i));
+    const QString chain = terms.join(u'+');
+    EXPECT_EQ(sqlOf(QStringLiteral("select ") + chain + QStringLiteral(", 1+2")),
+              QStringLiteral("select ") + terms.join(QStringLiteral("||"))
+                  + QStringLiteral(", 1+2"));
+}
+
+TEST_F(TsqlTranslatorTest, LikeWithEscapeKeepsItsEscape)
+{
+    EXPECT_EQ(sqlOf(QStringLiteral("select cCusCode from Customer where cCusName like "
+                                   "N'100!%%' escape '!'")),
+              QStringLiteral("select cCusCode from Customer where cCusName like '100!%%' escape "
+                             "'!'"));
+}

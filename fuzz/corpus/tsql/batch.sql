@@ -1,0 +1,1 @@
+declare @n int set @n = (select count(*) from kvsystem..ua_user with(nolock)) if @n > 0 begin update Customer set cCusName = cCusName + 'x' from Customer inner join CustomerClass c on c.cCCCode = Customer.cCCCode where c.cCCCode = '01' end else select convert(varchar(10), getdate(), 120), dateadd(day, 1, getdate()), cast(1 as nvarchar(20))

@@ -1,0 +1,1 @@
+IF OBJECT_ID('tempdb..#t') IS NOT NULL DROP TABLE #t; create table #t (id int identity(1,1) primary key, c nvarchar(40) not null default (''), d datetime); insert #t (c) select top 5 cCusCode from Customer; delete t from #t t join Customer on Customer.cCusCode = t.c

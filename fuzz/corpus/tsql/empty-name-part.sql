@@ -1,0 +1,1 @@
+select cCusName.. from Customer where c......col = 1

@@ -1,0 +1,1 @@
+select top 20 Customer.cCusCode, cCusName + '-' + isnull(cCusAbbName,'') from Customer left join CustomerClass on Customer.cCCCode = CustomerClass.cCCCode where isnull(Customer.bTransFlag,0) =0 and (cCusName like N'北京%%' escape '!') order by Customer.cCusCode
