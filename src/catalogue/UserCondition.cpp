@@ -98,12 +98,16 @@ private:
         case TokenType::OpenParen:
         case TokenType::CloseParen:
             return at + 1;
-        case TokenType::Word:
-            if (at + 1 < m_tokens.size() && m_tokens[at + 1].type == TokenType::OpenParen)
-                return isAllowedFunction(lowerName(m_tokens, at)) ? at + 1 : refuse(at, at + 1);
+        case TokenType::Word: {
+            // "in (" and "not (" are operators before a bracket, "left(" a function.
+            const bool call =
+                at + 1 < m_tokens.size() && m_tokens[at + 1].type == TokenType::OpenParen;
+            if (call && isAllowedFunction(lowerName(m_tokens, at)))
+                return at + 1;
             if (token.keyword != Keyword::None)
                 return isAllowedKeyword(token.keyword) ? at + 1 : refuse(at, at + 1);
-            return checkName(at);
+            return call ? refuse(at, at + 1) : checkName(at);
+        }
         case TokenType::QuotedName:
             return checkName(at);
         default:

@@ -670,7 +670,10 @@ bool SqliteConnection::beginTransaction(QString &sMsg)
         sMsg = QStringLiteral("A transaction is already open on this connection.");
         return false;
     }
-    return execute(QStringLiteral("begin"), sMsg);
+    // A transaction here is one that writes: it takes the write lock at once, waiting through
+    // the busy time-out for another writer, instead of reading first and finding its snapshot
+    // out of date when it comes to write.
+    return execute(QStringLiteral("begin immediate"), sMsg);
 }
 
 bool SqliteConnection::commitTransaction(QString &sMsg)

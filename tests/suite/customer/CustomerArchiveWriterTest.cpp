@@ -425,7 +425,8 @@ TEST_F(CustomerArchiveWriterTest, ControlCharactersAndAmountsOutOfRangeAreRefuse
         EXPECT_EQ(sMsg, message);
     }
     EXPECT_EQ(snapshot(), before);
-    ASSERT_TRUE(add(start + "<cCusAddress>line 1\nline 2\tend</cCusAddress>"
+    ASSERT_TRUE(add(start
+                    + "<CCusName>Nine</CCusName><cCusAddress>line 1\nline 2\tend</cCusAddress>"
                     + "<iCusCreLine>922337203685477</iCusCreLine></Customer>"))
         << qPrintable(sMsg);
 }

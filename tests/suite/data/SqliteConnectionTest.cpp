@@ -160,7 +160,8 @@ TEST(SqliteOpen, ReadOnlyDatabaseRefusesWrites)
     SqliteConnection reader;
     ASSERT_TRUE(reader.open(path, sMsg, SqliteConnection::OpenMode::ReadOnly));
     EXPECT_FALSE(reader.execute(QStringLiteral("insert into t values (1)"), sMsg));
-    EXPECT_TRUE(sMsg.startsWith(QStringLiteral("attempt to write a readonly database")))
+    EXPECT_TRUE(
+        sMsg.startsWith(QStringLiteral("the database is read-only: changes are not possible")))
         << qPrintable(sMsg);
 }
 
