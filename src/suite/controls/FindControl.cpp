@@ -18,6 +18,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QIntValidator>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -41,12 +42,17 @@ FindControl::FindControl(QWidget *parent)
 {
     setObjectName(QStringLiteral("Find"));
     buildControls();
-    auto *confirmKey = new QShortcut(QKeySequence(Qt::Key_F8), this);
-    confirmKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(confirmKey, &QShortcut::activated, this, &FindControl::confirm);
-    auto *cancelKey = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    cancelKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(cancelKey, &QShortcut::activated, this, &FindControl::cancelled);
+}
+
+// The editors leave F8 and Escape to the control, wherever the focus is.
+void FindControl::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_F8 && event->modifiers() == Qt::NoModifier)
+        confirm();
+    else if (event->key() == Qt::Key_Escape)
+        emit cancelled();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 FindControl::~FindControl() = default;

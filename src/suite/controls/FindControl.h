@@ -78,6 +78,9 @@ signals:
                    const QString &condition, const QString &description, bool bAllRows);
     void cancelled();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void buildControls();
     void fillFields();
