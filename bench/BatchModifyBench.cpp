@@ -75,8 +75,8 @@ public:
             QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")
                 .arg(demo::DemoCompany::paths(m_dir.path()).first());
         if (!m_login->Login({ QStringLiteral("demo"), QString(), connection,
-                              QDate::currentDate().toString(Qt::ISODate),
-                              QStringLiteral("en-us"), QString() },
+                              QDate::currentDate().toString(Qt::ISODate), QStringLiteral("en-us"),
+                              QString() },
                             sMsg))
             return false;
         m_entry = customer::ClsCustomer::create();
@@ -132,17 +132,19 @@ void runBatch(benchmark::State &state, const customer::BatchModifyRequest &reque
 
 void BM_BatchModifyEveryCustomer(benchmark::State &state)
 {
-    runBatch(state, { QStringLiteral("cCusDepart"), QStringLiteral("Department"),
-                      QStringLiteral("0201"), QStringLiteral("(1=1)"), QStringLiteral("all") });
+    runBatch(state,
+             { QStringLiteral("cCusDepart"), QStringLiteral("Department"), QStringLiteral("0201"),
+               QStringLiteral("(1=1)"), QStringLiteral("all") });
 }
 
 void BM_BatchModifyAddressOf10000(benchmark::State &state)
 {
     const QString last = QStringLiteral("%1").arg(kAddressCustomers, 7, 10, QChar(u'0'));
-    runBatch(state, { QStringLiteral("cCusAddress"), QStringLiteral("Address"),
-                      QStringLiteral("北京市海淀区中关村大街1号"),
-                      QStringLiteral("(Customer.cCusCode <= N'%1')").arg(last),
-                      QStringLiteral("first customers") });
+    runBatch(state,
+             { QStringLiteral("cCusAddress"), QStringLiteral("Address"),
+               QStringLiteral("北京市海淀区中关村大街1号"),
+               QStringLiteral("(Customer.cCusCode <= N'%1')").arg(last),
+               QStringLiteral("first customers") });
 }
 
 } // namespace

@@ -17,7 +17,7 @@ namespace {
 
 using suite::sqlQuote;
 
-bool named(const QString &field, std::initializer_list<const char *> names)
+bool named(const QString &field, const std::vector<const char *> &names)
 {
     for (const char *name : names) {
         if (field.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0)
@@ -34,7 +34,7 @@ QString res(const char *key)
 // A field whose value must name a row of a reference table the user may use.
 struct LookupRule
 {
-    std::initializer_list<const char *> fields;
+    std::vector<const char *> fields;
     bool emptyPasses;
     std::function<QString(const QString &v)> statement;
     const char *messageKey;
@@ -112,7 +112,7 @@ const std::vector<LookupRule> &lookupRules()
 // partner date allows the value.
 struct DateRule
 {
-    std::initializer_list<const char *> fields;
+    std::vector<const char *> fields;
     std::function<QString(const QString &v)> restriction;
 };
 
@@ -158,7 +158,7 @@ const std::vector<DateRule> &dateRules()
 // A field whose value must be a code of a suite archive (under an extra condition).
 struct ArchiveRule
 {
-    std::initializer_list<const char *> fields;
+    std::vector<const char *> fields;
     const char *table;
     const char *where;
 };

@@ -21,10 +21,10 @@ protected:
     CommandRun start(const QStringList &arguments) const
     {
         QProcess process;
-        process.start(QStringLiteral(CUSTOMER_ARCHIVE_PATH),
-                      QStringList{ "batch-modify", "--db", m_company.connectionText(), "--lang",
-                                   "en-US" }
-                          + arguments);
+        process.start(
+            QStringLiteral(CUSTOMER_ARCHIVE_PATH),
+            QStringList{ "batch-modify", "--db", m_company.connectionText(), "--lang", "en-US" }
+                + arguments);
         CommandRun run;
         if (!process.waitForFinished(120000))
             return run;
@@ -48,8 +48,8 @@ protected:
 
     QStringList firstCodes(int count) const
     {
-        return column(QStringLiteral("select cCusCode from Customer order by cCusCode limit %1")
-                          .arg(count));
+        return column(
+            QStringLiteral("select cCusCode from Customer order by cCusCode limit %1").arg(count));
     }
 
     DemoCompanyCopy<> m_company;
@@ -59,8 +59,8 @@ TEST_F(BatchModifyCommand, WithoutYesOnlyCountsAndWithYesModifiesExactlyThoseCus
 {
     const QStringList codes = firstCodes(2);
     const QStringList before = phones();
-    const QStringList args{ "--field", "cCusPhone", "--value", "0'1 --x", "--codes",
-                            codes.join(u',') };
+    const QStringList args{ "--field", "cCusPhone", "--value",
+                            "0'1 --x", "--codes",   codes.join(u',') };
     const CommandRun counted = start(args);
     EXPECT_EQ(counted.exitCode, 0) << qPrintable(counted.err);
     EXPECT_EQ(counted.lines, QStringList{ "2" });
@@ -80,8 +80,8 @@ TEST_F(BatchModifyCommand, WithoutYesOnlyCountsAndWithYesModifiesExactlyThoseCus
 TEST_F(BatchModifyCommand, ARefusedValuePrintsTheWindowsTextAndFails)
 {
     const QStringList before = phones();
-    const CommandRun run = start({ "--field", "iCusCreDate", "--value", "-3", "--class", "01",
-                                   "--yes" });
+    const CommandRun run =
+        start({ "--field", "iCusCreDate", "--value", "-3", "--class", "01", "--yes" });
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err.trimmed(), "Credit days must not be negative.");
     EXPECT_EQ(phones(), before);
@@ -94,9 +94,9 @@ TEST_F(BatchModifyCommand, WhereTakesOnlyColumnsOfTheCustomers)
     EXPECT_EQ(counted.exitCode, 0) << qPrintable(counted.err);
     EXPECT_EQ(counted.lines,
               QStringList{ column("select count(*) from Customer where cCCCode like '01%'") });
-    for (const char *where : { "cCusCode in (select cUser_Id from UserHRPersonContro)",
-                               "1=1; delete from Customer", "1=1 -- everything",
-                               "lower(cCusCode)='a'", "x.cCusCode='a'", "1=1) or (1=1" }) {
+    for (const char *where :
+         { "cCusCode in (select cUser_Id from UserHRPersonContro)", "1=1; delete from Customer",
+           "1=1 -- everything", "lower(cCusCode)='a'", "x.cCusCode='a'", "1=1) or (1=1" }) {
         const CommandRun refused =
             start({ "--field", "cCusPhone", "--value", "1", "--where", where, "--yes" });
         EXPECT_EQ(refused.exitCode, 2) << where;
@@ -109,9 +109,9 @@ TEST_F(BatchModifyCommand, AskedForWithoutAFieldOrCustomersItExplainsTheUsage)
 {
     EXPECT_EQ(start({ "--value", "1", "--codes", "C1" }).exitCode, 2);
     EXPECT_EQ(start({ "--field", "cCusPhone", "--value", "1" }).exitCode, 2);
-    EXPECT_EQ(start({ "--field", "cCusPhone", "--value", "1", "--codes", "A", "--class", "01" })
-                  .exitCode,
-              2);
+    EXPECT_EQ(
+        start({ "--field", "cCusPhone", "--value", "1", "--codes", "A", "--class", "01" }).exitCode,
+        2);
     const CommandRun unknown = start({ "--field", "cCusCode", "--value", "1", "--codes", "A" });
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_EQ(unknown.err.trimmed(), "The field cCusCode cannot be batch-modified.");

@@ -8,7 +8,8 @@ namespace sql = customer::BatchModifyStatements;
 
 namespace {
 
-const QString kHead = QStringLiteral("update customer set cModifyPerson='demo' ,DModifyDate=getdate(), ");
+const QString kHead =
+    QStringLiteral("update customer set cModifyPerson='demo' ,DModifyDate=getdate(), ");
 const QString kCondition = QStringLiteral("(1=1)");
 const QString kRights = QStringLiteral("(Customer.cCCCode like '01%')");
 
@@ -63,8 +64,8 @@ TEST(BatchUpdateStatement, UserFieldsUpdateTheExtraTableThenMarkTheCustomers)
                     "customer with(nolock) inner join Customer_extradefine on customer.cCusCode "
                     "=Customer_extradefine.cCusCode  where (1=1) and "
                   + kRights);
-    EXPECT_TRUE(update("customer_extradefine.ccdefine9", "").contains(
-        "set customer_extradefine.ccdefine9=NULL from"));
+    EXPECT_TRUE(update("customer_extradefine.ccdefine9", "")
+                    .contains("set customer_extradefine.ccdefine9=NULL from"));
 }
 
 TEST(BatchUpdateStatement, QuotesInValuesAndUserNamesStayInsideTheirLiterals)
@@ -111,8 +112,9 @@ TEST(BatchStatements, SalespersonScriptHasEveryLineEndedByCarriageReturnAndLineF
     EXPECT_EQ(lines.at(10),
               "if exists(select 1 from UserHRPersonContro where cPsn_Num=@newPsnNum) begin");
     EXPECT_EQ(lines.at(15), "and cCusCode=@cusCode");
-    EXPECT_EQ(lines.at(23), "update Crm_Contact set cPrincipal=@newPsnNum where "
-                            "cContactCode=@contact_Id and OID=@cusContactCode end end");
+    EXPECT_EQ(lines.at(23),
+              "update Crm_Contact set cPrincipal=@newPsnNum where "
+              "cContactCode=@contact_Id and OID=@cusContactCode end end");
 }
 
 TEST(DeliveryAddressCodes, FollowTheHighestNumberWithFourDigits)

@@ -1,6 +1,6 @@
-#include "BatchSession.h"
-#include "../suite/pub/SecondProcessClient.h"
 #include "batch/BatchModify.h"
+#include "../suite/pub/SecondProcessClient.h"
+#include "BatchSession.h"
 
 #include <stdexcept>
 
@@ -61,8 +61,9 @@ TEST_F(BatchModifyTest, ChangesExactlyTheTickedCustomersAndNothingElse)
     const QStringList others = rowsApartFrom(codes);
     const QStringList extras = tableRows("Customer_extradefine", "cCusCode");
     EXPECT_EQ(modify("cCusDepart", "0203", codesCondition(codes)), Outcome::Saved);
-    EXPECT_EQ(shownTexts(), (QStringList{ text("Tarn.AA.CUSTOMER.FRMMULMODIFY.410_1").arg(3),
-                                          text("Tarn.AA.ARCHIVE.COMMON.modifysuccess") }));
+    EXPECT_EQ(shownTexts(),
+              (QStringList{ text("Tarn.AA.CUSTOMER.FRMMULMODIFY.410_1").arg(3),
+                            text("Tarn.AA.ARCHIVE.COMMON.modifysuccess") }));
     EXPECT_EQ(values("select cCusDepart || '/' || cModifyPerson from Customer where cCusCode in ('"
                      + codes.join("','") + "') order by cCusCode"),
               QStringList(3, "0203/" + m_login->cUserName()));
@@ -122,21 +123,20 @@ TEST_F(BatchModifyTest, TradeCodeWritesTheTradeNameToo)
 {
     const QStringList codes = firstCodes(2);
     EXPECT_EQ(modify("cCusTradeCCode", "0102", codesCondition(codes)), Outcome::Saved);
-    EXPECT_EQ(values("select cTrade from Customer where cCusCode in ('" + codes.join("','")
-                     + "')"),
+    EXPECT_EQ(values("select cTrade from Customer where cCusCode in ('" + codes.join("','") + "')"),
               QStringList(2, "通用机械制造"));
 }
 
-TEST_F(BatchModifyTest, BusinessStartKeepsCustomersWhoseEndIsEarlier)
+TEST_F(BatchModifyTest, EndDateKeepsCustomersWhoseDevelopmentIsLater)
 {
     const QStringList codes = firstCodes(2);
-    run("update Customer set dBusinessSDate=null, dBusinessEDate='2020-01-01' where cCusCode='"
-        + codes.at(0) + "'");
-    run("update Customer set dBusinessSDate=null, dBusinessEDate=null where cCusCode='" + codes.at(1)
+    run("update Customer set dCusDevDate='2025-01-01', dEndDate=null where cCusCode='" + codes.at(0)
         + "'");
-    EXPECT_EQ(modify("Customer.dBusinessSDate", "2024-05-01", codesCondition(codes)),
-              Outcome::Saved);
-    EXPECT_EQ(values("select coalesce(substr(dBusinessSDate,1,10),'-') from Customer where "
+    run("update Customer set dCusDevDate='2020-01-01', dEndDate=null where cCusCode='" + codes.at(1)
+        + "'");
+    EXPECT_EQ(modify("Customer.dEndDate", "2024/5/1", codesCondition(codes)), Outcome::Saved)
+        << qPrintable(shownTexts().join(u'\n'));
+    EXPECT_EQ(values("select coalesce(substr(dEndDate,1,10),'-') from Customer where "
                      "cCusCode in ('"
                      + codes.join("','") + "') order by cCusCode"),
               (QStringList{ "-", "2024-05-01" }));
@@ -159,8 +159,7 @@ TEST_F(BatchModifyTest, NewDeliveryAddressFollowsTheHighestCode)
 {
     const QStringList codes = firstCodes(2);
     run("delete from CusDeliverAdd where cCusCode in ('" + codes.join("','") + "')");
-    run("update Customer set cCusAddressGUID=null where cCusCode in ('" + codes.join("','")
-        + "')");
+    run("update Customer set cCusAddressGUID=null where cCusCode in ('" + codes.join("','") + "')");
     run("insert into CusDeliverAdd (cCusCode, cAddCode, cDeliverAdd, bDefault) values ('"
         + codes.at(0) + "', '0010', 'old', 1), ('" + codes.at(1) + "', '9999', 'old', 1)");
     EXPECT_EQ(modify("cCusAddress", "北京市海淀区", codesCondition(codes)), Outcome::Saved);
@@ -176,8 +175,8 @@ TEST_F(BatchModifyTest, SalespersonChangeMovesTheUserRights)
 {
     const QStringList codes = firstCodes(1);
     run("update Customer set cCusPPerson='001' where cCusCode='" + codes.first() + "'");
-    run("insert into customer_user (account_id, user_id, is_self) values ('" + codes.first()
-        + "', 'sales1', 1)");
+    run("insert or ignore into customer_user (account_id, user_id, is_self) values ('"
+        + codes.first() + "', 'sales1', 1)");
     EXPECT_EQ(modify("cCusPPerson", "022", codesCondition(codes)), Outcome::Saved);
     EXPECT_EQ(values("select user_id from customer_user where account_id='" + codes.first()
                      + "' order by user_id"),
@@ -200,9 +199,8 @@ TEST_F(BatchModifyTest, EveryRoadAfterTheLockGivesItBack)
     const QStringList codes = firstCodes(2);
     const QStringList before = tableRows("Customer", "cCusCode");
 
-    suite::ClsPub::addMulModifyHook([](auto &, auto &, bool, auto &, auto &, auto &) {
-        return false;
-    });
+    suite::ClsPub::addMulModifyHook(
+        [](auto &, auto &, bool, auto &, auto &, auto &) { return false; });
     EXPECT_EQ(modify("cCusPhone", "1", codesCondition(codes)), Outcome::Failed);
     expectLockFree();
 

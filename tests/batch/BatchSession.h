@@ -5,7 +5,6 @@
 #include "entry/ClsCustomer.h"
 #include "entry/SessionContext.h"
 
-
 // The component entered as the list enters it, without a window, for a user on a demo company
 // of its own: the session context holds the services, the rights and the field catalogue the
 // batch works with; every message box is recorded and answered from the script.
@@ -34,8 +33,8 @@ protected:
         m_login = login(userId);
         m_entry = customer::ClsCustomer::create();
         m_entry->Init(m_login);
-        ASSERT_TRUE(m_entry->CreateObj(0, m_login->cUserId(), m_login->cUserName(),
-                                       m_login->KvDbName()))
+        ASSERT_TRUE(
+            m_entry->CreateObj(0, m_login->cUserId(), m_login->cUserName(), m_login->KvDbName()))
             << qPrintable(shownTexts().join(u'\n'));
         customer::BuildColInfo();
         answerWith({});
@@ -80,8 +79,8 @@ protected:
     // The first customer codes of the company, in code order.
     QStringList firstCodes(int count) const
     {
-        return values(QStringLiteral("select cCusCode from Customer order by cCusCode limit %1")
-                          .arg(count));
+        return values(
+            QStringLiteral("select cCusCode from Customer order by cCusCode limit %1").arg(count));
     }
 
     std::shared_ptr<suite::ClsLogin> m_login;

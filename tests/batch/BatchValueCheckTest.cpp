@@ -1,5 +1,5 @@
-#include "BatchSession.h"
 #include "batch/BatchValueCheck.h"
+#include "BatchSession.h"
 
 using customer::checkBatchValue;
 
@@ -17,7 +17,8 @@ struct CheckRow
 
 QString formatted(const char *key, const QStringList &args)
 {
-    QString text = EntryTest::text(key);
+    QString text =
+        suite::ResourceTable::builtIn(QStringLiteral("en-us")).text(QLatin1StringView(key));
     for (int i = 0; i < args.size(); ++i)
         text.replace(QStringLiteral("%%1").arg(i + 1), args.at(i));
     return text;
@@ -38,7 +39,8 @@ protected:
                                                 QStringLiteral("Caption"), value, condition);
             const QString where = QStringLiteral("%1 = '%2'").arg(row.field, row.value);
             EXPECT_EQ(passed, row.message.isEmpty()) << qPrintable(where);
-            EXPECT_EQ(shownTexts(), row.message.isEmpty() ? QStringList() : QStringList{ row.message })
+            EXPECT_EQ(shownTexts(),
+                      row.message.isEmpty() ? QStringList() : QStringList{ row.message })
                 << qPrintable(where);
             EXPECT_EQ(condition, passed ? "(1=1)" + row.restriction : QStringLiteral("(1=1)"))
                 << qPrintable(where);
@@ -79,17 +81,29 @@ TEST_F(BatchValueCheckTest, DatesAreCheckedAndKeepTheirPartnerDateInOrder)
     expectRows({
         { "dCusDevDate", "2024-01-01", {}, "and ((dEndDate is null )or(dEndDate>='2024-01-01'))" },
         { "Customer.dEndDate", "2024-01-01", {}, "and (dCusDevDate<='2024-01-01')" },
-        { "Customer.dLicenceSDate", "2024-01-01", {},
+        { "Customer.dLicenceSDate",
+          "2024-01-01",
+          {},
           "and ((dLicenceEDate is null )or(dLicenceEDate>='2024-01-01'))" },
-        { "customer.dLicenceEDate", "2024-01-01", {},
+        { "customer.dLicenceEDate",
+          "2024-01-01",
+          {},
           "and (dLicenceSDate is null or (dLicenceSDate<='2024-01-01'))" },
-        { "Customer.dBusinessSDate", "2024-01-01", {},
+        { "Customer.dBusinessSDate",
+          "2024-01-01",
+          {},
           "and ((dBusinessEDate is null )or(dBusinessEDate>='2024-01-01'))" },
-        { "Customer.dBusinessEDate", "2024-01-01", {},
+        { "Customer.dBusinessEDate",
+          "2024-01-01",
+          {},
           "and (dBusinessSDate is null or (dBusinessSDate<='2024-01-01'))" },
-        { "Customer.dProxySDate", "2024-01-01", {},
+        { "Customer.dProxySDate",
+          "2024-01-01",
+          {},
           "and ((dProxyEDate is null )or(dProxyEDate>='2024-01-01'))" },
-        { "Customer.dProxyEDate", "2024-01-01", {},
+        { "Customer.dProxyEDate",
+          "2024-01-01",
+          {},
           "and (dProxySDate is null or (dProxySDate<='2024-01-01'))" },
         { "Customer.dEndDate", "", {}, {} },
     });
@@ -120,8 +134,14 @@ TEST_F(BatchValueCheckTest, RatesAndCreditDaysStayInTheirRange)
     const QStringList under100{ "Caption", "100" };
     expectRows({
         { "fCommisionRate", "99.5", {}, {} },
-        { "fCommisionRate", "100", formatted("Tarn.AA.ARCHIVE.COMMON.no_bigger_equal", under100), {} },
-        { "fInsueRate", "-1", formatted("Tarn.AA.ARCHIVE.COMMON.no_smaller", { "Caption", "0" }), {} },
+        { "fCommisionRate",
+          "100",
+          formatted("Tarn.AA.ARCHIVE.COMMON.no_bigger_equal", under100),
+          {} },
+        { "fInsueRate",
+          "-1",
+          formatted("Tarn.AA.ARCHIVE.COMMON.no_smaller", { "Caption", "0" }),
+          {} },
         { "fInsueRate", "abc", {}, {} },
         { "iCusTaxRate", "13", {}, {} },
         { "iCusTaxRate", "100", formatted("Tarn.AA.ARCHIVE.COMMON.nobiger", under100), {} },

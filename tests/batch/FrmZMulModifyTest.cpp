@@ -1,14 +1,14 @@
-#include "ListWindowFixture.h"
 #include "batch/FrmZMulModify.h"
+#include "ListWindowFixture.h"
 #include "suite/controls/FindControl.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QApplication>
-#include <QKeyEvent>
 
 namespace {
 
@@ -84,8 +84,9 @@ TEST_F(FrmZMulModifyTest, TickedRowsGetTheValueAndTheListIsRefreshed)
     m_list->Operating(QStringLiteral("MulModify"));
 
     EXPECT_EQ(opened, QStringList{ "FrmZMulModify" });
-    EXPECT_EQ(shownTexts(), (QStringList{ text("Tarn.AA.CUSTOMER.FRMMULMODIFY.410_1").arg(3),
-                                          text("Tarn.AA.ARCHIVE.COMMON.modifysuccess") }));
+    EXPECT_EQ(shownTexts(),
+              (QStringList{ text("Tarn.AA.CUSTOMER.FRMMULMODIFY.410_1").arg(3),
+                            text("Tarn.AA.ARCHIVE.COMMON.modifysuccess") }));
     EXPECT_EQ(m_company.column(DemoCompanyCopy<20>::Company,
                                "select cCusPhone from Customer where cCusCode in ('"
                                    + codes.join("','") + "')"),
