@@ -1,9 +1,9 @@
+#include "suite/controls/FindControl.h"
 #include "BatchSession.h"
 #include "batch/BatchModify.h"
 #include "suite/controls/ConditionDialog.h"
 #include "suite/controls/DateCalendarPopup.h"
 #include "suite/controls/FindCondition.h"
-#include "suite/controls/FindControl.h"
 #include "suite/controls/RefEdit.h"
 #include "suite/data/IClsCommon.h"
 #include "suite/ref/ReferenceWindow.h"
@@ -124,7 +124,8 @@ TEST_F(FindControlTest, EachFieldGetsAnEditorThatSuitsIt)
     auto *days = editorOf<QLineEdit>("iCusCreDate");
     ASSERT_NE(qobject_cast<const QIntValidator *>(days->validator()), nullptr);
     auto *phone = editorOf<QLineEdit>("cCusPhone");
-    EXPECT_EQ(phone->maxLength(), m_columns.Fields().at(m_columns.FieldIndex("cCusPhone")).definedSize);
+    EXPECT_EQ(phone->maxLength(),
+              m_columns.Fields().at(m_columns.FieldIndex("cCusPhone")).definedSize);
 }
 
 TEST_F(FindControlTest, TheFilterDialogsConditionChoosesTheCustomers)
@@ -143,7 +144,7 @@ TEST_F(FindControlTest, TheFilterDialogsConditionChoosesTheCustomers)
     m_find.conditionChoice()->setChecked(true);
     m_find.conditionButton()->click();
     EXPECT_TRUE(m_find.condition().startsWith("(")) << qPrintable(m_find.condition());
-    EXPECT_TRUE(m_find.condition().contains("N'%O''Neil%'")) << qPrintable(m_find.condition());
+    EXPECT_TRUE(m_find.condition().contains("N'O''Neil'")) << qPrintable(m_find.condition());
     EXPECT_TRUE(m_find.description().contains("O'Neil")) << qPrintable(m_find.description());
 
     run("update Customer set cCusName='O''Neil Trading' where cCusCode='0000004'");
