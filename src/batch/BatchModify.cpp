@@ -11,7 +11,6 @@
 #include "suite/colset/IColumnSet.h"
 #include "suite/controls/FindFields.h"
 #include "suite/core/ErrorLog.h"
-#include "suite/core/SqlQuote.h"
 #include "suite/core/XmlDocument.h"
 #include "suite/data/Field.h"
 #include "suite/data/IClsCommon.h"
@@ -316,19 +315,21 @@ bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const Q
     return true;
 }
 
+// The customers of the request are read again after the update, as it may have changed which
+// of them match; only their codes and credit flags are needed. Each sum goes through the
+// procedure with its code as a parameter, so that no text is built or translated per customer.
 bool BatchModify::updateCreditSums(const QString &condition)
 {
     const suite::RecordSet targets =
-        g_oSrv->OpenX(sql::targetsStatement(condition, g_cAuthCustomerW));
+        g_oSrv->OpenX(sql::creditTargetsStatement(condition, g_cAuthCustomerW));
     if (!targets.IsOpen())
         return false;
-    const int code = targets.FieldIndex(QStringLiteral("ccuscode"));
-    const int credit = targets.FieldIndex(QStringLiteral("bcredit"));
+    const QString procedure = QStringLiteral("SA_UpdateCusCreditSum");
     for (int row = 0; row < targets.RecordCount(); ++row) {
-        if (!targets.valueAt(row, credit).toBool())
+        if (!targets.valueAt(row, 1).toBool())
             continue;
-        if (!g_oSrv->ExecuteX(QStringLiteral("SA_UpdateCusCreditSum '")
-                              + suite::sqlQuote(targets.valueAt(row, code).toString()) + u'\''))
+        QVariant result;
+        if (!g_oSrv->ExecPROCNew(procedure, { targets.valueAt(row, 0) }, result, 0))
             return false;
     }
     return true;

@@ -67,6 +67,14 @@ QString targetsStatement(const QString &condition, const QString &rights)
         + condition + QStringLiteral(" and ") + rights;
 }
 
+QString creditTargetsStatement(const QString &condition, const QString &rights)
+{
+    return QStringLiteral("select customer.cCusCode, customer.bCredit from Customer inner join "
+                          "Customer_extradefine on customer.cCusCode "
+                          "=Customer_extradefine.cCusCode where ")
+        + condition + QStringLiteral(" and ") + rights;
+}
+
 QString valueExpression(const QString &value)
 {
     return value.trimmed().isEmpty() ? QStringLiteral("NULL") : suite::sqlQuoted(value);

@@ -13,6 +13,8 @@ namespace BatchModifyStatements {
 // write clause.
 QString countStatement(const QString &condition, const QString &rights);
 QString targetsStatement(const QString &condition, const QString &rights);
+// The same customers' codes and credit flags, for the credit sums.
+QString creditTargetsStatement(const QString &condition, const QString &rights);
 
 // The value as the update writes it: NULL for a blank value, otherwise the value quoted.
 QString valueExpression(const QString &value);

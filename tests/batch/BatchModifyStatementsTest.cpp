@@ -93,6 +93,11 @@ TEST(BatchStatements, CountAndTargetsReadTheJoinedCustomersUnderTheRights)
               "select * from Customer inner join Customer_extradefine on customer.cCusCode "
               "=Customer_extradefine.cCusCode where (1=1) and "
                   + kRights);
+    EXPECT_EQ(sql::creditTargetsStatement(kCondition, kRights),
+              "select customer.cCusCode, customer.bCredit from Customer inner join "
+              "Customer_extradefine on customer.cCusCode =Customer_extradefine.cCusCode where "
+              "(1=1) and "
+                  + kRights);
     EXPECT_EQ(sql::contactMobileStatement("139'00", "G-1"),
               "update crm_contact set cMobilePhone='139''00' where OID ='G-1'");
 }
