@@ -255,3 +255,14 @@ TEST_F(BatchModifyTest, ARestrictedUserChangesOnlyTheCustomersOfHisRights)
     }
     EXPECT_EQ(rowsApartFrom(changed), untouched);
 }
+
+TEST_F(BatchModifyTest, CreditSumsFollowForTheCustomersWithCreditOn)
+{
+    const QStringList codes = firstCodes(2);
+    run("update Customer set bCredit=1, iCusCreLine=5000 where cCusCode='" + codes.at(0) + "'");
+    run("update Customer set bCredit=0 where cCusCode='" + codes.at(1) + "'");
+    run("delete from SA_CusCreditSum");
+    EXPECT_EQ(modify("cCusPhone", "1", codesCondition(codes)), Outcome::Saved);
+    EXPECT_EQ(values("select cCusCode || ':' || fCreditLine from SA_CusCreditSum"),
+              QStringList{ codes.at(0) + ":5000" });
+}
