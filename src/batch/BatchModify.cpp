@@ -259,6 +259,20 @@ bool BatchModify::followUp(const BatchModifyRequest &request, QStringList &sales
         ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"));
         return false;
     }
+    // One transaction of its own, committed whatever happens, keeps the per-row writes from
+    // waiting on the disk row by row; what was written stays, as before.
+    BatchTransaction rows;
+    rows.begin();
+    const bool done =
+        followRows(targets, request, address, salesperson, mobile, salespersonScripts);
+    rows.commit();
+    return done;
+}
+
+bool BatchModify::followRows(const suite::RecordSet &targets, const BatchModifyRequest &request,
+                             bool address, bool salesperson, bool mobile,
+                             QStringList &salespersonScripts)
+{
     DeliveryAddresses addresses(*g_oSrv);
     const int code = targets.FieldIndex(QStringLiteral("ccuscode"));
     const int guid = targets.FieldIndex(QStringLiteral("cCusAddressGUID"));

@@ -51,6 +51,8 @@ private:
     bool readCount(const QString &condition, int &count);
     QString rightsFragment(const QString &field, const QString &value);
     bool followUp(const BatchModifyRequest &request, QStringList &salespersonScripts);
+    bool followRows(const suite::RecordSet &targets, const BatchModifyRequest &request,
+                    bool address, bool salesperson, bool mobile, QStringList &salespersonScripts);
     bool modifyInTransaction(const BatchModifyRequest &request, const QString &update,
                              const QStringList &salespersonScripts);
     bool updateCreditSums(const QString &condition);
