@@ -1,13 +1,17 @@
 #include "suite/core/ProcessEnvironment.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
 int main(int argc, char **argv)
 {
     suite::prepareProcessEnvironment();
-    QCoreApplication app(argc, argv);
+    // The batch-modify benchmark enters the component, whose services make widgets; no window
+    // is shown, so the offscreen platform serves when no other is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

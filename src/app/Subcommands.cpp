@@ -53,9 +53,12 @@ QString escapedField(const QString &text)
 Subcommand findSubcommand(const QString &name)
 {
     static const QHash<QString, Subcommand> table{
-        { QStringLiteral("init-demo"), &runInitDemo },  { QStringLiteral("sql"), &runSql },
-        { QStringLiteral("catalogue"), &runCatalogue }, { QStringLiteral("list"), &runList },
+        { QStringLiteral("init-demo"), &runInitDemo },
+        { QStringLiteral("sql"), &runSql },
+        { QStringLiteral("catalogue"), &runCatalogue },
+        { QStringLiteral("list"), &runList },
         { QStringLiteral("export"), &runExport },
+        { QStringLiteral("batch-modify"), &runBatchModify },
     };
     return table.value(name, nullptr);
 }

@@ -571,8 +571,7 @@ void FrmCus::onKeyDown(int keyCode, int shift)
         Operating(QStringLiteral("Modify"));
         break;
     case 119: // F8
-        if (!isCommandWithoutWindow(QStringLiteral("MulModify")))
-            Operating(QStringLiteral("MulModify"));
+        Operating(QStringLiteral("MulModify"));
         break;
     case 80: // P
         if (shift & ctrl)

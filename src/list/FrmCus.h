@@ -162,6 +162,8 @@ private:
     void deleteRows();
     // The column-settings dialog; on confirm it rebuilds this list.
     void setColumns();
+    // The batch-modify window, when no other session runs a batch.
+    void batchModify();
     void calculateCredit();
     void showOptions();
     void queryTrades();

@@ -1,6 +1,8 @@
 // The command dispatcher of the customer list and the commands it runs itself.
 #include "list/FrmCus.h"
 
+#include "batch/FrmZMulModify.h"
+#include "catalogue/FieldCatalogue.h"
 #include "catalogue/SharedUtilities.h"
 #include "entry/ArchiveEntry.h"
 #include "entry/GuardedProcedure.h"
@@ -30,6 +32,7 @@ const QString kTradeQueryObject = QStringLiteral("E92B30FF-3236-4FC6-AB7D-D4E5FB
 const QString kTradeReport = QStringLiteral("41e45703-c28b-46cb-9755-5e3665271abf");
 // Lock task codes of the customer function.
 constexpr int kDeleteTask = 8;
+constexpr int kBatchModifyTask = 7;
 // The plug-in state of a record the list has run a delete on.
 constexpr qint16 kDeletedState = 6;
 
@@ -74,6 +77,8 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
         DataRefresh(QString());
     } else if (command == u"fieldset") {
         setColumns();
+    } else if (command == u"mulmodify") {
+        batchModify();
     } else if (command == u"credit") {
         calculateCredit();
     } else if (command == u"allsel" || command == u"allcancel") {
@@ -225,6 +230,18 @@ void FrmCus::setColumns()
 {
     FrmSet dialog(m_cls, this);
     suite::showModal(&dialog);
+}
+
+// The batch works on the field catalogue as it stands now: rebuilt before the window opens.
+void FrmCus::batchModify()
+{
+    if (!g_oPub || g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kBatchModifyTask))
+        return;
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kBatchModifyTask);
+    BuildColInfo();
+    setProperty("colInfoXml", g_cFieldCatalogXml);
+    FrmZMulModify window(m_cls, this);
+    suite::showModal(&window);
 }
 
 void FrmCus::calculateCredit()

@@ -6,7 +6,6 @@ const QStringList &commandsWithoutWindow()
 {
     static const QStringList commands{
         QStringLiteral("Unite"), // merge two customers
-        QStringLiteral("MulModify"), // batch modify
         QStringLiteral("Cus_district"), // the map
         QStringLiteral("Import"), // the import staging list
         QStringLiteral("About"), // the about box

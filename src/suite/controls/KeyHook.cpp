@@ -77,9 +77,11 @@ bool KeyHook::isPropagation(QWidget *receiver, const QKeyEvent *event) const
         && receiver->isAncestorOf(m_lastReceiver);
 }
 
+// A dialog the form opens is a child of the form but a window of its own: its keys are its own
+// (F8 in the batch-modify window must not run the list's F8 again).
 void KeyHook::report(QWidget *receiver, const QKeyEvent *event)
 {
-    if (isPropagation(receiver, event))
+    if (isPropagation(receiver, event) || receiver->window() != m_form->window())
         return;
     m_newPress = false;
     m_lastEvent = event;

@@ -1,0 +1,352 @@
+#include "batch/BatchModify.h"
+
+#include "batch/BatchGuards.h"
+#include "batch/BatchModifyStatements.h"
+#include "batch/BatchValueCheck.h"
+#include "batch/DeliveryAddresses.h"
+#include "catalogue/DataAuth.h"
+#include "catalogue/LowerXmlTags.h"
+#include "catalogue/SharedUtilities.h"
+#include "entry/SessionContext.h"
+#include "suite/colset/IColumnSet.h"
+#include "suite/controls/FindFields.h"
+#include "suite/core/ErrorLog.h"
+#include "suite/core/XmlDocument.h"
+#include "suite/data/Field.h"
+#include "suite/data/IClsCommon.h"
+#include "suite/pub/IPub.h"
+
+#include <exception>
+
+namespace customer {
+
+namespace {
+
+namespace sql = BatchModifyStatements;
+
+const QString kArchive = QStringLiteral("Customer");
+const QString kWhere = QStringLiteral("BatchModify");
+// The operation number of a batch modification in the archive log, and its two states.
+constexpr int kLogOperation = 4;
+const QString kLogStarted = QStringLiteral("0");
+const QString kLogDone = QStringLiteral("1");
+// MsgBox: yes/no with the question icon; the answer no.
+constexpr int kYesNoQuestion = 36;
+constexpr int kAnswerNo = 7;
+
+const QString kTypesStatement =
+    QStringLiteral("select *, (districtclass.cdcname) as cdcname,(person.cpersonname) as "
+                   "cpersonname,(department.cdepname) as cdepname,(customer.cltccustomercode) as "
+                   "cltccustomercode  from customer  left join department on "
+                   "customer.ccusdepart=department.cdepcode  left join districtclass on "
+                   "customer.cdccode=districtclass.cdccode  left join person on "
+                   "customer.ccuspperson=person.cpersoncode    where 1=2");
+
+QString res(const char *key)
+{
+    return g_oPub->GetResString(QLatin1StringView(key));
+}
+
+bool isOneOf(const QString &field, std::initializer_list<const char *> names)
+{
+    for (const char *name : names) {
+        if (field.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+QString effectiveCondition(const QString &condition)
+{
+    return condition + QStringLiteral(" and ") + g_cAuthCustomerW;
+}
+
+// The column set names a few fields without the table the catalogue gives them.
+QString columnSetName(const QString &field)
+{
+    if (field == u"customer.cdccode")
+        return QStringLiteral("cdccode");
+    if (field == u"customer.denddate")
+        return QStringLiteral("denddate");
+    if (field == u"customer.cmemo")
+        return QStringLiteral("cmemo");
+    return field;
+}
+
+QString attributeOf(const suite::XmlElement &element, const QString &name)
+{
+    for (const auto &[key, value] : element.attributes()) {
+        if (key.compare(name, Qt::CaseInsensitive) == 0)
+            return value;
+    }
+    return {};
+}
+
+bool isMustInputColumnOf(const suite::XmlElement &column, const QString &field)
+{
+    const QString flag = attributeOf(column, QStringLiteral("bmustinput")).toLower();
+    const QString name = column.name().compare(u"colset", Qt::CaseInsensitive) == 0
+        ? attributeOf(column, QStringLiteral("cfld"))
+        : column.name();
+    return (flag == u"1" || flag == u"true") && name.compare(field, Qt::CaseInsensitive) == 0;
+}
+
+QString originalCaptionOf(const suite::XmlElement &column)
+{
+    for (const char *name : { "coriginalcaption", "corgcaption", "showfldname" }) {
+        const QString caption = attributeOf(column, QString::fromLatin1(name));
+        if (!caption.isEmpty())
+            return caption;
+    }
+    return column.name();
+}
+
+bool violatesMustInput(int columnType, const QString &value)
+{
+    const bool flagOrBinary = columnType == suite::adBoolean || columnType == suite::adBinary
+        || columnType == suite::adVarBinary || columnType == suite::adLongVarBinary;
+    return flagOrBinary ? value.trimmed() == u"0" : value.trimmed().isEmpty();
+}
+
+bool logArchive(const BatchModifyRequest &request, const QString &state)
+{
+    QString user = g_cUserId;
+    QString condition = effectiveCondition(request.condition);
+    return g_oPub->LogArch(g_oSrv, kArchive, kLogOperation, QString(), user, state,
+                           request.description, condition);
+}
+
+bool passHooks(const BatchModifyRequest &request)
+{
+    QString field = request.field;
+    QString value = request.value;
+    QString condition = effectiveCondition(request.condition);
+    bool web = g_bIsWeb;
+    return g_oPub->TransTarnAPIForMulModify(g_oSrv, kArchive, true, field, value, condition, web)
+        && g_oPub->TransTarnAPIForMulModify(g_oSrv, kArchive, false, field, value, condition, web);
+}
+
+} // namespace
+
+BatchModify::Outcome BatchModify::confirm(BatchModifyRequest request)
+{
+    int count = 0;
+    if (!prepare(request, count))
+        return count == 0 ? Outcome::NoCustomers : Outcome::Refused;
+    if (!userAgrees(count))
+        return Outcome::Declined;
+    return run(request) ? Outcome::Saved : Outcome::Failed;
+}
+
+bool BatchModify::prepare(BatchModifyRequest &request, int &count)
+{
+    count = -1;
+    if (!g_oPub || !g_oSrv || !isOffered(request))
+        return false;
+    if (!checkBatchValue(request.field, request.caption, request.value, request.condition))
+        return false;
+    if (!checkMustInput(request.field, request.value) || !readCount(request.condition, count))
+        return false;
+    if (count == 0)
+        ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.407_1"));
+    return count > 0;
+}
+
+bool BatchModify::userAgrees(int count)
+{
+    const QString question = g_oPub->GetResFormatString(
+        QStringLiteral("Tarn.AA.CUSTOMER.FRMMULMODIFY.410_1"), { QString::number(count) });
+    return g_oPub->MsgBox(question, kYesNoQuestion, res("Tarn.AA.ARCHIVE.COMMON.exclamation"))
+        != kAnswerNo;
+}
+
+// Only a field the catalogue offers for batch modification reaches the update's text.
+bool BatchModify::isOffered(const BatchModifyRequest &request)
+{
+    if (suite::findFindField(suite::findFieldsFromColInfo(g_cFieldCatalogXml), request.field))
+        return true;
+    ShowInfoMsg(g_oPub->GetResFormatString(QStringLiteral("Tarn.AA.CUSTOMER.FRMMULMODIFY.nofield"),
+                                           { request.field }));
+    return false;
+}
+
+bool BatchModify::checkMustInput(const QString &field, const QString &value)
+{
+    if (g_cColInfoXml.isEmpty() && g_oColSet)
+        g_cColInfoXml = g_oColSet->getColInfo(QStringLiteral("customer"), 0);
+    QString lowered = g_cColInfoXml;
+    LowerXmlTags(lowered, true);
+    suite::XmlDocument document;
+    if (!document.loadXml(lowered)) {
+        ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.xmlloaderror"));
+        return false;
+    }
+    const QString name = columnSetName(field);
+    const QString column = name.section(u'.', -1);
+    suite::RecordSet types;
+    for (const suite::XmlElement &element : document.selectNodes(QStringLiteral("//*"))) {
+        if (!isMustInputColumnOf(element, name))
+            continue;
+        if (!types.IsOpen())
+            types = g_oSrv->OpenX(kTypesStatement);
+        const int index = types.FieldIndex(column);
+        const int type = index >= 0 ? types.Fields().at(index).type : suite::adVarWChar;
+        if (violatesMustInput(type, value)) {
+            ShowInfoMsg(originalCaptionOf(element) + res("Tarn.AA.ARCHIVE.COMMON.bMustInput"));
+            return false;
+        }
+    }
+    return true;
+}
+
+bool BatchModify::readCount(const QString &condition, int &count)
+{
+    const suite::RecordSet rows = g_oSrv->OpenX(sql::countStatement(condition, g_cAuthCustomerW));
+    if (!rows.IsOpen() || rows.RecordCount() == 0) {
+        suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
+        ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"));
+        return false;
+    }
+    count = rows.Value(QStringLiteral("Num")).toInt();
+    return true;
+}
+
+// A new class, trade or district may move the customers into another rights class.
+QString BatchModify::rightsFragment(const QString &field, const QString &value)
+{
+    if (!isOneOf(field,
+                 { "cCCCode", "Customer.cCCCode", "cCusTradeCCode", "Customer.cCusTradeCCode",
+                   "cDCCode", "Customer.cDCCode" }))
+        return {};
+    const QString id = GetBatchModifyAuthSql(QStringLiteral("customer"), g_cUserId, value);
+    return id.isEmpty() ? QString() : QStringLiteral(" ,iid=") + id + u' ';
+}
+
+bool BatchModify::run(const BatchModifyRequest &request)
+{
+    try {
+        QStringList salespersonScripts;
+        const QString update =
+            sql::updateStatement(request.field, request.value, request.condition, g_cAuthCustomerW,
+                                 g_cUserName, rightsFragment(request.field, request.value));
+        if (!followUp(request, salespersonScripts))
+            return false;
+        if (!modifyInTransaction(request, update, salespersonScripts))
+            return false;
+    } catch (const std::exception &error) {
+        suite::ErrorLog::instance().error(kWhere, QString::fromLocal8Bit(error.what()));
+        ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.447_1"));
+        return false;
+    }
+    logArchive(request, kLogDone);
+    ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.modifysuccess"));
+    g_bCardSaved = true;
+    return true;
+}
+
+// The work some fields need per customer before the update: it is not undone when the
+// update fails later.
+bool BatchModify::followUp(const BatchModifyRequest &request, QStringList &salespersonScripts)
+{
+    const bool address = isOneOf(request.field, { "cCusAddress" });
+    const bool salesperson = isOneOf(request.field, { "ccuspperson" });
+    const bool mobile = isOneOf(request.field, { "cCusHand" });
+    if (!address && !salesperson && !mobile)
+        return true;
+    const suite::RecordSet targets =
+        g_oSrv->OpenX(sql::targetsStatement(request.condition, g_cAuthCustomerW));
+    if (!targets.IsOpen()) {
+        ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"));
+        return false;
+    }
+    // One transaction of its own, committed whatever happens, keeps the per-row writes from
+    // waiting on the disk row by row; what was written stays, as before.
+    BatchTransaction rows;
+    rows.begin();
+    const bool done =
+        followRows(targets, request, address, salesperson, mobile, salespersonScripts);
+    rows.commit();
+    return done;
+}
+
+bool BatchModify::followRows(const suite::RecordSet &targets, const BatchModifyRequest &request,
+                             bool address, bool salesperson, bool mobile,
+                             QStringList &salespersonScripts)
+{
+    DeliveryAddresses addresses(*g_oSrv);
+    const int code = targets.FieldIndex(QStringLiteral("ccuscode"));
+    const int guid = targets.FieldIndex(QStringLiteral("cCusAddressGUID"));
+    const int person = targets.FieldIndex(QStringLiteral("ccuspperson"));
+    const int contact = targets.FieldIndex(QStringLiteral("cCusContactCode"));
+    for (int row = 0; row < targets.RecordCount(); ++row) {
+        const QString customerCode = targets.valueAt(row, code).toString();
+        const QString contactId = targets.valueAt(row, contact).toString();
+        if (address
+            && !addresses.follow(customerCode, targets.valueAt(row, guid).toString(),
+                                 request.value))
+            return false;
+        if (salesperson)
+            salespersonScripts.append(sql::salespersonScript(
+                targets.valueAt(row, person).toString(), request.value, customerCode, contactId));
+        if (mobile && !contactId.isEmpty())
+            g_oSrv->ExecuteX(sql::contactMobileStatement(request.value, contactId));
+    }
+    return true;
+}
+
+bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const QString &update,
+                                      const QStringList &salespersonScripts)
+{
+    BatchFunctionLock lock;
+    if (!lock.take())
+        return false;
+    logArchive(request, kLogStarted);
+    BatchTransaction transaction;
+    if (!transaction.begin() || !g_oSrv->ExecuteX(update)) {
+        suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
+        lock.release();
+        transaction.rollback();
+        ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"));
+        return false;
+    }
+    if (!passHooks(request))
+        return false;
+    lock.release();
+    for (const QString &script : salespersonScripts) {
+        if (!g_oSrv->ExecuteX(script)) {
+            suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
+            transaction.rollback();
+            ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.447_1"));
+            return false;
+        }
+    }
+    if (!updateCreditSums(request.condition) || !transaction.commit()) {
+        suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
+        transaction.rollback();
+        ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"));
+        return false;
+    }
+    return true;
+}
+
+// The customers of the request are read again after the update, as it may have changed which
+// of them match; only their codes and credit flags are needed. Each sum goes through the
+// procedure with its code as a parameter, so that no text is built or translated per customer.
+bool BatchModify::updateCreditSums(const QString &condition)
+{
+    const suite::RecordSet targets =
+        g_oSrv->OpenX(sql::creditTargetsStatement(condition, g_cAuthCustomerW));
+    if (!targets.IsOpen())
+        return false;
+    const QString procedure = QStringLiteral("SA_UpdateCusCreditSum");
+    for (int row = 0; row < targets.RecordCount(); ++row) {
+        if (!targets.valueAt(row, 1).toBool())
+            continue;
+        QVariant result;
+        if (!g_oSrv->ExecPROCNew(procedure, { targets.valueAt(row, 0) }, result, 0))
+            return false;
+    }
+    return true;
+}
+
+} // namespace customer

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+namespace customer {
+
+// The SQL texts of one batch modification. Values are placed between single quotes with their
+// quotes doubled, so that whatever a value holds it stays a value.
+namespace BatchModifyStatements {
+
+// The customers the modification concerns, over Customer joined with Customer_extradefine:
+// condition is the request's (with the restriction of its value check), rights the user's
+// write clause.
+QString countStatement(const QString &condition, const QString &rights);
+QString targetsStatement(const QString &condition, const QString &rights);
+// The same customers' codes and credit flags, for the credit sums.
+QString creditTargetsStatement(const QString &condition, const QString &rights);
+
+// The value as the update writes it: NULL for a blank value, otherwise the value quoted.
+QString valueExpression(const QString &value);
+
+// The update of field to value for the customers under condition and rights, naming userName as
+// the modifier; rightsFragment (" ,iid=... " or empty) sets the rights class of the customers.
+QString updateStatement(const QString &field, const QString &value, const QString &condition,
+                        const QString &rights, const QString &userName,
+                        const QString &rightsFragment);
+
+// The script that moves a customer's user rights (and its contact's) from the user of the old
+// salesperson to the user of the new one; contactId is the customer's contact, empty for none.
+QString salespersonScript(const QString &oldPerson, const QString &newPerson,
+                          const QString &customerCode, const QString &contactId);
+
+// The contact's mobile number, for a batch on the customers' own mobile number.
+QString contactMobileStatement(const QString &mobile, const QString &contactId);
+
+} // namespace BatchModifyStatements
+
+} // namespace customer

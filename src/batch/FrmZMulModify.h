@@ -1,0 +1,50 @@
+#pragma once
+
+#include "suite/data/RecordSet.h"
+
+#include <QDialog>
+
+namespace suite {
+class FindControl;
+} // namespace suite
+
+namespace customer {
+
+class ArchiveEntry;
+class FrmCus;
+
+// The batch-modify window: the condition control Find picks the field, the value and the
+// customers (the rows ticked in the list, or a condition); each confirmation runs BatchModify.
+// The window stays open for further requests; closing it refreshes the list when something was
+// saved.
+class FrmZMulModify : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // m_cls is the entry instance through which the window reaches the list.
+    explicit FrmZMulModify(ArchiveEntry *cls, QWidget *parent = nullptr);
+
+    ArchiveEntry *m_cls = nullptr;
+    suite::FindControl *Find = nullptr;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    void handOverTickedRows();
+    void Find_Confirm(const QString &field, const QString &caption, const QString &value,
+                      const QString &condition, const QString &description);
+    FrmCus *listWindow() const;
+
+    suite::RecordSet m_fieldColumns;
+    bool m_firstActivation = false;
+    bool m_unloaded = false;
+};
+
+} // namespace customer
