@@ -357,14 +357,6 @@ struct SqliteConnection::Database
         return QStringLiteral("%1 [SQLite error %2] in: %3").arg(text).arg(code).arg(excerpt(sql));
     }
 
-    // The journal mode is kept in the file, so this is a no-op after the first time. A file
-    // that cannot be written stays in its mode: it is read as it is.
-    void useWriteAheadLog() const
-    {
-        if (sqlite3_db_readonly(db, "main") == 0)
-            sqlite3_exec(db, "pragma journal_mode=wal", nullptr, nullptr, nullptr);
-    }
-
     // A file that is no database opens without complaint; the first read tells. A database
     // that another connection has locked is a database, so the probe does not wait for it.
     bool probe(QString &sMsg) const
@@ -498,8 +490,6 @@ bool SqliteConnection::open(const QString &path, QString &sMsg, OpenMode mode)
     if (!database->probe(sMsg))
         return false;
     sqlite3_busy_timeout(database->db, database->busyTimeoutMs);
-    if (mode != OpenMode::ReadOnly && path != u":memory:")
-        database->useWriteAheadLog();
     m_database = std::move(database);
     return true;
 }
@@ -670,10 +660,7 @@ bool SqliteConnection::beginTransaction(QString &sMsg)
         sMsg = QStringLiteral("A transaction is already open on this connection.");
         return false;
     }
-    // A transaction here is one that writes: it takes the write lock at once, waiting through
-    // the busy time-out for another writer, instead of reading first and finding its snapshot
-    // out of date when it comes to write.
-    return execute(QStringLiteral("begin immediate"), sMsg);
+    return execute(QStringLiteral("begin"), sMsg);
 }
 
 bool SqliteConnection::commitTransaction(QString &sMsg)

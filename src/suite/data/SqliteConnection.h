@@ -30,8 +30,7 @@ public:
     SqliteConnection &operator=(const SqliteConnection &other);
 
     // path may be ":memory:". A database locked by another connection is waited for up to
-    // the busy time-out before a statement fails. A database opened for writing is switched
-    // to write-ahead logging, so that readers go on while one connection writes.
+    // the busy time-out before a statement fails.
     bool open(const QString &path, QString &sMsg, OpenMode mode = OpenMode::ReadWriteCreate);
     void close();
     bool isOpen() const;
