@@ -32,7 +32,13 @@ public:
     // path may be ":memory:". A database locked by another connection is waited for up to
     // the busy time-out before a statement fails. A database opened for writing is switched
     // to write-ahead logging, so that readers go on while one connection writes.
+    // A file this process may not write is opened read-only (see openName).
     bool open(const QString &path, QString &sMsg, OpenMode mode = OpenMode::ReadWriteCreate);
+    // The name SQLite opens (or attaches) an existing database file by: the path itself when
+    // this process may write the file and its folder, otherwise a read-only URI. A file in
+    // write-ahead-log mode reads without a shared-memory file beside it only as immutable.
+    static QString openName(const QString &path);
+    bool isReadOnly(const QString &schema) const override;
     void close();
     bool isOpen() const;
     QString path() const;
