@@ -3,6 +3,7 @@
 
 #include "catalogue/FieldCatalogue.h"
 #include "entry/SessionContext.h"
+#include "suite/core/ErrorLog.h"
 
 #include <QCommandLineParser>
 
@@ -19,6 +20,16 @@ int usageError(const QString &message)
               QStringLiteral("usage: customer-archive catalogue [--db CONNECTION] [--user USER] "
                              "[--lang zh-CN|en-US]"));
     return 2;
+}
+
+// An empty or foreign database gives no catalogue; the error log holds the statement that
+// found nothing to read.
+QString notACompanyMessage()
+{
+    const QList<suite::ErrorLog::Entry> entries = suite::ErrorLog::instance().entries();
+    const QString reason =
+        entries.isEmpty() ? QString() : QStringLiteral(" (") + entries.last().text + u')';
+    return QStringLiteral("the database holds no customer archive to describe%1.").arg(reason);
 }
 
 } // namespace
@@ -42,7 +53,12 @@ int runCatalogue(const QStringList &arguments)
         printLine(stderr, QStringLiteral("customer-archive catalogue: ") + sMsg);
         return 1;
     }
+    customer::g_cFieldCatalogXml.clear();
     customer::BuildColInfo();
+    if (customer::g_cFieldCatalogXml.isEmpty()) {
+        printLine(stderr, QStringLiteral("customer-archive catalogue: ") + notACompanyMessage());
+        return 1;
+    }
     const QByteArray text = customer::g_cFieldCatalogXml.toUtf8();
     std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
     std::fflush(stdout);

@@ -4,6 +4,7 @@
 #include "app/ListPageText.h"
 
 #include "catalogue/FieldCatalogue.h"
+#include "catalogue/UnreadableFields.h"
 #include "catalogue/UserCondition.h"
 #include "entry/SessionContext.h"
 #include "list/ListPaging.h"
@@ -216,8 +217,10 @@ bool ListPage::layOutColumns(QString &listFields, QString &order, QString &sMsg)
     m_grid->setTextMatrix(0, 0, res("Tarn.AA.ARCHIVE.COMMON.serialnumber"));
     int visibleColumns = 0;
     int fixedColumns = 0;
-    if (!g_oPub->getColSet(g_oColSet->getColInfo(QStringLiteral("customer")), listFields,
-                           visibleColumns, order, fixedColumns, m_grid, text)) {
+    const QString columnSet =
+        withoutUnreadableColumns(g_oColSet->getColInfo(QStringLiteral("customer")));
+    if (!g_oPub->getColSet(columnSet, listFields, visibleColumns, order, fixedColumns, m_grid,
+                           text)) {
         sMsg = res("Tarn.AAARCHIVE.COMMON.initgridheaderror") + u' ' + text;
         return false;
     }

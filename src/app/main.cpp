@@ -1,4 +1,5 @@
 #include "app/CompanyDatabase.h"
+#include "app/CustomerCodeCheck.h"
 #include "app/HostOptions.h"
 #include "app/LoginDialog.h"
 #include "app/PortalMainWindow.h"
@@ -111,6 +112,25 @@ bool loginThroughDialog(host::HostOptions &options, std::shared_ptr<suite::ClsLo
     return true;
 }
 
+// A card asked for on the command line needs its customer: without one, the run says so and
+// fails instead of ending quietly as if the card had been shown.
+bool cardCustomerFound(const host::HostOptions &options, const QString &databaseFile,
+                       const suite::ResourceTable &texts)
+{
+    QString sMsg;
+    const std::optional<bool> found = host::customerExists(databaseFile, options.cardCode, sMsg);
+    if (found.value_or(false))
+        return true;
+    const QString text = found
+        ? texts.format(QStringLiteral("Tarn.AA.HOST.MAIN.nocustomer"), { options.cardCode })
+        : QStringLiteral("customer-archive: ") + sMsg;
+    printError(text);
+    if (options.screenshotFile.isEmpty())
+        QMessageBox::critical(nullptr, texts.text(QStringLiteral("Tarn.AA.HOST.MAIN.caption")),
+                              text);
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -180,6 +200,10 @@ int main(int argc, char **argv)
                                   text);
         return 1;
     }
+
+    if (!options.cardCode.isEmpty() && !options.web
+        && !cardCustomerFound(options, company.databaseFile, texts))
+        return 1;
 
     host::PortalMainWindow window(
         texts,

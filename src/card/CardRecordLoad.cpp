@@ -391,10 +391,11 @@ int cardMoveRow(const QString &key, int row, int gridRows)
     return row;
 }
 
-QString currentRecordStatement(const QString &extraFields, const QString &code)
+QString currentRecordStatement(const QString &extraFields, const QString &code,
+                               const QString &customerColumns)
 {
-    return QStringLiteral("select top 1 ") + extraFields
-        + QStringLiteral("a.* from customer a left join Customer_extradefine b on "
+    return QStringLiteral("select top 1 ") + extraFields + customerColumns
+        + QStringLiteral(" from customer a left join Customer_extradefine b on "
                          "a.cCusCode=b.cCusCode where a.cCuscode='")
         + suite::sqlQuote(code) + u'\'';
 }

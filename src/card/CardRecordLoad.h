@@ -95,7 +95,10 @@ CardNavigation cardNavigation(int gridRows, int row);
 // kept within the data rows of a grid with gridRows rows; row itself for other keys.
 int cardMoveRow(const QString &key, int row, int gridRows);
 
-// The statement that reads the customer of a list row with its user-defined columns.
-QString currentRecordStatement(const QString &extraFields, const QString &code);
+// The statement that reads the customer of a list row with its user-defined columns; the
+// customer's columns are customerColumns of alias "a" (all of them unless the user may not read
+// some, see readableColumnsOf).
+QString currentRecordStatement(const QString &extraFields, const QString &code,
+                               const QString &customerColumns = QStringLiteral("a.*"));
 
 } // namespace customer

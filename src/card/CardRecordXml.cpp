@@ -1,5 +1,6 @@
 #include "card/CardRecordXml.h"
 
+#include "catalogue/UnreadableFields.h"
 #include "entry/SessionContext.h"
 #include "suite/core/SqlQuote.h"
 #include "suite/core/XmlDocument.h"
@@ -193,6 +194,7 @@ CardRecordInputs CardRecordInputs::fromSession()
     inputs.serverTimeNow = fetchSessionServerTime;
     inputs.autoMnemonicCode = g_bAutoMnemCode;
     inputs.service = g_oSrv;
+    inputs.unreadableFields = customer::unreadableFields();
     return inputs;
 }
 
@@ -238,7 +240,21 @@ QString CardRecordXml::WriteXML()
     appendFields(m_fields, kRest, xml);
     appendPicture(xml);
     xml += m_inputs.attachmentXml + QStringLiteral("</Customer>");
-    return xml;
+    return withoutUnreadableElements(xml);
+}
+
+// The control of such a field shows nothing; its empty text written back would blank the value.
+QString CardRecordXml::withoutUnreadableElements(const QString &xml) const
+{
+    suite::XmlDocument record;
+    if (m_inputs.unreadableFields.isEmpty() || !record.loadXml(xml))
+        return xml;
+    suite::XmlElement root = record.documentElement();
+    for (const suite::XmlElement &element : root.childElements()) {
+        if (m_inputs.unreadableFields.contains(element.name().toLower()))
+            root.removeChild(element);
+    }
+    return root.xml();
 }
 
 // The dialogs' fragments are XML themselves and go in as they are; an empty one (the dialog

@@ -3,6 +3,7 @@
 #include "card/CardFields.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -41,6 +42,8 @@ struct CardRecordInputs
     std::function<QString()> serverTimeNow; // the modification time, read while writing
     bool autoMnemonicCode = false;
     std::shared_ptr<suite::IClsCommon> service;
+    // Fields of column-rights level N, lower case: the record carries no element for them.
+    QStringList unreadableFields;
 
     // The session's user, times, web flag, mnemonic option and data service; the modification
     // time is fetched through the session's public service.
@@ -64,11 +67,12 @@ public:
     CardRecordXml(CardFields &fields, const CardRecordInputs &inputs);
 
     // The whole record. An empty department is filled from the salesperson first, on the card
-    // as well.
+    // as well. Fields the user may not read have no element, so their stored values stay.
     QString WriteXML();
 
 private:
     static void appendFragment(const QString &name, const QString &fragment, QString &xml);
+    QString withoutUnreadableElements(const QString &xml) const;
     QString startTag() const;
     QString mnemonicCode() const;
     void appendAddress(QString &xml) const;

@@ -5,6 +5,7 @@
 
 #include "card/CardRecordLoad.h"
 #include "card/CodeNames.h"
+#include "card/ReadableRecordStatement.h"
 #include "catalogue/DataAuth.h"
 #include "catalogue/ListQuery.h"
 #include "catalogue/SharedUtilities.h"
@@ -55,7 +56,7 @@ suite::RecordSet FrmCusAM::GetCurRecord(bool switchToModify)
     setButtonEnabled(QStringLiteral("Delete"), m_iOpt == 2);
     m_lRow = navigation.row;
     m_sCusCode = list->Grid->TextMatrix(m_lRow, m_iCodeCol);
-    return g_oSrv->OpenX(currentRecordStatement(g_cExtraFields, m_sCusCode));
+    return g_oSrv->OpenX(readableRecordStatement(m_sCusCode));
 }
 
 void FrmCusAM::Fillallfields(bool bHaveRst, const suite::RecordSet &Rst, int iCallType,

@@ -7,6 +7,7 @@
 #include "card/CardRecordXml.h"
 #include "card/CardSaveChecks.h"
 #include "card/CreditPropagation.h"
+#include "card/ReadableRecordStatement.h"
 #include "catalogue/SharedUtilities.h"
 #include "entry/ArchiveEntry.h"
 #include "entry/SessionContext.h"
@@ -179,7 +180,7 @@ void FrmCusAM::showSavedRecord(const QString &code)
     setButtonEnabled(QStringLiteral("SaveRs"), false);
     setButtonEnabled(QStringLiteral("SaveRsNew"), false);
     Edt(0)->setEnabled(false);
-    Fillallfields(true, g_oSrv->OpenX(currentRecordStatement(g_cExtraFields, code)));
+    Fillallfields(true, g_oSrv->OpenX(readableRecordStatement(code)));
 }
 
 void FrmCusAM::startNextCustomer(const QString &savedCode)

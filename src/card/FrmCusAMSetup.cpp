@@ -9,6 +9,7 @@
 #include "catalogue/FieldCatalogue.h"
 #include "catalogue/ListQuery.h"
 #include "catalogue/SharedUtilities.h"
+#include "catalogue/UnreadableFields.h"
 #include "entry/ArchiveEntry.h"
 #include "entry/GuardedProcedure.h"
 #include "entry/SessionContext.h"
@@ -257,9 +258,10 @@ bool FrmCusAM::Init(int tOpt, const suite::XmlElement &Ele,
 bool FrmCusAM::loadByCode(const QString &code)
 {
     LoadExtraFieldNames();
-    QString sql = QStringLiteral("select top 1 ") + g_cExtraFields
+    QString sql = QStringLiteral("select top 1 ") + readableExtraFields(g_cExtraFields)
+        + readableColumnsOf(QStringLiteral("Customer"), QStringLiteral("customer"))
         + QStringLiteral(
-                      "customer.* from customer  left join Customer_extradefine  on "
+                      " from customer  left join Customer_extradefine  on "
                       "customer.cCusCode=Customer_extradefine.cCusCode where Customer.cCusCode='")
         + suite::sqlQuote(code);
     sql += g_sRowAuthInv.isEmpty() ? QStringLiteral("'") : QStringLiteral("' and ") + g_sRowAuthInv;

@@ -1,6 +1,7 @@
 #include "demo/DemoCompany.h"
 
 #include "demo/CompanyLoader.h"
+#include "demo/CompanySwap.h"
 #include "demo/SchemaScript.h"
 
 #include "suite/data/SqliteConnection.h"
@@ -8,12 +9,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
 namespace demo {
 
 namespace {
-
-const QString kBuildingSuffix = QStringLiteral(".building");
 
 void removeDatabaseFile(const QString &path)
 {
@@ -88,19 +88,6 @@ bool buildCompany(const QString &path, const DemoSettings &settings, const Progr
     return true;
 }
 
-bool replaceFiles(const QStringList &finalPaths, QString &sMsg)
-{
-    for (const QString &path : finalPaths) {
-        removeDatabaseFile(path);
-        if (!QFile::rename(path + kBuildingSuffix, path)) {
-            sMsg = QStringLiteral("cannot move the new database into place as %1")
-                       .arg(QDir::toNativeSeparators(path));
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 QString DemoCompany::companyFileName()
@@ -150,9 +137,15 @@ bool DemoCompany::create(const QString &dir, const DemoSettings &settings, const
                    .arg(QDir::toNativeSeparators(finalPaths.first()));
         return false;
     }
-    QStringList building;
-    for (const QString &path : finalPaths)
-        building.append(path + kBuildingSuffix);
+    // Built beside the old company and swapped in only when whole; the folder goes with the
+    // replaced files.
+    QTemporaryDir fresh(QDir(dir).filePath(QStringLiteral(".new-company-XXXXXX")));
+    if (!fresh.isValid()) {
+        sMsg = QStringLiteral("cannot make a folder to build the company in %1: %2")
+                   .arg(QDir::toNativeSeparators(dir), fresh.errorString());
+        return false;
+    }
+    const QStringList building = paths(fresh.path());
     report(QStringLiteral("system database"), 0, 0);
     bool built = buildScripted(building[1], { QStringLiteral("system.sql") }, sMsg);
     if (built) {
@@ -160,12 +153,7 @@ bool DemoCompany::create(const QString &dir, const DemoSettings &settings, const
         built = buildScripted(building[2], { QStringLiteral("meta.sql") }, sMsg);
     }
     built = built && buildCompany(building[0], settings, report, sMsg);
-    if (!built) {
-        for (const QString &path : building)
-            removeDatabaseFile(path);
-        return false;
-    }
-    return replaceFiles(finalPaths, sMsg);
+    return built && swapCompanyFiles(fresh.path(), finalPaths, sMsg);
 }
 
 } // namespace demo

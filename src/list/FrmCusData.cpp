@@ -3,6 +3,7 @@
 
 #include "catalogue/RefQuery.h"
 #include "catalogue/SharedUtilities.h"
+#include "catalogue/UnreadableFields.h"
 #include "catalogue/UserCondition.h"
 #include "entry/ArchiveEntry.h"
 #include "entry/GuardedProcedure.h"
@@ -45,8 +46,10 @@ bool FrmCus::LoadHead()
     int visibleColumns = 0;
     int fixedColumns = 0;
     QString text;
-    if (!g_oPub->getColSet(g_cUnSavedColSet, g_cListFields, visibleColumns, m_cOrder, fixedColumns,
-                           Grid, text))
+    // The unsaved set stays whole for the column settings; only the list leaves out what the
+    // user may not read.
+    if (!g_oPub->getColSet(withoutUnreadableColumns(g_cUnSavedColSet), g_cListFields,
+                           visibleColumns, m_cOrder, fixedColumns, Grid, text))
         ShowInfoMsg(res("Tarn.AAARCHIVE.COMMON.initgridheaderror"));
     if (g_cListFields.isEmpty()) {
         ShowInfoMsg(res("Tarn.AA.CUSTOMER.CLSCUSTOMER.165_1"));

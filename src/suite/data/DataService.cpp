@@ -165,6 +165,11 @@ bool ClsCommon::Status() const
     return m_session != nullptr;
 }
 
+bool ClsCommon::IsReadOnly(const QString &schema) const
+{
+    return m_session && m_session->backend->connection().isReadOnly(schema);
+}
+
 QString ClsCommon::LastError() const
 {
     return m_lastError;

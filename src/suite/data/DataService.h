@@ -48,6 +48,9 @@ public:
 
     // Rows inserted, updated or deleted by the last OpenX or ExecuteX.
     qint64 LastRowsChanged() const;
+    // Whether the schema ("main" or an attached database such as "kvsystem") cannot be
+    // written; false when the service is not connected.
+    bool IsReadOnly(const QString &schema) const;
 
 private:
     static constexpr int kCachedPageCounts = 64;

@@ -29,6 +29,8 @@ public:
     virtual bool commitTransaction(QString &sMsg) = 0;
     virtual bool rollbackTransaction(QString &sMsg) = 0;
     virtual bool inTransaction() const = 0;
+    // Whether the schema ("main" or an attached database) cannot be written.
+    virtual bool isReadOnly(const QString &schema) const = 0;
 
     // A mark that differs whenever the data may have changed since it was last taken, by this
     // connection or another one; empty when the backend cannot tell, and then nothing that

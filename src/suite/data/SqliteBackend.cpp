@@ -86,8 +86,8 @@ bool SqliteBackend::attachBeside(const ConnectionText &connection, const QString
     if (!QFileInfo(path).isFile())
         return true;
     return m_connection.execute(
-        QStringLiteral("attach database ? as %1").arg(quoteSqliteIdentifier(schema)), { path },
-        sMsg);
+        QStringLiteral("attach database ? as %1").arg(quoteSqliteIdentifier(schema)),
+        { SqliteConnection::openName(path) }, sMsg);
 }
 
 bool SqliteBackend::tableColumns(const QString &table, TableColumns &columns, QString &sMsg)

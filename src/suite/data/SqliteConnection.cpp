@@ -3,6 +3,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
+#include <QUrl>
 #include <QUuid>
 
 #include <sqlite3.h>
@@ -474,7 +475,11 @@ bool SqliteConnection::open(const QString &path, QString &sMsg, OpenMode mode)
         flags = SQLITE_OPEN_READWRITE;
     else if (mode == OpenMode::ReadWriteCreate)
         flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int code = sqlite3_open_v2(path.toUtf8().constData(), &database->db, flags, nullptr);
+    const QString name = QFileInfo::exists(path) ? openName(path) : path;
+    if (name != path)
+        flags = SQLITE_OPEN_READONLY;
+    const int code =
+        sqlite3_open_v2(name.toUtf8().constData(), &database->db, flags | SQLITE_OPEN_URI, nullptr);
     if (code != SQLITE_OK) {
         const QString reason = database->db ? QString::fromUtf8(sqlite3_errmsg(database->db))
                                             : QStringLiteral("out of memory");
@@ -492,6 +497,23 @@ bool SqliteConnection::open(const QString &path, QString &sMsg, OpenMode mode)
     sqlite3_busy_timeout(database->db, database->busyTimeoutMs);
     m_database = std::move(database);
     return true;
+}
+
+QString SqliteConnection::openName(const QString &path)
+{
+    const QFileInfo file(path);
+    if (path == u":memory:" || !file.exists()
+        || (file.isWritable() && QFileInfo(file.absolutePath()).isWritable()))
+        return path;
+    const bool sharedMemory = QFileInfo::exists(path + QStringLiteral("-shm"));
+    return QStringLiteral("file:")
+        + QString::fromLatin1(QUrl::toPercentEncoding(file.absoluteFilePath(), "/"))
+        + (sharedMemory ? QStringLiteral("?mode=ro") : QStringLiteral("?immutable=1"));
+}
+
+bool SqliteConnection::isReadOnly(const QString &schema) const
+{
+    return isOpen() && sqlite3_db_readonly(m_database->db, schema.toUtf8().constData()) == 1;
 }
 
 void SqliteConnection::close()

@@ -30,8 +30,14 @@ public:
     SqliteConnection &operator=(const SqliteConnection &other);
 
     // path may be ":memory:". A database locked by another connection is waited for up to
-    // the busy time-out before a statement fails.
+    // the busy time-out before a statement fails. A file this process may not write is
+    // opened read-only (see openName).
     bool open(const QString &path, QString &sMsg, OpenMode mode = OpenMode::ReadWriteCreate);
+    // The name SQLite opens (or attaches) an existing database file by: the path itself when
+    // this process may write the file and its folder, otherwise a read-only URI. A file in
+    // write-ahead-log mode reads without a shared-memory file beside it only as immutable.
+    static QString openName(const QString &path);
+    bool isReadOnly(const QString &schema) const override;
     void close();
     bool isOpen() const;
     QString path() const;

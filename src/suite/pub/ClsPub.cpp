@@ -186,7 +186,9 @@ bool ClsPub::IsLockFun(const std::shared_ptr<IClsCommon> &, const std::shared_pt
         return true;
     }
     const bool locked = locks->isLocked(cFunId, iTask, nullptr, sMsg);
-    if (locked)
+    // In a read-only company the user is told that changes are not possible even when reading
+    // may go on.
+    if (locked || (locks->isReadOnly() && !sMsg.isEmpty()))
         inform(sMsg);
     else if (!sMsg.isEmpty())
         ErrorLog::instance().warning(kWhere, sMsg);

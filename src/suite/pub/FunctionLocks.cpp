@@ -91,6 +91,9 @@ std::unique_ptr<FunctionLocks> FunctionLocks::open(const QString &cDBName, const
     identity.started = QDateTime::currentDateTime();
     std::unique_ptr<FunctionLocks> locks(
         new FunctionLocks(std::move(store), std::move(identity), languageRegion));
+    locks->m_readOnly = locks->m_store->IsReadOnly(QStringLiteral("kvsystem"));
+    if (locks->m_readOnly)
+        return locks;
     if (!locks->registerSession(reason) || !locks->removeDeadSessions(reason)) {
         sMsg = texts.format(kStoreFail, { reason });
         return nullptr;
@@ -167,11 +170,22 @@ bool FunctionLocks::isLocked(const QString &cFunId, int iTask, LockHolder *holde
         sMsg = text(QStringLiteral("Tarn.AA.PUB.LOCK.nofunction"));
         return iTask > 0;
     }
+    if (m_readOnly)
+        return refuseChanges(*task, iTask, sMsg);
     if (iTask < 0) {
         release(function, *task, sMsg);
         return false;
     }
     return take(function, *task, holder, sMsg);
+}
+
+// Nothing can be recorded in a read-only store, and nothing but reading can be done.
+bool FunctionLocks::refuseChanges(LockTask task, int iTask, QString &sMsg) const
+{
+    if (iTask < 0)
+        return false;
+    sMsg = text(QStringLiteral("Tarn.AA.PUB.LOCK.readonly"));
+    return task != LockTask::List;
 }
 
 bool FunctionLocks::take(const QString &function, LockTask task, LockHolder *holder, QString &sMsg)
@@ -237,6 +251,8 @@ void FunctionLocks::release(const QString &function, LockTask task, QString &sMs
 
 bool FunctionLocks::heartbeat(QString &sMsg)
 {
+    if (m_readOnly)
+        return true;
     return run(QStringLiteral("update kvsystem..ua_tasksession set iHeartbeat = %1"
                               " where cSessionId = %2")
                    .arg(QDateTime::currentSecsSinceEpoch())

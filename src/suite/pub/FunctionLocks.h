@@ -75,6 +75,10 @@ public:
 
     QString sessionId() const;
 
+    // A store that cannot be written (a read-only company) records nothing: the list may be
+    // entered, every other task is refused, and either answer says changes are not possible.
+    bool isReadOnly() const { return m_readOnly; }
+
 private:
     struct Identity
     {
@@ -95,6 +99,7 @@ private:
     FunctionLocks(std::unique_ptr<ClsCommon> store, Identity identity,
                   const QString &languageRegion);
 
+    bool refuseChanges(LockTask task, int iTask, QString &sMsg) const;
     bool take(const QString &function, LockTask task, LockHolder *holder, QString &sMsg);
     Outcome tryTake(const QString &function, LockTask task, LockHolder &holder, QString &sMsg);
     void release(const QString &function, LockTask task, QString &sMsg);
@@ -115,6 +120,7 @@ private:
     Identity m_identity;
     QString m_languageRegion;
     bool m_registered = false;
+    bool m_readOnly = false;
     QTimer m_heartbeatTimer;
 };
 
