@@ -187,10 +187,13 @@ TEST_F(CardEditingTest, CodesAddressBranchAndShopFollowTheUser)
     EXPECT_TRUE(m_card->GetControlByName(u"cBranchPhone"_s)->isEnabled());
     QComboBox *shop = m_card->comboBox(u"cmbbshop"_s);
     QCheckBox *inStore = m_card->checkBox(u"chkbOnGPinStore"_s);
-    for (const int kind : { 2, 1 }) {
+    // End picks the last kind (2), Up the one before it (1), as a user does with the keys.
+    for (const auto &[key, kind] : { std::pair{ Qt::Key_End, 2 }, std::pair{ Qt::Key_Up, 1 } }) {
         inStore->setChecked(kind == 1);
-        shop->setCurrentIndex(kind);
-        emit shop->activated(kind);
+        shop->setFocus();
+        QKeyEvent pressed(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(shop, &pressed);
+        ASSERT_EQ(shop->currentIndex(), kind);
         EXPECT_EQ(inStore->isEnabled(), kind == 2);
         EXPECT_FALSE(inStore->isChecked()) << kind;
     }

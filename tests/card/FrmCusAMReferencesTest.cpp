@@ -3,11 +3,15 @@
 #include "card/FrmCusAM.h"
 #include "card/ReferenceConditions.h"
 #include "list/FrmCus.h"
+#include "suite/controls/ModalDisplay.h"
 #include "suite/data/IClsCommon.h"
 #include "suite/login/ILogin.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTableView>
 
 using namespace customer;
 
@@ -46,15 +50,48 @@ protected:
         return m_card;
     }
 
-    // The user picks the row of table whose key column holds code; the reference writes code.
+    // The user picks the row of table whose key column holds code in the reference window:
+    // F2, the code typed into the search, Enter, down the rows to it, Enter.
     static void choose(suite::RefEdit *field, const char *table, const char *key,
                        const QString &code)
     {
-        suite::RecordSet row =
+        const suite::RecordSet row =
             g_oSrv->OpenX(QStringLiteral("select * from %1 where %2='%3'").arg(table, key, code));
         ASSERT_EQ(row.RecordCount(), 1) << table << " " << qPrintable(code);
-        field->setText(code);
-        emit field->referenceChosen(&row);
+        bool chosen = false;
+        suite::ScopedModalHandler user([&](QWidget *window) {
+            window->show();
+            auto *search = window->findChild<QLineEdit *>(QStringLiteral("search"));
+            auto *rows = window->findChild<QTableView *>(QStringLiteral("rows"));
+            ASSERT_TRUE(search && rows);
+            search->selectAll();
+            for (const QChar c : code)
+                press(search, Qt::Key_unknown, QString(c));
+            press(search, Qt::Key_Return);
+            int at = -1;
+            const QAbstractItemModel *offered = rows->model();
+            for (int r = 0; r < offered->rowCount() && at < 0; ++r) {
+                for (int c = 0; c < offered->columnCount(); ++c) {
+                    if (offered->index(r, c).data().toString() == code)
+                        at = r;
+                }
+            }
+            ASSERT_GE(at, 0) << "the window offers " << qPrintable(code);
+            press(search, Qt::Key_Down);
+            for (int step = 0; step < at; ++step)
+                press(rows, Qt::Key_Down);
+            press(rows, Qt::Key_Return);
+            chosen = true;
+        });
+        field->setFocus();
+        press(field, Qt::Key_F2);
+        ASSERT_TRUE(chosen) << "F2 opens the reference window";
+    }
+
+    static void press(QWidget *target, int key, const QString &text = QString())
+    {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &event);
     }
 
     static RefConditions opening(suite::RefEdit *field)
@@ -167,6 +204,9 @@ TEST_F(CardReferencesTest, ANewCustomersContactsAreUnownedAndTheSalespersonGives
               QStringLiteral("(#FN[cCusCode] is null or #FN[cCusCode]='') and "
                              "(#FN[dConEDate]>'%1' or #FN[dConEDate] is null)")
                   .arg(g_oLogin->CurDate()));
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("update Crm_Contact set cCusCode=null where "
+                                 "cContactCode='LXR00000001'"));
     choose(card->Edt(13), "Crm_Contact", "cContactCode", QStringLiteral("LXR00000001"));
     EXPECT_EQ(card->Edt(18)->text(),
               value(QStringLiteral("select cMobilePhone from Crm_Contact "

@@ -258,8 +258,9 @@ TEST_F(CardCommandTest, EveryFieldTypedInComesBackAfterSaveAndReopen)
         if (auto *box = qobject_cast<QCheckBox *>(control)) {
             box->click();
         } else if (auto *list = qobject_cast<QComboBox *>(control)) {
-            list->setCurrentIndex(list->count() - 1);
-            emit list->activated(list->count() - 1);
+            list->setFocus();
+            QKeyEvent last(QEvent::KeyPress, Qt::Key_End, Qt::NoModifier);
+            QApplication::sendEvent(list, &last);
         } else if (auto *edit = qobject_cast<QLineEdit *>(control)) {
             const QString value = type.contains(u"date") ? u"2026-02-%1"_s.arg(10 + serial % 18)
                 : type.contains(u"char")                 ? u"V%1"_s.arg(serial)
