@@ -1,38 +1,18 @@
 #include "DemoCompanyCopy.h"
+#include "ProductRun.h"
 
 #include <QProcess>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-struct CommandRun
-{
-    int exitCode = -1;
-    QStringList lines; // standard output
-    QString err;
-};
-
-} // namespace
 
 class BatchModifyCommand : public ::testing::Test
 {
 protected:
     CommandRun start(const QStringList &arguments) const
     {
-        QProcess process;
-        process.start(
-            QStringLiteral(CUSTOMER_ARCHIVE_PATH),
+        return runProduct(
             QStringList{ "batch-modify", "--db", m_company.connectionText(), "--lang", "en-US" }
-                + arguments);
-        CommandRun run;
-        if (!process.waitForFinished(120000))
-            return run;
-        run.exitCode = process.exitCode();
-        run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-        run.lines.removeLast();
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+            + arguments);
     }
 
     QStringList column(const QString &sql) const

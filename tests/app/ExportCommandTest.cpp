@@ -1,4 +1,5 @@
 #include "DemoCompanyCopy.h"
+#include "ProductRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,34 +8,14 @@
 
 #include <gtest/gtest.h>
 
-namespace {
-
-struct CommandRun
-{
-    int exitCode = -1;
-    QStringList lines; // standard output
-    QString err;
-};
-
-} // namespace
-
 class ExportCommand : public ::testing::Test
 {
 protected:
     CommandRun start(const QString &command, const QStringList &arguments) const
     {
-        QProcess process;
-        process.start(QStringLiteral(CUSTOMER_ARCHIVE_PATH),
-                      QStringList{ command, "--db", m_company.connectionText(), "--lang", "en-US" }
-                          + arguments);
-        CommandRun run;
-        if (!process.waitForFinished(120000))
-            return run;
-        run.exitCode = process.exitCode();
-        run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-        run.lines.removeLast();
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return runProduct(
+            QStringList{ command, "--db", m_company.connectionText(), "--lang", "en-US" }
+            + arguments);
     }
 
     // The first cells of the lines of a CSV file after its header.

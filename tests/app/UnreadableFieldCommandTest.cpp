@@ -1,4 +1,5 @@
 #include "DemoCompanyCopy.h"
+#include "ProductRun.h"
 
 #include <QFile>
 #include <QProcess>
@@ -9,13 +10,6 @@
 namespace {
 
 const QString kSecretPhone = QStringLiteral("010-5555 0199");
-
-struct CommandRun
-{
-    int exitCode = -1;
-    QStringList lines; // standard output
-    QString err;
-};
 
 // sales1 may neither read nor change the customers' phone numbers.
 class UnreadableFieldCommand : public ::testing::Test
@@ -33,18 +27,9 @@ protected:
 
     CommandRun start(const QString &command, const QStringList &arguments) const
     {
-        QProcess process;
-        process.start(QStringLiteral(CUSTOMER_ARCHIVE_PATH),
-                      QStringList{ command, "--db", m_company.connectionText(), "--lang", "en-US" }
-                          + arguments);
-        CommandRun run;
-        if (!process.waitForFinished(120000))
-            return run;
-        run.exitCode = process.exitCode();
-        run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-        run.lines.removeLast();
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return runProduct(
+            QStringList{ command, "--db", m_company.connectionText(), "--lang", "en-US" }
+            + arguments);
     }
 
     static QStringList header(const CommandRun &run) { return run.lines.value(0).split(u'\t'); }
