@@ -225,13 +225,10 @@ QString BatchModify::rightsFragment(const QString &field, const QString &value)
 bool BatchModify::run(const BatchModifyRequest &request)
 {
     try {
-        QStringList salespersonScripts;
         const QString update =
             sql::updateStatement(request.field, request.value, request.condition, g_cAuthCustomerW,
                                  g_cUserName, rightsFragment(request.field, request.value));
-        if (!followUp(request, salespersonScripts))
-            return false;
-        if (!modifyInTransaction(request, update, salespersonScripts))
+        if (!modifyInTransaction(request, update))
             return false;
     } catch (const std::exception &error) {
         suite::ErrorLog::instance().error(kWhere, QString::fromLocal8Bit(error.what()));
@@ -244,8 +241,9 @@ bool BatchModify::run(const BatchModifyRequest &request)
     return true;
 }
 
-// The work some fields need per customer before the update: it is not undone when the
-// update fails later.
+// The work some fields need per customer, read before the update may change which customers
+// match. It is part of the batch's transaction: a batch that fails leaves no address row or
+// contact changed behind.
 bool BatchModify::followUp(const BatchModifyRequest &request, QStringList &salespersonScripts)
 {
     const bool address = isOneOf(request.field, { "cCusAddress" });
@@ -255,18 +253,8 @@ bool BatchModify::followUp(const BatchModifyRequest &request, QStringList &sales
         return true;
     const suite::RecordSet targets =
         g_oSrv->OpenX(sql::targetsStatement(request.condition, g_cAuthCustomerW));
-    if (!targets.IsOpen()) {
-        ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"));
-        return false;
-    }
-    // One transaction of its own, committed whatever happens, keeps the per-row writes from
-    // waiting on the disk row by row; what was written stays, as before.
-    BatchTransaction rows;
-    rows.begin();
-    const bool done =
-        followRows(targets, request, address, salesperson, mobile, salespersonScripts);
-    rows.commit();
-    return done;
+    return targets.IsOpen()
+        && followRows(targets, request, address, salesperson, mobile, salespersonScripts);
 }
 
 bool BatchModify::followRows(const suite::RecordSet &targets, const BatchModifyRequest &request,
@@ -294,15 +282,16 @@ bool BatchModify::followRows(const suite::RecordSet &targets, const BatchModifyR
     return true;
 }
 
-bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const QString &update,
-                                      const QStringList &salespersonScripts)
+bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const QString &update)
 {
     BatchFunctionLock lock;
     if (!lock.take())
         return false;
     logArchive(request, kLogStarted);
     BatchTransaction transaction;
-    if (!transaction.begin() || !g_oSrv->ExecuteX(update)) {
+    QStringList salespersonScripts;
+    if (!transaction.begin() || !followUp(request, salespersonScripts)
+        || !g_oSrv->ExecuteX(update)) {
         suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
         lock.release();
         transaction.rollback();
@@ -312,7 +301,7 @@ bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const Q
     if (!passHooks(request))
         return false;
     lock.release();
-    for (const QString &script : salespersonScripts) {
+    for (const QString &script : std::as_const(salespersonScripts)) {
         if (!g_oSrv->ExecuteX(script)) {
             suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
             transaction.rollback();
@@ -330,21 +319,27 @@ bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const Q
 }
 
 // The customers of the request are read again after the update, as it may have changed which
-// of them match; only their codes and credit flags are needed. Each sum goes through the
-// procedure with its code as a parameter, so that no text is built or translated per customer.
+// of them match; only their codes and credit flags are needed. The procedure takes the codes of
+// those with credit on in groups, so that thousands of customers cost a few statements.
 bool BatchModify::updateCreditSums(const QString &condition)
 {
+    constexpr int kCodesPerCall = 500;
     const suite::RecordSet targets =
         g_oSrv->OpenX(sql::creditTargetsStatement(condition, g_cAuthCustomerW));
     if (!targets.IsOpen())
         return false;
     const QString procedure = QStringLiteral("SA_UpdateCusCreditSum");
-    for (int row = 0; row < targets.RecordCount(); ++row) {
-        if (!targets.valueAt(row, 1).toBool())
+    QVariantList codes;
+    for (int row = 0; row <= targets.RecordCount(); ++row) {
+        const bool last = row == targets.RecordCount();
+        if (!last && targets.valueAt(row, 1).toBool())
+            codes.append(targets.valueAt(row, 0));
+        if (codes.isEmpty() || (!last && codes.size() < kCodesPerCall))
             continue;
         QVariant result;
-        if (!g_oSrv->ExecPROCNew(procedure, { targets.valueAt(row, 0) }, result, 0))
+        if (!g_oSrv->ExecPROCNew(procedure, codes, result, 0))
             return false;
+        codes.clear();
     }
     return true;
 }

@@ -53,8 +53,7 @@ private:
     bool followUp(const BatchModifyRequest &request, QStringList &salespersonScripts);
     bool followRows(const suite::RecordSet &targets, const BatchModifyRequest &request,
                     bool address, bool salesperson, bool mobile, QStringList &salespersonScripts);
-    bool modifyInTransaction(const BatchModifyRequest &request, const QString &update,
-                             const QStringList &salespersonScripts);
+    bool modifyInTransaction(const BatchModifyRequest &request, const QString &update);
     bool updateCreditSums(const QString &condition);
 };
 

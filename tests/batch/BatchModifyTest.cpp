@@ -171,6 +171,27 @@ TEST_F(BatchModifyTest, NewDeliveryAddressFollowsTheHighestCode)
     EXPECT_EQ(shownTexts().count(QStringLiteral("地址编码超过四位整数了！")), 1);
 }
 
+TEST_F(BatchModifyTest, AFailedUpdateTakesTheFollowUpRowsBackWithIt)
+{
+    const QStringList codes = firstCodes(2);
+    const QStringList addresses = tableRows("CusDeliverAdd", "cCusCode, cAddCode");
+    const QStringList customers = tableRows("Customer", "cCusCode");
+    suite::ClsPub::addMulModifyHook(
+        [](auto &, auto &, bool, auto &, auto &, auto &) { return false; });
+    EXPECT_EQ(modify("cCusAddress", "北京市海淀区", codesCondition(codes)), Outcome::Failed);
+    suite::ClsPub::clearMulModifyHooks();
+    EXPECT_EQ(tableRows("CusDeliverAdd", "cCusCode, cAddCode"), addresses);
+    EXPECT_EQ(tableRows("Customer", "cCusCode"), customers) << "no address GUID given either";
+    expectLockFree();
+
+    run("drop table CusDeliverAdd");
+    EXPECT_EQ(modify("cCusAddress", "北京市海淀区", codesCondition(codes)), Outcome::Failed);
+    EXPECT_EQ(shownTexts().last(), text("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"))
+        << "an address row that cannot be written stops the batch with a message";
+    EXPECT_EQ(tableRows("Customer", "cCusCode"), customers);
+    expectLockFree();
+}
+
 TEST_F(BatchModifyTest, SalespersonChangeMovesTheUserRights)
 {
     const QStringList codes = firstCodes(1);

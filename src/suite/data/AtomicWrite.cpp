@@ -10,8 +10,9 @@ const QString kSavepoint = QStringLiteral("atomic_write");
 
 } // namespace
 
-AtomicWrite::AtomicWrite(SqlConnection &connection)
+AtomicWrite::AtomicWrite(SqlConnection &connection, const QString &writtenTable)
     : m_connection(connection)
+    , m_writtenTable(writtenTable)
 { }
 
 AtomicWrite::~AtomicWrite()
@@ -25,7 +26,7 @@ bool AtomicWrite::begin(QString &sMsg)
     m_savepoint = m_connection.inTransaction();
     m_open = m_savepoint
         ? m_connection.executeStatement(QStringLiteral("savepoint ") + kSavepoint, {}, sMsg)
-        : m_connection.beginTransaction(sMsg);
+        : m_connection.beginWriting(m_writtenTable, sMsg);
     return m_open;
 }
 

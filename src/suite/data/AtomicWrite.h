@@ -8,11 +8,12 @@ namespace suite {
 
 // Makes a group of statements all or nothing. Inside a transaction the caller opened (m_cnn
 // BeginTrans) it is a savepoint, so that undoing the group leaves the caller's earlier work
-// and its transaction in place; otherwise it is a transaction of its own.
+// and its transaction in place; otherwise it is a transaction of its own, which reserves the
+// table it is going to write before anything is read.
 class AtomicWrite
 {
 public:
-    explicit AtomicWrite(SqlConnection &connection);
+    AtomicWrite(SqlConnection &connection, const QString &writtenTable);
     // Undoes the group unless it was committed.
     ~AtomicWrite();
     AtomicWrite(const AtomicWrite &) = delete;
@@ -25,6 +26,7 @@ private:
     void undo();
 
     SqlConnection &m_connection;
+    const QString m_writtenTable;
     bool m_open = false;
     bool m_savepoint = false;
 };

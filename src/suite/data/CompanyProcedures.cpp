@@ -1,6 +1,9 @@
 #include "suite/data/CompanyProcedures.h"
 
+#include "suite/data/CustomerCredit.h"
+
 #include <QDateTime>
+#include <QSet>
 
 namespace suite {
 
@@ -58,36 +61,78 @@ bool updateArBalance(SqlConnection &connection, const QVariantList &arguments, R
     return result.IsOpen();
 }
 
-// A customer whose credit company is empty vouches for itself.
+// Customer codes, each once, in the order given; none of them empty.
+bool takesCodes(const QString &procedure, const QVariantList &arguments, QStringList &codes,
+                QString &sMsg)
+{
+    for (const QVariant &argument : arguments) {
+        const QString code = argument.toString();
+        if (code.isEmpty()) {
+            sMsg = QStringLiteral("%1 takes customer codes; one of them is empty.").arg(procedure);
+            return false;
+        }
+        if (!codes.contains(code))
+            codes.append(code);
+    }
+    if (!codes.isEmpty())
+        return true;
+    sMsg = QStringLiteral("%1 takes one or more customer codes; it was given none.").arg(procedure);
+    return false;
+}
+
+QString placeholders(qsizetype count)
+{
+    QStringList marks(count, QStringLiteral("?"));
+    return marks.join(u',');
+}
+
+// Fails naming the first code that no customer has.
+bool allCustomersExist(SqlConnection &connection, const QString &procedure,
+                       const QStringList &codes, const QVariantList &parameters, QString &sMsg)
+{
+    const RecordSet customers = connection.queryStatement(
+        QStringLiteral("select cCusCode from Customer where cCusCode in (%1)")
+            .arg(placeholders(codes.size())),
+        parameters, sMsg);
+    if (!customers.IsOpen())
+        return false;
+    QSet<QString> found;
+    for (int row = 0; row < customers.RecordCount(); ++row)
+        found.insert(customers.valueAt(row, 0).toString().toLower());
+    for (const QString &code : codes) {
+        if (!found.contains(code.toLower())) {
+            sMsg = QStringLiteral("%1: no customer has the code '%2'.").arg(procedure, code);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The credit sums of several customers are written by one statement, for a batch that changes
+// thousands of customers at once. A code that no customer has writes nothing.
 bool updateCreditSum(SqlConnection &connection, const QVariantList &arguments, RecordSet &result,
                      QString &sMsg)
 {
     static const QString procedure = QStringLiteral("SA_UpdateCusCreditSum");
-    if (!takesOneCode(procedure, arguments, sMsg))
+    QStringList codes;
+    if (!takesCodes(procedure, arguments, codes, sMsg))
         return false;
-    const QString code = arguments.front().toString();
-    static const QString upsert = QStringLiteral(
-        "insert into SA_CusCreditSum (cCusCode, fCreditLine, fUsed, fAvailable, dUpdate)"
-        " select c.cCusCode, coalesce(c.iCusCreLine, 0), u.used,"
-        " round(coalesce(c.iCusCreLine, 0) - u.used, 4), ?"
-        " from Customer c, (select round(coalesce(sum(iARMoney), 0), 4) as used from Customer"
-        " where cCusCreditCompany = ?"
-        " or (cCusCode = ? and coalesce(cCusCreditCompany, '') = '')) u"
-        " where c.cCusCode = ?"
-        " on conflict (cCusCode) do update set fCreditLine = excluded.fCreditLine,"
-        " fUsed = excluded.fUsed, fAvailable = excluded.fAvailable, dUpdate = excluded.dUpdate");
-    qint64 changed = 0;
-    if (!connection.executeStatement(upsert, { QDateTime::currentDateTime(), code, code, code },
-                                     sMsg, &changed))
+    QVariantList parameters;
+    for (const QString &code : std::as_const(codes))
+        parameters.append(code);
+    if (!allCustomersExist(connection, procedure, codes, parameters, sMsg))
         return false;
-    if (changed == 0) {
-        sMsg = QStringLiteral("%1: no customer has the code '%2'.").arg(procedure, code);
+    const QString among = QStringLiteral("(%1)").arg(placeholders(codes.size()));
+    if (!connection.executeStatement(
+            CustomerCredit::creditSumsStatement(QStringLiteral("c.cCusCode in ") + among),
+            QVariantList{ QDateTime::currentDateTime() } + parameters, sMsg)) {
         return false;
     }
     result = connection.queryStatement(
         QStringLiteral("select cCusCode, fCreditLine, fUsed, fAvailable, dUpdate"
-                       " from SA_CusCreditSum where cCusCode = ?"),
-        { code }, sMsg);
+                       " from SA_CusCreditSum where cCusCode in %1 order by cCusCode")
+            .arg(among),
+        parameters, sMsg);
     return result.IsOpen();
 }
 

@@ -17,9 +17,9 @@ struct NamedProcedure
 // connection because an embedded database has none of its own:
 // - TCPro_UpCustomerArBalance(customer code) brings the customer's receivable balance
 //   (iARMoney) and last receipt (dLastDate, iLastMoney) up to date from Ar_Detail;
-// - SA_UpdateCusCreditSum(credit company code) writes the credit line, the receivables of the
-//   customers it vouches for and what is left into SA_CusCreditSum.
-// Each reports the row it wrote as its result.
+// - SA_UpdateCusCreditSum(credit company code, ...) writes the credit line, the receivables of
+//   the customers it vouches for and what is left into SA_CusCreditSum, for each code given.
+// Each reports the rows it wrote as its result.
 QList<NamedProcedure> companyProcedures();
 
 } // namespace suite

@@ -102,7 +102,7 @@ bool CustomerArchiveWriter::add(const QString &xml, QString &sMsg,
     CustomerRecord record;
     if (!record.read(xml, sMsg) || !checkRecord(record, true, sMsg))
         return false;
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), kCustomer);
     QString stored;
     if (!write.begin(sMsg) || !storedCode(record.code(), stored, sMsg))
         return false;
@@ -131,7 +131,7 @@ bool CustomerArchiveWriter::modify(const QString &xml, QString &sMsg)
         return CustomerMerge(m_backend).unite(xml, sMsg);
     if (!checkRecord(record, false, sMsg))
         return false;
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), kCustomer);
     QString code;
     if (!write.begin(sMsg) || !storedCode(record.code(), code, sMsg))
         return false;
@@ -160,7 +160,7 @@ bool CustomerArchiveWriter::remove(const QVariant &id, const QString &idName, QS
         sMsg = QStringLiteral("The customer code is empty: say which customer to delete.");
         return false;
     }
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), kCustomer);
     QString code;
     if (!write.begin(sMsg) || !storedCode(given, code, sMsg))
         return false;
@@ -185,7 +185,7 @@ bool CustomerArchiveWriter::remove(const QVariant &id, const QString &idName, QS
 
 bool CustomerArchiveWriter::recomputeCredit(QString &sMsg)
 {
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), kCustomer);
     qint64 customers = 0;
     qint64 changed = 0;
     if (!write.begin(sMsg)

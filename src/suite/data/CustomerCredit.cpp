@@ -26,23 +26,28 @@ const QString kReceivables = QStringLiteral(
 const QString kLatest = QStringLiteral("from Ar_Detail where cDwCode = c.cCusCode and %1 <> 0"
                                        " order by dVouchDate desc, cVouchID desc limit 1");
 
-// A customer whose credit company is empty vouches for itself.
-const QString kCreditSums = QStringLiteral(
-    "insert into SA_CusCreditSum (cCusCode, fCreditLine, fUsed, fAvailable, dUpdate)"
-    " select code, line, used, round(line - used, 4), ? from (select c.cCusCode as code,"
-    " coalesce(c.iCusCreLine, 0) as line,"
-    " (select round(coalesce(sum(m.iARMoney), 0), 4) from Customer m"
-    "  where m.cCusCreditCompany = c.cCusCode"
-    "  or (m.cCusCode = c.cCusCode and coalesce(m.cCusCreditCompany, '') = '')) as used"
-    " from Customer c where ? = '' or c.cCusCode = ?) where true"
-    " on conflict (cCusCode) do update set fCreditLine = excluded.fCreditLine,"
-    " fUsed = excluded.fUsed, fAvailable = excluded.fAvailable, dUpdate = excluded.dUpdate");
-
 } // namespace
 
 CustomerCredit::CustomerCredit(DataBackend &backend)
     : m_backend(backend)
 { }
+
+// A customer whose credit company is empty vouches for itself.
+QString CustomerCredit::creditSumsStatement(const QString &customerFilter)
+{
+    return QStringLiteral(
+               "insert into SA_CusCreditSum (cCusCode, fCreditLine, fUsed, fAvailable, dUpdate)"
+               " select code, line, used, round(line - used, 4), ? from (select c.cCusCode as"
+               " code, coalesce(c.iCusCreLine, 0) as line,"
+               " (select round(coalesce(sum(m.iARMoney), 0), 4) from Customer m"
+               "  where m.cCusCreditCompany = c.cCusCode"
+               "  or (m.cCusCode = c.cCusCode and coalesce(m.cCusCreditCompany, '') = '')) as used"
+               " from Customer c where %1) where true"
+               " on conflict (cCusCode) do update set fCreditLine = excluded.fCreditLine,"
+               " fUsed = excluded.fUsed, fAvailable = excluded.fAvailable,"
+               " dUpdate = excluded.dUpdate")
+        .arg(customerFilter);
+}
 
 bool CustomerCredit::recompute(const QString &code, qint64 &customers, qint64 &changed,
                                QString &sMsg)
@@ -69,8 +74,10 @@ bool CustomerCredit::updateCreditSums(const QString &code, QString &sMsg)
     QString noTable;
     if (!m_backend.tableColumns(QStringLiteral("SA_CusCreditSum"), columns, noTable))
         return true;
+    static const QString statement =
+        creditSumsStatement(QStringLiteral("? = '' or c.cCusCode = ?"));
     return m_backend.connection().executeStatement(
-        kCreditSums, { QDateTime::currentDateTime(), code, code }, sMsg);
+        statement, { QDateTime::currentDateTime(), code, code }, sMsg);
 }
 
 } // namespace suite

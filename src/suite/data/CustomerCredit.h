@@ -22,6 +22,10 @@ class CustomerCredit
 public:
     explicit CustomerCredit(DataBackend &backend);
 
+    // The upsert of the credit sums of the customers (alias c) that customerFilter selects; its
+    // first parameter is the time of the update, the filter's own follow.
+    static QString creditSumsStatement(const QString &customerFilter);
+
     // Every customer when code is empty, else that one. changed receives the customers whose
     // receivable figures differed from the stored ones; customers the customers recomputed.
     bool recompute(const QString &code, qint64 &customers, qint64 &changed, QString &sMsg);

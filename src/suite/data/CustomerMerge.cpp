@@ -30,7 +30,7 @@ bool CustomerMerge::unite(const QString &requestXml, QString &sMsg)
     QString to;
     if (!readCodes(requestXml, from, to, sMsg))
         return false;
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), QStringLiteral("Customer"));
     return write.begin(sMsg) && checkCodes(from, to, sMsg) && merge(from, to, sMsg)
         && write.commit(sMsg);
 }

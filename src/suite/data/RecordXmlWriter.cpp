@@ -238,7 +238,7 @@ bool RecordXmlWriter::add(const QString &xml, const QString &table, QString &sMs
     Record record;
     if (!readRecord(xml, table, QStringLiteral("Add"), record, sMsg))
         return false;
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), table);
     return write.begin(sMsg) && insertRow(record.main, sMsg) && writeCompanion(record, sMsg)
         && (!alongWith || alongWith(sMsg)) && write.commit(sMsg);
 }
@@ -265,7 +265,7 @@ bool RecordXmlWriter::modify(const QString &xml, const QString &table, QString &
         }
         keyValues.append(record.main.values.at(index));
     }
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), table);
     bool rowExists = false;
     if (!write.begin(sMsg) || !dropUnchanged(record.main, keys, rowExists, sMsg))
         return false;
@@ -299,7 +299,7 @@ bool RecordXmlWriter::remove(const QVariant &id, const QString &idName, const QS
         typeFamily(idField.type) == TypeFamily::Text ? QVariant(id.toString()) : id;
     const QString idCondition = quoted(idField.name) + QStringLiteral(" = ") + placeholder(1);
 
-    AtomicWrite write(m_backend.connection());
+    AtomicWrite write(m_backend.connection(), table);
     if (!write.begin(sMsg))
         return false;
     TableValues companion;

@@ -25,7 +25,12 @@ public:
     // An empty record set of the table's columns whose added rows are inserted into it.
     virtual RecordSet openTableForInsert(const QString &table, QString &sMsg) = 0;
 
+    // A transaction locks what it touches, when it touches it.
     virtual bool beginTransaction(QString &sMsg) = 0;
+    // A transaction that is going to write the table: the table is reserved for this connection
+    // at once (waiting through the busy time-out for another writer), so that what it reads
+    // before its first write cannot be overtaken by another writer's commit.
+    virtual bool beginWriting(const QString &table, QString &sMsg) = 0;
     virtual bool commitTransaction(QString &sMsg) = 0;
     virtual bool rollbackTransaction(QString &sMsg) = 0;
     virtual bool inTransaction() const = 0;

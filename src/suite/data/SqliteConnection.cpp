@@ -358,6 +358,14 @@ struct SqliteConnection::Database
         return QStringLiteral("%1 [SQLite error %2] in: %3").arg(text).arg(code).arg(excerpt(sql));
     }
 
+    // The journal mode is kept in the file, so this is a no-op after the first time. A file
+    // that cannot be written stays in its mode: it is read as it is.
+    void useWriteAheadLog() const
+    {
+        if (sqlite3_db_readonly(db, "main") == 0)
+            sqlite3_exec(db, "pragma journal_mode=wal", nullptr, nullptr, nullptr);
+    }
+
     // A file that is no database opens without complaint; the first read tells. A database
     // that another connection has locked is a database, so the probe does not wait for it.
     bool probe(QString &sMsg) const
@@ -495,6 +503,8 @@ bool SqliteConnection::open(const QString &path, QString &sMsg, OpenMode mode)
     if (!database->probe(sMsg))
         return false;
     sqlite3_busy_timeout(database->db, database->busyTimeoutMs);
+    if (mode != OpenMode::ReadOnly && path != u":memory:")
+        database->useWriteAheadLog();
     m_database = std::move(database);
     return true;
 }
@@ -682,7 +692,23 @@ bool SqliteConnection::beginTransaction(QString &sMsg)
         sMsg = QStringLiteral("A transaction is already open on this connection.");
         return false;
     }
+    // Deferred: "begin immediate" would take the write lock of every attached file as well,
+    // the system database with the function locks among them.
     return execute(QStringLiteral("begin"), sMsg);
+}
+
+// With write-ahead logging a transaction that reads first and writes later fails at once when
+// another connection committed in between. A write that changes nothing takes the write lock
+// of the table's file only, waiting through the busy time-out like any write.
+bool SqliteConnection::beginWriting(const QString &table, QString &sMsg)
+{
+    if (!beginTransaction(sMsg))
+        return false;
+    if (execute(QStringLiteral("delete from %1 where 0").arg(quoteSqliteName(table)), sMsg))
+        return true;
+    QString ignored;
+    rollbackTransaction(ignored);
+    return false;
 }
 
 bool SqliteConnection::commitTransaction(QString &sMsg)

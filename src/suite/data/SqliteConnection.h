@@ -62,6 +62,7 @@ public:
                              QString &sMsg) override;
     RecordSet openTableForInsert(const QString &table, QString &sMsg) override;
     bool beginTransaction(QString &sMsg) override;
+    bool beginWriting(const QString &table, QString &sMsg) override;
     bool commitTransaction(QString &sMsg) override;
     bool rollbackTransaction(QString &sMsg) override;
     bool inTransaction() const override;

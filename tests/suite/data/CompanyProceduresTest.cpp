@@ -143,6 +143,37 @@ TEST_F(CompanyProceduresTest, CreditSumCoversTheCustomersThatNameTheCreditCompan
     EXPECT_DOUBLE_EQ(c006.Value(QStringLiteral("fAvailable")).toDouble(), -99.0);
 }
 
+TEST_F(CompanyProceduresTest, CreditSumsOfSeveralCustomersAreThoseOfOneCallEach)
+{
+    const QStringList codes{ QStringLiteral("C004"), QStringLiteral("C001"),
+                             QStringLiteral("C006") };
+    QStringList oneByOne;
+    QVariant result;
+    for (const QString &code : codes) {
+        ASSERT_TRUE(
+            service.ExecPROCNew(QStringLiteral("SA_UpdateCusCreditSum"), { code }, result, 0));
+        const RecordSet row = creditSum(code);
+        oneByOne.append(QStringLiteral("%1 %2 %3 %4")
+                            .arg(code, row.Value(QStringLiteral("fCreditLine")).toString(),
+                                 row.Value(QStringLiteral("fUsed")).toString(),
+                                 row.Value(QStringLiteral("fAvailable")).toString()));
+    }
+    ASSERT_TRUE(service.ExecuteX(QStringLiteral("delete from SA_CusCreditSum")));
+    ASSERT_TRUE(service.ExecPROCNew(QStringLiteral("SA_UpdateCusCreditSum"),
+                                    { codes.at(0), codes.at(1), codes.at(2), codes.at(1) }, result,
+                                    0))
+        << qPrintable(service.LastError());
+    const RecordSet rows = result.value<RecordSet>();
+    QStringList together;
+    for (int row = 0; row < rows.RecordCount(); ++row) {
+        together.append(QStringLiteral("%1 %2 %3 %4")
+                            .arg(rows.valueAt(row, 0).toString(), rows.valueAt(row, 1).toString(),
+                                 rows.valueAt(row, 2).toString(), rows.valueAt(row, 3).toString()));
+    }
+    oneByOne.sort();
+    EXPECT_EQ(together, oneByOne) << "one row per customer, a repeated code written once";
+}
+
 TEST_F(CompanyProceduresTest, CreditSumIsRewrittenNotAddedAgain)
 {
     QVariant result;
@@ -180,18 +211,20 @@ TEST_F(CompanyProceduresTest, FailuresNameTheProcedureAndTheCause)
 
     EXPECT_FALSE(service.ExecPROCNew(QStringLiteral("SA_UpdateCusCreditSum"), {}, result, 0));
     EXPECT_EQ(service.LastError(),
-              QStringLiteral("SA_UpdateCusCreditSum takes one argument, a customer code; it was "
-                             "given 0."));
+              QStringLiteral("SA_UpdateCusCreditSum takes one or more customer codes; it was "
+                             "given none."));
     EXPECT_FALSE(
         service.ExecPROCNew(QStringLiteral("SA_UpdateCusCreditSum"), { QString() }, result, 0));
     EXPECT_EQ(service.LastError(),
-              QStringLiteral("SA_UpdateCusCreditSum takes one argument, a customer code; it was "
-                             "given an empty one."));
+              QStringLiteral("SA_UpdateCusCreditSum takes customer codes; one of them is empty."));
     EXPECT_FALSE(service.ExecPROCNew(QStringLiteral("SA_UpdateCusCreditSum"),
-                                     { QStringLiteral("C999") }, result, 0));
+                                     { QStringLiteral("C001"), QStringLiteral("C999") }, result,
+                                     0));
     EXPECT_EQ(service.LastError(),
               QStringLiteral("SA_UpdateCusCreditSum: no customer has the code 'C999'."));
     EXPECT_EQ(creditSum(QStringLiteral("C999")).RecordCount(), 0);
+    EXPECT_EQ(creditSum(QStringLiteral("C001")).RecordCount(), 0)
+        << "a code no customer has stops the call before anything is written";
 
     EXPECT_FALSE(service.ExecPROCNew(QStringLiteral("SA_Missing"), { 1 }, result, 0));
     EXPECT_EQ(service.LastError(),

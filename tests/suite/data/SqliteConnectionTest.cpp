@@ -190,6 +190,86 @@ TEST(SqliteOpen, LockedDatabaseFailsAfterTheBusyTimeout)
         << qPrintable(sMsg);
 }
 
+// Two connections on one company file, as two users' processes would hold it.
+class SqliteWritersTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        QString sMsg;
+        ASSERT_TRUE(writer.open(path, sMsg)) << qPrintable(sMsg);
+        ASSERT_TRUE(writer.execute(
+            QStringLiteral("create table Customer (cCusCode nvarchar(20) primary key, "
+                           "cMemo ntext); insert into Customer values ('C001', 'first')"),
+            sMsg));
+        ASSERT_TRUE(other.open(path, sMsg)) << qPrintable(sMsg);
+        other.setBusyTimeout(150);
+    }
+
+    QString memo(SqliteConnection &connection)
+    {
+        QString sMsg;
+        const RecordSet rows = connection.query(
+            QStringLiteral("select cMemo from Customer where cCusCode = 'C001'"), {}, sMsg);
+        EXPECT_TRUE(rows.IsOpen()) << qPrintable(sMsg);
+        return rows.IsOpen() ? rows.Value(0).toString() : sMsg;
+    }
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("company.db"));
+    SqliteConnection writer;
+    SqliteConnection other;
+};
+
+TEST_F(SqliteWritersTest, ReadersGoOnWhileAWriteIsUnderWayAndSeeItOnceCommitted)
+{
+    QString sMsg;
+    EXPECT_EQ(writer.query(QStringLiteral("pragma journal_mode"), {}, sMsg).Value(0).toString(),
+              QStringLiteral("wal"));
+    ASSERT_TRUE(writer.beginTransaction(sMsg));
+    ASSERT_TRUE(writer.execute(QStringLiteral("update Customer set cMemo = 'changed'; "
+                                              "create table Filler (x); "
+                                              "insert into Filler select randomblob(4000) from "
+                                              "(with recursive n(i) as (select 1 union all "
+                                              "select i + 1 from n where i < 2000) select i "
+                                              "from n)"),
+                               sMsg))
+        << qPrintable(sMsg);
+    EXPECT_EQ(memo(other), QStringLiteral("first"))
+        << "a reader is not held up by 8 MB written but not yet committed";
+    ASSERT_TRUE(writer.commitTransaction(sMsg));
+    EXPECT_EQ(memo(other), QStringLiteral("changed"));
+}
+
+TEST_F(SqliteWritersTest, AWriteReservesItsTableBeforeItReadsSoNoOtherWriterOvertakesIt)
+{
+    QString sMsg;
+    ASSERT_TRUE(writer.beginWriting(QStringLiteral("Customer"), sMsg)) << qPrintable(sMsg);
+    EXPECT_EQ(memo(writer), QStringLiteral("first"));
+    EXPECT_FALSE(other.execute(QStringLiteral("update Customer set cMemo = 'other'"), sMsg))
+        << "the other writer waits for the reservation";
+    EXPECT_TRUE(
+        writer.execute(QStringLiteral("update Customer set cMemo = cMemo || ' kept'"), sMsg))
+        << qPrintable(sMsg);
+    ASSERT_TRUE(writer.commitTransaction(sMsg));
+    EXPECT_EQ(memo(other), QStringLiteral("first kept"));
+
+    EXPECT_FALSE(writer.beginWriting(QStringLiteral("Missing"), sMsg));
+    EXPECT_TRUE(sMsg.startsWith(QStringLiteral("no such table: Missing"))) << qPrintable(sMsg);
+    EXPECT_FALSE(writer.inTransaction()) << "a refused reservation leaves no transaction open";
+}
+
+TEST_F(SqliteWritersTest, AReadThenWriteTransactionWithoutReservationIsOvertaken)
+{
+    QString sMsg;
+    ASSERT_TRUE(writer.beginTransaction(sMsg));
+    EXPECT_EQ(memo(writer), QStringLiteral("first"));
+    ASSERT_TRUE(other.execute(QStringLiteral("update Customer set cMemo = 'other'"), sMsg));
+    EXPECT_FALSE(writer.execute(QStringLiteral("update Customer set cMemo = 'stale'"), sMsg))
+        << "the reason beginWriting exists";
+    EXPECT_TRUE(sMsg.contains(QStringLiteral("[SQLite error 517]"))) << qPrintable(sMsg);
+}
+
 TEST_F(SqliteConnectionTest, ExecuteRunsStatementsInOrderAndStopsAtTheFirstFailure)
 {
     QString sMsg;
