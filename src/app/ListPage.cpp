@@ -52,6 +52,14 @@ public:
         return m_service->OpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, rs, sMsg, bFlag);
     }
     bool ExecuteX(const QString &strSql) override { return m_service->ExecuteX(strSql); }
+    suite::RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override
+    {
+        return m_service->OpenWith(strSql, variables);
+    }
+    bool ExecuteWith(const QString &strSql, const QVariantHash &variables) override
+    {
+        return m_service->ExecuteWith(strSql, variables);
+    }
     bool Add(const QString &sXML, const QString &cTable, QString &sMsg) override
     {
         return m_service->Add(sXML, cTable, sMsg);

@@ -244,7 +244,7 @@ bool BatchModify::run(const BatchModifyRequest &request)
 // The work some fields need per customer, read before the update may change which customers
 // match. It is part of the batch's transaction: a batch that fails leaves no address row or
 // contact changed behind.
-bool BatchModify::followUp(const BatchModifyRequest &request, QStringList &salespersonScripts)
+bool BatchModify::followUp(const BatchModifyRequest &request, QList<QVariantHash> &salespersonMoves)
 {
     const bool address = isOneOf(request.field, { "cCusAddress" });
     const bool salesperson = isOneOf(request.field, { "ccuspperson" });
@@ -254,12 +254,12 @@ bool BatchModify::followUp(const BatchModifyRequest &request, QStringList &sales
     const suite::RecordSet targets =
         g_oSrv->OpenX(sql::targetsStatement(request.condition, g_cAuthCustomerW));
     return targets.IsOpen()
-        && followRows(targets, request, address, salesperson, mobile, salespersonScripts);
+        && followRows(targets, request, address, salesperson, mobile, salespersonMoves);
 }
 
 bool BatchModify::followRows(const suite::RecordSet &targets, const BatchModifyRequest &request,
                              bool address, bool salesperson, bool mobile,
-                             QStringList &salespersonScripts)
+                             QList<QVariantHash> &salespersonMoves)
 {
     DeliveryAddresses addresses(*g_oSrv);
     const int code = targets.FieldIndex(QStringLiteral("ccuscode"));
@@ -274,10 +274,11 @@ bool BatchModify::followRows(const suite::RecordSet &targets, const BatchModifyR
                                  request.value))
             return false;
         if (salesperson)
-            salespersonScripts.append(sql::salespersonScript(
-                targets.valueAt(row, person).toString(), request.value, customerCode, contactId));
+            salespersonMoves.append(sql::salespersonValues(targets.valueAt(row, person).toString(),
+                                                           request.value, customerCode, contactId));
         if (mobile && !contactId.isEmpty())
-            g_oSrv->ExecuteX(sql::contactMobileStatement(request.value, contactId));
+            g_oSrv->ExecuteWith(sql::contactMobileStatement(),
+                                sql::contactMobileValues(request.value, contactId));
     }
     return true;
 }
@@ -289,9 +290,8 @@ bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const Q
         return false;
     logArchive(request, kLogStarted);
     BatchTransaction transaction;
-    QStringList salespersonScripts;
-    if (!transaction.begin() || !followUp(request, salespersonScripts)
-        || !g_oSrv->ExecuteX(update)) {
+    QList<QVariantHash> salespersonMoves;
+    if (!transaction.begin() || !followUp(request, salespersonMoves) || !g_oSrv->ExecuteX(update)) {
         suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
         lock.release();
         transaction.rollback();
@@ -301,8 +301,8 @@ bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const Q
     if (!passHooks(request))
         return false;
     lock.release();
-    for (const QString &script : std::as_const(salespersonScripts)) {
-        if (!g_oSrv->ExecuteX(script)) {
+    for (const QVariantHash &values : std::as_const(salespersonMoves)) {
+        if (!g_oSrv->ExecuteWith(sql::salespersonScript(), values)) {
             suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
             transaction.rollback();
             ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.447_1"));

@@ -50,9 +50,10 @@ private:
     bool checkMustInput(const QString &field, const QString &value);
     bool readCount(const QString &condition, int &count);
     QString rightsFragment(const QString &field, const QString &value);
-    bool followUp(const BatchModifyRequest &request, QStringList &salespersonScripts);
+    bool followUp(const BatchModifyRequest &request, QList<QVariantHash> &salespersonMoves);
     bool followRows(const suite::RecordSet &targets, const BatchModifyRequest &request,
-                    bool address, bool salesperson, bool mobile, QStringList &salespersonScripts);
+                    bool address, bool salesperson, bool mobile,
+                    QList<QVariantHash> &salespersonMoves);
     bool modifyInTransaction(const BatchModifyRequest &request, const QString &update);
     bool updateCreditSums(const QString &condition);
 };

@@ -102,55 +102,73 @@ QString updateStatement(const QString &field, const QString &value, const QStrin
     return assignment + joinedWhere(condition, rights);
 }
 
-QString salespersonScript(const QString &oldPerson, const QString &newPerson,
-                          const QString &customerCode, const QString &contactId)
+const QString &salespersonScript()
 {
-    const QStringList lines{
-        QStringLiteral("declare @oldPsnNum nvarchar(40)"),
-        QStringLiteral("declare @newPsnNum nvarchar(40)"),
-        QStringLiteral("declare @userId nvarchar(40)"),
-        QStringLiteral("declare @cusCode nvarchar(40)"),
-        QStringLiteral("declare @cusContactCode nvarchar(100)"),
-        QStringLiteral("declare @contact_Id nvarchar(60)"),
-        QStringLiteral("set @oldPsnNum=N'") + sqlQuote(oldPerson) + u'\'',
-        QStringLiteral("set @newPsnNum=N'") + sqlQuote(newPerson) + u'\'',
-        QStringLiteral("set @cusCode=N'") + sqlQuote(customerCode) + u'\'',
-        QStringLiteral("set @cusContactCode=N'") + sqlQuote(contactId) + u'\'',
-        QStringLiteral("if exists(select 1 from UserHRPersonContro where cPsn_Num=@newPsnNum) "
-                       "begin"),
-        QStringLiteral("select @userId=cUser_Id from UserHRPersonContro where cPsn_Num=@oldPsnNum"),
-        QStringLiteral("delete from customer_user where account_id=@cusCode and user_id=@userId"),
-        QStringLiteral("if len(@cusContactCode)>0 begin"),
-        QStringLiteral("select @contact_Id =cContactCode from Crm_Contact where "
-                       "OID=@cusContactCode"),
-        QStringLiteral("and cCusCode=@cusCode"),
-        QStringLiteral("delete from crm_contact_User where Contact_Id=@contact_Id and "
-                       "User_ID=@userId end"),
-        QStringLiteral("select @userId=cUser_Id from UserHRPersonContro where cPsn_Num=@newPsnNum"),
-        QStringLiteral("if not exists(select 1 from customer_user where Account_ID=@cusCode and "
-                       "User_ID=@userId)"),
-        QStringLiteral("insert into customer_user(account_id,user_id,is_self)values(@cusCode,"
-                       "@userId,1)"),
-        QStringLiteral("if len(@contact_Id)>0 begin"),
-        QStringLiteral("if not exists(select 1 from crm_contact_User where Contact_Id=@contact_Id "
-                       "and User_ID=@userId)"),
-        QStringLiteral(
-            "insert into crm_contact_User (Contact_Id,User_ID,Is_Self)values(@contact_Id,"
-            "@userId,1)"),
-        QStringLiteral(
-            "update Crm_Contact set cPrincipal=@newPsnNum where cContactCode=@contact_Id "
-            "and OID=@cusContactCode end end"),
-    };
-    QString script;
-    for (const QString &line : lines)
-        script += line + QStringLiteral("\r\n");
+    static const QString script = [] {
+        const QStringList lines{
+            QStringLiteral("declare @oldPsnNum nvarchar(40)"),
+            QStringLiteral("declare @newPsnNum nvarchar(40)"),
+            QStringLiteral("declare @userId nvarchar(40)"),
+            QStringLiteral("declare @cusCode nvarchar(40)"),
+            QStringLiteral("declare @cusContactCode nvarchar(100)"),
+            QStringLiteral("declare @contact_Id nvarchar(60)"),
+            QStringLiteral("if exists(select 1 from UserHRPersonContro where cPsn_Num=@newPsnNum) "
+                           "begin"),
+            QStringLiteral(
+                "select @userId=cUser_Id from UserHRPersonContro where cPsn_Num=@oldPsnNum"),
+            QStringLiteral(
+                "delete from customer_user where account_id=@cusCode and user_id=@userId"),
+            QStringLiteral("if len(@cusContactCode)>0 begin"),
+            QStringLiteral("select @contact_Id =cContactCode from Crm_Contact where "
+                           "OID=@cusContactCode"),
+            QStringLiteral("and cCusCode=@cusCode"),
+            QStringLiteral("delete from crm_contact_User where Contact_Id=@contact_Id and "
+                           "User_ID=@userId end"),
+            QStringLiteral(
+                "select @userId=cUser_Id from UserHRPersonContro where cPsn_Num=@newPsnNum"),
+            QStringLiteral("if not exists(select 1 from customer_user where Account_ID=@cusCode "
+                           "and User_ID=@userId)"),
+            QStringLiteral("insert into customer_user(account_id,user_id,is_self)values(@cusCode,"
+                           "@userId,1)"),
+            QStringLiteral("if len(@contact_Id)>0 begin"),
+            QStringLiteral("if not exists(select 1 from crm_contact_User where "
+                           "Contact_Id=@contact_Id and User_ID=@userId)"),
+            QStringLiteral(
+                "insert into crm_contact_User (Contact_Id,User_ID,Is_Self)values(@contact_Id,"
+                "@userId,1)"),
+            QStringLiteral(
+                "update Crm_Contact set cPrincipal=@newPsnNum where cContactCode=@contact_Id "
+                "and OID=@cusContactCode end end"),
+        };
+        QString text;
+        for (const QString &line : lines)
+            text += line + QStringLiteral("\r\n");
+        return text;
+    }();
     return script;
 }
 
-QString contactMobileStatement(const QString &mobile, const QString &contactId)
+QVariantHash salespersonValues(const QString &oldPerson, const QString &newPerson,
+                               const QString &customerCode, const QString &contactId)
 {
-    return QStringLiteral("update crm_contact set cMobilePhone='") + sqlQuote(mobile)
-        + QStringLiteral("' where OID ='") + sqlQuote(contactId) + u'\'';
+    return { { QStringLiteral("oldPsnNum"), oldPerson },
+             { QStringLiteral("newPsnNum"), newPerson },
+             { QStringLiteral("cusCode"), customerCode },
+             { QStringLiteral("cusContactCode"),
+               contactId.isNull() ? QStringLiteral("") : contactId } };
+}
+
+const QString &contactMobileStatement()
+{
+    static const QString statement =
+        QStringLiteral("declare @mobile nvarchar(100)\r\ndeclare @contact nvarchar(100)\r\n"
+                       "update crm_contact set cMobilePhone=@mobile where OID =@contact");
+    return statement;
+}
+
+QVariantHash contactMobileValues(const QString &mobile, const QString &contactId)
+{
+    return { { QStringLiteral("mobile"), mobile }, { QStringLiteral("contact"), contactId } };
 }
 
 } // namespace customer::BatchModifyStatements

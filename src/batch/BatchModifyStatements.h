@@ -1,11 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QVariantHash>
 
 namespace customer {
 
 // The SQL texts of one batch modification. Values are placed between single quotes with their
-// quotes doubled, so that whatever a value holds it stays a value.
+// quotes doubled, so that whatever a value holds it stays a value; the work repeated for every
+// customer keeps one text and takes its values as variables.
 namespace BatchModifyStatements {
 
 // The customers the modification concerns, over Customer joined with Customer_extradefine:
@@ -26,12 +28,16 @@ QString updateStatement(const QString &field, const QString &value, const QStrin
                         const QString &rightsFragment);
 
 // The script that moves a customer's user rights (and its contact's) from the user of the old
-// salesperson to the user of the new one; contactId is the customer's contact, empty for none.
-QString salespersonScript(const QString &oldPerson, const QString &newPerson,
-                          const QString &customerCode, const QString &contactId);
+// salesperson to the user of the new one. It is one text for every customer, run with the
+// starting values of its variables (salespersonValues; contactId empty for no contact).
+const QString &salespersonScript();
+QVariantHash salespersonValues(const QString &oldPerson, const QString &newPerson,
+                               const QString &customerCode, const QString &contactId);
 
-// The contact's mobile number, for a batch on the customers' own mobile number.
-QString contactMobileStatement(const QString &mobile, const QString &contactId);
+// The contact's mobile number, for a batch on the customers' own mobile number: one text, run
+// with contactMobileValues.
+const QString &contactMobileStatement();
+QVariantHash contactMobileValues(const QString &mobile, const QString &contactId);
 
 } // namespace BatchModifyStatements
 

@@ -2,7 +2,6 @@
 
 #include "batch/DeliveryAddressCode.h"
 #include "catalogue/SharedUtilities.h"
-#include "suite/core/SqlQuote.h"
 #include "suite/data/IClsCommon.h"
 
 #include <QStringList>
@@ -11,10 +10,14 @@ namespace customer {
 
 namespace {
 
-using suite::sqlQuote;
-
 // The code of an address is shown as it grows past four digits, as it no longer sorts in line.
 const QString kBeyondFourDigits = QStringLiteral("地址编码超过四位整数了！");
+
+// The statements run once per customer keep one text each: the customer's values come in as
+// these variables.
+const QString kDeclarations =
+    QStringLiteral("declare @code nvarchar(40)\r\ndeclare @guid nvarchar(100)\r\n"
+                   "declare @address nvarchar(255)\r\n");
 
 } // namespace
 
@@ -30,15 +33,19 @@ bool DeliveryAddresses::follow(const QString &customerCode, const QString &addre
         return giveNewGuid(customerCode, guid) && addRow(customerCode, guid, address);
     }
     if (address.isEmpty())
-        return m_service.ExecuteX(
-            QStringLiteral("delete from CusDeliverAdd  where cCusAddressGUID='")
-            + sqlQuote(addressGuid) + u'\'');
+        return m_service.ExecuteWith(kDeclarations
+                                         + QStringLiteral("delete from CusDeliverAdd  where "
+                                                          "cCusAddressGUID=@guid"),
+                                     { { QStringLiteral("guid"), addressGuid } });
     if (!hasRows(customerCode))
         return addRow(customerCode, addressGuid, address);
-    return m_service.ExecuteX(QStringLiteral("update CusDeliverAdd set cDeliverAdd='")
-                              + sqlQuote(address) + QStringLiteral("'   where cCusCode ='")
-                              + sqlQuote(customerCode) + QStringLiteral("' and cCusAddressGUID ='")
-                              + sqlQuote(addressGuid) + u'\'');
+    return m_service.ExecuteWith(
+        kDeclarations
+            + QStringLiteral("update CusDeliverAdd set cDeliverAdd=@address   where cCusCode "
+                             "=@code and cCusAddressGUID =@guid"),
+        { { QStringLiteral("address"), address },
+          { QStringLiteral("code"), customerCode },
+          { QStringLiteral("guid"), addressGuid } });
 }
 
 bool DeliveryAddresses::giveNewGuid(const QString &customerCode, QString &guid)
@@ -47,16 +54,18 @@ bool DeliveryAddresses::giveNewGuid(const QString &customerCode, QString &guid)
     if (!made.IsOpen() || made.RecordCount() == 0)
         return false;
     guid = made.Value(QStringLiteral("guid")).toString();
-    return m_service.ExecuteX(QStringLiteral("update Customer  set cCusAddressGUID='")
-                              + sqlQuote(guid) + QStringLiteral("' where cCusCode='")
-                              + sqlQuote(customerCode) + u'\'');
+    return m_service.ExecuteWith(
+        kDeclarations
+            + QStringLiteral("update Customer  set cCusAddressGUID=@guid where cCusCode=@code"),
+        { { QStringLiteral("guid"), guid }, { QStringLiteral("code"), customerCode } });
 }
 
 bool DeliveryAddresses::hasRows(const QString &customerCode)
 {
-    const suite::RecordSet rows = m_service.OpenX(
-        QStringLiteral("select cCusAddressGUID from CusDeliverAdd where cCusCode ='")
-        + sqlQuote(customerCode) + u'\'');
+    const suite::RecordSet rows = m_service.OpenWith(
+        kDeclarations
+            + QStringLiteral("select cCusAddressGUID from CusDeliverAdd where cCusCode =@code"),
+        { { QStringLiteral("code"), customerCode } });
     return rows.IsOpen() && rows.RecordCount() > 0;
 }
 
@@ -65,9 +74,11 @@ bool DeliveryAddresses::addRow(const QString &customerCode, const QString &addre
 {
     if (address.isEmpty())
         return true;
-    const suite::RecordSet codes = m_service.OpenX(
-        QStringLiteral("select  cAddCode ,cCusCode  from CusDeliverAdd  where cCusCode ='")
-        + sqlQuote(customerCode) + QStringLiteral("' order by cAddCode desc "));
+    const suite::RecordSet codes = m_service.OpenWith(
+        kDeclarations
+            + QStringLiteral("select  cAddCode ,cCusCode  from CusDeliverAdd  where cCusCode "
+                             "=@code order by cAddCode desc "),
+        { { QStringLiteral("code"), customerCode } });
     if (!codes.IsOpen())
         return false;
     QStringList descending;

@@ -115,6 +115,9 @@ public:
     bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                   suite::RecordSet &RsRef, QString &sMsg, bool &bFlag, bool bRef);
     bool ExecuteX(const QString &strSql) override;
+    // Not relayed: the host takes texts only, and values are never spliced into one.
+    suite::RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override;
+    bool ExecuteWith(const QString &strSql, const QVariantHash &variables) override;
     bool Add(const QString &sXML, const QString &tableName, QString &sMsg) override;
     bool Modify(const QString &sXML, const QString &tableName, QString &sMsg) override;
     bool Delete(const QVariant &id, const QString &IDName, const QString &tableName, QString &sMsg,

@@ -205,6 +205,18 @@ bool ArchiveEntry::ExecuteX(const QString &strSql)
         [&](ClsCustomerEvents &host, bool &bFlag) { host.EventExecuteX(strSql, bFlag); });
 }
 
+suite::RecordSet ArchiveEntry::OpenWith(const QString &, const QVariantHash &)
+{
+    m_lastMessage = kNotRelayed.arg(QStringLiteral("OpenWith"));
+    return {};
+}
+
+bool ArchiveEntry::ExecuteWith(const QString &, const QVariantHash &)
+{
+    m_lastMessage = kNotRelayed.arg(QStringLiteral("ExecuteWith"));
+    return false;
+}
+
 bool ArchiveEntry::ExecPROCNew(const QString &cProc, const QVariantList &, QVariant &, int)
 {
     m_lastMessage = kNotRelayed.arg(cProc);

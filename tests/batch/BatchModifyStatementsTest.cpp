@@ -98,28 +98,38 @@ TEST(BatchStatements, CountAndTargetsReadTheJoinedCustomersUnderTheRights)
               "Customer_extradefine on customer.cCusCode =Customer_extradefine.cCusCode where "
               "(1=1) and "
                   + kRights);
-    EXPECT_EQ(sql::contactMobileStatement("139'00", "G-1"),
-              "update crm_contact set cMobilePhone='139''00' where OID ='G-1'");
 }
 
-TEST(BatchStatements, SalespersonScriptHasEveryLineEndedByCarriageReturnAndLineFeed)
+TEST(BatchStatements, PerCustomerWorkKeepsOneTextAndTakesItsValuesAsVariables)
 {
-    const QString script = sql::salespersonScript("001", "0'2", "C001", QString());
-    const QStringList lines = script.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 25);
+    EXPECT_EQ(sql::contactMobileStatement(),
+              "declare @mobile nvarchar(100)\r\ndeclare @contact nvarchar(100)\r\n"
+              "update crm_contact set cMobilePhone=@mobile where OID =@contact");
+    EXPECT_EQ(sql::contactMobileValues("139'00", "G-1"),
+              (QVariantHash{ { "mobile", "139'00" }, { "contact", "G-1" } }));
+
+    const QStringList lines = sql::salespersonScript().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 21) << "every line ends with a carriage return and a line feed";
     EXPECT_TRUE(lines.last().isEmpty());
     EXPECT_EQ(lines.at(0), "declare @oldPsnNum nvarchar(40)");
     EXPECT_EQ(lines.at(5), "declare @contact_Id nvarchar(60)");
-    EXPECT_EQ(lines.at(6), "set @oldPsnNum=N'001'");
-    EXPECT_EQ(lines.at(7), "set @newPsnNum=N'0''2'");
-    EXPECT_EQ(lines.at(8), "set @cusCode=N'C001'");
-    EXPECT_EQ(lines.at(9), "set @cusContactCode=N''");
-    EXPECT_EQ(lines.at(10),
+    EXPECT_EQ(lines.at(6),
               "if exists(select 1 from UserHRPersonContro where cPsn_Num=@newPsnNum) begin");
-    EXPECT_EQ(lines.at(15), "and cCusCode=@cusCode");
-    EXPECT_EQ(lines.at(23),
+    EXPECT_EQ(lines.at(11), "and cCusCode=@cusCode");
+    EXPECT_EQ(lines.at(19),
               "update Crm_Contact set cPrincipal=@newPsnNum where "
               "cContactCode=@contact_Id and OID=@cusContactCode end end");
+    EXPECT_FALSE(sql::salespersonScript().contains(u'\''))
+        << "no value is ever written into the script";
+
+    const QVariantHash values = sql::salespersonValues("001", "0'2", "C001", QString());
+    EXPECT_EQ(values,
+              (QVariantHash{ { "oldPsnNum", "001" },
+                             { "newPsnNum", "0'2" },
+                             { "cusCode", "C001" },
+                             { "cusContactCode", "" } }));
+    EXPECT_FALSE(values.value("cusContactCode").isNull())
+        << "no contact is an empty text, as the length test of the script expects";
 }
 
 TEST(DeliveryAddressCodes, FollowTheHighestNumberWithFourDigits)

@@ -180,7 +180,8 @@ qint64 ClsCommon::LastRowsChanged() const
     return m_lastRowsChanged;
 }
 
-bool ClsCommon::runText(const char *member, const QString &text, RecordSet *rows)
+bool ClsCommon::runText(const char *member, const QString &text, RecordSet *rows,
+                        const QVariantHash &variables)
 {
     m_lastRowsChanged = 0;
     if (!ready(member))
@@ -189,7 +190,10 @@ bool ClsCommon::runText(const char *member, const QString &text, RecordSet *rows
     const std::shared_ptr<const tsql::Batch> batch = m_session->translator.translate(text, sMsg);
     if (!batch)
         return fail(member, sMsg);
-    tsql::BatchRunner::Outcome outcome = m_session->runner.run(*batch);
+    QVariantHash presets;
+    for (auto variable = variables.cbegin(); variable != variables.cend(); ++variable)
+        presets.insert(variable.key().toLower(), variable.value());
+    tsql::BatchRunner::Outcome outcome = m_session->runner.run(*batch, presets);
     if (!outcome.ok)
         return fail(member, outcome.message);
     m_lastRowsChanged = outcome.rowsChanged;
@@ -224,6 +228,25 @@ bool ClsCommon::ExecuteX(const QString &strSql)
 {
     TracedCall trace("ExecuteX", strSql);
     const bool ok = guard("ExecuteX", [&] { return runText("ExecuteX", strSql, nullptr); });
+    trace.finish(ok, m_lastError);
+    return ok;
+}
+
+RecordSet ClsCommon::OpenWith(const QString &strSql, const QVariantHash &variables)
+{
+    TracedCall trace("OpenWith", strSql);
+    RecordSet rows;
+    const bool ok =
+        guard("OpenWith", [&] { return runText("OpenWith", strSql, &rows, variables); });
+    trace.finish(ok, m_lastError);
+    return ok ? rows : RecordSet();
+}
+
+bool ClsCommon::ExecuteWith(const QString &strSql, const QVariantHash &variables)
+{
+    TracedCall trace("ExecuteWith", strSql);
+    const bool ok =
+        guard("ExecuteWith", [&] { return runText("ExecuteWith", strSql, nullptr, variables); });
     trace.finish(ok, m_lastError);
     return ok;
 }

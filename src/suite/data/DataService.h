@@ -30,6 +30,8 @@ public:
     bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                   RecordSet &rs, QString &sMsg, bool &bFlag) override;
     bool ExecuteX(const QString &strSql) override;
+    RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override;
+    bool ExecuteWith(const QString &strSql, const QVariantHash &variables) override;
 
     bool Add(const QString &sXML, const QString &cTable, QString &sMsg) override;
     bool Modify(const QString &sXML, const QString &cTable, QString &sMsg) override;
@@ -61,7 +63,8 @@ private:
     bool guard(const char *member, const std::function<bool()> &work);
     bool fail(const char *member, const QString &message);
     bool ready(const char *member);
-    bool runText(const char *member, const QString &text, RecordSet *rows);
+    bool runText(const char *member, const QString &text, RecordSet *rows,
+                 const QVariantHash &variables = {});
     bool openForInsert(const QString &table, RecordSet &rows);
     bool translateSelect(const QString &text, QString &select);
     bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs);

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <QVariant>
+#include <QVariantHash>
 
 namespace suite {
 
@@ -42,6 +43,11 @@ public:
                           RecordSet &rs, QString &sMsg, bool &bFlag) = 0;
     // True when the text ran.
     virtual bool ExecuteX(const QString &strSql) = 0;
+    // A text whose declared variables start with the values given (keys without the @, any
+    // case) instead of empty. Work repeated per row keeps one text this way: it is translated
+    // once and its statements stay prepared, and no value is ever spliced into it.
+    virtual RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) = 0;
+    virtual bool ExecuteWith(const QString &strSql, const QVariantHash &variables) = 0;
 
     // Archive writes: the record XML stored as a new row of cTable / written to it.
     virtual bool Add(const QString &sXML, const QString &cTable, QString &sMsg) = 0;

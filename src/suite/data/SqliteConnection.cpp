@@ -20,7 +20,8 @@ namespace {
 
 using StatementPtr = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
 
-constexpr int kMaxCachedInserts = 64;
+// Statements of one text are prepared once per connection and kept, up to this many texts.
+constexpr int kMaxCachedStatements = 64;
 constexpr int kLongBinarySize = std::numeric_limits<int>::max();
 
 QString excerpt(const QString &sql)
@@ -324,6 +325,31 @@ int compareDates(void *, int lengthA, const void *a, int lengthB, const void *b)
     return left.compare(right);
 }
 
+// A statement of the connection's cache for the length of one use: reset and its values
+// cleared when the use ends, however it ends.
+class ReusedStatement
+{
+public:
+    explicit ReusedStatement(sqlite3_stmt *statement)
+        : m_statement(statement)
+    { }
+    ~ReusedStatement()
+    {
+        if (m_statement) {
+            sqlite3_reset(m_statement);
+            sqlite3_clear_bindings(m_statement);
+        }
+    }
+    ReusedStatement(const ReusedStatement &) = delete;
+    ReusedStatement &operator=(const ReusedStatement &) = delete;
+
+    sqlite3_stmt *get() const { return m_statement; }
+    explicit operator bool() const { return m_statement != nullptr; }
+
+private:
+    sqlite3_stmt *m_statement;
+};
+
 } // namespace
 
 struct SqliteConnection::Database
@@ -331,15 +357,15 @@ struct SqliteConnection::Database
     sqlite3 *db = nullptr;
     QString path;
     int busyTimeoutMs = kDefaultBusyTimeoutMs;
-    QHash<QString, sqlite3_stmt *> insertStatements;
+    QHash<QString, sqlite3_stmt *> statements;
 
     ~Database() { close(); }
 
     void close()
     {
-        for (sqlite3_stmt *statement : std::as_const(insertStatements))
+        for (sqlite3_stmt *statement : std::as_const(statements))
             sqlite3_finalize(statement);
-        insertStatements.clear();
+        statements.clear();
         sqlite3_close_v2(db);
         db = nullptr;
     }
@@ -452,19 +478,21 @@ struct SqliteConnection::Database
         return statement;
     }
 
+    // A kept statement is reset after each use (ReusedStatement), so that it holds no read
+    // snapshot between uses.
     sqlite3_stmt *cachedStatement(const QString &sql, QString &sMsg)
     {
-        sqlite3_stmt *cached = insertStatements.value(sql);
+        sqlite3_stmt *cached = statements.value(sql);
         if (cached)
             return cached;
-        if (insertStatements.size() >= kMaxCachedInserts) {
-            for (sqlite3_stmt *statement : std::as_const(insertStatements))
+        if (statements.size() >= kMaxCachedStatements) {
+            for (sqlite3_stmt *statement : std::as_const(statements))
                 sqlite3_finalize(statement);
-            insertStatements.clear();
+            statements.clear();
         }
         StatementPtr statement = prepareSingle(sql, sMsg);
         if (statement)
-            insertStatements.insert(sql, statement.get());
+            statements.insert(sql, statement.get());
         return statement.release();
     }
 };
@@ -583,7 +611,7 @@ bool SqliteConnection::execute(const QString &sql, const QVariantList &params, Q
         sMsg = QStringLiteral("The database is not open.");
         return false;
     }
-    StatementPtr statement = m_database->prepareSingle(sql, sMsg);
+    const ReusedStatement statement(m_database->cachedStatement(sql, sMsg));
     return statement && m_database->bind(statement.get(), params, sql, sMsg)
         && m_database->runToEnd(statement.get(), sql, sMsg);
 }
@@ -594,7 +622,7 @@ RecordSet SqliteConnection::query(const QString &sql, const QVariantList &params
         sMsg = QStringLiteral("The database is not open.");
         return RecordSet();
     }
-    StatementPtr statement = m_database->prepareSingle(sql, sMsg);
+    const ReusedStatement statement(m_database->cachedStatement(sql, sMsg));
     if (!statement || !m_database->bind(statement.get(), params, sql, sMsg))
         return RecordSet();
     sqlite3_stmt *raw = statement.get();
@@ -653,14 +681,9 @@ bool SqliteConnection::insertRow(const QString &table, const QList<Field> &field
             QStringLiteral(" (%1) values (%2)")
                 .arg(names.join(u','), QStringList(fields.size(), QStringLiteral("?")).join(u','));
     }
-    sqlite3_stmt *statement = m_database->cachedStatement(sql, sMsg);
-    if (!statement)
-        return false;
-    const bool stored = m_database->bind(statement, values, sql, sMsg)
-        && m_database->runToEnd(statement, sql, sMsg);
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    return stored;
+    const ReusedStatement statement(m_database->cachedStatement(sql, sMsg));
+    return statement && m_database->bind(statement.get(), values, sql, sMsg)
+        && m_database->runToEnd(statement.get(), sql, sMsg);
 }
 
 bool SqliteConnection::executeStatement(const QString &sql, const QVariantList &params,

@@ -189,6 +189,41 @@ TEST_F(DataServiceTest, OpenXGivesRowsOrCountsTheRowsAStatementChanged)
     EXPECT_EQ(service.LastRowsChanged(), 3);
 }
 
+TEST_F(DataServiceTest, VariablesGivenWithATextAreItsValuesNeverPartOfIt)
+{
+    const QString rename = QStringLiteral("declare @Name nvarchar(98)\r\ndeclare @code "
+                                          "nvarchar(20)\r\nupdate Customer set cCusName=@name "
+                                          "where cCusCode=@code");
+    const QString hostile = QStringLiteral("x'; delete from Customer; --");
+    ASSERT_TRUE(service.ExecuteWith(rename,
+                                    { { QStringLiteral("NAME"), hostile },
+                                      { QStringLiteral("code"), QStringLiteral("C002") } }))
+        << qPrintable(service.LastError());
+    EXPECT_EQ(service.LastRowsChanged(), 1);
+    ASSERT_TRUE(service.ExecuteWith(rename,
+                                    { { QStringLiteral("name"), QStringLiteral("第三") },
+                                      { QStringLiteral("code"), QStringLiteral("C003") } }));
+
+    const QString read = QStringLiteral("declare @code nvarchar(20)\r\ndeclare @unused int\r\n"
+                                        "select cCusName from Customer where cCusCode=@code");
+    EXPECT_EQ(service.OpenWith(read, { { QStringLiteral("code"), QStringLiteral("C002") } })
+                  .Value(0)
+                  .toString(),
+              hostile);
+    EXPECT_EQ(service.OpenWith(read, { { QStringLiteral("code"), QStringLiteral("C003") } })
+                  .Value(0)
+                  .toString(),
+              QStringLiteral("第三"));
+    EXPECT_EQ(service.OpenWith(read, {}).RecordCount(), 0) << "a variable not given is NULL";
+    EXPECT_EQ(service.OpenX(QStringLiteral("select count(*) from Customer")).Value(0).toInt(), 23);
+
+    EXPECT_FALSE(service.ExecuteWith(QStringLiteral("update Customer set cCusName=@name"),
+                                     { { QStringLiteral("name"), QStringLiteral("x") } }))
+        << "a text must declare the variables it uses";
+    EXPECT_TRUE(service.LastError().contains(QStringLiteral("@name is not declared")))
+        << qPrintable(service.LastError());
+}
+
 TEST_F(DataServiceTest, RowsAddedToAnEmptySelectOfATableAreStoredInIt)
 {
     RecordSet added = service.OpenX(QStringLiteral("select top 0  * from Customer "));

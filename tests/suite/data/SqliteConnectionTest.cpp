@@ -516,6 +516,41 @@ TEST(SqliteConnectionBackend, CountsOnlyTheRowsOfEachStatementAndKeepsTransactio
     EXPECT_EQ(backend.queryStatement(QStringLiteral("select * from T"), {}, sMsg).RecordCount(), 2);
 }
 
+// The statements a connection keeps, by their texts, and how many of them are running.
+QStringList keptStatements(sqlite3 *db, int *running)
+{
+    QStringList texts;
+    *running = 0;
+    for (sqlite3_stmt *statement = sqlite3_next_stmt(db, nullptr); statement;
+         statement = sqlite3_next_stmt(db, statement)) {
+        texts.append(QString::fromUtf8(sqlite3_sql(statement)));
+        *running += sqlite3_stmt_busy(statement);
+    }
+    texts.sort();
+    return texts;
+}
+
+TEST_F(SqliteConnectionTest, AStatementRunAgainIsPreparedOnceAndHoldsNothingBetweenRuns)
+{
+    QString sMsg;
+    const QString insert =
+        QStringLiteral("insert into Customer (cCusCode, cCusName) values (?, ?)");
+    const QString read = QStringLiteral("select cCusName from Customer where cCusCode = ?");
+    for (int i = 0; i < 3; ++i) {
+        const QString code = QStringLiteral("C%1").arg(i);
+        ASSERT_TRUE(db.execute(insert, { code, QStringLiteral("客户") + code }, sMsg))
+            << qPrintable(sMsg);
+        EXPECT_EQ(query(read, { code }).Value(0).toString(), QStringLiteral("客户") + code);
+    }
+    EXPECT_FALSE(db.execute(insert, { QStringLiteral("C0"), QStringLiteral("again") }, sMsg))
+        << "a refused run leaves the statement ready for the next";
+    ASSERT_TRUE(db.execute(insert, { QStringLiteral("C9"), QStringLiteral("next") }, sMsg))
+        << qPrintable(sMsg);
+    int running = -1;
+    EXPECT_EQ(keptStatements(db.handle(), &running), (QStringList{ insert, read }));
+    EXPECT_EQ(running, 0) << "a kept statement is reset after each use, so it holds no snapshot";
+}
+
 TEST(SqliteConnectionDates, DateColumnsCompareAsPointsInTimeWhateverLengthTheTextHas)
 {
     suite::SqliteConnection connection;

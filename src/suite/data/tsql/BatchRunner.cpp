@@ -34,10 +34,11 @@ QVariant argumentValue(const QString &text, const Variables &variables)
 class StepRunner
 {
 public:
-    StepRunner(SqlConnection &connection, const Procedures &procedures,
+    StepRunner(SqlConnection &connection, const Procedures &procedures, const Variables &presets,
                BatchRunner::Outcome &outcome)
         : m_connection(connection)
         , m_procedures(procedures)
+        , m_presets(presets)
         , m_outcome(outcome)
     { }
 
@@ -58,7 +59,7 @@ private:
             return step.returnsRows ? query(step, m_outcome.lastResult) : execute(step);
         case Step::Kind::Declare:
             for (const QString &variable : step.variables)
-                m_variables.insert(variable, QVariant());
+                m_variables.insert(variable, m_presets.value(variable));
             return true;
         case Step::Kind::Assign:
         case Step::Kind::SelectAssign:
@@ -153,6 +154,7 @@ private:
 
     SqlConnection &m_connection;
     const Procedures &m_procedures;
+    const Variables &m_presets;
     BatchRunner::Outcome &m_outcome;
     Variables m_variables;
 };
@@ -173,10 +175,10 @@ bool BatchRunner::hasProcedure(const QString &name) const
     return m_procedures.contains(name.toLower());
 }
 
-BatchRunner::Outcome BatchRunner::run(const Batch &batch)
+BatchRunner::Outcome BatchRunner::run(const Batch &batch, const QVariantHash &presets)
 {
     Outcome outcome;
-    outcome.ok = StepRunner(m_connection, m_procedures, outcome).run(batch.steps);
+    outcome.ok = StepRunner(m_connection, m_procedures, presets, outcome).run(batch.steps);
     return outcome;
 }
 

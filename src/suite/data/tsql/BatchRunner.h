@@ -36,8 +36,9 @@ public:
         qint64 rowsChanged = 0;
     };
 
-    // Variables start empty for every run, as each T-SQL batch has its own.
-    Outcome run(const Batch &batch);
+    // Variables start empty for every run, as each T-SQL batch has its own; a declared variable
+    // named in presets (lower case, without the @) starts with that value instead.
+    Outcome run(const Batch &batch, const QVariantHash &presets = {});
 
 private:
     SqlConnection &m_connection;
