@@ -2,6 +2,8 @@
 
 #include "suite/print/CsvExport.h"
 #include "suite/print/ListPrintLayout.h"
+#include "suite/print/PainterReportSurface.h"
+#include "suite/print/ReportFont.h"
 #include "suite/print/XlsxExport.h"
 
 #include <QFileInfo>
@@ -31,7 +33,8 @@ qint64 writePdf(QIODevice &out, const PrintData &data, const QPageLayout &layout
     writer.setTitle(data.title);
     writer.setCreator(QStringLiteral("customer-archive"));
     writer.setPageLayout(layout);
-    const int pages = ListPrintLayout(data).paint(writer, progress, sMsg);
+    PainterReportSurface surface(writer, ReportFont::standard());
+    const int pages = ListPrintLayout(data).paint(surface, progress, sMsg);
     return pages > 0 ? data.rowCount() : -1;
 }
 
