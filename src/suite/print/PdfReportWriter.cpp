@@ -300,9 +300,11 @@ void PdfReportWriter::writeTrailer()
 
 bool PdfReportWriter::finish(QString &sMsg)
 {
+    // A file needs a page, even an empty one.
     if (m_pages == 0 && !m_pageOpen)
         beginPage(sMsg);
-    endPage();
+    if (m_pageOpen)
+        endPage();
     if (failed(sMsg) || !writeFont(sMsg))
         return false;
     writeTrailer();

@@ -1,7 +1,9 @@
 #include "suite/print/PdfReportWriter.h"
+#include "suite/print/PrintFileExport.h"
 #include "suite/print/PrintStyle.h"
 #include "suite/print/ReportFont.h"
 
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -187,4 +189,23 @@ TEST(PdfReportWriter, AFullDiskIsReportedAndAFileWithoutPagesStillReads)
     const QString empty = dir.filePath(QStringLiteral("empty.pdf"));
     ASSERT_TRUE(writePages(empty, {}, sMsg)) << qPrintable(sMsg);
     EXPECT_EQ(pdfInfo(empty, QStringLiteral("Pages")), u"1");
+}
+
+TEST(PdfReportWriter, APathThatCannotBeAFileIsNamedInTheMessageAndNothingIsLeft)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
+    PrintData data;
+    data.columns.append(PrintColumn{ QStringLiteral("客户编码"), QStringLiteral("cCusCode") });
+    data.rows = std::make_shared<PrintRowList>(QList<QStringList>{ { QStringLiteral("0001") } });
+    for (const QString &name : { u"taken.pdf"_qs, u"missing/list.pdf"_qs }) {
+        QString sMsg;
+        EXPECT_EQ(
+            PrintFileExport::write(dir.filePath(name), data, PrintStyle::defaultLayout(), {}, sMsg),
+            -1);
+        EXPECT_TRUE(sMsg.startsWith(dir.filePath(name) + QStringLiteral(" cannot be written: ")))
+            << qPrintable(sMsg);
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{ QStringLiteral("taken.pdf") });
 }
