@@ -20,7 +20,8 @@ constexpr quint16 kMoreComponents = 0x0020;
 constexpr quint16 kHasXYScale = 0x0040;
 constexpr quint16 kHasTwoByTwo = 0x0080;
 // The tables a CIDFontType2 program needs; cmap, name and post are not read by PDF readers.
-const char *const kKeptTables[] = { "cvt ", "fpgm", "head", "hhea", "hmtx", "maxp", "prep" };
+const char *const kKeptTables[] = { "cvt ", "fpgm", "head", "hhea", "maxp", "prep" };
+constexpr int kMetricCountAt = 34; // in hhea
 
 quint16 u16(const QByteArray &data, qsizetype offset)
 {
@@ -172,6 +173,23 @@ std::vector<bool> TrueTypeSubset::withComponents(const std::vector<bool> &used,
     return kept;
 }
 
+// The horizontal metrics with those of the glyphs dropped set to nothing: PDF takes the widths
+// from the font dictionary, and the zeros deflate to almost nothing.
+QByteArray TrueTypeSubset::metricsOf(const std::vector<bool> &kept) const
+{
+    QByteArray hmtx = m_tables("hmtx");
+    const int metrics = u16(m_tables("hhea"), kMetricCountAt);
+    for (int glyph = 0; glyph < int(kept.size()); ++glyph) {
+        if (kept[glyph])
+            continue;
+        const qsizetype at = glyph < metrics ? 4 * glyph : 4 * metrics + 2 * (glyph - metrics);
+        const qsizetype size = glyph < metrics ? 4 : 2;
+        if (at + size <= hmtx.size())
+            std::fill_n(hmtx.begin() + at, size, '\0');
+    }
+    return hmtx;
+}
+
 QByteArray TrueTypeSubset::build(const std::vector<bool> &used, QString &sMsg) const
 {
     const int glyphCount = u16(m_tables("maxp"), 4);
@@ -192,7 +210,9 @@ QByteArray TrueTypeSubset::build(const std::vector<bool> &used, QString &sMsg) c
     }
     appendU32(loca, quint32(glyf.size()));
 
-    std::map<QByteArray, QByteArray> tables{ { "glyf", glyf }, { "loca", loca } };
+    std::map<QByteArray, QByteArray> tables{ { "glyf", glyf },
+                                             { "loca", loca },
+                                             { "hmtx", metricsOf(kept) } };
     for (const char *tag : kKeptTables) {
         const QByteArray data = m_tables(tag);
         if (!data.isEmpty())

@@ -28,6 +28,7 @@ private:
     std::vector<bool> withComponents(const std::vector<bool> &used,
                                      const std::vector<quint32> &locations) const;
     QByteArray glyphData(quint16 glyph, const std::vector<quint32> &locations) const;
+    QByteArray metricsOf(const std::vector<bool> &kept) const;
 
     TableReader m_tables;
     QByteArray m_glyf;
