@@ -43,10 +43,10 @@ bool PainterReportSurface::beginPage(QString &sMsg)
 
 void PainterReportSurface::text(const QPointF &baseline, QStringView text, qreal points, bool bold)
 {
-    const QFont wanted = m_font.font(points, bold);
-    if (wanted != m_current) {
-        m_current = wanted;
-        m_painter.setFont(m_current);
+    if (points != m_points || bold != m_bold) {
+        m_points = points;
+        m_bold = bold;
+        m_painter.setFont(m_font.font(points, bold));
     }
     m_painter.drawText(onDevice(baseline), text.toString());
 }

@@ -2,7 +2,6 @@
 
 #include "suite/print/ReportSurface.h"
 
-#include <QFont>
 #include <QPainter>
 
 class QPagedPaintDevice;
@@ -31,7 +30,9 @@ private:
     QPainter m_painter;
     qreal m_scale; // device units per point
     bool m_started = false;
-    QFont m_current;
+    // The font set last: a report changes it seldom.
+    qreal m_points = 0;
+    bool m_bold = false;
 };
 
 } // namespace suite
