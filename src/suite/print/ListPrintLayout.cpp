@@ -1,9 +1,7 @@
 #include "suite/print/ListPrintLayout.h"
 
-#include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QPagedPaintDevice>
-#include <QPainter>
+#include "suite/print/ReportFont.h"
+#include "suite/print/ReportSurface.h"
 
 #include <algorithm>
 #include <cmath>
@@ -23,7 +21,7 @@ constexpr qreal kSmallestPoints = 7;
 constexpr qreal kAcrossPoints = 8;
 constexpr qreal kPointStep = 0.5;
 // The grid's widths are pixels of a 96-dpi screen showing 9-point text.
-constexpr qreal kScreenDpi = 96;
+constexpr qreal kPointsPerScreenPixel = 72.0 / 96;
 constexpr qreal kCellPadding = 0.3; // of a line, on each side of a cell's text
 constexpr int kMostLines = 2;
 // The first page's title, company and user; every page's foot.
@@ -32,10 +30,21 @@ constexpr qreal kFootLines = 2;
 constexpr qreal kTitleScale = 1.6;
 constexpr qreal kMostStretch = 2;
 
-const QStringList kChineseFamilies{ QStringLiteral("WenQuanYi Micro Hei"),
-                                    QStringLiteral("Noto Sans CJK SC"),
-                                    QStringLiteral("Noto Sans SC") };
 const QString kTick = QStringLiteral("✓");
+const QString kEllipsis = QStringLiteral("…");
+const QColor kCaptionShade(235, 235, 235);
+
+// The report font at one size.
+struct Sized
+{
+    const ReportFont &font;
+    qreal points;
+
+    qreal width(QStringView text) const { return font.width(text, points); }
+    qreal width(QChar c) const { return font.width(c, points); }
+    qreal height() const { return font.height(points); }
+    qreal ascent() const { return font.ascent(points); }
+};
 
 bool isSet(const QString &flag)
 {
@@ -43,14 +52,20 @@ bool isSet(const QString &flag)
     return value == u"1" || value == u"-1" || value == u"true";
 }
 
-// Line breaks and tabs inside a value print as blanks: a cell's lines are the layout's.
-QString printable(QString text)
+bool isBreakOrTab(QChar c)
 {
-    for (QChar &c : text) {
-        if (c == u'\r' || c == u'\n' || c == u'\t')
-            c = u' ';
-    }
-    return text;
+    return c == u'\r' || c == u'\n' || c == u'\t';
+}
+
+// Line breaks and tabs inside a value print as blanks: a cell's lines are the layout's. Most
+// values have none and are handed on without a copy.
+QString printable(const QString &text)
+{
+    if (std::none_of(text.cbegin(), text.cend(), isBreakOrTab))
+        return text;
+    QString blanked = text;
+    std::replace_if(blanked.begin(), blanked.end(), isBreakOrTab, QChar(u' '));
+    return blanked;
 }
 
 // A line may break between two characters unless both belong to one Latin word or number:
@@ -64,39 +79,55 @@ bool breaksBetween(QChar before, QChar after)
 }
 
 // The width a caption needs on `lines` lines (one or two), broken where a line may break.
-qreal captionWidth(const QFontMetricsF &metrics, const QString &caption, int lines)
+qreal captionWidth(const Sized &metrics, const QString &caption, int lines)
 {
-    qreal best = metrics.horizontalAdvance(caption);
+    qreal best = metrics.width(caption);
     if (lines < 2)
         return best;
     for (qsizetype cut = 1; cut < caption.size(); ++cut) {
         if (!breaksBetween(caption.at(cut - 1), caption.at(cut)))
             continue;
         best = std::min(best,
-                        std::max(metrics.horizontalAdvance(caption.left(cut)),
-                                 metrics.horizontalAdvance(caption.mid(cut).trimmed())));
+                        std::max(metrics.width(QStringView(caption).left(cut)),
+                                 metrics.width(QStringView(caption).mid(cut).trimmed())));
     }
     return best;
 }
 
+// The characters of text that fit in width, counted from its start.
+qsizetype fitting(const Sized &metrics, QStringView text, qreal width)
+{
+    qsizetype fit = 0;
+    qreal advance = 0;
+    while (fit < text.size()) {
+        advance += metrics.width(text.at(fit));
+        if (advance > width)
+            break;
+        ++fit;
+    }
+    if (fit > 0 && fit < text.size() && text.at(fit - 1).isHighSurrogate())
+        --fit;
+    return fit;
+}
+
+// The text as it fits in width: whole, or cut with an ellipsis.
+QString elided(const Sized &metrics, const QString &text, qreal width)
+{
+    if (metrics.width(text) <= width)
+        return text;
+    return text.left(fitting(metrics, text, width - metrics.width(kEllipsis))) + kEllipsis;
+}
+
 // The text broken into at most maxLines lines of width, where a line may break and after a
 // blank where there is one; what does not fit the last line is cut with an ellipsis.
-QStringList wrapped(const QFontMetricsF &metrics, const QString &text, qreal width, int maxLines)
+QStringList wrapped(const Sized &metrics, const QString &text, qreal width, int maxLines)
 {
-    if (maxLines <= 1 || metrics.horizontalAdvance(text) <= width)
-        return { metrics.elidedText(text, Qt::ElideRight, width) };
+    if (maxLines <= 1 || metrics.width(text) <= width)
+        return { elided(metrics, text, width) };
     QStringList lines;
     QString rest = text;
-    while (lines.size() < maxLines - 1 && metrics.horizontalAdvance(rest) > width) {
-        qsizetype fit = 0;
-        qreal advance = 0;
-        while (fit < rest.size()) {
-            advance += metrics.horizontalAdvance(rest.at(fit));
-            if (advance > width)
-                break;
-            ++fit;
-        }
-        fit = std::max<qsizetype>(fit, 1);
+    while (lines.size() < maxLines - 1 && metrics.width(rest) > width) {
+        const qsizetype fit = std::max<qsizetype>(fitting(metrics, rest, width), 1);
         const qsizetype blank = rest.left(fit + 1).lastIndexOf(u' ');
         qsizetype cut = blank > 0 ? blank + 1 : fit;
         while (blank <= 0 && cut > 1 && cut < rest.size()
@@ -107,22 +138,21 @@ QStringList wrapped(const QFontMetricsF &metrics, const QString &text, qreal wid
         lines.append(rest.left(cut).trimmed());
         rest = rest.mid(cut);
     }
-    lines.append(metrics.elidedText(rest, Qt::ElideRight, width));
+    lines.append(elided(metrics, rest, width));
     return lines;
 }
 
-// One line of text in its box, drawn at its baseline: much quicker than laying the text out
-// in a rectangle, which a report of many thousands of cells feels.
-void drawLine(QPainter &painter, const QFontMetricsF &metrics, const QRectF &box,
-              Qt::Alignment across, const QString &text)
+// One line of text in its box, on a baseline that centres the font's height in the box.
+void placeLine(ReportSurface &surface, const Sized &metrics, const QRectF &box,
+               Qt::Alignment across, const QString &text, bool bold)
 {
     qreal left = box.left();
     if (across & (Qt::AlignRight | Qt::AlignHCenter)) {
-        const qreal room = box.width() - metrics.horizontalAdvance(text);
+        const qreal room = box.width() - metrics.width(text);
         left += across & Qt::AlignRight ? room : room / 2;
     }
     const qreal baseline = box.top() + (box.height() - metrics.height()) / 2 + metrics.ascent();
-    painter.drawText(QPointF(left, baseline), text);
+    surface.text(QPointF(left, baseline), text, metrics.points, bold);
 }
 
 qreal total(const QList<qreal> &widths)
@@ -132,24 +162,15 @@ qreal total(const QList<qreal> &widths)
 
 } // namespace
 
-ListPrintLayout::ListPrintLayout(const PrintData &data, QDateTime printedAt)
+ListPrintLayout::ListPrintLayout(const PrintData &data, const ReportFont &font, QDateTime printedAt)
     : m_data(data)
+    , m_font(font)
     , m_printedAt(std::move(printedAt))
 { }
 
-QFont ListPrintLayout::font(qreal points)
-{
-    const QStringList installed = QFontDatabase::families();
-    QFont chosen;
-    for (const QString &family : kChineseFamilies) {
-        if (installed.contains(family)) {
-            chosen = QFont(family);
-            break;
-        }
-    }
-    chosen.setPointSizeF(points);
-    return chosen;
-}
+ListPrintLayout::ListPrintLayout(const PrintData &data)
+    : ListPrintLayout(data, ReportFont::standard())
+{ }
 
 QList<QStringList> ListPrintLayout::sampleRows(QString &sMsg) const
 {
@@ -169,26 +190,25 @@ QList<QStringList> ListPrintLayout::sampleRows(QString &sMsg) const
 
 // A column wants the room of its widest measured value, of its caption on captionLines lines
 // and of the width the user gave it on screen, within a fixed share of the page.
-QList<qreal> ListPrintLayout::wantedWidths(const QFontMetricsF &metrics, const QFontMetricsF &bold,
-                                           const QList<QStringList> &sample, qreal maxWidth,
-                                           int captionLines) const
+QList<qreal> ListPrintLayout::wantedWidths(qreal points, const QList<QStringList> &sample,
+                                           qreal maxWidth, int captionLines) const
 {
+    const Sized metrics{ m_font, points };
     const qreal padding = 2 * kCellPadding * metrics.height();
-    const qreal scale = metrics.height() / QFontMetricsF(font(kLargestPoints)).height();
-    const qreal minWidth = metrics.horizontalAdvance(QStringLiteral("0000")) + padding;
+    const qreal scale = points / kLargestPoints * kPointsPerScreenPixel;
+    const qreal minWidth = metrics.width(u"0000") + padding;
     QList<qreal> widths;
     for (int column = 0; column < m_data.columns.size(); ++column) {
         const PrintColumn &printed = m_data.columns.at(column);
         qreal content = 0;
         if (printed.kind == PrintColumnKind::Flag) {
-            content = metrics.horizontalAdvance(kTick);
+            content = metrics.width(kTick);
         } else {
             for (const QStringList &row : sample)
-                content =
-                    std::max(content, metrics.horizontalAdvance(printable(row.value(column))));
+                content = std::max(content, metrics.width(printable(row.value(column))));
         }
-        const qreal caption = captionWidth(bold, printed.caption, captionLines);
-        const qreal screen = printed.gridWidth * scale * metrics.fontDpi() / kScreenDpi;
+        const qreal caption = captionWidth(metrics, printed.caption, captionLines);
+        const qreal screen = printed.gridWidth * scale;
         const qreal wanted = std::max({ content, caption, std::min(screen, content * 2) });
         widths.append(std::clamp(wanted + padding, minWidth, maxWidth));
     }
@@ -227,49 +247,33 @@ QList<QList<int>> ListPrintLayout::spreadAcross(const QList<PrintColumn> &column
     return pages;
 }
 
-int ListPrintLayout::linesNeeded(const QFontMetricsF &metrics, const QList<qreal> &widths,
+int ListPrintLayout::linesNeeded(qreal points, const QList<qreal> &widths,
                                  const QList<int> &columns, const QStringList &cells) const
 {
+    const Sized metrics{ m_font, points };
     const qreal padding = 2 * kCellPadding * metrics.height();
     for (const int column : columns) {
         if (m_data.columns.at(column).kind == PrintColumnKind::Flag)
             continue;
-        if (metrics.horizontalAdvance(printable(cells.value(column))) > widths.at(column) - padding)
+        if (metrics.width(printable(cells.value(column))) > widths.at(column) - padding)
             return kMostLines;
     }
     return 1;
 }
 
-bool ListPrintLayout::plan(QPagedPaintDevice &device, Plan &plan, QString &sMsg) const
+// The size, the widths and the pages across: the largest size at which all columns fit one
+// page, else pages across; each page across is then filled, unless that would blow a few
+// columns up.
+void ListPrintLayout::fitColumns(const QSizeF &page, const QList<QStringList> &sample,
+                                 Plan &plan) const
 {
-    QPainter painter(&device);
-    if (!painter.isActive()) {
-        sMsg = QStringLiteral("the printer or file cannot be drawn on.");
-        return false;
-    }
-    return planOn(painter, QRectF(0, 0, device.width(), device.height()), plan, sMsg);
-}
-
-bool ListPrintLayout::planOn(QPainter &painter, const QRectF &page, Plan &plan, QString &sMsg) const
-{
-    sMsg.clear();
-    const QList<QStringList> sample = sampleRows(sMsg);
-    if (!sMsg.isEmpty())
-        return false;
-    const auto measure = [&](qreal points, QList<qreal> &widths, int captionLines) {
-        QFont bold = font(points);
-        bold.setBold(true);
-        widths = wantedWidths(QFontMetricsF(font(points), painter.device()),
-                              QFontMetricsF(bold, painter.device()), sample, page.width() / 3,
-                              captionLines);
-    };
+    const qreal maxWidth = page.width() / 3;
     plan.widths.clear();
     for (qreal points = kLargestPoints; points >= kSmallestPoints; points -= kPointStep) {
         // Captions on one line when the page has the room, else on two.
-        QList<qreal> widths;
-        measure(points, widths, 1);
+        QList<qreal> widths = wantedWidths(points, sample, maxWidth, 1);
         if (total(widths) > page.width())
-            measure(points, widths, kMostLines);
+            widths = wantedWidths(points, sample, maxWidth, kMostLines);
         if (total(widths) <= page.width()) {
             plan.fontPoints = points;
             plan.widths = widths;
@@ -281,7 +285,7 @@ bool ListPrintLayout::planOn(QPainter &painter, const QRectF &page, Plan &plan, 
     if (plan.widths.isEmpty()) {
         plan.fontPoints = kAcrossPoints;
         // Pages across have room for whole captions.
-        measure(kAcrossPoints, plan.widths, 1);
+        plan.widths = wantedWidths(kAcrossPoints, sample, maxWidth, 1);
         plan.columnPages = spreadAcross(m_data.columns, plan.widths, page.width());
     }
     plan.pageWidths.clear();
@@ -289,7 +293,6 @@ bool ListPrintLayout::planOn(QPainter &painter, const QRectF &page, Plan &plan, 
         qreal used = 0;
         for (const int column : columns)
             used += plan.widths.at(column);
-        // Each page across is filled, unless that would blow a few columns up.
         const qreal stretch =
             std::clamp(page.width() / std::max<qreal>(used, 1), qreal(1), kMostStretch);
         QList<qreal> widths = plan.widths;
@@ -297,21 +300,32 @@ bool ListPrintLayout::planOn(QPainter &painter, const QRectF &page, Plan &plan, 
             widths[column] *= stretch;
         plan.pageWidths.append(widths);
     }
+}
 
-    QFont bold = font(plan.fontPoints);
-    bold.setBold(true);
-    const QFontMetricsF metrics(font(plan.fontPoints), painter.device());
-    plan.lineHeight = metrics.lineSpacing();
+bool ListPrintLayout::plan(const QSizeF &page, Plan &plan, QString &sMsg) const
+{
+    sMsg.clear();
+    if (!m_font.isValid()) {
+        sMsg = QStringLiteral("no TrueType font with Chinese characters is installed "
+                              "(fonts-wqy-microhei).");
+        return false;
+    }
+    const QList<QStringList> sample = sampleRows(sMsg);
+    if (!sMsg.isEmpty())
+        return false;
+    fitColumns(page, sample, plan);
+
+    plan.lineHeight = m_font.lineSpacing(plan.fontPoints);
     plan.captionLines = 1;
     plan.rowLines = 1;
     for (int across = 0; across < plan.columnPages.size(); ++across) {
         const QList<qreal> &widths = plan.pageWidths.at(across);
         const QList<int> &columns = plan.columnPages.at(across);
         plan.captionLines = std::max(
-            plan.captionLines,
-            linesNeeded(QFontMetricsF(bold, painter.device()), widths, columns, m_data.captions()));
+            plan.captionLines, linesNeeded(plan.fontPoints, widths, columns, m_data.captions()));
         for (const QStringList &row : sample)
-            plan.rowLines = std::max(plan.rowLines, linesNeeded(metrics, widths, columns, row));
+            plan.rowLines =
+                std::max(plan.rowLines, linesNeeded(plan.fontPoints, widths, columns, row));
     }
 
     const qreal padding = 2 * kCellPadding * plan.lineHeight;
@@ -328,45 +342,39 @@ bool ListPrintLayout::planOn(QPainter &painter, const QRectF &page, Plan &plan, 
     return true;
 }
 
-void ListPrintLayout::paintHead(QPainter &painter, const QRectF &page, const Plan &plan) const
+void ListPrintLayout::paintHead(ReportSurface &surface, const QSizeF &page, const Plan &plan) const
 {
-    const QFont body = painter.font();
-    QFont title = font(plan.fontPoints * kTitleScale);
-    title.setBold(true);
-    painter.setFont(title);
-    painter.drawText(QRectF(0, 0, page.width(), 2 * plan.lineHeight), Qt::AlignCenter,
-                     m_data.title);
-    painter.setFont(body);
-    painter.drawText(QRectF(0, 2 * plan.lineHeight, page.width(), plan.lineHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("%1    %2").arg(m_data.accountId, m_data.userName));
+    placeLine(surface, Sized{ m_font, plan.fontPoints * kTitleScale },
+              QRectF(0, 0, page.width(), 2 * plan.lineHeight), Qt::AlignHCenter, m_data.title,
+              true);
+    placeLine(surface, Sized{ m_font, plan.fontPoints },
+              QRectF(0, 2 * plan.lineHeight, page.width(), plan.lineHeight), Qt::AlignLeft,
+              QStringLiteral("%1    %2").arg(m_data.accountId, m_data.userName), false);
 }
 
-void ListPrintLayout::paintFoot(QPainter &painter, const QRectF &page, const Plan &plan,
+void ListPrintLayout::paintFoot(ReportSurface &surface, const QSizeF &page, const Plan &plan,
                                 int number) const
 {
+    const Sized metrics{ m_font, plan.fontPoints };
     const QRectF foot(0, page.height() - plan.lineHeight, page.width(), plan.lineHeight);
-    painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter,
-                     m_printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
-    painter.drawText(foot, Qt::AlignCenter,
-                     QStringLiteral("%1 / %2").arg(number).arg(std::max(number, plan.pageCount)));
+    placeLine(surface, metrics, foot, Qt::AlignLeft,
+              m_printedAt.toString(QStringLiteral("yyyy-MM-dd HH:mm")), false);
+    placeLine(surface, metrics, foot, Qt::AlignHCenter,
+              QStringLiteral("%1 / %2").arg(number).arg(std::max(number, plan.pageCount)), false);
 }
 
-qreal ListPrintLayout::paintRow(QPainter &painter, const Plan &plan, const QList<qreal> &widths,
-                                const QList<int> &columns, const QStringList &cells, qreal top,
-                                int lines, bool caption) const
+qreal ListPrintLayout::paintRow(ReportSurface &surface, const Plan &plan,
+                                const QList<qreal> &widths, const QList<int> &columns,
+                                const QStringList &cells, qreal top, int lines, bool caption) const
 {
-    QFont face = font(plan.fontPoints);
-    face.setBold(caption);
-    painter.setFont(face);
-    const QFontMetricsF metrics(face, painter.device());
+    const Sized metrics{ m_font, plan.fontPoints };
     const qreal padding = kCellPadding * plan.lineHeight;
     const qreal height = lines * plan.lineHeight + 2 * padding;
     qreal right = 0;
     for (const int column : columns)
         right += widths.at(column);
     if (caption)
-        painter.fillRect(QRectF(0, top, right, height), QColor(235, 235, 235));
+        surface.fillRect(QRectF(0, top, right, height), kCaptionShade);
     qreal left = 0;
     for (const int column : columns) {
         const PrintColumn &printed = m_data.columns.at(column);
@@ -378,35 +386,43 @@ qreal ListPrintLayout::paintRow(QPainter &painter, const Plan &plan, const QList
             continue;
         if (!caption && printed.kind == PrintColumnKind::Flag) {
             if (isSet(text))
-                drawLine(painter, metrics,
-                         QRectF(inner.left(), inner.top(), inner.width(), plan.lineHeight),
-                         Qt::AlignHCenter, kTick);
+                placeLine(surface, metrics,
+                          QRectF(inner.left(), inner.top(), inner.width(), plan.lineHeight),
+                          Qt::AlignHCenter, kTick, false);
             continue;
         }
         const Qt::Alignment across =
             !caption && printed.kind == PrintColumnKind::Number ? Qt::AlignRight : Qt::AlignLeft;
         const QStringList shown = wrapped(metrics, text, inner.width(), lines);
         for (int line = 0; line < shown.size(); ++line)
-            drawLine(painter, metrics,
-                     QRectF(inner.left(), inner.top() + line * plan.lineHeight, inner.width(),
-                            plan.lineHeight),
-                     across, shown.at(line));
+            placeLine(surface, metrics,
+                      QRectF(inner.left(), inner.top() + line * plan.lineHeight, inner.width(),
+                             plan.lineHeight),
+                      across, shown.at(line), caption);
     }
-    painter.drawLine(QLineF(0, top + height, right, top + height));
+    surface.line(QPointF(0, top + height), QPointF(right, top + height));
     return top + height;
 }
 
-int ListPrintLayout::paint(QPagedPaintDevice &device, const PrintProgress &progress,
+// The rules between the columns and above the header row.
+void ListPrintLayout::paintGrid(ReportSurface &surface, const QList<qreal> &widths,
+                                const QList<int> &columns, qreal top, qreal bottom) const
+{
+    qreal left = 0;
+    surface.line(QPointF(left, top), QPointF(left, bottom));
+    for (const int column : columns) {
+        left += widths.at(column);
+        surface.line(QPointF(left, top), QPointF(left, bottom));
+    }
+    surface.line(QPointF(0, top), QPointF(left, top));
+}
+
+int ListPrintLayout::paint(ReportSurface &surface, const PrintProgress &progress,
                            QString &sMsg) const
 {
-    QPainter painter(&device);
-    if (!painter.isActive()) {
-        sMsg = QStringLiteral("the printer or file cannot be drawn on.");
-        return 0;
-    }
-    const QRectF page(0, 0, device.width(), device.height());
+    const QSizeF page = surface.pageSize();
     Plan plan;
-    if (!planOn(painter, page, plan, sMsg) || !m_data.rows->rewind(sMsg))
+    if (!this->plan(page, plan, sMsg) || !m_data.rows->rewind(sMsg))
         return 0;
     const qreal headHeight = kHeadLines * plan.lineHeight;
     const QStringList captions = m_data.captions();
@@ -430,25 +446,18 @@ int ListPrintLayout::paint(QPagedPaintDevice &device, const PrintProgress &progr
         for (int across = 0; across < plan.columnPages.size(); ++across) {
             const QList<int> &columns = plan.columnPages.at(across);
             const QList<qreal> &widths = plan.pageWidths.at(across);
-            if (number++ > 0)
-                device.newPage();
+            if (!surface.beginPage(sMsg))
+                return 0;
+            ++number;
             const qreal tableTop = band == 0 ? headHeight : 0;
             if (number == 1)
-                paintHead(painter, page, plan);
-            painter.setPen(QPen(Qt::black, 0));
-            qreal top = paintRow(painter, plan, widths, columns, captions, tableTop,
+                paintHead(surface, page, plan);
+            qreal top = paintRow(surface, plan, widths, columns, captions, tableTop,
                                  plan.captionLines, true);
             for (const QStringList &row : rows)
-                top = paintRow(painter, plan, widths, columns, row, top, plan.rowLines, false);
-            qreal left = 0;
-            painter.drawLine(QLineF(left, tableTop, left, top));
-            for (const int column : columns) {
-                left += widths.at(column);
-                painter.drawLine(QLineF(left, tableTop, left, top));
-            }
-            painter.drawLine(QLineF(0, tableTop, left, tableTop));
-            painter.setFont(font(plan.fontPoints));
-            paintFoot(painter, page, plan, number);
+                top = paintRow(surface, plan, widths, columns, row, top, plan.rowLines, false);
+            paintGrid(surface, widths, columns, tableTop, top);
+            paintFoot(surface, page, plan, number);
         }
         done += rows.size();
         if (progress && !progress(done, std::max(done, m_data.rowCount()))) {

@@ -2,7 +2,9 @@
 
 #include "suite/controls/ModalDisplay.h"
 #include "suite/print/ListPrintLayout.h"
+#include "suite/print/PainterReportSurface.h"
 #include "suite/print/PrintFileExport.h"
+#include "suite/print/ReportFont.h"
 #include "suite/pub/ResourceTable.h"
 
 #include <QFileDialog>
@@ -97,7 +99,8 @@ template<class Work> auto PrintControl::withProgress(const QString &labelKey, Wo
 void PrintControl::paintOn(QPrinter *printer)
 {
     QString sMsg;
-    ListPrintLayout(m_data).paint(*printer, {}, sMsg);
+    PainterReportSurface surface(*printer, ReportFont::standard());
+    ListPrintLayout(m_data).paint(surface, {}, sMsg);
     m_lastError = sMsg;
 }
 
@@ -112,7 +115,9 @@ int PrintControl::DoPrint()
         return 0;
     const int pages =
         withProgress(QStringLiteral("Tarn.AA.PRINT.printing"), [&](const PrintProgress &report) {
-            return ListPrintLayout(m_data).paint(printer, report, m_lastError);
+            // The surface lets go of the printer at the end of this scope, before an abort.
+            PainterReportSurface surface(printer, ReportFont::standard());
+            return ListPrintLayout(m_data).paint(surface, report, m_lastError);
         });
     if (pages < 0)
         printer.abort();

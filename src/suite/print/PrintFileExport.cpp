@@ -2,10 +2,11 @@
 
 #include "suite/print/CsvExport.h"
 #include "suite/print/ListPrintLayout.h"
+#include "suite/print/PdfReportWriter.h"
+#include "suite/print/ReportFont.h"
 #include "suite/print/XlsxExport.h"
 
 #include <QFileInfo>
-#include <QPdfWriter>
 #include <QSaveFile>
 #include <QTemporaryFile>
 
@@ -27,12 +28,10 @@ QString cannotWrite(const QString &fileName, const QString &reason)
 qint64 writePdf(QIODevice &out, const PrintData &data, const QPageLayout &layout,
                 const PrintProgress &progress, QString &sMsg)
 {
-    QPdfWriter writer(&out);
-    writer.setTitle(data.title);
-    writer.setCreator(QStringLiteral("customer-archive"));
-    writer.setPageLayout(layout);
-    const int pages = ListPrintLayout(data).paint(writer, progress, sMsg);
-    return pages > 0 ? data.rowCount() : -1;
+    const ReportFont &font = ReportFont::standard();
+    PdfReportWriter writer(out, font, layout, data.title);
+    const int pages = ListPrintLayout(data, font).paint(writer, progress, sMsg);
+    return pages > 0 && writer.finish(sMsg) ? data.rowCount() : -1;
 }
 
 // Text formats stream into a file that replaces the old one only when complete.
