@@ -13,9 +13,12 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -62,6 +65,19 @@ QList<QStringList> csvLines(const QString &path)
         lines.append(cells);
     }
     return lines;
+}
+
+int pdfPages(const QString &path)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), { path });
+    if (!pdfinfo.waitForFinished())
+        return -1;
+    const QRegularExpression pages(QStringLiteral("^Pages:\\s+(\\d+)$"),
+                                   QRegularExpression::MultilineOption);
+    const QRegularExpressionMatch match =
+        pages.match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1).toInt() : -1;
 }
 
 } // namespace
@@ -148,6 +164,56 @@ TEST_F(ListPrintTest, AnExportStoppedFromItsProgressLeavesNoFile)
     EXPECT_GT(stops, 0);
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("stopped.csv"))));
     EXPECT_TRUE(QFile::exists(dir.filePath(QStringLiteral("first.csv"))));
+}
+
+TEST_F(ListPrintTest, PreviewShowsThePagesOfThePdfWithProgressThatCanStopIt)
+{
+    // Twice the customers, so that the rows take more than one band of pages.
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("create temp table twin as select * from Customer;"
+                                 "update twin set cCusCode = cCusCode || 'B';"
+                                 "insert into Customer select * from twin;"));
+    ASSERT_TRUE(openList());
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("list.pdf"));
+    run(QStringLiteral("SaveFile"), [&](QDialog *dialog) {
+        qobject_cast<QFileDialog *>(dialog)->selectFile(pdf);
+        dialog->accept();
+    });
+    const int exported = pdfPages(pdf);
+    ASSERT_GT(exported, 2);
+
+    const auto previewPages = [&] {
+        int pages = -1;
+        run(QStringLiteral("PREVIEW"), [&](QDialog *dialog) {
+            auto *preview = dialog->findChild<QPrintPreviewWidget *>();
+            preview->updatePreview();
+            pages = preview->pageCount();
+            dialog->reject();
+        });
+        return pages;
+    };
+    ASSERT_NE(m_list->Prn, nullptr);
+    qint64 done = -1;
+    qint64 total = -1;
+    const QMetaObject::Connection follow = QObject::connect(
+        m_list->Prn, &suite::PrintControl::progressed, m_list, [&](qint64 now, qint64 all) {
+            done = now;
+            total = all;
+        });
+    EXPECT_EQ(previewPages(), exported) << "the preview shows what the PDF holds";
+    EXPECT_GT(total, 0);
+    EXPECT_EQ(done, total);
+    QObject::disconnect(follow);
+
+    QObject::connect(m_list->Prn, &suite::PrintControl::progressed, m_list, [&] {
+        auto *progress = m_list->findChild<QProgressDialog *>(QStringLiteral("progress"));
+        ASSERT_NE(progress, nullptr);
+        progress->findChild<QPushButton *>()->click();
+    });
+    const int stopped = previewPages();
+    EXPECT_GE(stopped, 0);
+    EXPECT_LT(stopped, exported) << "a stopped preview shows only the pages painted so far";
 }
 
 TEST_F(ListPrintTest, PrintOnAnEmptyListSaysSoAndOpensNoDialog)

@@ -96,12 +96,14 @@ template<class Work> auto PrintControl::withProgress(const QString &labelKey, Wo
     return work(report);
 }
 
+// The preview asks for its pages when it opens and again after each change of the page; a
+// preview stopped from its progress shows the pages painted so far.
 void PrintControl::paintOn(QPrinter *printer)
 {
-    QString sMsg;
-    PainterReportSurface surface(*printer, ReportFont::standard());
-    ListPrintLayout(m_data).paint(surface, {}, sMsg);
-    m_lastError = sMsg;
+    withProgress(QStringLiteral("Tarn.AA.PRINT.previewing"), [&](const PrintProgress &report) {
+        PainterReportSurface surface(*printer, ReportFont::standard());
+        return ListPrintLayout(m_data).paint(surface, report, m_lastError);
+    });
 }
 
 int PrintControl::DoPrint()
