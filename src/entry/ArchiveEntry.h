@@ -115,7 +115,7 @@ public:
     bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                   suite::RecordSet &RsRef, QString &sMsg, bool &bFlag, bool bRef);
     bool ExecuteX(const QString &strSql) override;
-    // Not relayed: the host takes texts only, and values are never spliced into one.
+    // The host takes texts only: the values go in as literals set after the declarations.
     suite::RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override;
     bool ExecuteWith(const QString &strSql, const QVariantHash &variables) override;
     bool Add(const QString &sXML, const QString &tableName, QString &sMsg) override;

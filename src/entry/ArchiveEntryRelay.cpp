@@ -8,6 +8,7 @@
 #include "suite/controls/StatusBar.h"
 #include "suite/controls/UpDown.h"
 #include "suite/data/MnemonicCode.h"
+#include "suite/data/tsql/StartingValues.h"
 #include "suite/pub/IPub.h"
 
 #include <QGuiApplication>
@@ -205,16 +206,14 @@ bool ArchiveEntry::ExecuteX(const QString &strSql)
         [&](ClsCustomerEvents &host, bool &bFlag) { host.EventExecuteX(strSql, bFlag); });
 }
 
-suite::RecordSet ArchiveEntry::OpenWith(const QString &, const QVariantHash &)
+suite::RecordSet ArchiveEntry::OpenWith(const QString &strSql, const QVariantHash &variables)
 {
-    m_lastMessage = kNotRelayed.arg(QStringLiteral("OpenWith"));
-    return {};
+    return OpenX(suite::tsql::withStartingValues(strSql, variables));
 }
 
-bool ArchiveEntry::ExecuteWith(const QString &, const QVariantHash &)
+bool ArchiveEntry::ExecuteWith(const QString &strSql, const QVariantHash &variables)
 {
-    m_lastMessage = kNotRelayed.arg(QStringLiteral("ExecuteWith"));
-    return false;
+    return ExecuteX(suite::tsql::withStartingValues(strSql, variables));
 }
 
 bool ArchiveEntry::ExecPROCNew(const QString &cProc, const QVariantList &, QVariant &, int)

@@ -190,6 +190,8 @@ TEST_F(WebRelayTest, EveryMemberRaisesItsEventAndReturnsTheHostsAnswer)
     EXPECT_EQ(showTables, QStringList{ QStringLiteral("Customers") });
     EXPECT_EQ(sMsg, QStringLiteral("found"));
     EXPECT_TRUE(m_entry->ExecuteX(QStringLiteral("update x set y=1")));
+    EXPECT_TRUE(m_entry->ExecuteWith(QStringLiteral("declare @v nvarchar(9)\r\nupdate x set y=@v"),
+                                     { { QStringLiteral("V"), QStringLiteral("a'b") } }));
     EXPECT_EQ(m_entry->getColInfo(QStringLiteral("Customer"), 15), QStringLiteral("<Customer/>"));
     EXPECT_EQ(m_entry->getColSet(QStringLiteral("Customer"), 1).Value(0),
               QStringLiteral("cCusCode"));
@@ -213,8 +215,10 @@ TEST_F(WebRelayTest, EveryMemberRaisesItsEventAndReturnsTheHostsAnswer)
             QStringLiteral("OpenX select 1"), QStringLiteral("Add Customer <Customer/>"),
             QStringLiteral("Modify Customer <Customer/>"),
             QStringLiteral("Delete 0000001 cCusCode Customer demo"), QStringLiteral("Find <find/>"),
-            QStringLiteral("ExecuteX update x set y=1"), QStringLiteral("GetColInfo Customer 15"),
-            QStringLiteral("GetColSet Customer 1"),
+            QStringLiteral("ExecuteX update x set y=1"),
+            QStringLiteral(
+                "ExecuteX declare @v nvarchar(9)\r\nset @v=N'a''b'\r\nupdate x set y=@v"),
+            QStringLiteral("GetColInfo Customer 15"), QStringLiteral("GetColSet Customer 1"),
             QStringLiteral("Save <Customer ckey='Customer'/>"), QStringLiteral("GetSqlString <a/>"),
             QStringLiteral("GetOrderString <a/>"), QStringLiteral("iCols"),
             QStringLiteral("GetFixedCols"), QStringLiteral("GetAuthString Customer"),

@@ -1,4 +1,5 @@
 #include "suite/data/DataService.h"
+#include "suite/data/tsql/StartingValues.h"
 
 #include "CompanyFolder.h"
 #include "suite/SuiteServices.h"
@@ -222,6 +223,43 @@ TEST_F(DataServiceTest, VariablesGivenWithATextAreItsValuesNeverPartOfIt)
         << "a text must declare the variables it uses";
     EXPECT_TRUE(service.LastError().contains(QStringLiteral("@name is not declared")))
         << qPrintable(service.LastError());
+}
+
+TEST_F(DataServiceTest, StartingValuesWrittenIntoTheTextDoWhatTheVariablesDo)
+{
+    const QString text = QStringLiteral(
+        "declare @name nvarchar(98)\r\ndeclare @credit int\r\ndeclare @abb nvarchar(9)\r\n"
+        "declare @code nvarchar(20)\r\nupdate Customer set cCusName=@name, iCusCreLine=@credit,"
+        " cCusAbbName=@abb where cCusCode=@code");
+    const QVariantHash values{ { QStringLiteral("Name"), QStringLiteral("N'x'; drop table t --") },
+                               { QStringLiteral("credit"), 5000 },
+                               { QStringLiteral("abb"), QVariant() },
+                               { QStringLiteral("unknown"), QStringLiteral("left out") } };
+    const QString written = tsql::withStartingValues(text, values);
+    EXPECT_EQ(
+        written,
+        QStringLiteral("declare @name nvarchar(98)\r\ndeclare @credit int\r\ndeclare @abb "
+                       "nvarchar(9)\r\ndeclare @code nvarchar(20)\r\nset @name=N'N''x''; drop "
+                       "table t --'\r\nset @credit=5000\r\nset @abb=NULL\r\nupdate "
+                       "Customer set cCusName=@name, iCusCreLine=@credit, cCusAbbName=@abb where "
+                       "cCusCode=@code"));
+    QVariantHash first = values;
+    first.insert(QStringLiteral("code"), QStringLiteral("C004"));
+    QVariantHash second = values;
+    second.insert(QStringLiteral("code"), QStringLiteral("C005"));
+    ASSERT_TRUE(service.ExecuteWith(text, first)) << qPrintable(service.LastError());
+    ASSERT_TRUE(service.ExecuteX(tsql::withStartingValues(text, second)))
+        << qPrintable(service.LastError());
+    const RecordSet rows =
+        service.OpenX(QStringLiteral("select cCusName, iCusCreLine, cCusAbbName is null from "
+                                     "Customer where cCusCode in ('C004', "
+                                     "'C005') order by cCusCode"));
+    ASSERT_EQ(rows.RecordCount(), 2);
+    for (int row = 0; row < 2; ++row) {
+        EXPECT_EQ(rows.valueAt(row, 0).toString(), QStringLiteral("N'x'; drop table t --"));
+        EXPECT_EQ(rows.valueAt(row, 1).toInt(), 5000);
+        EXPECT_EQ(rows.valueAt(row, 2).toInt(), 1);
+    }
 }
 
 TEST_F(DataServiceTest, RowsAddedToAnEmptySelectOfATableAreStoredInIt)
