@@ -56,10 +56,13 @@ ListStatement buildListStatement(const QString &listFields, const QString &class
         statement.orderPart =
             qualifyCodeColumn((QStringLiteral(" Order by ") + order).toLower(), QString());
     }
-    QString full = selectPart(listFields) + where;
-    if (!order.isEmpty())
-        full += QStringLiteral(" Order by ") + order;
-    statement.full = qualifyCodeColumn(full.toLower(), QStringLiteral(","));
+    // The host pages the whole statement as it is: without an order of its own the rows come
+    // by customer code, as the desktop list reads them, not in the order they were stored.
+    const QString fullOrder =
+        QStringLiteral(" Order by ") + (order.isEmpty() ? QStringLiteral("cCusCode") : order);
+    statement.full =
+        qualifyCodeColumn((selectPart(listFields) + where).toLower(), QStringLiteral(","))
+        + qualifyCodeColumn(fullOrder.toLower(), QString());
     return statement;
 }
 

@@ -5,7 +5,9 @@
 #include "entry/ArchiveListWindow.h"
 #include "entry/ClsCustomer.h"
 #include "entry/SessionContext.h"
+#include "list/FrmCus.h"
 #include "suite/SuiteServices.h"
+#include "suite/controls/Grid.h"
 #include "suite/login/ClsLogin.h"
 #include "suite/pub/ClsPub.h"
 #include "suite/pub/MessageScript.h"
@@ -138,8 +140,14 @@ TEST_F(WebHostEntryTest, AnExpiredSessionClosesTheEntrysWindowsAfterTheAnswer)
 
 namespace {
 
-TEST_F(WebHostEntryTest, TheListShowsItsFirstPageThroughTheHost)
+TEST_F(WebHostEntryTest, TheListShowsItsFirstPageThroughTheHostInCodeOrder)
 {
+    // A customer stored last whose code comes first.
+    company.run(Company::Company,
+                QStringLiteral("create temp table late as select * from Customer where cCusCode ="
+                               " (select max(cCusCode) from Customer);"
+                               "update late set cCusCode = '0000000';"
+                               "insert into Customer select * from late;"));
     auto *list = entry->listWindow();
     ASSERT_TRUE(list);
     bool pageShown = false;
@@ -150,6 +158,16 @@ TEST_F(WebHostEntryTest, TheListShowsItsFirstPageThroughTheHost)
         QCoreApplication::processEvents();
     EXPECT_TRUE(pageShown);
     EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
+    auto *frame = dynamic_cast<customer::FrmCus *>(list);
+    ASSERT_TRUE(frame);
+    ASSERT_GT(frame->Grid->Rows(), 2);
+    QStringList codes;
+    for (int row = 1; row < frame->Grid->Rows(); ++row)
+        codes.append(frame->Grid->TextMatrix(row, frame->iKeyPos));
+    EXPECT_EQ(codes.first(), QStringLiteral("0000000"));
+    QStringList sorted = codes;
+    sorted.sort();
+    EXPECT_EQ(codes, sorted);
     list->close();
 }
 

@@ -19,7 +19,8 @@ TEST(ListStatement, RootClassReadsEveryPermittedCustomerNotTransferred)
                            QStringLiteral("1=1"));
     EXPECT_EQ(statement.full,
               QStringLiteral("select Customer.cCusCode,ccusabbname from customer ") + kJoinTail
-                  + QStringLiteral(" where isnull(customer.btransflag,0) =0 and 1=1"));
+                  + QStringLiteral(" where isnull(customer.btransflag,0) =0 and 1=1 order by "
+                                   "Customer.cCusCode"));
     EXPECT_EQ(statement.wherePart,
               QStringLiteral(" where isnull(Customer.bTransFlag,0) =0 and 1=1"));
     EXPECT_EQ(statement.selectList, QStringLiteral("Customer.cCusCode,ccusabbname"));
@@ -38,7 +39,7 @@ TEST(ListStatement, ClassFilterAndConditionQualifyTheCodeColumn)
                   + kRights
                   + QStringLiteral(" and Customer.cCusCode like '00%' and ccuscode<>'x'"));
     EXPECT_EQ(statement.orderPart, QStringLiteral(" order by Customer.cCusCode desc"));
-    EXPECT_TRUE(statement.full.endsWith(QStringLiteral(" order by ccuscode desc")))
+    EXPECT_TRUE(statement.full.endsWith(QStringLiteral(" order by Customer.cCusCode desc")))
         << qPrintable(statement.full);
     EXPECT_TRUE(statement.full.startsWith(
         QStringLiteral("select Customer.cCusCode,ccusname,customer.ccccode from customer ")));
