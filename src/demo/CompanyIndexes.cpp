@@ -80,10 +80,11 @@ bool dropRetired(suite::SqliteConnection &connection, const QStringList &existin
     return true;
 }
 
-// Statistics from a sample of each new index serve the planner as well as a full scan.
+// Complete statistics of each new index, as a new company has them: sampled ones overstate the
+// rows of an index and steer the planner away from it.
 bool analyze(suite::SqliteConnection &connection, const QStringList &indexes, QString &sMsg)
 {
-    if (!connection.execute(QStringLiteral("pragma analysis_limit = 1000"), sMsg))
+    if (!connection.execute(QStringLiteral("pragma analysis_limit = 0"), sMsg))
         return false;
     for (const QString &name : indexes) {
         if (!connection.execute(QStringLiteral("analyze ") + suite::quoteSqliteIdentifier(name),

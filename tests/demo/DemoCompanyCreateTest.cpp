@@ -92,6 +92,33 @@ TEST(DemoCompanyCreate, TheSameSeedGivesTheSameCompany)
                   contentDigest(demo::DemoCompany::paths(second.path())[which]));
 }
 
+TEST(DemoCompanyCreate, StatisticsCountEveryRowSoTheListIsCountedOverItsIndex)
+{
+    QTemporaryDir dir;
+    QString sMsg;
+    constexpr int kCustomers = 2500;
+    ASSERT_TRUE(demo::DemoCompany::create(dir.path(), settingsFor(kCustomers), {}, sMsg))
+        << qPrintable(sMsg);
+    suite::SqliteConnection company;
+    ASSERT_TRUE(company.open(demo::DemoCompany::paths(dir.path()).first(), sMsg));
+    const suite::RecordSet stats = company.query(
+        QStringLiteral("select idx, stat from sqlite_stat1 where tbl = 'Customer'"), {}, sMsg);
+    ASSERT_GT(stats.RecordCount(), 3) << qPrintable(sMsg);
+    for (int row = 0; row < stats.RecordCount(); ++row) {
+        EXPECT_EQ(stats.valueAt(row, 1).toString().section(u' ', 0, 0).toInt(), kCustomers)
+            << qPrintable(stats.valueAt(row, 0).toString()) << ": a sample's guess, not a count";
+    }
+    const suite::RecordSet plan =
+        company.query(QStringLiteral("explain query plan select count(*) from Customer where "
+                                     "coalesce(bTransFlag, 0) = 0"),
+                      {}, sMsg);
+    QStringList steps;
+    for (int row = 0; row < plan.RecordCount(); ++row)
+        steps.append(plan.valueAt(row, 3).toString());
+    EXPECT_TRUE(steps.join(u'|').contains(QStringLiteral("USING COVERING INDEX")))
+        << qPrintable(steps.join(u'|'));
+}
+
 TEST(DemoCompanyCreate, RefusesToOverwriteUnlessAsked)
 {
     QTemporaryDir dir;
