@@ -2,6 +2,8 @@
 #include "app/ListPage.h"
 #include "app/Subcommands.h"
 
+#include <QElapsedTimer>
+
 #include <cstdio>
 
 namespace host {
@@ -16,7 +18,7 @@ int usageError(const QString &message)
     printLine(stderr,
               QStringLiteral("usage: customer-archive list [--db CONNECTION] [--user USER] "
                              "[--lang zh-CN|en-US] [--class CODE] [--filter CONDITION] "
-                             "[--page N] [--page-size N] [--show-sql]"));
+                             "[--page N] [--page-size N] [--show-sql] [--timing]"));
     return 2;
 }
 
@@ -29,7 +31,8 @@ void printMessages(const HeadlessSession &session)
 } // namespace
 
 // Prints the page the customer list window shows for the user: with --show-sql first the text
-// the window hands to the data service's page reader, then the header captions, then the rows.
+// the window hands to the data service's page reader, then the header captions, then the rows,
+// and with --timing last the time the page took to read, as a user waits for it.
 int runList(const QStringList &arguments)
 {
     QString error;
@@ -44,7 +47,10 @@ int runList(const QStringList &arguments)
         return 1;
     }
     ListPage page;
+    QElapsedTimer clock;
+    clock.start();
     const bool read = page.read(*request, sMsg);
+    const qint64 readNanoseconds = clock.nsecsElapsed();
     if (request->showSql && !page.sentStatement().isEmpty())
         printLine(stdout, page.sentStatement());
     if (!read) {
@@ -54,6 +60,9 @@ int runList(const QStringList &arguments)
     }
     for (const QString &line : page.lines())
         printLine(stdout, line);
+    if (request->timing)
+        printLine(stdout,
+                  QStringLiteral("page read in %1 ms").arg(readNanoseconds / 1e6, 0, 'f', 1));
     printMessages(session);
     return 0;
 }

@@ -129,8 +129,10 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
                                       QStringLiteral("n"));
     const QCommandLineOption showSql(QStringLiteral("show-sql"),
                                      QStringLiteral("Print the statement first."));
+    const QCommandLineOption timing(QStringLiteral("timing"),
+                                    QStringLiteral("Print the time the page took to read last."));
     selection.addTo(parser);
-    parser.addOptions({ page, pageSize, showSql });
+    parser.addOptions({ page, pageSize, showSql, timing });
     if (!parser.parse(QStringList{ QStringLiteral("list") } + arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -141,6 +143,7 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
     }
     ListRequest request;
     request.showSql = parser.isSet(showSql);
+    request.timing = parser.isSet(timing);
     const std::optional<int> pageNumber = countOf(parser.value(page));
     if (!pageNumber) {
         error = QStringLiteral("--page takes a whole number of at least 1, not '%1'")

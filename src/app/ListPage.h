@@ -28,6 +28,7 @@ struct ListRequest
     int page = 1;
     std::optional<int> pageSize; // none = the size the user last applied in the window
     bool showSql = false;
+    bool timing = false;
 };
 
 // The options that choose the customers of a list, shared by the sub-commands that read one:

@@ -3,6 +3,7 @@
 #include "app/ListPage.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -118,6 +119,21 @@ TEST_F(ListCommand, ShowsTheStatementTheDataServiceReceivesAndKeepsTheFilterOneC
     EXPECT_TRUE(records.contains(QStringLiteral(" OpenPage 1 lines ")));
     EXPECT_TRUE(records.contains(u'\n' + run.lines[0] + u'\n')) << qPrintable(records);
     EXPECT_EQ(column(run.lines.mid(1), QStringLiteral("Customer Code")), QStringList{ "0000002" });
+}
+
+TEST_F(ListCommand, TimingPrintsTheReadTimeOfThePageLast)
+{
+    const ListRun plain = list({ "--page-size", "3" });
+    ASSERT_EQ(plain.exitCode, 0) << qPrintable(plain.err);
+    const ListRun timed = list({ "--page-size", "3", "--timing" });
+    ASSERT_EQ(timed.exitCode, 0) << qPrintable(timed.err);
+    ASSERT_EQ(timed.lines.size(), plain.lines.size() + 1);
+    EXPECT_EQ(timed.lines.mid(0, plain.lines.size()), plain.lines);
+    const QRegularExpressionMatch time =
+        QRegularExpression(QStringLiteral("^page read in (\\d+\\.\\d) ms$"))
+            .match(timed.lines.last());
+    ASSERT_TRUE(time.hasMatch()) << qPrintable(timed.lines.last());
+    EXPECT_GT(time.captured(1).toDouble(), 0.0);
 }
 
 TEST_F(ListCommand, ARestrictedUserSeesOnlyThePermittedCustomers)
