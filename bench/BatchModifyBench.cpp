@@ -1,3 +1,5 @@
+#include "BenchCompany.h"
+
 #include "batch/BatchModify.h"
 #include "catalogue/FieldCatalogue.h"
 #include "demo/DemoCompany.h"
@@ -9,15 +11,11 @@
 #include "suite/pub/MessageScript.h"
 
 #include <QDate>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <cstdio>
 
 // Batch modify on a company of 100,000 customers, as the window runs it after the user said
 // yes: one field for every customer (with the credit sums of the customers with credit on),
@@ -29,30 +27,6 @@ namespace {
 
 constexpr int kCustomers = 100'000;
 constexpr int kAddressCustomers = 10'000;
-
-QString templateDirectory()
-{
-    QString dir = qEnvironmentVariable("CUSTOMER_ARCHIVE_BENCH_DIR");
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-            + QStringLiteral("/customer-archive-bench");
-    return dir + QStringLiteral("/100k");
-}
-
-bool prepareTemplate(const QString &dir)
-{
-    if (QFileInfo::exists(demo::DemoCompany::paths(dir).first()))
-        return true;
-    QDir().mkpath(dir);
-    std::fprintf(stderr, "making a company of %d customers in %s\n", kCustomers, qPrintable(dir));
-    demo::DemoSettings settings;
-    settings.customers = kCustomers;
-    QString sMsg;
-    if (demo::DemoCompany::create(dir, settings, {}, sMsg))
-        return true;
-    std::fprintf(stderr, "cannot make the company: %s\n", qPrintable(sMsg));
-    return false;
-}
 
 // A fresh copy of the company, entered by the demo user as the list window enters it.
 class BatchCompany
@@ -71,9 +45,7 @@ public:
         customer::resetSessionContext();
         suite::ClsPub::installMessageScript(m_messages);
         m_login = std::make_shared<suite::ClsLogin>();
-        const QString connection =
-            QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")
-                .arg(demo::DemoCompany::paths(m_dir.path()).first());
+        const QString connection = bench::connectionText(m_dir.path());
         if (!m_login->Login({ QStringLiteral("demo"), QString(), connection,
                               QDate::currentDate().toString(Qt::ISODate), QStringLiteral("en-us"),
                               QString() },
@@ -106,8 +78,8 @@ private:
 
 void runBatch(benchmark::State &state, const customer::BatchModifyRequest &request)
 {
-    const QString dir = templateDirectory();
-    if (!prepareTemplate(dir)) {
+    const QString dir = bench::companyDirectory(QStringLiteral("100k"));
+    if (!bench::makeCompany(dir, kCustomers)) {
         state.SkipWithError("no company");
         return;
     }

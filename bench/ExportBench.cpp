@@ -1,6 +1,7 @@
-#include <QDir>
+#include "BenchCompany.h"
+
+#include <QFile>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -17,11 +18,7 @@ namespace {
 
 QString millionCompany()
 {
-    QString dir = qEnvironmentVariable("CUSTOMER_ARCHIVE_BENCH_DIR");
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-            + QStringLiteral("/customer-archive-bench/1m");
-    return dir + QStringLiteral("/KVDATA_001_2026.db");
+    return bench::companyFile(bench::companyDirectory(QStringLiteral("1m")));
 }
 
 // Runs one export and returns the peak resident memory of the process in megabytes; -1 when

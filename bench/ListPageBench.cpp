@@ -1,3 +1,5 @@
+#include "BenchCompany.h"
+
 #include "demo/CompanyIndexes.h"
 #include "demo/DemoCompany.h"
 #include "suite/data/DataService.h"
@@ -7,8 +9,7 @@
 #include "suite/data/tsql/TsqlTranslator.h"
 #include "suite/pub/ClsPub.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include <QFileInfo>
 
 #include <benchmark/benchmark.h>
 
@@ -35,15 +36,6 @@ const QString kListStatement = QStringLiteral(
     " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode "
     " where isnull(customer.btransflag,0) =0 and 1=1 order by customer.ccuscode");
 
-QString companyDirectory()
-{
-    QString dir = qEnvironmentVariable("CUSTOMER_ARCHIVE_BENCH_DIR");
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-            + QStringLiteral("/customer-archive-bench/1m");
-    return dir;
-}
-
 bool updateIndexes(const QString &file)
 {
     suite::SqliteConnection connection;
@@ -61,28 +53,14 @@ bool updateIndexes(const QString &file)
     return true;
 }
 
+// A company kept from an earlier version first gets the indexes a new one would have.
 QString prepareCompany()
 {
-    const QString dir = companyDirectory();
-    const QString file = demo::DemoCompany::paths(dir).first();
-    if (QFileInfo::exists(file))
-        return updateIndexes(file) ? dir : QString();
-    QDir().mkpath(dir);
-    std::fprintf(stderr, "making a company of %d customers in %s\n", kCustomers, qPrintable(dir));
-    demo::DemoSettings settings;
-    settings.customers = kCustomers;
-    QString sMsg;
-    if (!demo::DemoCompany::create(dir, settings, {}, sMsg)) {
-        std::fprintf(stderr, "cannot make the company: %s\n", qPrintable(sMsg));
+    const QString dir = bench::companyDirectory(QStringLiteral("1m"));
+    const bool kept = QFileInfo::exists(bench::companyFile(dir));
+    if (!bench::makeCompany(dir, kCustomers))
         return QString();
-    }
-    return dir;
-}
-
-QString connectionText(const QString &dir)
-{
-    return QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")
-        .arg(demo::DemoCompany::paths(dir).first());
+    return !kept || updateIndexes(bench::companyFile(dir)) ? dir : QString();
 }
 
 int pageOf(const benchmark::State &state)
@@ -106,7 +84,7 @@ void BM_ListPageThroughDataService(benchmark::State &state)
         return;
     }
     suite::ClsCommon service;
-    service.Init(connectionText(dir));
+    service.Init(bench::connectionText(dir));
     for (auto _ : state) {
         int pageSize = kPageSize;
         int page = pageOf(state);
@@ -178,7 +156,7 @@ void BM_GetPageRst(benchmark::State &state)
         return;
     }
     auto service = std::make_shared<suite::ClsCommon>();
-    service->Init(connectionText(dir));
+    service->Init(bench::connectionText(dir));
     suite::ClsPub pub;
     const bool byClass = state.range(0) >= 3;
     const QString where = byClass

@@ -1,13 +1,10 @@
-#include "demo/DemoCompany.h"
-#include "suite/data/DataService.h"
+#include "BenchCompany.h"
 
-#include <QDir>
-#include <QStandardPaths>
+#include "suite/data/DataService.h"
 
 #include <benchmark/benchmark.h>
 
 #include <atomic>
-#include <cstdio>
 #include <thread>
 #include <vector>
 
@@ -28,36 +25,10 @@ const QString kListStatement = QStringLiteral(
     " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode "
     " where isnull(customer.btransflag,0) =0 and 1=1 order by customer.ccuscode");
 
-QString companyDirectory()
-{
-    QString dir = qEnvironmentVariable("CUSTOMER_ARCHIVE_BENCH_DIR");
-    if (dir.isEmpty())
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation)
-            + QStringLiteral("/customer-archive-bench");
-    return dir + QStringLiteral("/100k-writers");
-}
-
 QString prepareCompany()
 {
-    const QString dir = companyDirectory();
-    if (QFileInfo::exists(demo::DemoCompany::paths(dir).first()))
-        return dir;
-    QDir().mkpath(dir);
-    std::fprintf(stderr, "making a company of %d customers in %s\n", kCustomers, qPrintable(dir));
-    demo::DemoSettings settings;
-    settings.customers = kCustomers;
-    QString sMsg;
-    if (!demo::DemoCompany::create(dir, settings, {}, sMsg)) {
-        std::fprintf(stderr, "cannot make the company: %s\n", qPrintable(sMsg));
-        return QString();
-    }
-    return dir;
-}
-
-QString connectionText(const QString &dir)
-{
-    return QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")
-        .arg(demo::DemoCompany::paths(dir).first());
+    const QString dir = bench::companyDirectory(QStringLiteral("100k-writers"));
+    return bench::makeCompany(dir, kCustomers) ? dir : QString();
 }
 
 // Writers that update one customer's memo per statement until told to stop.
@@ -112,7 +83,7 @@ void BM_ListPageUnderWriters(benchmark::State &state)
         return;
     }
     suite::ClsCommon reader;
-    reader.Init(connectionText(dir));
+    reader.Init(bench::connectionText(dir));
     const suite::RecordSet all = reader.OpenX(QStringLiteral("select cCusCode from Customer"));
     QStringList codes;
     for (int row = 0; row < all.RecordCount(); ++row)
@@ -121,7 +92,7 @@ void BM_ListPageUnderWriters(benchmark::State &state)
         state.SkipWithError("no customers");
         return;
     }
-    Writers writers(connectionText(dir), codes, int(state.range(0)));
+    Writers writers(bench::connectionText(dir), codes, int(state.range(0)));
     int failedReads = 0;
     for (auto _ : state) {
         int pageSize = kPageSize;
