@@ -1,4 +1,5 @@
 #include "DemoCompanyCopy.h"
+#include "ProductRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,13 +15,6 @@
 namespace {
 
 constexpr int kNobody = 65534;
-
-struct CommandRun
-{
-    int exitCode = -1;
-    QStringList lines; // standard output
-    QString err;
-};
 
 // Whether a user without rights of its own can run the program: the file and every folder
 // above it open to others.
@@ -82,20 +76,10 @@ protected:
                 + command;
             program = m_runner;
         }
-        QProcess process;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("HOME"), m_home.path());
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_home.path());
-        process.setProcessEnvironment(environment);
-        process.start(program, command);
-        CommandRun run;
-        if (!process.waitForFinished(120000))
-            return run;
-        run.exitCode = process.exitCode();
-        run.lines = QString::fromUtf8(process.readAllStandardOutput()).split(u'\n');
-        run.lines.removeLast();
-        run.err = QString::fromUtf8(process.readAllStandardError());
-        return run;
+        return runProduct(command, program, environment);
     }
 
     DemoCompanyCopy<> m_company;
