@@ -168,6 +168,10 @@ bool StatementTranslator::translateUpdate(SqlWriter &writer, int begin, int end,
     const int from = findAtTop(at + 1, end, Keyword::From);
     const int where = findAtTop(from >= 0 ? from + 1 : at + 1, end, Keyword::Where);
     const int setEnd = from >= 0 ? from : (where >= 0 ? where : end);
+    if (setEnd <= at + 1) {
+        writer.fail(QStringLiteral("UPDATE without assignments after SET"));
+        return false;
+    }
     skipAssignmentQualifiers(writer, at + 1, setEnd);
     QString assignments;
     writer.write(at + 1, setEnd, assignments);

@@ -261,6 +261,13 @@ TEST_F(TsqlTranslatorTest, UnreadableTextIsRefusedWithItsReason)
                     .contains(QStringLiteral("quarter")));
     EXPECT_TRUE(
         failureOf(QStringLiteral("if 1=1")).contains(QStringLiteral("IF without a statement")));
+    const QString noAssignment = QStringLiteral("UPDATE without assignments after SET");
+    EXPECT_TRUE(failureOf(QStringLiteral("update Customer set")).contains(noAssignment));
+    EXPECT_TRUE(failureOf(QStringLiteral("update t set where a = 1")).contains(noAssignment));
+    EXPECT_TRUE(failureOf(QStringLiteral("update t set from t join u on u.k = t.k"))
+                    .contains(noAssignment));
+    EXPECT_TRUE(failureOf(QStringLiteral("if 1 > 2 begin update Customer set end"))
+                    .contains(noAssignment));
     EXPECT_EQ(failureOf(QStringLiteral("  -- nothing\n")),
               QStringLiteral("The SQL text is empty."));
 }

@@ -1,0 +1,1 @@
+select :>:declare @n int set @n = (select count(*) f:rom kvsystem.:D:+.ua_user with(nolock)) if @n > 2 gnebi update Customer set
