@@ -3,6 +3,7 @@
 #include "app/HostOptions.h"
 
 #include "demo/CompanyIndexes.h"
+#include "demo/CompanySearchIndex.h"
 #include "demo/DemoCompany.h"
 #include "suite/SuiteServices.h"
 #include "suite/core/ErrorLog.h"
@@ -10,6 +11,7 @@
 #include "suite/data/ConnectionText.h"
 #include "suite/data/SqliteConnection.h"
 
+#include <QElapsedTimer>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -26,6 +28,35 @@ bool makeDemoCompany(const QString &file, QString &sMsg)
                                      sMsg);
 }
 
+// The quick search's index, which a company made by an earlier version lacks. Building it
+// reads every customer once (minutes for a million): the terminal shows how far it is, a
+// tenth at a time.
+bool addSearchIndex(suite::SqliteConnection &connection, QString &sMsg)
+{
+    QElapsedTimer clock;
+    clock.start();
+    int shownTenth = -1;
+    const auto progress = [&shownTenth](qint64 done, qint64 total) {
+        const int tenth = total > 0 ? int(done * 10 / total) : 10;
+        if (tenth == shownTenth)
+            return;
+        if (shownTenth < 0)
+            std::fprintf(stderr,
+                         "customer-archive: building the quick-search index of %lld customers, "
+                         "once for this company\n",
+                         static_cast<long long>(total));
+        shownTenth = tenth;
+        std::fprintf(stderr, "customer-archive: quick-search index %d %%\n", tenth * 10);
+    };
+    bool created = false;
+    if (!demo::CompanySearchIndex::ensure(connection, progress, created, sMsg))
+        return false;
+    if (created)
+        std::fprintf(stderr, "customer-archive: quick-search index built in %.1f s\n",
+                     clock.elapsed() / 1000.0);
+    return true;
+}
+
 // A company made by an earlier version gets the indexes the list's statements are planned
 // for. The company still opens when it cannot (a read-only file): only slower.
 void updateCompanyIndexes(const QString &databaseFile)
@@ -34,7 +65,8 @@ void updateCompanyIndexes(const QString &databaseFile)
     QStringList created;
     QString sMsg;
     if (!connection.open(databaseFile, sMsg, suite::SqliteConnection::OpenMode::ReadWrite)
-        || !demo::CompanyIndexes::update(connection, created, sMsg))
+        || !demo::CompanyIndexes::update(connection, created, sMsg)
+        || !addSearchIndex(connection, sMsg))
         suite::ErrorLog::instance().warning(QStringLiteral("host.openCompany"), sMsg);
 }
 

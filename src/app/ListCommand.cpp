@@ -18,7 +18,7 @@ int usageError(const QString &message)
     printLine(stderr,
               QStringLiteral("usage: customer-archive list [--db CONNECTION] [--user USER] "
                              "[--lang zh-CN|en-US] [--class CODE] [--filter CONDITION] "
-                             "[--page N] [--page-size N] [--show-sql] [--timing]"));
+                             "[--search TEXT] [--page N] [--page-size N] [--show-sql] [--timing]"));
     return 2;
 }
 

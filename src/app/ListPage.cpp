@@ -131,8 +131,11 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
                                      QStringLiteral("Print the statement first."));
     const QCommandLineOption timing(QStringLiteral("timing"),
                                     QStringLiteral("Print the time the page took to read last."));
+    const QCommandLineOption search(QStringLiteral("search"),
+                                    QStringLiteral("Words the quick search looks for."),
+                                    QStringLiteral("text"));
     selection.addTo(parser);
-    parser.addOptions({ page, pageSize, showSql, timing });
+    parser.addOptions({ page, pageSize, showSql, timing, search });
     if (!parser.parse(QStringList{ QStringLiteral("list") } + arguments)) {
         error = parser.errorText();
         return std::nullopt;
@@ -144,6 +147,7 @@ std::optional<ListRequest> parseListRequest(const QStringList &arguments, QStrin
     ListRequest request;
     request.showSql = parser.isSet(showSql);
     request.timing = parser.isSet(timing);
+    request.search = parser.value(search);
     const std::optional<int> pageNumber = countOf(parser.value(page));
     if (!pageNumber) {
         error = QStringLiteral("--page takes a whole number of at least 1, not '%1'")
@@ -284,7 +288,8 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
         return false;
     }
     const ListStatement statement =
-        buildListStatement(listFields, classCode, request.condition, order, g_sRowAuthInv);
+        buildListStatement(listFields, classCode, request.condition, order, g_sRowAuthInv,
+                           request.search);
 
     const auto service = std::make_shared<PageTextRecorder>(g_oSrv);
     suite::RecordSet rows;

@@ -25,6 +25,7 @@ struct ListRequest
     QString languageRegion = QStringLiteral("zh-CN");
     QString classCode; // the class clicked in the tree; empty = the root (every class)
     QString condition; // the filter as the window's condition (see listFilterCondition)
+    QString search; // the words typed into the window's quick-search box
     int page = 1;
     std::optional<int> pageSize; // none = the size the user last applied in the window
     bool showSql = false;

@@ -1,6 +1,7 @@
 #include "demo/DemoCompany.h"
 
 #include "demo/CompanyLoader.h"
+#include "demo/CompanySearchIndex.h"
 #include "demo/CompanySwap.h"
 #include "demo/SchemaScript.h"
 
@@ -79,6 +80,11 @@ bool buildCompany(const QString &path, const DemoSettings &settings, const Progr
         return false;
     progress(QStringLiteral("indexes"), 0, 0);
     if (!SchemaScript::run(connection, QStringLiteral("company_indexes.sql"), sMsg))
+        return false;
+    const auto searchProgress = [&progress](qint64 done, qint64 total) {
+        progress(QStringLiteral("search index"), done, total);
+    };
+    if (!CompanySearchIndex::create(connection, searchProgress, sMsg))
         return false;
     // Complete statistics: sampled ones overstate the rows of each index, and at a million
     // customers the planner then counts the list over the wide table instead of its narrow

@@ -101,9 +101,7 @@ void FrmCus::buildControls()
     MenuBar->setObjectName(QStringLiteral("MenuBar"));
     layout->setMenuBar(MenuBar);
 
-    TLB2 = new suite::Toolbar(body());
-    TLB2->setObjectName(QStringLiteral("TLB2"));
-    layout->addWidget(TLB2);
+    layout->addWidget(buildToolbarRow());
 
     Pic = new QWidget(body());
     Pic->setObjectName(QStringLiteral("Pic"));
@@ -272,6 +270,7 @@ void FrmCus::Form_Load()
     setProperty("colInfoXml", g_cFieldCatalogXml);
     InitPageBar();
     InitCaption();
+    captionQuickSearch();
     FrameWeb->setVisible(g_bShowFrameWeb);
     FrameWeb->setFixedHeight(g_bShowFrameWeb ? kFrameWebTwips / kTwipsPerPixel : 0);
 

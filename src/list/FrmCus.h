@@ -16,6 +16,7 @@ class QCheckBox;
 class QLabel;
 class QMenu;
 class QMenuBar;
+class QTimer;
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -99,6 +100,12 @@ public:
     // Made on the first print command.
     suite::PrintControl *Prn = nullptr;
 
+    // The quick search on the toolbar: the customers whose code, name, abbreviation, mnemonic
+    // code, phones or tax number hold every word typed.
+    QLineEdit *EdtSearch = nullptr;
+    // The search the list shows, as the last refresh read it.
+    QString quickSearch() const { return m_quickSearch; }
+
     // The condition of the last refresh, reused by paging.
     QString lastCondition() const { return m_lastCondition; }
     // The menu item of a name ("mAdd", "mPrintNo", ...), null for none.
@@ -123,6 +130,11 @@ protected:
 
 private:
     void buildControls();
+    // The toolbar with the quick-search box at its end.
+    QWidget *buildToolbarRow();
+    void captionQuickSearch();
+    void applyQuickSearch();
+    void focusQuickSearch();
     void buildMenus();
     void Form_Load();
     void Form_Activate();
@@ -187,6 +199,8 @@ private:
     QString m_tempTableName;
     QString m_savedColumnWidths;
     QString m_lastCondition;
+    QString m_quickSearch;
+    QTimer *m_searchPause = nullptr;
     std::array<int, 5> m_columnPositions{ -1, -1, -1, -1, -1 };
     suite::RecordSet m_pageRecords;
     suite::PrintData m_printData;

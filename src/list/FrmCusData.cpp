@@ -105,7 +105,8 @@ void FrmCus::DataRefresh(const QString &sCon)
         return;
     }
     const ListStatement statement =
-        buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv);
+        buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv,
+                           m_quickSearch);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     suite::RecordSet rows;

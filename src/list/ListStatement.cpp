@@ -1,6 +1,7 @@
 #include "list/ListStatement.h"
 
 #include "catalogue/ListQuery.h"
+#include "catalogue/QuickSearch.h"
 #include "suite/core/SqlQuote.h"
 
 #include <QRegularExpression>
@@ -36,7 +37,7 @@ QString qualifyCodeColumn(const QString &text, const QString &terminator)
 
 ListStatement buildListStatement(const QString &listFields, const QString &classCode,
                                  const QString &condition, const QString &order,
-                                 const QString &rightsClause)
+                                 const QString &rightsClause, const QString &quickSearch)
 {
     ListStatement statement;
     QString where = QStringLiteral(" where isnull(Customer.bTransFlag,0) =0 and ");
@@ -46,6 +47,9 @@ ListStatement buildListStatement(const QString &listFields, const QString &class
     if (!condition.isEmpty())
         where += QStringLiteral(" and ")
             + QString(condition).replace(QStringLiteral("CCusCode"), kQualifiedCode);
+    const QString searched = quickSearchCondition(quickSearch);
+    if (!searched.isEmpty())
+        where += QStringLiteral(" and ") + searched;
 
     const QString fields =
         listFields.isEmpty() ? QStringLiteral("CCusCode,CCusAbbName") : listFields;

@@ -25,11 +25,13 @@ QString qualifyCodeColumn(const QString &text, const QString &terminator);
 
 // The statement of the customer list: the visible fields, their joins, the customers of the
 // class (and its sub-classes) that the user may read (rightsClause) and that are not flagged
-// as transferred, narrowed by the filter condition, in the column set's order. The texts are
-// lower-cased as the list sends them; values compare without regard to case in the database.
+// as transferred, narrowed by the filter condition and by the quick search (see
+// quickSearchCondition), in the column set's order. The texts are lower-cased as the list
+// sends them; values compare without regard to case in the database.
 ListStatement buildListStatement(const QString &listFields, const QString &classCode,
                                  const QString &condition, const QString &order,
-                                 const QString &rightsClause);
+                                 const QString &rightsClause,
+                                 const QString &quickSearch = QString());
 
 // The statement that reads no row but gives the header's fields and types.
 QString listHeaderStatement(const QString &listFields);

@@ -1,5 +1,7 @@
 #include "suite/data/tsql/SqliteDialect.h"
 
+#include "suite/data/tsql/SqliteFullText.h"
+
 #include <functional>
 
 namespace suite::tsql {
@@ -182,6 +184,7 @@ const QList<MappedFunction> &mappedFunctions()
               return true;
           } },
         { QLatin1StringView("charindex"), 2, 3, charIndex },
+        { QLatin1StringView("contains"), 2, 2, sqliteContains },
         { QLatin1StringView("datediff"), 3, 3, dateDiff },
         { QLatin1StringView("dateadd"), 3, 3, dateAdd },
         { QLatin1StringView("year"), 1, 1,

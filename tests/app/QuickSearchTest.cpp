@@ -1,0 +1,194 @@
+#include "DemoCompanyCopy.h"
+#include "ProductRun.h"
+
+#include "catalogue/QuickSearch.h"
+#include "suite/core/SqlQuote.h"
+#include "suite/data/DataService.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kSearchedText = QStringLiteral(
+    "ifnull(cCusCode,'') || char(10) || ifnull(cCusName,'') || char(10) || ifnull(cCusAbbName,'') "
+    "|| char(10) || ifnull(cCusMnemCode,'') || char(10) || ifnull(cCusPhone,'') || char(10) || "
+    "ifnull(cCusHand,'') || char(10) || ifnull(cCusRegCode,'')");
+
+} // namespace
+
+// The quick search on a demo company: what it finds, checked against a plain scan of the same
+// fields, and that its index follows every road that writes customers.
+class QuickSearch : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_company.ok()) << qPrintable(m_company.error());
+        m_service.Init(m_company.connectionText());
+        ASSERT_TRUE(m_service.Status()) << qPrintable(m_service.LastError());
+    }
+
+    // The codes the search finds through the data service, in code order.
+    QStringList found(const QString &text)
+    {
+        const suite::RecordSet rows = m_service.OpenX(
+            QStringLiteral("select cCusCode from Customer where %1 order by cCusCode")
+                .arg(customer::quickSearchCondition(text)));
+        EXPECT_TRUE(rows.IsOpen()) << qPrintable(text) << ": " << qPrintable(m_service.LastError());
+        QStringList codes;
+        for (int row = 0; row < rows.RecordCount(); ++row)
+            codes.append(rows.valueAt(row, 0).toString());
+        return codes;
+    }
+
+    // The codes whose searched fields hold every word, scanned row by row.
+    QStringList scanned(const QString &text, const QString &rows = QStringLiteral("1=1")) const
+    {
+        QStringList conditions;
+        for (const QString &word : customer::quickSearchWords(text))
+            conditions.append(QStringLiteral("instr(lower(%1), lower(%2)) > 0")
+                                  .arg(kSearchedText, suite::sqlQuoted(word)));
+        return column(
+            QStringLiteral("select cCusCode from Customer where %1 and %2 order by cCusCode")
+                .arg(rows, conditions.join(QStringLiteral(" and "))));
+    }
+
+    QStringList column(const QString &sql) const
+    {
+        return m_company.column(DemoCompanyCopy<>::Company, sql);
+    }
+
+    QString field(const QString &name, const QString &code) const
+    {
+        return column(QStringLiteral("select %1 from Customer where cCusCode = '%2'")
+                          .arg(name, code))
+            .value(0);
+    }
+
+    CommandRun product(const QString &command, const QStringList &arguments) const
+    {
+        return runProduct(QStringList{ command, "--db", m_company.connectionText(), "--lang",
+                                       "en-US" }
+                          + arguments);
+    }
+
+    DemoCompanyCopy<> m_company;
+    suite::ClsCommon m_service;
+};
+
+TEST_F(QuickSearch, FindsAnyPartOfEverySearchedFieldOfOneTwoThreeAndMoreCharacters)
+{
+    const QString code = QStringLiteral("0000003");
+    for (const char *name : { "cCusCode", "cCusName", "cCusAbbName", "cCusMnemCode", "cCusPhone",
+                              "cCusHand", "cCusRegCode" }) {
+        const QString value = field(QLatin1StringView(name), code);
+        ASSERT_GE(value.size(), 6) << name;
+        for (const int length : { 1, 2, 3, 6 }) {
+            for (const QString &part : { value.right(length), value.mid(1, length).toLower() }) {
+                const QStringList codes = found(part);
+                EXPECT_TRUE(codes.contains(code)) << name << " '" << qPrintable(part) << "'";
+                EXPECT_EQ(codes, scanned(part)) << name << " '" << qPrintable(part) << "'";
+            }
+        }
+    }
+    const QString name = field(QStringLiteral("cCusName"), code);
+    const QString twoWords = name.left(2) + u' ' + field(QStringLiteral("cCusPhone"), code).right(4);
+    EXPECT_EQ(found(twoWords), scanned(twoWords));
+    EXPECT_TRUE(found(twoWords).contains(code));
+    EXPECT_EQ(found(QStringLiteral("骐骥麒麟")), QStringList());
+    EXPECT_EQ(found(QStringLiteral("骐")), scanned(QStringLiteral("骐")));
+}
+
+TEST_F(QuickSearch, HostileTextNeverFailsNorReachesPastTheWords)
+{
+    const QStringList before = column("select count(*) from Customer");
+    m_company.run(DemoCompanyCopy<>::Company,
+                  "update Customer set cCusName = cCusName || 'O''Neil \"R&D\" (NEAR) a*b:c' "
+                  "where cCusCode = '0000002'");
+    for (const char *text :
+         { "'", "\"", "\"\"", "''", "O'Neil", "\"R&D\"", "(NEAR)", "a*b:c", "NEAR(a b)", "a AND b",
+           "a OR b", "NOT a", "*", "cCusName:a", "cCusName : 北京", "(", ")", "^a", "a -b", "{a}",
+           "'; drop table Customer; --", "%", "_", "\\", "') or 1=1 --" }) {
+        const QString search = QString::fromUtf8(text);
+        EXPECT_EQ(found(search), scanned(search)) << text;
+    }
+    EXPECT_EQ(found(QStringLiteral("o'neil \"r&d\"")), QStringList{ "0000002" });
+    EXPECT_EQ(column("select count(*) from Customer"), before);
+}
+
+TEST_F(QuickSearch, TheIndexFollowsAddModifyDeleteMergeAndBatchModify)
+{
+    QString sMsg;
+    ASSERT_TRUE(m_service.Modify(QStringLiteral("<Customer><CCusCode>0000003</CCusCode>"
+                                                "<CCusName>琥珀星辰科技有限公司</CCusName>"
+                                                "</Customer>"),
+                                 QStringLiteral("Customer"), sMsg))
+        << qPrintable(sMsg);
+    EXPECT_EQ(found(QStringLiteral("琥珀星辰")), QStringList{ "0000003" });
+    EXPECT_EQ(found(QStringLiteral("珀星")), QStringList{ "0000003" });
+
+    const QString deleted = field(QStringLiteral("cCusRegCode"), QStringLiteral("0000008"));
+    ASSERT_TRUE(m_service.Delete(QStringLiteral("0000008"), QStringLiteral("cCusCode"),
+                                 QStringLiteral("Customer"), sMsg, QStringLiteral("demo")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(found(deleted), QStringList());
+
+    const QString merged = field(QStringLiteral("cCusRegCode"), QStringLiteral("0000004"));
+    ASSERT_TRUE(m_service.Modify(QStringLiteral("<Customer Operating ='Unite'><Code1>0000004"
+                                                "</Code1><Code2>0000005</Code2></Customer>"),
+                                 QStringLiteral("Customer"), sMsg))
+        << qPrintable(sMsg);
+    EXPECT_EQ(found(merged), QStringList());
+    EXPECT_EQ(found(field(QStringLiteral("cCusRegCode"), QStringLiteral("0000005"))),
+              QStringList{ "0000005" });
+
+    const CommandRun batch = product("batch-modify", { "--field", "cCusPhone", "--value",
+                                                       "0571-QZXW", "--codes",
+                                                       "0000006,0000007", "--yes" });
+    ASSERT_EQ(batch.exitCode, 0) << qPrintable(batch.err);
+    EXPECT_EQ(found(QStringLiteral("qzxw")), (QStringList{ "0000006", "0000007" }));
+
+    m_company.run(DemoCompanyCopy<>::Company,
+                  "insert into Customer (cCusCode, cCusName, cCusAbbName) "
+                  "values ('T900', '青金石贸易', '青金石')");
+    EXPECT_EQ(found(QStringLiteral("青金石")), QStringList{ "T900" });
+    EXPECT_EQ(found(QStringLiteral("t9")), scanned(QStringLiteral("t9")));
+
+    for (const char *text : { "有限", "公司", "1", "0", "a", "科技", "010" })
+        EXPECT_EQ(found(QString::fromUtf8(text)), scanned(QString::fromUtf8(text))) << text;
+}
+
+TEST_F(QuickSearch, ListSearchPrintsOnlyTheMatchesTheUserMaySee)
+{
+    const QString word = QStringLiteral("有限");
+    const CommandRun all = product("list", { "--search", word, "--page-size", "1000" });
+    ASSERT_EQ(all.exitCode, 0) << qPrintable(all.err);
+    QStringList shown;
+    for (const QString &line : all.lines.mid(1))
+        shown.append(line.section(u'\t', 0, 0));
+    const QString listed = QStringLiteral("ifnull(bTransFlag,0)=0");
+    EXPECT_EQ(shown, scanned(word, listed));
+
+    const CommandRun sales = product("list", { "--search", word, "--user", "sales1",
+                                               "--page-size", "1000" });
+    ASSERT_EQ(sales.exitCode, 0) << qPrintable(sales.err);
+    const CommandRun rights = product("list", { "--user", "sales1", "--page-size", "1000" });
+    QStringList mayRead;
+    for (const QString &line : rights.lines.mid(1))
+        mayRead.append(line.section(u'\t', 0, 0));
+    QStringList salesShown;
+    for (const QString &line : sales.lines.mid(1))
+        salesShown.append(line.section(u'\t', 0, 0));
+    QStringList expected;
+    for (const QString &code : scanned(word, listed)) {
+        if (mayRead.contains(code))
+            expected.append(code);
+    }
+    EXPECT_EQ(salesShown, expected);
+    EXPECT_LT(salesShown.size(), shown.size()) << "sales1 reads only some customers";
+
+    const CommandRun hostile = product("list", { "--search", "') or 1=1 --\"", "--user",
+                                                 "sales1" });
+    EXPECT_EQ(hostile.exitCode, 0) << qPrintable(hostile.err);
+    EXPECT_EQ(hostile.lines.size(), 1) << "the header alone: nothing holds those words";
+}
