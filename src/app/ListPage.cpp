@@ -287,9 +287,8 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
         sMsg = refusedConditionMessage(refused);
         return false;
     }
-    const ListStatement statement =
-        buildListStatement(listFields, classCode, request.condition, order, g_sRowAuthInv,
-                           request.search);
+    const ListStatement statement = buildListStatement(listFields, classCode, request.condition,
+                                                       order, g_sRowAuthInv, request.search);
 
     const auto service = std::make_shared<PageTextRecorder>(g_oSrv);
     suite::RecordSet rows;

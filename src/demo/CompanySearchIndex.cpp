@@ -12,8 +12,8 @@ const QString kScript = QStringLiteral("company_search_sqlite.sql");
 // Customers indexed per step: small enough for a progress line that moves every second or so.
 constexpr qint64 kStepRows = 50000;
 
-bool customerRowids(suite::SqliteConnection &connection, qint64 &first, qint64 &last,
-                    qint64 &count, QString &sMsg)
+bool customerRowids(suite::SqliteConnection &connection, qint64 &first, qint64 &last, qint64 &count,
+                    QString &sMsg)
 {
     const suite::RecordSet range = connection.query(
         QStringLiteral("select min(rowid), max(rowid), count(*) from Customer"), {}, sMsg);

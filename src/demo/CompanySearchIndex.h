@@ -29,8 +29,8 @@ public:
                        QString &sMsg);
 
     // Creates the index when the company lacks it; created tells whether it did.
-    static bool ensure(suite::SqliteConnection &connection, const Progress &progress,
-                       bool &created, QString &sMsg);
+    static bool ensure(suite::SqliteConnection &connection, const Progress &progress, bool &created,
+                       QString &sMsg);
 };
 
 } // namespace demo

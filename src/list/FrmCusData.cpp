@@ -105,8 +105,7 @@ void FrmCus::DataRefresh(const QString &sCon)
         return;
     }
     const ListStatement statement =
-        buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv,
-                           m_quickSearch);
+        buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv, m_quickSearch);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     suite::RecordSet rows;

@@ -123,9 +123,8 @@ std::shared_ptr<suite::PrintRowSource> FrmCus::printRows(QList<suite::PrintColum
 {
     QTreeWidgetItem *node = Trv->currentItem();
     const QString classCode = classCodeOfNodeKey(node ? classNodeKey(node) : QStringLiteral("r"));
-    const ListStatement statement =
-        buildListStatement(g_cListFields, classCode, m_lastCondition, m_cOrder,
-                           g_sRowAuthInv, m_quickSearch);
+    const ListStatement statement = buildListStatement(g_cListFields, classCode, m_lastCondition,
+                                                       m_cOrder, g_sRowAuthInv, m_quickSearch);
     auto pageForm = std::make_shared<QWidget>();
     const std::weak_ptr<ArchiveEntry> owner =
         m_cls ? m_cls->weak_from_this() : std::weak_ptr<ArchiveEntry>();

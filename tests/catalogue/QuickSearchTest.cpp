@@ -19,9 +19,10 @@ TEST(QuickSearch, HostileTextStaysWordsToLookFor)
 {
     EXPECT_EQ(quickSearchCondition(QStringLiteral("O'Neil \"x\" NEAR(a*) cCusName:b')--")),
               QStringLiteral("CONTAINS(Customer.*, N'\"O''Neil\" AND \"\"\"x\"\"\" AND "
-                             "\"NEAR(a*)\" AND \"cCusName:b''')--\"')"))
+                             "\"NEAR(a*)\" AND \"cCusName:b'')--\"')"))
         << "double quotes doubled inside each phrase, single quotes doubled in the literal";
-    EXPECT_EQ(quickSearchCondition(QStringLiteral("a\nb\x01" "c")),
+    EXPECT_EQ(quickSearchCondition(QStringLiteral("a\nb\x01"
+                                                  "c")),
               QStringLiteral("CONTAINS(Customer.*, N'\"a\" AND \"b\" AND \"c\"')"))
         << "no field holds a control character: they separate words";
 }
