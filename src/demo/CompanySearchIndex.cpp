@@ -4,6 +4,8 @@
 
 #include "suite/data/SqliteConnection.h"
 
+#include <algorithm>
+
 namespace demo {
 
 namespace {
@@ -33,20 +35,21 @@ bool fill(suite::SqliteConnection &connection, const CompanySearchIndex::Progres
     qint64 total = 0;
     if (!customerRowids(connection, first, last, total, sMsg))
         return false;
-    qint64 done = 0;
     if (progress)
-        progress(done, total);
+        progress(0, total);
+    // The rows an insert reports changed count the index's own rows too: the progress goes by
+    // the share of the rowids done.
+    const qint64 span = last - first + 1;
     for (qint64 from = first; total > 0 && from <= last; from += kStepRows) {
-        qint64 added = 0;
-        if (!connection.executeStatement(
+        const qint64 to = from + kStepRows;
+        if (!connection.execute(
                 QStringLiteral("insert into CustomerSearch (rowid, body) select id, body from "
                                "CustomerSearchText where id >= ?1 and id < ?2"),
-                { from, from + kStepRows }, sMsg, &added)) {
+                { from, to }, sMsg)) {
             return false;
         }
-        done += added;
         if (progress)
-            progress(done, total);
+            progress(std::min(total, total * (to - first) / span), total);
     }
     // One segment per level instead of one per step: the searches read fewer doclists.
     return connection.execute(

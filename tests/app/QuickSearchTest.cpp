@@ -204,3 +204,24 @@ TEST_F(QuickSearch, ListSearchPrintsOnlyTheMatchesTheUserMaySee)
     EXPECT_EQ(hostile.exitCode, 0) << qPrintable(hostile.err);
     EXPECT_EQ(hostile.lines.size(), 1) << "the header alone: nothing holds those words";
 }
+
+TEST_F(QuickSearch, ACompanyMadeBeforeTheIndexGetsItWhenOpened)
+{
+    m_company.run(DemoCompanyCopy<>::Company,
+                  "drop trigger CustomerSearch_Insert; drop trigger CustomerSearch_Update; "
+                  "drop trigger CustomerSearch_Delete; drop view CustomerSearchText; "
+                  "drop table CustomerSearchTerms; drop table CustomerSearch");
+    const CommandRun first = product("list", { "--search", "有限", "--page-size", "1000" });
+    ASSERT_EQ(first.exitCode, 0) << qPrintable(first.err);
+    EXPECT_TRUE(first.err.contains(
+        u"building the quick-search index of 20 customers, once for this company"))
+        << qPrintable(first.err);
+    EXPECT_TRUE(first.err.contains(u"quick-search index 100 %")) << qPrintable(first.err);
+    EXPECT_FALSE(first.err.contains(u"110 %")) << qPrintable(first.err);
+    EXPECT_EQ(first.lines.size() - 1,
+              scanned(QStringLiteral("有限"), QStringLiteral("ifnull(bTransFlag,0)=0")).size());
+
+    const CommandRun second = product("list", { "--search", "有限" });
+    EXPECT_FALSE(second.err.contains(u"quick-search index")) << "built once";
+    EXPECT_EQ(found(QStringLiteral("有限")), scanned(QStringLiteral("有限")));
+}
