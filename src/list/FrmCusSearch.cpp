@@ -19,7 +19,7 @@ namespace {
 
 // Typing on without a pause searches once, for the words as they stand after it.
 constexpr int kSearchPauseMs = 150;
-constexpr int kSearchBoxPixels = 260;
+constexpr int kSearchBoxPixels = 180;
 
 } // namespace
 
@@ -69,9 +69,12 @@ QWidget *FrmCus::buildToolbarRow()
 
 void FrmCus::captionQuickSearch()
 {
-    if (g_oPub)
-        EdtSearch->setPlaceholderText(
-            g_oPub->GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.quicksearch")));
+    if (!g_oPub)
+        return;
+    EdtSearch->setPlaceholderText(
+        g_oPub->GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.quicksearch")));
+    EdtSearch->setToolTip(
+        g_oPub->GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.quicksearchtip")));
 }
 
 void FrmCus::focusQuickSearch()

@@ -13,7 +13,12 @@
 #include "suite/pub/MessageScript.h"
 #include "suite/pub/ResourceTable.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -169,6 +174,40 @@ TEST_F(WebHostEntryTest, TheListShowsItsFirstPageThroughTheHostInCodeOrder)
     sorted.sort();
     EXPECT_EQ(codes, sorted);
     list->close();
+}
+
+TEST_F(WebHostEntryTest, TheQuickSearchNarrowsTheListThroughTheHost)
+{
+    auto *frame = dynamic_cast<customer::FrmCus *>(entry->listWindow());
+    ASSERT_TRUE(frame);
+    frame->show();
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+    ASSERT_TRUE(frame->EdtSearch->isVisibleTo(frame)) << "the web page's list has its toolbar";
+    const QStringList expected = companyColumn(
+        "select cCusCode from Customer where ifnull(bTransFlag,0)=0 and (instr(cCusName, '科技') "
+        "> 0 or instr(cCusAbbName, '科技') > 0) order by cCusCode");
+    ASSERT_FALSE(expected.isEmpty());
+    frame->EdtSearch->setFocus();
+    for (const QChar c : QStringLiteral("科技")) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(frame->EdtSearch, &press);
+    }
+    QStringList codes;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 2000) {
+        QCoreApplication::processEvents();
+        QThread::msleep(5);
+        codes.clear();
+        for (int row = 1; row < frame->Grid->Rows(); ++row)
+            codes.append(frame->Grid->TextMatrix(row, frame->iKeyPos));
+        if (codes == expected.mid(0, codes.size()) && codes.size() == qMin(expected.size(), 100))
+            break;
+    }
+    EXPECT_EQ(codes, expected.mid(0, 100));
+    EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
+    frame->close();
 }
 
 } // namespace

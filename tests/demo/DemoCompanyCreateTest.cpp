@@ -71,7 +71,7 @@ TEST(DemoCompanyCreate, MakesTheThreeDatabasesUnderTheirNames)
     EXPECT_EQ(QDir(dir.path() + QStringLiteral("/nested/demo")).entryList(QDir::Files).size(), 3);
     EXPECT_EQ(steps,
               QStringList({ "system database", "metadata database", "company schema", "customers",
-                            "indexes" }));
+                            "indexes", "search index" }));
 }
 
 TEST(DemoCompanyCreate, TheSameSeedGivesTheSameCompany)
