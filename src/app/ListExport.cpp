@@ -16,31 +16,27 @@ const QString kArchive = QStringLiteral("Customer");
 const QString kSaveFile = QStringLiteral("SaveFile");
 const QStringList kRepeatedKeys{ QStringLiteral("cCusCode"), QStringLiteral("cCusName") };
 
-// The list's pages as the export reads them, one at a time, through the list's own page read.
-std::shared_ptr<customer::ListPrintRows> listRows(const ListRequest &request)
+// The list's pages as the export reads them, one at a time, through the list's own page read
+// on the columns and statement that describeList chose: they are laid out once, not per page.
+std::shared_ptr<customer::ListPrintRows> listRows(const std::shared_ptr<ListPage> &list)
 {
     return std::make_shared<customer::ListPrintRows>(
-        [request](int page, int pageSize, suite::RecordSet &rows, int &pageCount, QString &sMsg) {
-            ListRequest wanted = request;
-            wanted.page = page;
-            wanted.pageSize = pageSize;
-            ListPage read;
-            if (!read.read(wanted, sMsg, ListPage::Binding::RowsOnly))
+        [list](int page, int pageSize, suite::RecordSet &rows, int &pageCount, QString &sMsg) {
+            if (!list->readPage(page, pageSize, sMsg))
                 return false;
-            rows = read.rows();
-            pageCount = read.pageCount();
+            rows = list->rows();
+            pageCount = list->pageCount();
             return true;
         });
 }
 
 // The title, the user and the columns of the list as its first page lays them out.
-bool describeList(const ListRequest &request, suite::PrintData &data, QString &sMsg)
+bool describeList(const ListRequest &request, ListPage &page, suite::PrintData &data, QString &sMsg)
 {
     using namespace customer;
     ListRequest first = request;
     first.page = 1;
     first.pageSize = 1;
-    ListPage page;
     if (!page.read(first, sMsg))
         return false;
     data.title = g_oPub->GetResString(QStringLiteral("Tarn.AA.ARCHIVE.customerarch"));
@@ -63,9 +59,10 @@ qint64 ListExport::write(const ListRequest &request, const QString &fileName,
         return -1;
     }
     suite::PrintData data;
-    if (!describeList(request, data, sMsg))
+    const auto list = std::make_shared<ListPage>();
+    if (!describeList(request, *list, data, sMsg))
         return -1;
-    const std::shared_ptr<ListPrintRows> rows = listRows(request);
+    const std::shared_ptr<ListPrintRows> rows = listRows(list);
     if (!rows->start(data.columns, sMsg))
         return -1;
     data.rows = rows;

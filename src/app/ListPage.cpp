@@ -263,6 +263,7 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
 {
     using namespace customer;
     m_sentStatement.clear();
+    m_statement.reset();
     if (!g_oPub || !g_oSrv || !g_oColSet) {
         sMsg = QStringLiteral("the component's services are not there.");
         return false;
@@ -287,17 +288,36 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
         sMsg = refusedConditionMessage(refused);
         return false;
     }
-    const ListStatement statement = buildListStatement(listFields, classCode, request.condition,
-                                                       order, g_sRowAuthInv, request.search);
+    m_statement = buildListStatement(listFields, classCode, request.condition, order,
+                                     g_sRowAuthInv, request.search);
+    if (!readRows(request.page, pageSize, sMsg)) {
+        m_statement.reset();
+        return false;
+    }
+    if (binding == Binding::ToGrid)
+        g_oPub->BindRstToGrid(&m_form, m_rows);
+    return true;
+}
 
+bool ListPage::readPage(int page, int pageSize, QString &sMsg)
+{
+    if (!m_statement) {
+        sMsg = QStringLiteral("no list has been read yet.");
+        return false;
+    }
+    return readRows(page, pageSize, sMsg);
+}
+
+bool ListPage::readRows(int page, int pageSize, QString &sMsg)
+{
+    using namespace customer;
     const auto service = std::make_shared<PageTextRecorder>(g_oSrv);
     suite::RecordSet rows;
-    int page = request.page;
     int pageCount = 0;
     g_oPub->setIsFindCode(false);
     g_oPub->GetPageRst(&m_form, service, rows, kArchive, QStringLiteral("cCusCode"),
-                       statement.selectList, statement.joins, statement.wherePart,
-                       statement.orderPart, page, pageSize, pageCount);
+                       m_statement->selectList, m_statement->joins, m_statement->wherePart,
+                       m_statement->orderPart, page, pageSize, pageCount);
     m_sentStatement = service->pageText();
     m_pageCount = pageCount;
     if (!rows.IsOpen()) {
@@ -306,8 +326,6 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
             sMsg += u' ' + service->LastError();
         return false;
     }
-    if (binding == Binding::ToGrid)
-        g_oPub->BindRstToGrid(&m_form, rows);
     m_rows = rows;
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "list/ListStatement.h"
 #include "suite/data/RecordSet.h"
 
 #include "app/HeadlessSession.h"
@@ -77,11 +78,17 @@ public:
     // The grid holds the page only when asked to: an export reads the rows alone.
     enum class Binding { ToGrid, RowsOnly };
     bool read(const ListRequest &request, QString &sMsg, Binding binding = Binding::ToGrid);
+    // Another page of the list the last successful read chose, its columns and statement
+    // kept: a reader of every page (the export) lays the columns out once. The rows only.
+    bool readPage(int page, int pageSize, QString &sMsg);
 
     // The text the page read handed to the data service's page reader (OpenPage): the page's
     // keys in page order, with the where part the class, the rights and the filter make. The
     // SQL trace shows it as received. Empty when the read did not get that far.
     QString sentStatement() const { return m_sentStatement; }
+    // The whole statement of the list the last successful read chose, unpaged, as the web host
+    // receives it. Empty before such a read.
+    QString listStatement() const { return m_statement ? m_statement->full : QString(); }
     // Header captions and rows, see gridPageLines.
     QStringList lines() const;
     // The pages the list has at the size read; 0 before a read.
@@ -94,11 +101,13 @@ public:
 
 private:
     bool layOutColumns(QString &listFields, QString &order, QString &sMsg);
+    bool readRows(int page, int pageSize, QString &sMsg);
     bool classExists(const QString &classCode) const;
 
     QWidget m_form;
     suite::Grid *m_grid;
     suite::RecordSet m_rows;
+    std::optional<customer::ListStatement> m_statement;
     QString m_sentStatement;
     int m_pageCount = 0;
 };

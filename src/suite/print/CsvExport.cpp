@@ -6,7 +6,7 @@ namespace suite {
 
 namespace {
 
-bool startsFormula(const QString &text)
+bool startsFormula(QStringView text)
 {
     if (text.isEmpty())
         return false;
@@ -15,31 +15,54 @@ bool startsFormula(const QString &text)
         || first == u'\r';
 }
 
-bool isNumber(const QString &text)
+bool isNumber(QStringView text)
 {
     bool ok = false;
-    QString(text).remove(u',').toDouble(&ok);
+    text.toString().remove(u',').toDouble(&ok);
     return ok;
 }
 
-QByteArray line(const QStringList &cells, const QList<PrintColumn> &columns)
+// Appends the cell quoted to out, without a string of its own: a long export writes millions.
+void appendCell(QString &out, QStringView text, PrintColumnKind kind)
 {
-    QStringList quoted;
-    quoted.reserve(cells.size());
-    for (int column = 0; column < cells.size(); ++column)
-        quoted.append(CsvExport::cell(cells.at(column), columns.value(column).kind));
-    return (quoted.join(u',') + QStringLiteral("\r\n")).toUtf8();
+    out += u'"';
+    // Only a text that starts like a formula can need the apostrophe, so the number test,
+    // which is dear, is made for those alone.
+    if (startsFormula(text) && !(kind == PrintColumnKind::Number && isNumber(text)))
+        out += u'\'';
+    qsizetype from = 0;
+    for (qsizetype quote = text.indexOf(u'"'); quote >= 0; quote = text.indexOf(u'"', from)) {
+        out += text.mid(from, quote + 1 - from);
+        out += u'"';
+        from = quote + 1;
+    }
+    out += text.mid(from);
+    out += u'"';
+}
+
+void appendLine(QString &out, const QStringList &cells, const QList<PrintColumn> &columns)
+{
+    for (qsizetype column = 0; column < cells.size(); ++column) {
+        if (column > 0)
+            out += u',';
+        appendCell(out, cells.at(column),
+                   column < columns.size() ? columns.at(column).kind : PrintColumnKind::Text);
+    }
+    out += QLatin1StringView("\r\n");
+}
+
+bool writeText(QIODevice &out, const QString &text)
+{
+    return out.write(text.toUtf8()) >= 0;
 }
 
 } // namespace
 
 QString CsvExport::cell(const QString &text, PrintColumnKind kind)
 {
-    QString value = text;
-    const bool numberKept = kind == PrintColumnKind::Number && isNumber(value);
-    if (startsFormula(value) && !numberKept)
-        value.prepend(u'\'');
-    return u'"' + value.replace(u'"', QStringLiteral("\"\"")) + u'"';
+    QString quoted;
+    appendCell(quoted, text, kind);
+    return quoted;
 }
 
 qint64 CsvExport::write(QIODevice &out, const PrintData &data, const PrintProgress &progress,
@@ -48,22 +71,24 @@ qint64 CsvExport::write(QIODevice &out, const PrintData &data, const PrintProgre
     QList<PrintColumn> captionColumns = data.columns;
     for (PrintColumn &column : captionColumns)
         column.kind = PrintColumnKind::Text;
-    if (out.write("\xEF\xBB\xBF") < 0 || out.write(line(data.captions(), captionColumns)) < 0
-        || !data.rows->rewind(sMsg)) {
+    QString text;
+    appendLine(text, data.captions(), captionColumns);
+    if (out.write("\xEF\xBB\xBF") < 0 || !writeText(out, text) || !data.rows->rewind(sMsg))
         return -1;
-    }
     qint64 written = 0;
+    QList<QStringList> batch;
     for (;;) {
-        QList<QStringList> batch;
         if (!data.rows->next(batch, sMsg))
             return -1;
         if (batch.isEmpty())
             return written;
-        for (const QStringList &row : std::as_const(batch)) {
-            if (out.write(line(row, data.columns)) < 0) {
-                sMsg = out.errorString();
-                return -1;
-            }
+        // A batch is converted and written at once; the buffer keeps its room for the next.
+        text.resize(0);
+        for (const QStringList &row : std::as_const(batch))
+            appendLine(text, row, data.columns);
+        if (!writeText(out, text)) {
+            sMsg = out.errorString();
+            return -1;
         }
         written += batch.size();
         if (progress && !progress(written, std::max(written, data.rowCount()))) {

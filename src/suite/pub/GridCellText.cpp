@@ -10,6 +10,33 @@ namespace suite {
 
 namespace {
 
+void putDigits(char16_t *at, int value, int count)
+{
+    for (int digit = count - 1; digit >= 0; --digit) {
+        at[digit] = char16_t(u'0' + value % 10);
+        value /= 10;
+    }
+}
+
+// yyyy-MM-dd, with " HH:mm:ss" unless the time is midnight, as QDate::toString(Qt::ISODate)
+// and QDateTime::toString("yyyy-MM-dd HH:mm:ss") write it for four-digit years, but without
+// reading a format: an export formats millions of dates.
+QString momentText(const QDate &date, const QTime &time)
+{
+    char16_t text[19] = { u'0', u'0', u'0', u'0', u'-', u'0', u'0', u'-', u'0', u'0',
+                          u' ', u'0', u'0', u':', u'0', u'0', u':', u'0', u'0' };
+    putDigits(text, date.year(), 4);
+    putDigits(text + 5, date.month(), 2);
+    putDigits(text + 8, date.day(), 2);
+    const bool midnight = time == QTime(0, 0);
+    if (!midnight) {
+        putDigits(text + 11, time.hour(), 2);
+        putDigits(text + 14, time.minute(), 2);
+        putDigits(text + 17, time.second(), 2);
+    }
+    return QString(reinterpret_cast<const QChar *>(text), midnight ? 10 : 19);
+}
+
 QString dateText(const QVariant &value)
 {
     QDateTime moment = value.toDateTime();
@@ -17,8 +44,12 @@ QString dateText(const QVariant &value)
         moment = dateTimeFromText(value.toString());
     if (!moment.isValid())
         return value.toString();
-    if (moment.time() == QTime(0, 0))
-        return moment.date().toString(Qt::ISODate);
+    const QDate date = moment.date();
+    const QTime time = moment.time();
+    if (date.year() >= 1000 && date.year() <= 9999)
+        return momentText(date, time);
+    if (time == QTime(0, 0))
+        return date.toString(Qt::ISODate);
     return moment.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
 }
 

@@ -152,6 +152,33 @@ TEST(CsvExport, ReadsBackCellForCellAndRunsNoFormula)
     EXPECT_EQ(CsvExport::cell(QStringLiteral("-x"), PrintColumnKind::Number), u"\"'-x\"");
 }
 
+TEST(CsvExport, WritesTheFileByteForByte)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("list.csv"));
+    QString sMsg;
+    ASSERT_EQ(PrintFileExport::write(path, sampleList(2), PrintStyle::defaultLayout(), {}, sMsg), 2)
+        << qPrintable(sMsg);
+    EXPECT_EQ(
+        readFile(path),
+        QByteArray("\xEF\xBB\xBF")
+            + QStringLiteral(
+                  "\"客户编码\",\"客户名称\",\"地址\",\"应收余额\",\"国内\",\"发展日期\","
+                  "\"备注\"\r\n"
+                  "\"0001\",\"北京\"\"华泰\"\"商贸\","
+                  "\"北京市海淀区中关村大街一号院三号楼五层五零一室\","
+                  "\"-1234.50\",\"1\",\"2026-03-01\",\"'=SUM(A1:A9) R&D <部>, "
+                  "第一行\r\n第二行\"\r\n"
+                  "\"0002\",\"上海客户1\",\"上海\",\"10\",\"0\",\"2025-12-31 08:30:00\",\"\"\r\n")
+                  .toUtf8());
+    EXPECT_EQ(CsvExport::cell(QStringLiteral("\"a\"\"b\""), PrintColumnKind::Text),
+              QStringLiteral("\"\"\"a\"\"\"\"b\"\"\""));
+    EXPECT_EQ(CsvExport::cell(QStringLiteral("-1,234.5"), PrintColumnKind::Number),
+              QStringLiteral("\"-1,234.5\""));
+    EXPECT_EQ(CsvExport::cell(QStringLiteral("+\"x"), PrintColumnKind::Number),
+              QStringLiteral("\"'+\"\"x\""));
+}
+
 TEST(XlsxExport, ARealReaderFindsTypedCellsUnderABoldFrozenHeader)
 {
     QTemporaryDir dir;

@@ -415,6 +415,16 @@ int BatchParser::statementEnd(int begin, bool stopAtComma) const
     int caseLevel = 0;
     for (int at = begin + 1; at < m_tokens.size(); ++at) {
         const Token &token = m_tokens[at];
+        // Most tokens are names, literals and operators: only a separator can end the
+        // statement there.
+        if (token.keyword == Keyword::None) {
+            if (token.depth == 0
+                && (token.type == TokenType::Semicolon
+                    || (stopAtComma && token.type == TokenType::Comma))) {
+                return at;
+            }
+            continue;
+        }
         // Rows given as a VALUES list leave no SELECT to the INSERT: one after the list starts
         // the next statement.
         if (token.keyword == Keyword::Values && token.depth == 0)

@@ -59,6 +59,9 @@ public:
     virtual QString quoteIdentifier(QStringView name) const = 0;
     // Whether a bare T-SQL name must be quoted for the backend (a name led by a digit).
     virtual bool needsQuotes(QStringView name) const = 0;
+    // needsQuotes for a name of ASCII letters, digits and '_' that no digit leads: whether the
+    // backend reserves it. Asked for nearly every name of a statement, so it is kept cheap.
+    virtual bool quotesPlainName(QStringView name) const = 0;
     // A table or view: temporary tables and other databases mapped to the backend's schemas.
     virtual QString objectName(const ObjectName &name) const = 0;
     // The hidden row identity UPDATE ... FROM rewrites match rows by.

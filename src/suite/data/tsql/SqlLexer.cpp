@@ -106,29 +106,51 @@ constexpr char16_t asciiLower(char16_t c)
     return (c >= u'A' && c <= u'Z') ? char16_t(c + 32) : c;
 }
 
-// Keywords grouped by first letter, with a mask of their lengths, so that most names are
-// known not to be keywords without a single comparison.
-struct LetterKeywords
-{
-    std::vector<KeywordEntry> entries;
-    quint32 lengths = 0;
-};
+constexpr int kLongestKeyword = 12;
 
-const std::array<LetterKeywords, 26> &keywordsByLetter()
+constexpr size_t kKeywordBuckets = 26 * (kLongestKeyword + 1);
+
+constexpr size_t keywordBucket(QLatin1StringView lowerWord)
 {
-    static const std::array<LetterKeywords, 26> table = [] {
-        std::array<LetterKeywords, 26> byLetter;
-        for (const KeywordEntry &entry : kKeywords) {
-            LetterKeywords &letter = byLetter[size_t(entry.text.front().toLatin1() - 'a')];
-            letter.entries.push_back(entry);
-            letter.lengths |= 1u << entry.text.size();
-        }
-        return byLetter;
-    }();
-    return table;
+    return size_t(lowerWord.front().toLatin1() - 'a') * (kLongestKeyword + 1)
+        + size_t(lowerWord.size());
 }
 
-enum CharClass : quint8 { NameStart = 1, NamePart = 2, Blank = 4 };
+// The keywords grouped by first letter and length, so that most names are known not to be
+// keywords without a single comparison and the others are compared with one or two.
+struct KeywordIndex
+{
+    std::array<KeywordEntry, std::size(kKeywords)> entries{};
+    // Where each bucket starts in entries; the next bucket's start ends it.
+    std::array<quint8, kKeywordBuckets + 1> starts{};
+};
+
+constexpr KeywordIndex kKeywordIndex = [] {
+    KeywordIndex index;
+    for (const KeywordEntry &entry : kKeywords)
+        ++index.starts[keywordBucket(entry.text) + 1];
+    for (size_t bucket = 0; bucket < kKeywordBuckets; ++bucket)
+        index.starts[bucket + 1] += index.starts[bucket];
+    std::array<quint8, kKeywordBuckets> filled{};
+    for (const KeywordEntry &entry : kKeywords) {
+        const size_t bucket = keywordBucket(entry.text);
+        index.entries[index.starts[bucket] + filled[bucket]++] = entry;
+    }
+    return index;
+}();
+
+// Special marks the name characters that keep a word from being a plain name.
+// text and lower, of the same length, are equal when text is taken in lower case.
+inline bool equalsLowerAscii(QStringView text, QLatin1StringView lower)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (asciiLower(text[i].unicode()) != char16_t(uchar(lower[i].toLatin1())))
+            return false;
+    }
+    return true;
+}
+
+enum CharClass : quint8 { NameStart = 1, NamePart = 2, Blank = 4, Special = 8 };
 
 // Names are ASCII almost always; the Unicode tables are asked only for other characters.
 constexpr std::array<quint8, 128> kAsciiClasses = [] {
@@ -139,6 +161,8 @@ constexpr std::array<quint8, 128> kAsciiClasses = [] {
             classes[size_t(c)] |= NameStart | NamePart;
         if ((c >= '0' && c <= '9') || c == '$' || c == '@')
             classes[size_t(c)] |= NamePart;
+        if (c == '#' || c == '$' || c == '@')
+            classes[size_t(c)] |= Special;
         if (c == ' ' || (c >= '\t' && c <= '\r'))
             classes[size_t(c)] |= Blank;
     }
@@ -202,9 +226,7 @@ private:
     {
         const QChar c = m_text.at(m_pos);
         if (isBlank(c)) {
-            const QChar *data = m_text.constData();
-            while (m_pos < m_text.size() && isBlank(data[m_pos]))
-                ++m_pos;
+            m_pos = runEnd(m_pos + 1, isBlank);
             m_space = true;
             return true;
         }
@@ -227,6 +249,40 @@ private:
         if (c == u'@')
             return word(TokenType::Variable, m_pos);
         return punctuation(c);
+    }
+
+    // The end of the run of characters from `at` that `belongs` takes in; a local index lets
+    // the compiler keep it in a register.
+    template<typename Belongs> int runEnd(int at, Belongs belongs) const
+    {
+        const QChar *data = m_text.constData();
+        const int size = int(m_text.size());
+        while (at < size && belongs(data[at]))
+            ++at;
+        return at;
+    }
+
+    // As runEnd for the characters of a name; plain is cleared by any but ASCII letters,
+    // digits and '_'.
+    int namePartEnd(int at, bool &plain) const
+    {
+        const QChar *data = m_text.constData();
+        const int size = int(m_text.size());
+        quint8 seen = 0;
+        for (; at < size; ++at) {
+            const char16_t u = data[at].unicode();
+            if (u < 128) {
+                if (!(kAsciiClasses[u] & NamePart))
+                    break;
+                seen |= kAsciiClasses[u];
+            } else if (data[at].isLetterOrNumber()) {
+                seen |= Special;
+            } else {
+                break;
+            }
+        }
+        plain = plain && !(seen & Special);
+        return at;
     }
 
     QChar peek(int offset) const
@@ -341,18 +397,19 @@ private:
 
     bool word(TokenType type, int start)
     {
-        if (m_pos == start)
-            ++m_pos;
-        const QChar *data = m_text.constData();
-        const int size = int(m_text.size());
-        while (m_pos < size && isNamePart(data[m_pos]))
-            ++m_pos;
+        // Only a word the lexer starts itself can be plain: the others start with digits.
+        const bool ownStart = m_pos == start;
+        const char16_t first = m_text.at(start).unicode();
+        bool plain = type == TokenType::Word && ownStart && first < 128
+            && (kAsciiClasses[first] & (NameStart | Special)) == NameStart;
+        m_pos = namePartEnd(ownStart ? m_pos + 1 : m_pos, plain);
         // A part after a dot is always a name, so the keyword table is not asked.
         const bool qualified =
             !m_list.tokens.empty() && m_list.tokens.back().type == TokenType::Dot;
         Token &token = emitToken(type, start);
+        token.plainName = plain;
         if (type == TokenType::Word && !qualified)
-            token.keyword = keywordOf(QStringView(m_text).mid(start, m_pos - start));
+            token.keyword = keywordOf(QStringView(m_text.constData() + start, m_pos - start));
         return true;
     }
 
@@ -456,13 +513,7 @@ private:
 
 bool equalsNoCase(QStringView text, QLatin1StringView lower)
 {
-    if (text.size() != lower.size())
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (asciiLower(text[i].unicode()) != char16_t(uchar(lower[i].toLatin1())))
-            return false;
-    }
-    return true;
+    return text.size() == lower.size() && equalsLowerAscii(text, lower);
 }
 
 bool equalsNoCase(QStringView a, QStringView b)
@@ -480,17 +531,15 @@ bool equalsNoCase(QStringView a, QStringView b)
 
 Keyword keywordOf(QStringView word)
 {
-    if (word.size() < 2 || word.size() > 12)
+    if (word.size() < 2 || word.size() > kLongestKeyword)
         return Keyword::None;
     const char16_t first = asciiLower(word.front().unicode());
     if (first < u'a' || first > u'z')
         return Keyword::None;
-    const LetterKeywords &candidates = keywordsByLetter()[size_t(first - u'a')];
-    if (!(candidates.lengths & (1u << word.size())))
-        return Keyword::None;
-    for (const KeywordEntry &entry : candidates.entries) {
-        if (equalsNoCase(word, entry.text))
-            return entry.keyword;
+    const size_t bucket = size_t(first - u'a') * (kLongestKeyword + 1) + size_t(word.size());
+    for (size_t at = kKeywordIndex.starts[bucket]; at < kKeywordIndex.starts[bucket + 1]; ++at) {
+        if (equalsLowerAscii(word, kKeywordIndex.entries[at].text))
+            return kKeywordIndex.entries[at].keyword;
     }
     return Keyword::None;
 }

@@ -117,6 +117,9 @@ struct Token
     Keyword keyword = Keyword::None;
     // Whitespace or a comment came before the token; the translation keeps one blank there.
     bool spaceBefore = false;
+    // A word of ASCII letters, digits and '_' that no digit leads: its characters need no
+    // quotes in any backend.
+    bool plainName = false;
     // Open parentheses around the token; a parenthesis itself counts as outside.
     int depth = 0;
     int start = 0;
@@ -129,9 +132,11 @@ struct TokenList
     std::vector<Token> tokens;
     int maxDepth = 0;
 
+    // The lexer made every token within source, so the view needs no clamping.
     QStringView text(const Token &token) const
     {
-        return QStringView(source).mid(token.start, token.length);
+        Q_ASSERT(token.start >= 0 && token.start + token.length <= source.size());
+        return QStringView(source.constData() + token.start, token.length);
     }
     QStringView text(int index) const { return text(tokens[size_t(index)]); }
     int size() const { return int(tokens.size()); }

@@ -81,22 +81,75 @@ void SqlWriter::write(int begin, int end, QString &out)
         if (!skipped)
             index = writeToken(index, end, out);
     }
+    flushRun();
 }
 
 void SqlWriter::finish(QString &out)
 {
     for (int depth = int(m_levels.size()) - 1; depth >= 0; --depth)
         flushLimit(depth, out);
+    flushRun();
 }
 
 void SqlWriter::appendToken(const Token &token, QStringView text, QString &out)
 {
-    if ((token.spaceBefore || m_spaceDue) && !out.isEmpty() && !out.endsWith(u' ')
-        && !out.endsWith(u'(')) {
-        out += u' ';
-    }
+    appendText(out, text, blankBefore(token, out));
+}
+
+bool SqlWriter::blankBefore(const Token &token, const QString &out)
+{
+    const bool blank = (token.spaceBefore || m_spaceDue) && takesBlank(out);
     m_spaceDue = false;
-    out += text;
+    return blank;
+}
+
+bool SqlWriter::takesBlank(const QString &out) const
+{
+    QChar last;
+    if (m_run.out == &out && m_run.end > m_run.begin)
+        last = m_tokens.source.at(m_run.end - 1);
+    else if (!out.isEmpty())
+        last = out.back();
+    else
+        return false;
+    return last != u' ' && last != u'(';
+}
+
+// Appends text, after one blank when asked; text that lies in the source right after the run
+// being gathered for out (after exactly one blank there when a blank is due) only extends it.
+void SqlWriter::appendText(QString &out, QStringView text, bool blank)
+{
+    const QString &source = m_tokens.source;
+    const QChar *sourceBegin = source.constData();
+    const std::less_equal<const QChar *> notAfter;
+    const bool inSource = !text.isEmpty() && notAfter(sourceBegin, text.data())
+        && notAfter(text.data() + text.size(), sourceBegin + source.size());
+    if (!inSource) {
+        flushRun();
+        if (blank)
+            out += u' ';
+        out += text;
+        return;
+    }
+    const qsizetype at = text.data() - sourceBegin;
+    const bool blankInSource = blank && at > 0 && source.at(at - 1) == u' ';
+    const qsizetype from = blankInSource ? at - 1 : at;
+    if (m_run.out == &out && m_run.end == from && (!blank || blankInSource)) {
+        m_run.end = at + text.size();
+        return;
+    }
+    flushRun();
+    if (blank && !blankInSource)
+        out += u' ';
+    m_run = { &out, from, at + text.size() };
+}
+
+void SqlWriter::flushRun()
+{
+    if (!m_run.out)
+        return;
+    m_run.out->append(QStringView(m_tokens.source).mid(m_run.begin, m_run.end - m_run.begin));
+    m_run = SourceRun();
 }
 
 int SqlWriter::writeToken(int index, int end, QString &out)
@@ -217,6 +270,7 @@ int SqlWriter::writeSelect(int index, int end, QString &out)
             ++next;
         } else if (next < end && m_tokens[next].type == TokenType::Variable) {
             writeVariable(m_tokens[next], count);
+            flushRun();
             ++next;
         } else {
             fail(QStringLiteral("TOP must be followed by a number"));
@@ -241,7 +295,8 @@ void SqlWriter::flushLimit(int depth, QString &out)
     if (depth >= int(m_levels.size()))
         return;
     Level &level = m_levels[size_t(depth)];
-    out += level.limit;
+    if (!level.limit.isEmpty())
+        appendText(out, level.limit);
     level = Level();
 }
 
@@ -301,13 +356,33 @@ QString SqlWriter::identifier(int index) const
     return text;
 }
 
+bool SqlWriter::needsQuotes(const Token &token) const
+{
+    const QStringView text = m_tokens.text(token);
+    return token.plainName ? m_context.dialect.quotesPlainName(text)
+                           : m_context.dialect.needsQuotes(text);
+}
+
+void SqlWriter::writeIdentifier(int index, QString &out, bool blank)
+{
+    const Token &token = m_tokens[index];
+    const QStringView text = m_tokens.text(token);
+    if (token.type != TokenType::QuotedName && !needsQuotes(token)) {
+        appendText(out, text, blank);
+        return;
+    }
+    QString quoted;
+    appendIdentifier(index, quoted);
+    appendText(out, quoted, blank);
+}
+
 void SqlWriter::appendIdentifier(int index, QString &out) const
 {
     const Token &token = m_tokens[index];
     const QStringView text = m_tokens.text(token);
     if (token.type == TokenType::QuotedName)
         out += m_context.dialect.quoteIdentifier(unquotedText(m_tokens, token));
-    else if (m_context.dialect.needsQuotes(text))
+    else if (needsQuotes(token))
         out += m_context.dialect.quoteIdentifier(text);
     else
         out += text;
@@ -332,6 +407,30 @@ QString SqlWriter::tableName(const NameChain &chain) const
     return m_context.dialect.objectName(objectName(chain));
 }
 
+// The source text of a name such as customer.ccuscode when the backend takes it as written:
+// plain parts, no blanks between them, none of them needing quotes. Empty otherwise.
+QStringView SqlWriter::plainChainText(const NameChain &chain) const
+{
+    if (chain.star)
+        return QStringView();
+    int expectedStart = m_tokens[chain.begin].start;
+    for (qsizetype part = 0; part < chain.parts.size(); ++part) {
+        const int index = chain.parts[part];
+        if (index < 0)
+            return QStringView();
+        const Token &token = m_tokens[index];
+        const bool dotted = part == 0
+            || (m_tokens[index - 1].start == expectedStart && m_tokens[index - 1].length == 1);
+        if (!dotted || token.type != TokenType::Word
+            || token.start != expectedStart + (part == 0 ? 0 : 1) || needsQuotes(token)) {
+            return QStringView();
+        }
+        expectedStart = token.start + token.length;
+    }
+    const int begin = m_tokens[chain.begin].start;
+    return QStringView(m_tokens.source).mid(begin, expectedStart - begin);
+}
+
 // Column references are by far the most frequent names, so the common case appends the parts
 // without building an ObjectName.
 void SqlWriter::writeChain(const NameChain &chain, QString &out)
@@ -345,28 +444,35 @@ void SqlWriter::writeChain(const NameChain &chain, QString &out)
         && (chain.parts[1] < 0 || equalsNoCase(first, QLatin1StringView("dbo"))
             || equalsNoCase(first, QLatin1StringView("[dbo]"))
             || (count >= 3 && equalsNoCase(partText(chain.parts[1]), QLatin1StringView("dbo"))));
-    appendToken(m_tokens[chain.begin], QStringView(), out);
     int part = 0;
     if (qualified || first.startsWith(u'#')) {
         QStringList parts;
         for (int index : chain.parts)
             parts.append(index < 0 ? QString() : unquotedText(m_tokens, m_tokens[index]));
-        out += m_context.dialect.objectName(objectNameOfParts(parts, &part));
+        appendToken(m_tokens[chain.begin],
+                    m_context.dialect.objectName(objectNameOfParts(parts, &part)), out);
+    } else if (const QStringView plain = plainChainText(chain); !plain.isEmpty()) {
+        appendToken(m_tokens[chain.begin], plain, out);
+        return;
     } else {
-        appendIdentifier(chain.parts[0], out);
+        writeIdentifier(chain.parts[0], out, blankBefore(m_tokens[chain.begin], out));
         part = 1;
     }
     for (; part < count; ++part) {
-        if (chain.parts[part] < 0) {
+        const int index = chain.parts[part];
+        if (index < 0) {
             fail(QStringLiteral("the name %1 has an empty part")
                      .arg(m_tokens.text(chain.begin).toString()));
             return;
         }
-        out += u'.';
-        appendIdentifier(chain.parts[part], out);
+        // The dot's own source text, so that a name written without blanks stays one run.
+        appendText(out,
+                   m_tokens[index - 1].type == TokenType::Dot ? m_tokens.text(index - 1)
+                                                              : QStringView(u"."));
+        writeIdentifier(index, out);
     }
     if (chain.star)
-        out += QStringLiteral(".*");
+        appendText(out, u".*");
 }
 
 bool SqlWriter::isFunctionContext(const NameChain &chain) const
@@ -408,7 +514,7 @@ int SqlWriter::writeAliasedItem(const NameChain &alias, int end, QString &out)
     const int itemEnd = selectItemEnd(expressionBegin, end, depth);
     const QString expression = writePiece(expressionBegin, itemEnd);
     appendToken(m_tokens[alias.begin], expression, out);
-    out += QStringLiteral(" AS ") + identifier(alias.parts[0]);
+    appendText(out, QString(QStringLiteral(" AS ") + identifier(alias.parts[0])));
     return itemEnd;
 }
 

@@ -75,16 +75,34 @@ public:
     SqlType readType(int index, int &next);
     QString identifier(int index) const;
     void appendIdentifier(int index, QString &out) const;
-    // Spacing as in the source: one blank where the source had whitespace.
-    void appendToken(const Token &token, QStringView text, QString &out);
 
 private:
+    // Text that repeats the source where it stands is not appended piece by piece: the run of
+    // source characters it covers grows, and the run is appended at once when something else
+    // is written or the write ends. Most of a statement is copied as it stands.
+    struct SourceRun
+    {
+        QString *out = nullptr;
+        qsizetype begin = 0;
+        qsizetype end = 0;
+    };
+
     struct Level
     {
         QString limit;
         bool inSelectList = false;
         bool atItemStart = false;
     };
+
+    // Spacing as in the source: one blank where the source had whitespace.
+    void appendToken(const Token &token, QStringView text, QString &out);
+    void appendText(QString &out, QStringView text, bool blank = false);
+    void flushRun();
+    // Whether a blank may follow what out holds: not at its start, after a blank or after '('.
+    bool takesBlank(const QString &out) const;
+    bool blankBefore(const Token &token, const QString &out);
+    bool needsQuotes(const Token &token) const;
+    void writeIdentifier(int index, QString &out, bool blank = false);
 
     int writeToken(int index, int end, QString &out);
     int writeKeyword(int index, int end, QString &out);
@@ -95,6 +113,7 @@ private:
     bool writeSpecialFunction(QStringView lowerName, const std::vector<std::pair<int, int>> &args,
                               int open, int close, QString &piece);
     void writeChain(const NameChain &chain, QString &out);
+    QStringView plainChainText(const NameChain &chain) const;
     void writeVariable(const Token &token, QString &out);
     void flushLimit(int depth, QString &out);
     bool isFunctionContext(const NameChain &chain) const;
@@ -125,6 +144,7 @@ private:
     PlusChain m_lastChain;
     // A skipped range stood where the source had whitespace.
     bool m_spaceDue = false;
+    SourceRun m_run;
     QString m_error;
 };
 

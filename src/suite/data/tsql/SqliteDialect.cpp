@@ -1,7 +1,9 @@
 #include "suite/data/tsql/SqliteDialect.h"
 
+#include "suite/data/tsql/SqlLexer.h"
 #include "suite/data/tsql/SqliteFullText.h"
 
+#include <array>
 #include <functional>
 
 namespace suite::tsql {
@@ -279,7 +281,8 @@ bool reservedInSqlite(QStringView name)
     };
     if (name.size() < 4 || name.size() > 13)
         return false;
-    switch (name.front().toLower().unicode()) {
+    // Every name of a statement passes here: the first letter rules out most without a compare.
+    switch (name.front().unicode() | 0x20) {
     case u'l':
     case u'n':
     case u'r':
@@ -294,7 +297,7 @@ bool reservedInSqlite(QStringView name)
         return false;
     }
     for (QLatin1StringView word : words) {
-        if (name.size() == word.size() && name.compare(word, Qt::CaseInsensitive) == 0)
+        if (name.size() == word.size() && equalsNoCase(name, word))
             return true;
     }
     return false;
@@ -321,15 +324,26 @@ QString SqliteDialect::quoteIdentifier(QStringView name) const
 
 bool SqliteDialect::needsQuotes(QStringView name) const
 {
+    // Letters, digits and '_' in ASCII; every name of a statement is looked up here.
+    static constexpr std::array<bool, 128> kPlain = [] {
+        std::array<bool, 128> plain{};
+        for (int c = 0; c < 128; ++c)
+            plain[size_t(c)] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
+                || (c >= '0' && c <= '9') || c == '_';
+        return plain;
+    }();
     if (name.isEmpty() || name.front().isDigit())
         return true;
     for (QChar c : name) {
         const char16_t u = c.unicode();
-        const bool plain = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z')
-            || (u >= u'0' && u <= u'9') || u == u'_' || (u >= 128 && c.isLetterOrNumber());
-        if (!plain)
+        if (u < 128 ? !kPlain[u] : !c.isLetterOrNumber())
             return true;
     }
+    return reservedInSqlite(name);
+}
+
+bool SqliteDialect::quotesPlainName(QStringView name) const
+{
     return reservedInSqlite(name);
 }
 

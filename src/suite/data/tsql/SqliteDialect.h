@@ -15,6 +15,7 @@ class SqliteDialect : public SqlDialect
 public:
     QString quoteIdentifier(QStringView name) const override;
     bool needsQuotes(QStringView name) const override;
+    bool quotesPlainName(QStringView name) const override;
     QString objectName(const ObjectName &name) const override;
     QString rowIdentity() const override;
 

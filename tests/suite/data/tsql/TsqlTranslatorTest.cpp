@@ -338,3 +338,26 @@ TEST_F(TsqlTranslatorTest, LikeWithEscapeKeepsItsEscape)
               QStringLiteral("select cCusCode from Customer where cCusName like '100!%%' escape "
                              "'!'"));
 }
+
+// The writer copies unchanged stretches of the source in one piece; the spacing rules must
+// hold at every seam all the same: one blank for any run of whitespace or a comment, none
+// after '(', quotes only where the backend needs them.
+TEST_F(TsqlTranslatorTest, SourceCopiedInRunsKeepsTheSpacingRules)
+{
+    EXPECT_EQ(sqlOf(QStringLiteral("select  a,\tb\n,c /* note */ from   t  where ( x = 1 )")),
+              QStringLiteral("select a, b ,c from t where (x = 1 )"));
+    EXPECT_EQ(sqlOf(QStringLiteral("select t.a, t . b, t.[c d], t.limit from dbo.t")),
+              QStringLiteral("select t.a, t.b, t.\"c d\", t.\"limit\" from t"));
+    EXPECT_EQ(sqlOf(QStringLiteral("select -- the code\ncCusCode,N'名称' n from Customer")),
+              QStringLiteral("select cCusCode,'名称' n from Customer"));
+    EXPECT_EQ(sqlOf(QStringLiteral("select top 2 isnull(a,0)+1 as n,客户.名称 from 客户")),
+              QStringLiteral("select ifnull(a, 0)+1 as n,客户.名称 from 客户 LIMIT 2"));
+    EXPECT_EQ(sqlOf(QStringLiteral("select Num = count(*) from t with (nolock) where a=1")),
+              QStringLiteral("select count(*) AS Num from t where a=1"));
+}
+
+TEST_F(TsqlTranslatorTest, ReservedAndDigitLedNamesAreQuotedWhateverTheirCase)
+{
+    EXPECT_EQ(sqlOf(QStringLiteral("select Using, GLOB, isnulls, a$b, 1abc from t")),
+              QStringLiteral("select \"Using\", \"GLOB\", isnulls, \"a$b\", \"1abc\" from t"));
+}
