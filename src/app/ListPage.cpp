@@ -51,6 +51,17 @@ public:
         m_pageText = strSql;
         return m_service->OpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, rs, sMsg, bFlag);
     }
+    bool OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                           suite::RecordSet &rs, QString &sMsg, bool &bFlag) override
+    {
+        m_pageText = strSql;
+        return m_service->OpenPageUncounted(strSql, lPageSize, lCurPage, lMaxPageCount, rs, sMsg,
+                                            bFlag);
+    }
+    void CountPageLater(const QString &strSql, QObject *requester, PageCountDone done) override
+    {
+        m_service->CountPageLater(strSql, requester, std::move(done));
+    }
     bool ExecuteX(const QString &strSql) override { return m_service->ExecuteX(strSql); }
     suite::RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override
     {
@@ -255,7 +266,7 @@ bool ListPage::classExists(const QString &classCode) const
     return found.RecordCount() > 0;
 }
 
-bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
+bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding, Counting counting)
 {
     using namespace customer;
     m_sentStatement.clear();
@@ -291,9 +302,17 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
     int page = request.page;
     int pageCount = 0;
     g_oPub->setIsFindCode(false);
-    g_oPub->GetPageRst(&m_form, service, rows, kArchive, QStringLiteral("cCusCode"),
-                       statement.selectList, statement.joins, statement.wherePart,
-                       statement.orderPart, page, pageSize, pageCount);
+    if (counting == Counting::Skip) {
+        const suite::PageRequest pageRequest{
+            kArchive,        QStringLiteral("cCusCode"), statement.selectList,
+            statement.joins, statement.wherePart,        statement.orderPart
+        };
+        g_oPub->GetPageRstUncounted(service, rows, pageRequest, page, pageSize, pageCount);
+    } else {
+        g_oPub->GetPageRst(&m_form, service, rows, kArchive, QStringLiteral("cCusCode"),
+                           statement.selectList, statement.joins, statement.wherePart,
+                           statement.orderPart, page, pageSize, pageCount);
+    }
     m_sentStatement = service->pageText();
     m_pageCount = pageCount;
     if (!rows.IsOpen()) {

@@ -75,7 +75,10 @@ public:
     // leaves no field or hides the code, the class does not exist or the page cannot be read.
     // The grid holds the page only when asked to: an export reads the rows alone.
     enum class Binding { ToGrid, RowsOnly };
-    bool read(const ListRequest &request, QString &sMsg, Binding binding = Binding::ToGrid);
+    // A read that needs no number of pages does not wait for the rows to be counted.
+    enum class Counting { Wait, Skip };
+    bool read(const ListRequest &request, QString &sMsg, Binding binding = Binding::ToGrid,
+              Counting counting = Counting::Wait);
 
     // The text the page read handed to the data service's page reader (OpenPage): the page's
     // keys in page order, with the where part the class, the rights and the filter make. The
@@ -83,7 +86,8 @@ public:
     QString sentStatement() const { return m_sentStatement; }
     // Header captions and rows, see gridPageLines.
     QStringList lines() const;
-    // The pages the list has at the size read; 0 before a read.
+    // The pages the list has at the size read; 0 before a read, -1 after a read that did not
+    // wait for the count.
     int pageCount() const { return m_pageCount; }
     // The window the page is laid out on: its grid "Grid" holds the page.
     QWidget *form() { return &m_form; }
