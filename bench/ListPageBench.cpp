@@ -4,6 +4,7 @@
 #include "demo/DemoCompany.h"
 #include "suite/data/DataService.h"
 #include "suite/data/PageQuery.h"
+#include "suite/data/PageStatements.h"
 #include "suite/data/SqliteConnection.h"
 #include "suite/data/tsql/SqliteDialect.h"
 #include "suite/data/tsql/TsqlTranslator.h"
@@ -15,26 +16,45 @@
 
 #include <cstdio>
 
-// The list's page statement over a company of one million customers: page 1, a middle page
-// and the last page through the data service, each next to raw SQLite running the same
-// translated count and page statements. The company is made once and kept in the cache
-// folder (or CUSTOMER_ARCHIVE_BENCH_DIR); making it takes about a minute. A company kept from
-// an earlier version first gets the indexes a new one would have.
+// What a user waits for when the customer list shows a page, on companies of 100,000 and
+// 1,000,000 customers, each beside raw SQLite running the same statements in the same run:
+//
+//   first read   a new session (a data service just opened, nothing counted): the first page
+//                of all customers or of class 01 comes before the count; a middle and the last
+//                page need it.
+//   cached read  the same page again once the session has counted the rows.
+//
+// The desktop list reads keys first through the public service (ListRead*); web mode hands the
+// data service the list's whole statement with its joins (WebRead*). Arguments: company
+// (0 = 100K, 1 = 1M), page (0 first, 1 middle, 2 last, 3 first and 4 last of class 01). The
+// companies are made once and kept in the cache folder (or CUSTOMER_ARCHIVE_BENCH_DIR); a
+// company kept from an earlier version first gets the indexes a new one would have.
 
 namespace {
 
-constexpr int kCustomers = 1'000'000;
 constexpr int kPageSize = 100;
 
-const QString kListStatement = QStringLiteral(
-    "select customer.ccuscode,ccusname,ccusabbname,customerclass.cccname,districtclass.cdcname,"
-    "person.cpersonname,department.cdepname,ccusphone,ccusaddress,icuscreline "
-    "from customer  left join customerclass on customer.ccccode=customerclass.ccccode "
+struct Company
+{
+    const char *name;
+    int customers;
+};
+constexpr Company kCompanies[] = { { "100k", 100'000 }, { "1m", 1'000'000 } };
+
+const QString kSelect = QStringLiteral(
+    "'' as selcol,customer.ccuscode,ccusname,ccusabbname,customerclass.cccname,"
+    "districtclass.cdcname,person.cpersonname,department.cdepname,ccusphone,ccusaddress,"
+    "icuscreline");
+const QString kJoins = QStringLiteral(
+    " left join customerclass on customer.ccccode=customerclass.ccccode "
     " left join department on customer.ccusdepart=department.cdepcode "
     " left join districtclass on customer.cdccode=districtclass.cdccode "
     " left join person on customer.ccuspperson=person.cpersoncode "
-    " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode "
-    " where isnull(customer.btransflag,0) =0 and 1=1 order by customer.ccuscode");
+    " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode ");
+const QString kAllWhere = QStringLiteral(" where isnull(Customer.bTransFlag,0) =0 and 1=1");
+const QString kClassWhere = QStringLiteral(
+    " where isnull(Customer.bTransFlag,0) =0 and Customer.cCCCode like '01%' and 1=1");
+const QString kOrder = QStringLiteral(" order by Customer.cCusCode");
 
 bool updateIndexes(const QString &file)
 {
@@ -47,138 +67,201 @@ bool updateIndexes(const QString &file)
                      qPrintable(sMsg));
         return false;
     }
-    if (!created.isEmpty())
-        std::fprintf(stderr, "added %s to %s\n", qPrintable(created.join(QStringLiteral(", "))),
-                     qPrintable(file));
     return true;
 }
 
-// A company kept from an earlier version first gets the indexes a new one would have.
-QString prepareCompany()
+QString prepareCompany(const Company &company)
 {
-    const QString dir = bench::companyDirectory(QStringLiteral("1m"));
+    const QString dir = bench::companyDirectory(QString::fromLatin1(company.name));
     const bool kept = QFileInfo::exists(bench::companyFile(dir));
-    if (!bench::makeCompany(dir, kCustomers))
+    if (!bench::makeCompany(dir, company.customers))
         return QString();
     return !kept || updateIndexes(bench::companyFile(dir)) ? dir : QString();
 }
 
-int pageOf(const benchmark::State &state)
+struct PageCase
 {
-    const int pages = kCustomers / kPageSize;
-    switch (state.range(0)) {
-    case 0:
-        return 1;
-    case 1:
-        return pages / 2;
-    default:
-        return pages;
-    }
+    suite::PageRequest request;
+    int page = 1;
+    // Whether the page needs the count: the first page of a list does not.
+    bool needsCount = false;
+};
+
+PageCase pageCase(const benchmark::State &state, int customers)
+{
+    const int kind = int(state.range(1));
+    const bool byClass = kind >= 3;
+    PageCase result;
+    result.request = { QStringLiteral("Customer"),
+                       QStringLiteral("cCusCode"),
+                       kSelect,
+                       kJoins,
+                       byClass ? kClassWhere : kAllWhere,
+                       kOrder };
+    const int pages = customers / kPageSize;
+    const int pageOf[] = { 1, pages / 2, pages, 1, pages };
+    result.page = pageOf[kind];
+    result.needsCount = kind == 1 || kind == 2 || kind == 4;
+    return result;
 }
 
-void BM_ListPageThroughDataService(benchmark::State &state)
+// The data service of a new session, opened outside the timing.
+std::shared_ptr<suite::ClsCommon> openService(benchmark::State &state, const QString &dir)
 {
-    const QString dir = prepareCompany();
-    if (dir.isEmpty()) {
-        state.SkipWithError("no company");
-        return;
-    }
-    suite::ClsCommon service;
-    service.Init(bench::connectionText(dir));
-    for (auto _ : state) {
-        int pageSize = kPageSize;
-        int page = pageOf(state);
-        int pageCount = 0;
-        suite::RecordSet rs;
-        QString sMsg;
-        bool ok = false;
-        service.OpenPage(kListStatement, pageSize, page, pageCount, rs, sMsg, ok);
-        if (!ok || rs.RecordCount() != kPageSize) {
-            state.SkipWithError(qPrintable(sMsg));
-            return;
-        }
-    }
-}
-BENCHMARK(BM_ListPageThroughDataService)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
-
-void BM_ListPageRawSqlite(benchmark::State &state)
-{
-    const QString dir = prepareCompany();
-    if (dir.isEmpty()) {
-        state.SkipWithError("no company");
-        return;
-    }
-    auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
-    suite::tsql::TsqlTranslator translator(dialect);
-    QString sMsg;
-    const QString select = translator.translate(kListStatement, sMsg)->steps.front().sql;
-    const QString count =
-        translator.translate(*suite::pageCountText(kListStatement, sMsg), sMsg)->steps.front().sql;
-    const qint64 firstRow = qint64(pageOf(state) - 1) * kPageSize;
-    const QString page = suite::pageStatement(*dialect, select, kPageSize, firstRow);
-
-    suite::SqliteConnection connection;
-    if (!connection.open(demo::DemoCompany::paths(dir).first(), sMsg)) {
-        state.SkipWithError(qPrintable(sMsg));
-        return;
-    }
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(connection.query(count, {}, sMsg).Value(0));
-        const suite::RecordSet rows = connection.query(page, {}, sMsg);
-        if (rows.RecordCount() != kPageSize) {
-            state.SkipWithError(qPrintable(sMsg));
-            return;
-        }
-    }
-}
-BENCHMARK(BM_ListPageRawSqlite)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
-
-// The public service's page reader on the same company, as the list window calls it: keys of
-// the page first, then the rows of those keys with every join. Arguments: 0 first page,
-// 1 middle page, 2 last page, 3 first and 4 last page of the customers of class 01 and its
-// sub-classes.
-const QString kPageSelect = QStringLiteral(
-    "'' as selcol,customer.ccuscode,ccusname,ccusabbname,customerclass.cccname,"
-    "districtclass.cdcname,person.cpersonname,department.cdepname,ccusphone,ccusaddress,"
-    "icuscreline");
-const QString kPageJoins = QStringLiteral(
-    " left join customerclass on customer.ccccode=customerclass.ccccode "
-    " left join department on customer.ccusdepart=department.cdepcode "
-    " left join districtclass on customer.cdccode=districtclass.cdccode "
-    " left join person on customer.ccuspperson=person.cpersoncode "
-    " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode ");
-
-void BM_GetPageRst(benchmark::State &state)
-{
-    const QString dir = prepareCompany();
-    if (dir.isEmpty()) {
-        state.SkipWithError("no company");
-        return;
-    }
+    state.PauseTiming();
     auto service = std::make_shared<suite::ClsCommon>();
     service->Init(bench::connectionText(dir));
+    state.ResumeTiming();
+    return service;
+}
+
+bool readListPage(suite::ClsPub &pub, const std::shared_ptr<suite::ClsCommon> &service,
+                  const PageCase &wanted)
+{
+    int page = wanted.page;
+    int pageCount = 0;
+    suite::RecordSet rows;
+    const bool read = wanted.needsCount
+        ? pub.GetPageRst(nullptr, service, rows, wanted.request.table, wanted.request.keyField,
+                         wanted.request.select, wanted.request.join, wanted.request.where,
+                         wanted.request.order, page, kPageSize, pageCount)
+        : pub.GetPageRstUncounted(service, rows, wanted.request, page, kPageSize, pageCount);
+    return read && rows.RecordCount() > 0;
+}
+
+void BM_ListRead(benchmark::State &state, bool cached)
+{
+    const Company &company = kCompanies[state.range(0)];
+    const QString dir = prepareCompany(company);
+    if (dir.isEmpty()) {
+        state.SkipWithError("no company");
+        return;
+    }
+    const PageCase wanted = pageCase(state, company.customers);
     suite::ClsPub pub;
-    const bool byClass = state.range(0) >= 3;
-    const QString where = byClass
-        ? QStringLiteral(" where isnull(Customer.bTransFlag,0) =0 and Customer.cCCCode like "
-                         "'01%' and 1=1")
-        : QStringLiteral(" where isnull(Customer.bTransFlag,0) =0 and 1=1");
-    const int asked = byClass ? (state.range(0) == 3 ? 1 : kCustomers) : pageOf(state);
+    std::shared_ptr<suite::ClsCommon> service = openService(state, dir);
+    if (cached && !readListPage(pub, service, { wanted.request, wanted.page, true })) {
+        state.SkipWithError(qPrintable(service->LastError()));
+        return;
+    }
     for (auto _ : state) {
-        int page = asked;
-        int pageCount = 0;
-        suite::RecordSet rs;
-        if (!pub.GetPageRst(nullptr, service, rs, QStringLiteral("Customer"),
-                            QStringLiteral("cCusCode"), kPageSelect, kPageJoins, where,
-                            QStringLiteral(" order by Customer.cCusCode"), page, kPageSize,
-                            pageCount)
-            || rs.RecordCount() == 0) {
+        if (!cached)
+            service = openService(state, dir);
+        if (!readListPage(pub, service, wanted)) {
             state.SkipWithError(qPrintable(service->LastError()));
             return;
         }
-        state.counters["page"] = page;
     }
 }
-BENCHMARK(BM_GetPageRst)->DenseRange(0, 4)->Unit(benchmark::kMillisecond);
+
+// Raw SQLite on the statements the service runs for the same page: the count when the page
+// needs it, the page of keys, the rows of those keys.
+void BM_ListReadRaw(benchmark::State &state, bool cached)
+{
+    const Company &company = kCompanies[state.range(0)];
+    const QString dir = prepareCompany(company);
+    if (dir.isEmpty()) {
+        state.SkipWithError("no company");
+        return;
+    }
+    const PageCase wanted = pageCase(state, company.customers);
+    auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
+    suite::tsql::TsqlTranslator translator(dialect);
+    QString sMsg;
+    const auto translated = [&](const QString &text) {
+        return translator.translate(text, sMsg)->steps.front().sql;
+    };
+    const QString keys = suite::page_statements::keysStatement(wanted.request, false);
+    const QString count = translated(*suite::pageCountText(keys, sMsg));
+    const QString page = suite::pageStatement(*dialect, translated(keys), kPageSize,
+                                              qint64(wanted.page - 1) * kPageSize);
+    suite::SqliteConnection connection;
+    if (!connection.open(bench::companyFile(dir), sMsg)) {
+        state.SkipWithError(qPrintable(sMsg));
+        return;
+    }
+    const QString rows = translated(suite::page_statements::rowsStatement(
+        wanted.request, suite::page_statements::keyLiterals(connection.query(page, {}, sMsg))));
+    for (auto _ : state) {
+        if (!cached) {
+            state.PauseTiming();
+            connection.close();
+            connection.open(bench::companyFile(dir), sMsg);
+            state.ResumeTiming();
+        }
+        if (!cached && wanted.needsCount)
+            benchmark::DoNotOptimize(connection.query(count, {}, sMsg).Value(0));
+        benchmark::DoNotOptimize(connection.query(page, {}, sMsg).RecordCount());
+        if (connection.query(rows, {}, sMsg).RecordCount() != kPageSize) {
+            state.SkipWithError(qPrintable(sMsg));
+            return;
+        }
+    }
+}
+
+// Web mode: the data service gets the list's whole statement, joins and all.
+void BM_WebRead(benchmark::State &state, bool cached)
+{
+    const Company &company = kCompanies[state.range(0)];
+    const QString dir = prepareCompany(company);
+    if (dir.isEmpty()) {
+        state.SkipWithError("no company");
+        return;
+    }
+    const PageCase wanted = pageCase(state, company.customers);
+    const QString text = QStringLiteral("select ") + kSelect + QStringLiteral(" from Customer")
+        + kJoins + wanted.request.where + kOrder;
+    std::shared_ptr<suite::ClsCommon> service = openService(state, dir);
+    const auto read = [&](bool waitForCount) {
+        int pageSize = kPageSize;
+        int page = wanted.page;
+        int pageCount = 0;
+        suite::RecordSet rows;
+        QString sMsg;
+        bool ok = false;
+        if (waitForCount)
+            service->OpenPage(text, pageSize, page, pageCount, rows, sMsg, ok);
+        else
+            service->OpenPageUncounted(text, pageSize, page, pageCount, rows, sMsg, ok);
+        return ok && rows.RecordCount() > 0;
+    };
+    if (cached && !read(true)) {
+        state.SkipWithError(qPrintable(service->LastError()));
+        return;
+    }
+    for (auto _ : state) {
+        if (!cached)
+            service = openService(state, dir);
+        if (!read(wanted.needsCount)) {
+            state.SkipWithError(qPrintable(service->LastError()));
+            return;
+        }
+    }
+}
+
+void pageArguments(benchmark::internal::Benchmark *benchmark)
+{
+    for (int company = 0; company < 2; ++company) {
+        for (int page = 0; page < 5; ++page)
+            benchmark->Args({ company, page });
+    }
+    benchmark->ArgNames({ "company", "page" })->Unit(benchmark::kMillisecond);
+}
+
+void webArguments(benchmark::internal::Benchmark *benchmark)
+{
+    for (int company = 0; company < 2; ++company) {
+        for (int page : { 0, 2, 3 })
+            benchmark->Args({ company, page });
+    }
+    benchmark->ArgNames({ "company", "page" })->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK_CAPTURE(BM_ListRead, first, false)->Apply(pageArguments);
+BENCHMARK_CAPTURE(BM_ListReadRaw, first, false)->Apply(pageArguments);
+BENCHMARK_CAPTURE(BM_ListRead, cached, true)->Apply(pageArguments);
+BENCHMARK_CAPTURE(BM_ListReadRaw, cached, true)->Apply(pageArguments);
+BENCHMARK_CAPTURE(BM_WebRead, first, false)->Apply(webArguments);
+BENCHMARK_CAPTURE(BM_WebRead, cached, true)->Apply(webArguments);
 
 } // namespace

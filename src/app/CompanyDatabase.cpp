@@ -9,6 +9,7 @@
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ObjectFactory.h"
 #include "suite/data/ConnectionText.h"
+#include "suite/data/PlannerStatistics.h"
 #include "suite/data/SqliteConnection.h"
 
 #include <QElapsedTimer>
@@ -58,15 +59,18 @@ bool addSearchIndex(suite::SqliteConnection &connection, QString &sMsg)
 }
 
 // A company made by an earlier version gets the indexes the list's statements are planned
-// for. The company still opens when it cannot (a read-only file): only slower.
+// for, and a company that grew or shrank since its statistics were taken gets them again. The
+// company still opens when it cannot (a read-only file): only slower.
 void updateCompanyIndexes(const QString &databaseFile)
 {
     suite::SqliteConnection connection;
     QStringList created;
     QString sMsg;
+    QStringList analysed;
     if (!connection.open(databaseFile, sMsg, suite::SqliteConnection::OpenMode::ReadWrite)
         || !demo::CompanyIndexes::update(connection, created, sMsg)
-        || !addSearchIndex(connection, sMsg))
+        || !addSearchIndex(connection, sMsg)
+        || !suite::PlannerStatistics(connection).refreshStale(analysed, sMsg))
         suite::ErrorLog::instance().warning(QStringLiteral("host.openCompany"), sMsg);
 }
 

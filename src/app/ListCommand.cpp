@@ -49,7 +49,8 @@ int runList(const QStringList &arguments)
     ListPage page;
     QElapsedTimer clock;
     clock.start();
-    const bool read = page.read(*request, sMsg);
+    const bool read =
+        page.read(*request, sMsg, ListPage::Binding::ToGrid, ListPage::Counting::Skip);
     const qint64 readNanoseconds = clock.nsecsElapsed();
     if (request->showSql && !page.sentStatement().isEmpty())
         printLine(stdout, page.sentStatement());

@@ -51,6 +51,17 @@ public:
         m_pageText = strSql;
         return m_service->OpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, rs, sMsg, bFlag);
     }
+    bool OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                           suite::RecordSet &rs, QString &sMsg, bool &bFlag) override
+    {
+        m_pageText = strSql;
+        return m_service->OpenPageUncounted(strSql, lPageSize, lCurPage, lMaxPageCount, rs, sMsg,
+                                            bFlag);
+    }
+    void CountPageLater(const QString &strSql, QObject *requester, PageCountDone done) override
+    {
+        m_service->CountPageLater(strSql, requester, std::move(done));
+    }
     bool ExecuteX(const QString &strSql) override { return m_service->ExecuteX(strSql); }
     suite::RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override
     {
@@ -259,7 +270,7 @@ bool ListPage::classExists(const QString &classCode) const
     return found.RecordCount() > 0;
 }
 
-bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
+bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding, Counting counting)
 {
     using namespace customer;
     m_sentStatement.clear();
@@ -290,7 +301,7 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding)
     }
     m_statement = buildListStatement(listFields, classCode, request.condition, order,
                                      g_sRowAuthInv, request.search);
-    if (!readRows(request.page, pageSize, sMsg)) {
+    if (!readRows(request.page, pageSize, counting, sMsg)) {
         m_statement.reset();
         return false;
     }
@@ -305,19 +316,29 @@ bool ListPage::readPage(int page, int pageSize, QString &sMsg)
         sMsg = QStringLiteral("no list has been read yet.");
         return false;
     }
-    return readRows(page, pageSize, sMsg);
+    return readRows(page, pageSize, Counting::Wait, sMsg);
 }
 
-bool ListPage::readRows(int page, int pageSize, QString &sMsg)
+bool ListPage::readRows(int page, int pageSize, Counting counting, QString &sMsg)
 {
     using namespace customer;
     const auto service = std::make_shared<PageTextRecorder>(g_oSrv);
     suite::RecordSet rows;
     int pageCount = 0;
     g_oPub->setIsFindCode(false);
-    g_oPub->GetPageRst(&m_form, service, rows, kArchive, QStringLiteral("cCusCode"),
-                       m_statement->selectList, m_statement->joins, m_statement->wherePart,
-                       m_statement->orderPart, page, pageSize, pageCount);
+    if (counting == Counting::Skip) {
+        const suite::PageRequest pageRequest{ kArchive,
+                                              QStringLiteral("cCusCode"),
+                                              m_statement->selectList,
+                                              m_statement->joins,
+                                              m_statement->wherePart,
+                                              m_statement->orderPart };
+        g_oPub->GetPageRstUncounted(service, rows, pageRequest, page, pageSize, pageCount);
+    } else {
+        g_oPub->GetPageRst(&m_form, service, rows, kArchive, QStringLiteral("cCusCode"),
+                           m_statement->selectList, m_statement->joins, m_statement->wherePart,
+                           m_statement->orderPart, page, pageSize, pageCount);
+    }
     m_sentStatement = service->pageText();
     m_pageCount = pageCount;
     if (!rows.IsOpen()) {

@@ -77,7 +77,10 @@ public:
     // leaves no field or hides the code, the class does not exist or the page cannot be read.
     // The grid holds the page only when asked to: an export reads the rows alone.
     enum class Binding { ToGrid, RowsOnly };
-    bool read(const ListRequest &request, QString &sMsg, Binding binding = Binding::ToGrid);
+    // A read that needs no number of pages does not wait for the rows to be counted.
+    enum class Counting { Wait, Skip };
+    bool read(const ListRequest &request, QString &sMsg, Binding binding = Binding::ToGrid,
+              Counting counting = Counting::Wait);
     // Another page of the list the last successful read chose, its columns and statement
     // kept: a reader of every page (the export) lays the columns out once. The rows only.
     bool readPage(int page, int pageSize, QString &sMsg);
@@ -91,7 +94,8 @@ public:
     QString listStatement() const { return m_statement ? m_statement->full : QString(); }
     // Header captions and rows, see gridPageLines.
     QStringList lines() const;
-    // The pages the list has at the size read; 0 before a read.
+    // The pages the list has at the size read; 0 before a read, -1 after a read that did not
+    // wait for the count.
     int pageCount() const { return m_pageCount; }
     // The window the page is laid out on: its grid "Grid" holds the page.
     QWidget *form() { return &m_form; }
@@ -101,7 +105,7 @@ public:
 
 private:
     bool layOutColumns(QString &listFields, QString &order, QString &sMsg);
-    bool readRows(int page, int pageSize, QString &sMsg);
+    bool readRows(int page, int pageSize, Counting counting, QString &sMsg);
     bool classExists(const QString &classCode) const;
 
     QWidget m_form;

@@ -180,6 +180,21 @@ void WebHost::EventOpenPage(const QString &strSql, int &iPageSize, int &lCurPage
     m_service->OpenPage(strSql, iPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag);
 }
 
+// The page comes before the count: a list of a million customers shows its first page at
+// once, and its data service counts on a connection of its own meanwhile.
+void WebHost::EventOpenPageUncounted(const QString &strSql, int &iPageSize, int &lCurPage,
+                                     int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg,
+                                     bool &bFlag)
+{
+    countRequest();
+    m_service->OpenPageUncounted(strSql, iPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag);
+}
+
+void WebHost::EventCountPageLater(const QString &strSql, QObject *requester, PageCountDone done)
+{
+    m_service->CountPageLater(strSql, requester, std::move(done));
+}
+
 void WebHost::EventGetFunAuth(const std::shared_ptr<suite::ILogin> &oLogin, const QString &sArch,
                               int bIsLock, QString &sErr, int OptId, const QString &sAuth_Id,
                               int iYear, bool &bFlag)

@@ -61,6 +61,11 @@ public:
     void EventOpenX(const QString &strSql, suite::RecordSet &Rst, QString &sMsg) override;
     void EventOpenPage(const QString &strSql, int &iPageSize, int &lCurPage, int &lMaxPageCount,
                        suite::RecordSet &RsRef, QString &sMsg, bool &bFlag) override;
+    void EventOpenPageUncounted(const QString &strSql, int &iPageSize, int &lCurPage,
+                                int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg,
+                                bool &bFlag) override;
+    void EventCountPageLater(const QString &strSql, QObject *requester,
+                             PageCountDone done) override;
     void EventGetFunAuth(const std::shared_ptr<suite::ILogin> &oLogin, const QString &sArch,
                          int bIsLock, QString &sErr, int OptId, const QString &sAuth_Id, int iYear,
                          bool &bFlag) override;

@@ -114,6 +114,11 @@ public:
                   suite::RecordSet &RsRef, QString &sMsg, bool &bFlag) override;
     bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                   suite::RecordSet &RsRef, QString &sMsg, bool &bFlag, bool bRef);
+    // In web mode the host answers both when it can count after the page
+    // (ClsCustomerEvents::EventOpenPageUncounted); stand-alone the data service does.
+    bool OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                           suite::RecordSet &RsRef, QString &sMsg, bool &bFlag) override;
+    void CountPageLater(const QString &strSql, QObject *requester, PageCountDone done) override;
     bool ExecuteX(const QString &strSql) override;
     // The host takes texts only: the values go in as literals set after the declarations.
     suite::RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override;
@@ -181,7 +186,10 @@ private:
     void ReleaseSession();
     void CheckTimeOut();
     void showLoadingStatus(bool loading);
-    void showPageNumbers(int lCurPage, int lMaxPageCount);
+    enum class PageCount { Wait, Later };
+    bool relayPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                   suite::RecordSet &RsRef, QString &sMsg, bool &bFlag, bool bRef, PageCount count);
+    void showPageNumbers(int lCurPage, int lMaxPageCount, bool pageFull);
 
     EntryProfile m_profile;
     ClsCustomerEvents *m_events = nullptr;

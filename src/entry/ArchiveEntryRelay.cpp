@@ -94,25 +94,58 @@ bool ArchiveEntry::OpenPage(const QString &strSql, int &lPageSize, int &lCurPage
                             int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg, bool &bFlag,
                             bool bRef)
 {
+    return relayPage(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag, bRef,
+                     PageCount::Wait);
+}
+
+bool ArchiveEntry::OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage,
+                                     int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg,
+                                     bool &bFlag)
+{
+    return relayPage(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag, false,
+                     PageCount::Later);
+}
+
+bool ArchiveEntry::relayPage(const QString &strSql, int &lPageSize, int &lCurPage,
+                             int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg,
+                             bool &bFlag, bool bRef, PageCount count)
+{
     BusyPointer busy;
     showLoadingStatus(true);
     if (!g_bIsWeb) {
         if (g_oSrv)
             RsRef = g_oSrv->OpenX(strSql);
     } else {
+        const bool later = count == PageCount::Later;
         if (g_oSrv.get() == static_cast<suite::IClsCommon *>(this)) {
-            if (m_events)
+            if (m_events && later)
+                m_events->EventOpenPageUncounted(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef,
+                                                 sMsg, bFlag);
+            else if (m_events)
                 m_events->EventOpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg,
                                         bFlag);
             CheckTimeOut();
+        } else if (g_oSrv && later) {
+            g_oSrv->OpenPageUncounted(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg,
+                                      bFlag);
         } else if (g_oSrv) {
             g_oSrv->OpenPage(strSql, lPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag);
         }
         if (!bRef)
-            showPageNumbers(lCurPage, lMaxPageCount);
+            showPageNumbers(lCurPage, lMaxPageCount, RsRef.RecordCount() >= lPageSize);
     }
     showLoadingStatus(false);
     return RsRef.IsOpen();
+}
+
+void ArchiveEntry::CountPageLater(const QString &strSql, QObject *requester, PageCountDone done)
+{
+    if (g_oSrv.get() == static_cast<suite::IClsCommon *>(this)) {
+        if (m_events)
+            m_events->EventCountPageLater(strSql, requester, std::move(done));
+    } else if (g_oSrv) {
+        g_oSrv->CountPageLater(strSql, requester, std::move(done));
+    }
 }
 
 void ArchiveEntry::showLoadingStatus(bool loading)
@@ -128,11 +161,16 @@ void ArchiveEntry::showLoadingStatus(bool loading)
     }
 }
 
-void ArchiveEntry::showPageNumbers(int lCurPage, int lMaxPageCount)
+void ArchiveEntry::showPageNumbers(int lCurPage, int lMaxPageCount, bool pageFull)
 {
     g_lPageCount = lMaxPageCount;
-    g_aResArgs = QStringList{ QString::number(lMaxPageCount) };
     ArchiveListWindow *window = FrmMain ? FrmMain.data() : m_frmList.data();
+    if (lMaxPageCount < 0) {
+        if (window)
+            window->showPageNumbers(lCurPage, lMaxPageCount, pageFull);
+        return;
+    }
+    g_aResArgs = QStringList{ QString::number(lMaxPageCount) };
     if (!window)
         return;
     window->EdtiCurPage->setText(QString::number(lCurPage));

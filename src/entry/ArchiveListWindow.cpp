@@ -1,5 +1,9 @@
 #include "entry/ArchiveListWindow.h"
 
+#include "entry/SessionContext.h"
+#include "list/ListPaging.h"
+#include "suite/pub/IPub.h"
+
 #include "suite/controls/RefClient.h"
 #include "suite/controls/StatusBar.h"
 #include "suite/controls/UpDown.h"
@@ -16,6 +20,9 @@ namespace customer {
 namespace {
 
 constexpr int kStatusPanels = 3;
+// The spinner's bound while the pages are not counted yet: the page read moves a page beyond
+// the rows to the last one.
+constexpr int kUncountedPages = 1000000000;
 
 QLineEdit *numberBox(QWidget *parent)
 {
@@ -80,6 +87,29 @@ void ArchiveListWindow::LblPageEnabled(bool bFore, bool bBack)
     LblPage[1]->setEnabled(bFore);
     LblPage[2]->setEnabled(bBack);
     LblPage[3]->setEnabled(bBack);
+}
+
+void ArchiveListWindow::showPageNumbers(int page, int pageCount, bool pageFull)
+{
+    const bool counted = pageCount >= 0;
+    EdtiCurPage->setText(QString::number(page));
+    UpDown2->setMax(counted ? qMax(1, pageCount) : kUncountedPages);
+    QString total;
+    if (counted)
+        g_aResArgs = QStringList{ QString::number(pageCount) };
+    if (g_oPub) {
+        total = counted
+            ? g_oPub->GetResFormatString(QStringLiteral("Tarn.AA.ARCHIVE.BUTTON.sumpages"),
+                                         g_aResArgs)
+            : g_oPub->GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.countingpages"));
+    }
+    EdtiCurPage->setToolTip(total);
+    LblTotalPage->setText(total);
+    const PageLinks links = pageLinks(page, pageCount, pageFull);
+    LblPage[0]->setEnabled(links.fore);
+    LblPage[1]->setEnabled(links.fore);
+    LblPage[2]->setEnabled(links.next);
+    LblPage[3]->setEnabled(links.last);
 }
 
 } // namespace customer

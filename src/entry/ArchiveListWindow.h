@@ -58,10 +58,17 @@ public:
 
     // Enables the "first" and "previous" links with bFore, "next" and "last" with bBack.
     void LblPageEnabled(bool bFore, bool bBack);
+    // The strip after a page read: the page, the number of pages and the links. A pageCount
+    // below 0 means the rows are still being counted: the strip says so, "next" is offered
+    // when the page is full and "last" waits.
+    void showPageNumbers(int page, int pageCount, bool pageFull);
 
 signals:
     // A page of rows has been read and bound to the grid.
     void pageShown();
+    // The rows of the list have been counted after its page was shown; the strip shows the
+    // number of pages.
+    void pagesCounted();
 
 protected:
     // The area above the paging strip, where a list window puts its own controls.

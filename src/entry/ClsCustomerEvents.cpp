@@ -1,5 +1,8 @@
 #include "entry/ClsCustomerEvents.h"
 
+#include <QMetaObject>
+#include <QObject>
+
 namespace customer {
 
 void ClsCustomerEvents::EventOpenX(const QString &, suite::RecordSet &, QString &) { }
@@ -26,5 +29,20 @@ void ClsCustomerEvents::EventGetOrderString(const QString &, QString &) { }
 void ClsCustomerEvents::EventiCols(int &) { }
 void ClsCustomerEvents::EventGetFixedCols(int &) { }
 void ClsCustomerEvents::EventGetAuthString(const QString &, QString &) { }
+
+void ClsCustomerEvents::EventOpenPageUncounted(const QString &strSql, int &iPageSize, int &lCurPage,
+                                               int &lMaxPageCount, suite::RecordSet &RsRef,
+                                               QString &sMsg, bool &bFlag)
+{
+    EventOpenPage(strSql, iPageSize, lCurPage, lMaxPageCount, RsRef, sMsg, bFlag);
+}
+
+void ClsCustomerEvents::EventCountPageLater(const QString &, QObject *requester, PageCountDone done)
+{
+    QMetaObject::invokeMethod(
+        requester,
+        [done] { done(-1, QStringLiteral("The host does not count the rows of a page later.")); },
+        Qt::QueuedConnection);
+}
 
 } // namespace customer

@@ -6,7 +6,10 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <functional>
 #include <memory>
+
+class QObject;
 
 namespace suite {
 class ILogin;
@@ -70,6 +73,17 @@ public:
     virtual void EventiCols(int &col);
     virtual void EventGetFixedCols(int &fixCol);
     virtual void EventGetAuthString(const QString &tableName, QString &sId);
+
+    // Beyond the handler table: a host that can answer a page before it has counted the rows
+    // overrides both. EventOpenPageUncounted may then answer lMaxPageCount -1, and
+    // EventCountPageLater calls done with the number of rows (or -1 and the reason) on the
+    // calling thread when it has them, unless requester is gone. By default the page is
+    // counted as EventOpenPage counts it, and a count asked for all the same is -1.
+    using PageCountDone = std::function<void(qint64 lRows, const QString &sMsg)>;
+    virtual void EventOpenPageUncounted(const QString &strSql, int &iPageSize, int &lCurPage,
+                                        int &lMaxPageCount, suite::RecordSet &RsRef, QString &sMsg,
+                                        bool &bFlag);
+    virtual void EventCountPageLater(const QString &strSql, QObject *requester, PageCountDone done);
 };
 
 } // namespace customer

@@ -163,7 +163,7 @@ private:
     void onSpinner(suite::UpDown *spinner, QLineEdit *box, int direction);
     void onApply();
     void refreshFromStrip();
-    void showPage(int page);
+    void onRowsCounted(int generation, qint64 rows, int pageSize);
     void selectClassNode(const QString &classCode);
     void setLinksForPage();
     void runCommand(const QString &command, const QString &MenuID);
@@ -194,6 +194,11 @@ private:
     bool m_unloaded = false;
     bool m_firstActivation = false;
     bool m_refreshGuard = true;
+    // Each refresh counts its rows after its page is shown; a count of an earlier one is
+    // dropped.
+    int m_countGeneration = 0;
+    // Whether the page shown is full: while the rows are counted, "next" is offered then.
+    bool m_pageFull = false;
     bool m_optionsChanged = false;
     bool m_codeTableMade = false;
     QString m_tempTableName;

@@ -23,6 +23,8 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include <limits>
+
 namespace customer {
 
 namespace {
@@ -92,7 +94,10 @@ void FrmCus::DataRefresh(const QString &sCon)
         return;
     QCoreApplication::processEvents();
     EdtPageSize->setText(g_oPub->GetVal(EdtPageSize->text(), 5, g_lMaxPageSize));
-    EdtiCurPage->setText(g_oPub->GetVal(EdtiCurPage->text(), 1, qMax(1, g_lPageCount)));
+    // While the rows are counted any page may be asked for: the page read moves one beyond
+    // the rows to the last page.
+    const int lastPage = g_lPageCount < 0 ? std::numeric_limits<int>::max() : qMax(1, g_lPageCount);
+    EdtiCurPage->setText(g_oPub->GetVal(EdtiCurPage->text(), 1, lastPage));
     m_lastCondition = sCon;
 
     if (!ClassCode.isEmpty() && IsFindCode)
@@ -111,24 +116,40 @@ void FrmCus::DataRefresh(const QString &sCon)
     suite::RecordSet rows;
     int pageSize = EdtPageSize->text().toInt();
     int page = EdtiCurPage->text().toInt();
+    const int generation = ++m_countGeneration;
     if (g_bIsWeb) {
         int pageCount = g_lPageCount;
         QString sMsg;
         bool bFlag = false;
-        if (m_cls)
-            m_cls->OpenPage(statement.full, pageSize, page, pageCount, rows, sMsg, bFlag);
+        if (m_cls) {
+            m_cls->OpenPageUncounted(statement.full, pageSize, page, pageCount, rows, sMsg, bFlag);
+            m_pageFull = rows.RecordCount() >= pageSize;
+            if (pageCount < 0)
+                m_cls->CountPageLater(statement.full, this,
+                                      [this, generation, pageSize](qint64 lRows, const QString &) {
+                                          onRowsCounted(generation, lRows, pageSize);
+                                      });
+        }
     } else {
         g_oPub->setIsFindCode(IsFindCode);
         if (IsFindCode) {
             g_oPub->setCodeValue(CodeValue);
             g_oPub->setCodeFldName(QStringLiteral("cCusCode"));
         }
+        const suite::PageRequest request{
+            kArchive,        QStringLiteral("cCusCode"), statement.selectList,
+            statement.joins, statement.wherePart,        statement.orderPart
+        };
         int pageCount = g_lPageCount;
-        g_oPub->GetPageRst(this, g_oSrv, rows, kArchive, QStringLiteral("cCusCode"),
-                           statement.selectList, statement.joins, statement.wherePart,
-                           statement.orderPart, page, pageSize, pageCount);
+        g_oPub->GetPageRstUncounted(g_oSrv, rows, request, page, pageSize, pageCount);
         g_lPageCount = pageCount;
-        showPage(page);
+        m_pageFull = rows.RecordCount() >= pageSize;
+        showPageNumbers(page, g_lPageCount, m_pageFull);
+        if (pageCount < 0)
+            g_oPub->CountPageRstLater(g_oSrv, request, this,
+                                      [this, generation, pageSize](qint64 lRows, const QString &) {
+                                          onRowsCounted(generation, lRows, pageSize);
+                                      });
     }
     QApplication::restoreOverrideCursor();
 
@@ -152,17 +173,19 @@ void FrmCus::DataRefresh(const QString &sCon)
     IsFindCode = false;
 }
 
-// The page strip after a stand-alone read: the page, the number of pages and the links.
-void FrmCus::showPage(int page)
+// The count of the rows the last refresh read arrives after its page; the count of an
+// earlier refresh is of no use any more.
+void FrmCus::onRowsCounted(int generation, qint64 rows, int pageSize)
 {
-    EdtiCurPage->setText(QString::number(page));
-    UpDown2->setMax(qMax(1, g_lPageCount));
-    g_aResArgs = QStringList{ QString::number(g_lPageCount) };
-    const QString total =
-        g_oPub->GetResFormatString(QStringLiteral("Tarn.AA.ARCHIVE.BUTTON.sumpages"), g_aResArgs);
-    EdtiCurPage->setToolTip(total);
-    LblTotalPage->setText(total);
-    setLinksForPage();
+    if (generation != m_countGeneration)
+        return;
+    if (rows < 0) {
+        LblTotalPage->setText(QStringLiteral("?"));
+        return;
+    }
+    g_lPageCount = int(qMax<qint64>(1, (rows + pageSize - 1) / pageSize));
+    showPageNumbers(EdtiCurPage->text().toInt(), g_lPageCount, m_pageFull);
+    emit pagesCounted();
 }
 
 void FrmCus::selectClassNode(const QString &classCode)
@@ -185,8 +208,7 @@ void FrmCus::selectClassNode(const QString &classCode)
 
 void FrmCus::setLinksForPage()
 {
-    const PageLinks links = pageLinks(EdtiCurPage->text().toInt(), g_lPageCount);
-    LblPageEnabled(links.fore, links.back);
+    showPageNumbers(EdtiCurPage->text().toInt(), g_lPageCount, m_pageFull);
 }
 
 void FrmCus::refreshFromStrip()
@@ -234,12 +256,14 @@ void FrmCus::onSpinner(suite::UpDown *spinner, QLineEdit *box, int direction)
 
 void FrmCus::onApply()
 {
-    if (!m_refreshGuard)
+    if (!m_refreshGuard || !g_oPub)
         return;
+    // The size is stored before the page is read, as the read clamps it: a store after would
+    // make the count the read starts stale before it comes back.
+    EdtPageSize->setText(g_oPub->GetVal(EdtPageSize->text(), 5, g_lMaxPageSize));
+    g_oPub->SaveRegEdit(kArchive, QStringLiteral("PageSize"), EdtPageSize->text(), g_bIsWeb,
+                        g_cUserId);
     refreshFromStrip();
-    if (g_oPub)
-        g_oPub->SaveRegEdit(kArchive, QStringLiteral("PageSize"), EdtPageSize->text(), g_bIsWeb,
-                            g_cUserId);
 }
 
 void FrmCus::PageKey(const QString &key)

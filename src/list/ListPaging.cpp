@@ -4,15 +4,15 @@
 
 namespace customer {
 
-PageLinks pageLinks(int page, int pageCount)
+PageLinks pageLinks(int page, int pageCount, bool pageFull)
 {
+    if (pageCount < 0)
+        return { page > 1, pageFull, false };
     if (pageCount <= 1)
         return {};
-    if (page == 1)
-        return { false, true };
-    if (page == pageCount)
-        return { true, false };
-    return { true, true };
+    const bool fore = page > 1;
+    const bool onward = page < pageCount;
+    return { fore, onward, onward };
 }
 
 int pageAfterLink(int link, int page, int pageCount)

@@ -3,9 +3,9 @@
 #include "demo/CompanyIndexes.h"
 
 #include "suite/data/PageQuery.h"
+#include "suite/data/PageStatements.h"
 #include "suite/data/tsql/SqliteDialect.h"
 #include "suite/data/tsql/TsqlTranslator.h"
-#include "suite/pub/PageStatements.h"
 
 #include <QFile>
 

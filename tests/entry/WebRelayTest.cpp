@@ -8,6 +8,7 @@
 #include "suite/core/ObjectFactory.h"
 #include "suite/data/IClsCommon.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -305,6 +306,81 @@ TEST_F(WebRelayTest, PageReadShowsThePageNumbersUnlessForAReference)
     EXPECT_EQ(g_lPageCount, 1) << "a reference read leaves the list's page strip alone";
     EXPECT_EQ(m_list->EdtiCurPage->text(), QStringLiteral("1"));
     EXPECT_FALSE(m_list->LblPage[2]->isEnabled());
+}
+
+namespace {
+
+// A host that answers a page before it has counted the rows, and counts them when asked.
+class CountingLaterHost : public RecordingHost
+{
+public:
+    qint64 rows = 0;
+
+    void EventOpenPageUncounted(const QString &strSql, int &iPageSize, int &lCurPage,
+                                int &lMaxPageCount, suite::RecordSet &RsRef, QString &,
+                                bool &bFlag) override
+    {
+        calls.append(
+            QStringLiteral("OpenPageUncounted %1 %2 %3").arg(strSql).arg(iPageSize).arg(lCurPage));
+        lMaxPageCount = -1;
+        QList<QVariantList> page;
+        for (int row = 0; row < iPageSize; ++row)
+            page.append({ QStringLiteral("c%1").arg(row) });
+        suite::Field code;
+        code.name = QStringLiteral("code");
+        code.type = suite::adVarWChar;
+        RsRef = suite::RecordSet({ code }, page);
+        bFlag = true;
+    }
+    void EventCountPageLater(const QString &strSql, QObject *requester, PageCountDone done) override
+    {
+        calls.append(QStringLiteral("CountPageLater ") + strSql);
+        const qint64 counted = rows;
+        QMetaObject::invokeMethod(
+            requester, [done, counted] { done(counted, QString()); }, Qt::QueuedConnection);
+    }
+};
+
+} // namespace
+
+// A host that can count after the page answers the page at once; the strip says it counts,
+// and the count the list asks for comes through the host.
+TEST_F(WebRelayTest, AHostThatCountsLaterAnswersThePageFirst)
+{
+    CountingLaterHost host;
+    host.rows = 45;
+    m_entry->connectEvents(&host);
+    int pageSize = 20;
+    int page = 1;
+    int pages = 0;
+    suite::RecordSet rows;
+    QString sMsg;
+    bool bFlag = false;
+    ASSERT_TRUE(m_entry->OpenPageUncounted(QStringLiteral("select *"), pageSize, page, pages, rows,
+                                           sMsg, bFlag));
+    EXPECT_EQ(host.calls, QStringList{ QStringLiteral("OpenPageUncounted select * 20 1") });
+    EXPECT_EQ(pages, -1);
+    EXPECT_EQ(g_lPageCount, -1);
+    EXPECT_EQ(m_list->LblTotalPage->text(), text("Tarn.AA.ARCHIVE.COMMON.countingpages"));
+    EXPECT_TRUE(m_list->LblPage[2]->isEnabled()) << "a full page may have a next one";
+    EXPECT_FALSE(m_list->LblPage[3]->isEnabled()) << "the last page waits for the count";
+
+    std::optional<qint64> counted;
+    m_entry->CountPageLater(QStringLiteral("select *"), m_list,
+                            [&counted](qint64 lRows, const QString &) { counted = lRows; });
+    QApplication::processEvents();
+    EXPECT_EQ(counted, 45);
+    EXPECT_EQ(host.calls.last(), QStringLiteral("CountPageLater select *"));
+
+    // A host of the handler table alone counts with the page, as the plain page read does.
+    m_entry->connectEvents(&m_host);
+    m_host.pageCount = 3;
+    page = 2;
+    m_entry->OpenPageUncounted(QStringLiteral("select *"), pageSize, page, pages, rows, sMsg,
+                               bFlag);
+    EXPECT_EQ(m_host.calls.last(), QStringLiteral("OpenPage select * 20 2"));
+    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(m_list->LblTotalPage->text(), text("Tarn.AA.ARCHIVE.BUTTON.sumpages").arg(3));
 }
 
 TEST_F(WebRelayTest, StandAlonePageReadIsTheWholeResultOfTheDataService)

@@ -6,6 +6,7 @@
 #include "suite/controls/Grid.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/controls/ResultListDialog.h"
+#include "suite/controls/UpDown.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -127,6 +128,50 @@ TEST_F(ListWindowTest, PagingClampsAndEnablesTheLinksOfThePage)
     requestPage(2, 1);
     EXPECT_EQ(m_list->EdtPageSize->text(), QStringLiteral("5"));
     EXPECT_EQ(shownCodes().size(), 5);
+}
+
+// The page is shown as soon as its rows are read; the number of pages follows when the count,
+// made off the window's thread, comes back. Until then "last" waits and "next" is offered
+// from a full page.
+TEST_F(ListWindowTest, ThePageComesFirstAndItsCountAfter)
+{
+    ASSERT_TRUE(openList());
+    const QStringList all = customersWhere(QStringLiteral("1=1"));
+    const int pages = int((all.size() + 4) / 5);
+    requestPage(5, 2);
+    ASSERT_EQ(m_list->LblTotalPage->text(), text("Tarn.AA.ARCHIVE.BUTTON.sumpages").arg(pages));
+
+    // A change makes the kept count stale: the next read shows its page before counting.
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("update Customer set cCusPhone = '1' where cCusCode = '%1'")
+                      .arg(all.last()));
+    int counted = 0;
+    QObject::connect(m_list, &customer::FrmCus::pagesCounted, m_list, [&counted] { ++counted; });
+    m_list->EdtiCurPage->setText(QStringLiteral("2"));
+    m_list->CmdRequest->click();
+    EXPECT_EQ(shownCodes(), all.mid(5, 5)) << "the page is there before the count";
+    EXPECT_EQ(m_list->LblTotalPage->text(), text("Tarn.AA.ARCHIVE.COMMON.countingpages"));
+    EXPECT_EQ(linksEnabled(), (std::array{ true, true, true, false }));
+    EXPECT_EQ(counted, 0);
+
+    waitForPageCount();
+    EXPECT_EQ(counted, 1);
+    EXPECT_EQ(m_list->LblTotalPage->text(), text("Tarn.AA.ARCHIVE.BUTTON.sumpages").arg(pages));
+    EXPECT_EQ(m_list->UpDown2->Max(), pages);
+    EXPECT_EQ(linksEnabled(), (std::array{ true, true, true, true }));
+    EXPECT_EQ(shownCodes(), all.mid(5, 5)) << "the count does not read the page again";
+
+    // A count that comes back after the list moved on to another read is dropped.
+    m_company.run(DemoCompanyCopy<>::Company,
+                  QStringLiteral("update Customer set cCusPhone = '2' where cCusCode = '%1'")
+                      .arg(all.last()));
+    m_list->EdtiCurPage->setText(QStringLiteral("1"));
+    m_list->CmdRequest->click();
+    clickNode(classNode(QStringLiteral("01")));
+    const QStringList north = customersWhere(QStringLiteral("cCCCode like '01%'"));
+    waitForPageCount();
+    EXPECT_EQ(m_list->LblTotalPage->text(),
+              text("Tarn.AA.ARCHIVE.BUTTON.sumpages").arg((north.size() + 4) / 5));
 }
 
 TEST_F(ListWindowTest, KeysReachThePagingStripAndTheCommands)

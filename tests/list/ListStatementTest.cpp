@@ -76,11 +76,21 @@ TEST(ListStatement, EmptySelectListFallsBackToCodeAndAbbreviation)
 
 TEST(ListPaging, LinksFollowThePagePosition)
 {
-    EXPECT_FALSE(pageLinks(1, 1).fore || pageLinks(1, 1).back);
-    EXPECT_FALSE(pageLinks(1, 0).fore || pageLinks(1, 0).back);
-    EXPECT_TRUE(!pageLinks(1, 5).fore && pageLinks(1, 5).back);
-    EXPECT_TRUE(pageLinks(5, 5).fore && !pageLinks(5, 5).back);
-    EXPECT_TRUE(pageLinks(3, 5).fore && pageLinks(3, 5).back);
+    const auto links = [](int page, int pageCount, bool pageFull = false) {
+        const PageLinks enabled = pageLinks(page, pageCount, pageFull);
+        return QString::fromLatin1(enabled.fore ? "F" : "-") + (enabled.next ? "N" : "-")
+            + (enabled.last ? "L" : "-");
+    };
+    EXPECT_EQ(links(1, 1), QStringLiteral("---"));
+    EXPECT_EQ(links(1, 0), QStringLiteral("---"));
+    EXPECT_EQ(links(1, 5), QStringLiteral("-NL"));
+    EXPECT_EQ(links(5, 5), QStringLiteral("F--"));
+    EXPECT_EQ(links(3, 5), QStringLiteral("FNL"));
+    // While the rows are counted: on only from a full page, never to the last.
+    EXPECT_EQ(links(1, -1, true), QStringLiteral("-N-"));
+    EXPECT_EQ(links(1, -1, false), QStringLiteral("---"));
+    EXPECT_EQ(links(4, -1, true), QStringLiteral("FN-"));
+    EXPECT_EQ(links(4, -1, false), QStringLiteral("F--"));
 
     EXPECT_EQ(pageAfterLink(1, 1, 5), 1) << "previous on page 1 stays";
     EXPECT_EQ(pageAfterLink(2, 5, 5), 6) << "the page read clamps next on the last page";

@@ -2,10 +2,12 @@
 
 #include "EntryFixture.h"
 
+#include "entry/SessionContext.h"
 #include "list/FrmCus.h"
 #include "suite/controls/Grid.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -35,7 +37,17 @@ protected:
         m_list->resize(1000, 640);
         m_list->show();
         settle();
+        waitForPageCount();
         return m_list;
+    }
+
+    // The list counts its rows after it shows a page; waits until the count is in.
+    static void waitForPageCount()
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (customer::g_lPageCount < 0 && clock.elapsed() < 10000)
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
     }
 
     static void settle()
@@ -59,6 +71,7 @@ protected:
         m_list->EdtPageSize->setText(QString::number(pageSize));
         m_list->EdtiCurPage->setText(QString::number(page));
         m_list->CmdRequest->click();
+        waitForPageCount();
     }
 
     PortalRecord m_portal;

@@ -2,22 +2,29 @@
 
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ObjectFactory.h"
+#include "suite/data/BackgroundCount.h"
 #include "suite/data/BackwardPage.h"
 #include "suite/data/CompanyProcedures.h"
 #include "suite/data/ConnectionText.h"
 #include "suite/data/CustomerArchiveWriter.h"
 #include "suite/data/DataBackend.h"
+#include "suite/data/KeyedSelect.h"
 #include "suite/data/MnemonicCode.h"
+#include "suite/data/PageCounts.h"
 #include "suite/data/PageQuery.h"
+#include "suite/data/PageStatements.h"
+#include "suite/data/PlannerStatistics.h"
 #include "suite/data/RecordXmlWriter.h"
 #include "suite/data/SqlTrace.h"
 #include "suite/data/tsql/BatchRunner.h"
 #include "suite/data/tsql/TsqlTranslator.h"
 #include "suite/pub/BillNumbering.h"
 
+#include <QObject>
 #include <QRegularExpression>
 
 #include <exception>
+#include <utility>
 
 namespace suite {
 
@@ -56,11 +63,14 @@ QString insertTableOf(const QString &text)
 
 struct ClsCommon::Session
 {
-    explicit Session(std::unique_ptr<DataBackend> openedBackend)
+    Session(const ConnectionText &connectionText, std::unique_ptr<DataBackend> openedBackend)
         : backend(std::move(openedBackend))
         , translator(backend->dialect())
         , runner(backend->connection())
         , writer(*backend)
+        , pageCounts(backend->connection())
+        , statistics(backend->connection())
+        , counter(connectionText)
     {
         DataBackend *columns = backend.get();
         translator.setTextColumnLookup([columns](QStringView qualifier, QStringView column) {
@@ -79,9 +89,23 @@ struct ClsCommon::Session
     // ExecPROCNew hands over values; the runner reaches the same procedures from T-SQL texts
     // only. Keys are lower case, as procedure names ignore case.
     QHash<QString, tsql::BatchRunner::Procedure> procedures;
-    // Row counts of paged statements by their count text, with the change stamp they were
-    // taken at: turning the pages of a large list counts its rows once.
-    QHash<QString, std::pair<QString, qint64>> pageCounts;
+    PageCounts pageCounts;
+    PlannerStatistics statistics;
+    // Rows written inside the open transaction: they count for the statistics once committed.
+    qint64 uncommittedChanges = 0;
+    // Declared last: its thread may still count while the members above are in use.
+    BackgroundCount counter;
+};
+
+// How a page of a text is read: the backend's select the page is cut from, and the count of
+// its rows. A keyed select is paged by the keys of its main table; its rows are read after.
+struct ClsCommon::PagePlan
+{
+    // The T-SQL text the page is cut from: the text, or the keys of a keyed select.
+    QString pagedText;
+    QString select;
+    QString countSelect;
+    std::optional<PageRequest> keyed;
 };
 
 class ClsCommon::Connection : public IConnection
@@ -155,7 +179,7 @@ void ClsCommon::Init(const QString &cDBName)
         std::unique_ptr<DataBackend> backend = openBackend(*connection, sMsg);
         if (!backend)
             return fail("Init", sMsg);
-        m_session = std::make_unique<Session>(std::move(backend));
+        m_session = std::make_unique<Session>(*connection, std::move(backend));
         return true;
     });
 }
@@ -197,6 +221,10 @@ bool ClsCommon::runText(const char *member, const QString &text, RecordSet *rows
     if (!outcome.ok)
         return fail(member, outcome.message);
     m_lastRowsChanged = outcome.rowsChanged;
+    if (m_session->backend->connection().inTransaction())
+        m_session->uncommittedChanges += m_lastRowsChanged;
+    else
+        m_session->statistics.noteCommitted(m_lastRowsChanged);
     if (rows)
         *rows = outcome.lastResult;
     return true;
@@ -256,12 +284,60 @@ bool ClsCommon::OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, i
 {
     TracedCall trace("OpenPage", strSql);
     RecordSet page;
-    bFlag = guard("OpenPage",
-                  [&] { return readPage(strSql, lPageSize, lCurPage, lMaxPageCount, page); });
+    bFlag = guard("OpenPage", [&] {
+        return readPage(strSql, lPageSize, lCurPage, lMaxPageCount, page, CountWait::Wait);
+    });
     rs = page;
     sMsg = m_lastError;
     trace.finish(bFlag, m_lastError);
     return bFlag;
+}
+
+bool ClsCommon::OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage,
+                                  int &lMaxPageCount, RecordSet &rs, QString &sMsg, bool &bFlag)
+{
+    TracedCall trace("OpenPage", strSql);
+    RecordSet page;
+    bFlag = guard("OpenPage", [&] {
+        return readPage(strSql, lPageSize, lCurPage, lMaxPageCount, page, CountWait::Later);
+    });
+    rs = page;
+    sMsg = m_lastError;
+    trace.finish(bFlag, m_lastError);
+    return bFlag;
+}
+
+// The count is kept for the stamp the connection had when it was asked for: a change
+// committed while it ran moves the stamp, and the count is then dropped, not kept as current.
+void ClsCommon::CountPageLater(const QString &strSql, QObject *requester, PageCountDone done)
+{
+    std::optional<PagePlan> plan;
+    const bool planned = guard("OpenPage", [&] {
+        plan = ready("OpenPage") ? planPage(strSql) : std::nullopt;
+        return plan.has_value();
+    });
+    const QString reason = m_lastError;
+    if (!planned) {
+        QMetaObject::invokeMethod(
+            requester, [done, reason] { done(-1, reason); }, Qt::QueuedConnection);
+        return;
+    }
+    Session *session = m_session.get();
+    if (const std::optional<qint64> cached = session->pageCounts.cached(plan->countSelect)) {
+        const qint64 rows = *cached;
+        QMetaObject::invokeMethod(
+            requester, [done, rows] { done(rows, QString()); }, Qt::QueuedConnection);
+        return;
+    }
+    const QString countSelect = plan->countSelect;
+    const QString stamp = session->pageCounts.stamp();
+    session->counter.count(
+        countSelect, requester,
+        [session, countSelect, stamp, done](std::optional<qint64> rows, const QString &sMsg) {
+            if (rows)
+                session->pageCounts.store(countSelect, stamp, *rows);
+            done(rows.value_or(-1), sMsg);
+        });
 }
 
 bool ClsCommon::translateSelect(const QString &text, QString &select)
@@ -279,29 +355,71 @@ bool ClsCommon::translateSelect(const QString &text, QString &select)
     return true;
 }
 
+std::optional<ClsCommon::PagePlan> ClsCommon::planPage(const QString &text)
+{
+    DataBackend &backend = *m_session->backend;
+    const auto columnsOf = [&backend](const QString &table) -> std::optional<TableColumns> {
+        TableColumns columns;
+        QString sMsg;
+        if (!backend.tableColumns(table, columns, sMsg))
+            return std::nullopt;
+        return columns;
+    };
+    PagePlan plan;
+    plan.pagedText = text;
+    plan.keyed = keyedSelect(text, columnsOf);
+    if (plan.keyed) {
+        const std::optional<TableColumns> columns = columnsOf(plan.keyed->table);
+        QStringList mainColumns;
+        for (const Field &field : columns->fields)
+            mainColumns.append(field.name);
+        plan.pagedText = page_statements::keysStatement(
+            *plan.keyed, page_statements::needsJoins(*plan.keyed, mainColumns));
+    }
+    QString sMsg;
+    const std::optional<QString> countText = pageCountText(plan.pagedText, sMsg);
+    if (!countText) {
+        fail("OpenPage", sMsg);
+        return std::nullopt;
+    }
+    if (!translateSelect(plan.pagedText, plan.select)
+        || !translateSelect(*countText, plan.countSelect))
+        return std::nullopt;
+    return plan;
+}
+
 bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &pageCount,
-                         RecordSet &rs)
+                         RecordSet &rs, CountWait wait)
 {
     if (!ready("OpenPage"))
         return false;
     if (pageSize < 1)
         return fail("OpenPage",
                     QStringLiteral("The page size must be at least 1, not %1.").arg(pageSize));
-    QString select;
-    QString countSelect;
+    const std::optional<PagePlan> plan = planPage(text);
+    if (!plan)
+        return false;
     QString sMsg;
-    if (!translateSelect(text, select))
-        return false;
-    const std::optional<QString> countText = pageCountText(text, sMsg);
-    if (!countText)
-        return fail("OpenPage", sMsg);
-    if (!translateSelect(*countText, countSelect))
-        return false;
-    const std::optional<qint64> rowCount = countRows(countSelect);
+    std::optional<qint64> rowCount = m_session->pageCounts.cached(plan->countSelect);
+    if (!rowCount && wait == CountWait::Later) {
+        // A page that has rows is where it was asked for; one beyond the rows needs the count
+        // to be moved to the last page.
+        const PageSpan asked{ -1, qMax<qint64>(1, page), (qMax<qint64>(1, page) - 1) * pageSize };
+        rs = pageRows(*plan, asked, 0, pageSize, sMsg);
+        if (!rs.IsOpen())
+            return fail("OpenPage", sMsg);
+        if (rs.RecordCount() > 0 || asked.page == 1) {
+            page = int(asked.page);
+            pageCount = -1;
+            return true;
+        }
+    }
+    if (!rowCount)
+        rowCount = countRows(plan->countSelect);
     if (!rowCount)
         return false;
     const PageSpan span = pageSpan(*rowCount, pageSize, page);
-    rs = pageRows(text, select, span, *rowCount, pageSize, sMsg);
+    rs = pageRows(*plan, span, *rowCount, pageSize, sMsg);
     if (!rs.IsOpen())
         return fail("OpenPage", sMsg);
     page = int(span.page);
@@ -310,21 +428,35 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
 }
 
 // A page in the second half of a select whose order is total is read from the end (see
-// BackwardPage.h).
-RecordSet ClsCommon::pageRows(const QString &text, const QString &select, const PageSpan &span,
-                              qint64 rowCount, qint64 pageSize, QString &sMsg)
+// BackwardPage.h); the count of rows is needed for that and is 0 when not known.
+RecordSet ClsCommon::pageRows(const PagePlan &plan, const PageSpan &span, qint64 rowCount,
+                              qint64 pageSize, QString &sMsg)
 {
     SqlConnection &connection = m_session->backend->connection();
     const tsql::SqlDialect &dialect = *m_session->backend->dialect();
-    const std::optional<qint64> rowsAfter = rowsAfterPage(span, rowCount, pageSize);
-    const std::optional<QString> reversed = rowsAfter ? reversedSelect(text) : std::nullopt;
+    const std::optional<qint64> rowsAfter =
+        rowCount > 0 ? rowsAfterPage(span, rowCount, pageSize) : std::nullopt;
+    const std::optional<QString> reversed =
+        rowsAfter ? reversedSelect(plan.pagedText) : std::nullopt;
+    RecordSet rows;
     if (!reversed) {
-        return connection.queryStatement(pageStatement(dialect, select, pageSize, span.firstRow),
-                                         {}, sMsg);
+        rows = connection.queryStatement(
+            pageStatement(dialect, plan.select, pageSize, span.firstRow), {}, sMsg);
+    } else {
+        const qint64 rowsOnPage = rowCount - span.firstRow - *rowsAfter;
+        rows = reversedRows(connection.queryStatement(
+            pageStatement(dialect, *reversed, rowsOnPage, *rowsAfter), {}, sMsg));
     }
-    const qint64 rowsOnPage = rowCount - span.firstRow - *rowsAfter;
-    return reversedRows(connection.queryStatement(
-        pageStatement(dialect, *reversed, rowsOnPage, *rowsAfter), {}, sMsg));
+    if (!plan.keyed || !rows.IsOpen())
+        return rows;
+    QString select;
+    if (!translateSelect(
+            page_statements::rowsStatement(*plan.keyed, page_statements::keyLiterals(rows)),
+            select)) {
+        sMsg = m_lastError;
+        return RecordSet();
+    }
+    return connection.queryStatement(select, {}, sMsg);
 }
 
 std::optional<QString> ClsCommon::reversedSelect(const QString &text)
@@ -349,23 +481,16 @@ std::optional<QString> ClsCommon::reversedSelect(const QString &text)
 
 std::optional<qint64> ClsCommon::countRows(const QString &countSelect)
 {
-    SqlConnection &connection = m_session->backend->connection();
-    const QString stamp = connection.changeStamp();
-    const auto cached = m_session->pageCounts.constFind(countSelect);
-    if (!stamp.isEmpty() && cached != m_session->pageCounts.cend() && cached->first == stamp)
-        return cached->second;
+    PageCounts &counts = m_session->pageCounts;
+    const QString stamp = counts.stamp();
     QString sMsg;
-    const RecordSet count = connection.queryStatement(countSelect, {}, sMsg);
+    const RecordSet count = m_session->backend->connection().queryStatement(countSelect, {}, sMsg);
     if (!count.IsOpen()) {
         fail("OpenPage", sMsg);
         return std::nullopt;
     }
     const qint64 rows = count.valueAt(0, 0).toLongLong();
-    if (!stamp.isEmpty()) {
-        if (m_session->pageCounts.size() >= kCachedPageCounts)
-            m_session->pageCounts.clear();
-        m_session->pageCounts.insert(countSelect, { stamp, rows });
-    }
+    counts.store(countSelect, stamp, rows);
     return rows;
 }
 
@@ -462,8 +587,15 @@ bool ClsCommon::transaction(const char *member, bool (SqlConnection::*operation)
 {
     return guard(member, [&] {
         QString sMsg;
-        return ready(member)
-            && ((m_session->backend->connection().*operation)(sMsg) || fail(member, sMsg));
+        if (!ready(member)
+            || !((m_session->backend->connection().*operation)(sMsg) || fail(member, sMsg)))
+            return false;
+        if (operation != &SqlConnection::beginTransaction) {
+            const qint64 written = std::exchange(m_session->uncommittedChanges, 0);
+            if (operation == &SqlConnection::commitTransaction)
+                m_session->statistics.noteCommitted(written);
+        }
+        return true;
     });
 }
 

@@ -29,6 +29,11 @@ public:
     // With no rows the result is one page, page 1, holding an open record set without rows.
     bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                   RecordSet &rs, QString &sMsg, bool &bFlag) override;
+    // A select of one table's rows with joins to one row each (see KeyedSelect.h) is paged by
+    // the keys of that table and counted without its joins.
+    bool OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                           RecordSet &rs, QString &sMsg, bool &bFlag) override;
+    void CountPageLater(const QString &strSql, QObject *requester, PageCountDone done) override;
     bool ExecuteX(const QString &strSql) override;
     RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override;
     bool ExecuteWith(const QString &strSql, const QVariantHash &variables) override;
@@ -55,10 +60,10 @@ public:
     bool IsReadOnly(const QString &schema) const;
 
 private:
-    static constexpr int kCachedPageCounts = 64;
-
     class Connection;
     struct Session;
+    struct PagePlan;
+    enum class CountWait { Wait, Later };
 
     bool guard(const char *member, const std::function<bool()> &work);
     bool fail(const char *member, const QString &message);
@@ -67,12 +72,14 @@ private:
                  const QVariantHash &variables = {});
     bool openForInsert(const QString &table, RecordSet &rows);
     bool translateSelect(const QString &text, QString &select);
-    bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs);
-    RecordSet pageRows(const QString &text, const QString &select, const PageSpan &span,
-                       qint64 rowCount, qint64 pageSize, QString &sMsg);
+    std::optional<PagePlan> planPage(const QString &text);
+    bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs,
+                  CountWait wait);
+    RecordSet pageRows(const PagePlan &plan, const PageSpan &span, qint64 rowCount, qint64 pageSize,
+                       QString &sMsg);
     // The backend's select of the text in reversed order, when the order is total.
     std::optional<QString> reversedSelect(const QString &text);
-    // The rows of a count statement, taken again only when the data may have changed.
+    // Counts the rows of a count statement and keeps the number for the current stamp.
     std::optional<qint64> countRows(const QString &countSelect);
     bool transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg));
 

@@ -7,6 +7,10 @@
 #include <QVariant>
 #include <QVariantHash>
 
+#include <functional>
+
+class QObject;
+
 namespace suite {
 
 // The connection object the data service exposes as m_cnn: callers group several requests
@@ -41,6 +45,21 @@ public:
     // bFlag is True when the page was read; sMsg tells why not.
     virtual bool OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                           RecordSet &rs, QString &sMsg, bool &bFlag) = 0;
+    // A list shows its first page before it knows its length. As OpenPage, except that when
+    // the rows have not been counted yet and the page can be read without their number, it
+    // is read at once and lMaxPageCount is -1: CountPageLater gives the number then. A page
+    // asked for beyond the rows is the last one, as with OpenPage (that one waits for the
+    // count).
+    virtual bool OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage,
+                                   int &lMaxPageCount, RecordSet &rs, QString &sMsg,
+                                   bool &bFlag) = 0;
+    // The number of rows of the text's result, or -1 with the reason.
+    using PageCountDone = std::function<void(qint64 lRows, const QString &sMsg)>;
+    // Counts the rows of the text's result as OpenPage does, on another connection where the
+    // service has one, and calls done on the caller's thread once it has them, unless
+    // requester is gone by then. The count is kept for the pages read after, as long as the
+    // data does not change.
+    virtual void CountPageLater(const QString &strSql, QObject *requester, PageCountDone done) = 0;
     // True when the text ran.
     virtual bool ExecuteX(const QString &strSql) = 0;
     // A text whose declared variables start with the values given (keys without the @, any

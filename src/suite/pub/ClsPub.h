@@ -147,6 +147,11 @@ public:
                     const QString &cTable, const QString &cKeyField, const QString &cSelect,
                     const QString &cJoin, const QString &cWhere, const QString &cOrder,
                     int &lCurPage, int lPageSize, int &lPageCount) override;
+    bool GetPageRstUncounted(const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                             const PageRequest &request, int &lCurPage, int lPageSize,
+                             int &lPageCount) override;
+    void CountPageRstLater(const std::shared_ptr<IClsCommon> &oSrv, const PageRequest &request,
+                           QObject *requester, IClsCommon::PageCountDone done) override;
     bool IsFindCode() const override;
     void setIsFindCode(bool bFind) override;
     QString CodeValue() const override;
@@ -224,6 +229,10 @@ public:
                                 const QString &cArch) override;
 
 private:
+    enum class PageCountWait { Wait, Later };
+    bool readPage(const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                  const PageRequest &request, int &lCurPage, int lPageSize, int &lPageCount,
+                  PageCountWait wait);
     const ResourceTable &resources() const;
     QString languageRegion() const;
     void inform(const QString &cText);

@@ -103,6 +103,13 @@ bool ClsPub::SaveRegEdit(const QString &cObj, const QString &cKey, const QString
         return false;
     const QString row = QStringLiteral("cUser_Id=%1 and cObject=%2 and cKey=%3")
                             .arg(sqlUnicode(cUserId), sqlUnicode(cObj), sqlUnicode(cKey));
+    // A setting stored again unchanged writes nothing: every write makes the lists of every
+    // session on the company count their rows again.
+    const RecordSet stored =
+        service->OpenX(QStringLiteral("select cValue from AA_UserSetting where ") + row);
+    if (stored.RecordCount() == 1 && !stored.valueAt(0, 0).isNull()
+        && stored.valueAt(0, 0).toString() == cValue)
+        return true;
     const bool saved = service->ExecuteX(QStringLiteral("delete from AA_UserSetting where ") + row)
         && service->ExecuteX(
             QStringLiteral("insert into AA_UserSetting (cUser_Id, cObject, cKey, cValue)"

@@ -3,8 +3,8 @@
 #include "suite/core/ErrorLog.h"
 #include "suite/core/SqlQuote.h"
 #include "suite/data/IClsCommon.h"
+#include "suite/data/PageStatements.h"
 #include "suite/pub/ClsPub.h"
-#include "suite/pub/PageStatements.h"
 
 namespace suite {
 
@@ -19,24 +19,6 @@ QStringList columnsOf(IClsCommon &oSrv, const QString &cTable)
     for (const Field &field : empty.Fields())
         names.append(field.name);
     return names;
-}
-
-QString literal(const QVariant &value, int adoType)
-{
-    const TypeFamily family = typeFamily(adoType);
-    if (family == TypeFamily::Integer || family == TypeFamily::Real)
-        return value.toString();
-    return sqlQuoted(value.toString());
-}
-
-QStringList keyLiterals(const RecordSet &keys)
-{
-    const int type = keys.FieldCount() > 0 ? keys.Fields().first().type : adVarWChar;
-    QStringList literals;
-    literals.reserve(keys.RecordCount());
-    for (int row = 0; row < keys.RecordCount(); ++row)
-        literals.append(literal(keys.valueAt(row, 0), type));
-    return literals;
 }
 
 // The 1-based place of the code's row in the request's order; 0 when the where part leaves
@@ -62,15 +44,41 @@ bool ClsPub::GetPageRst(QWidget *, const std::shared_ptr<IClsCommon> &oSrv, Reco
                         const QString &cJoin, const QString &cWhere, const QString &cOrder,
                         int &lCurPage, int lPageSize, int &lPageCount)
 {
+    const PageRequest request{ cTable, cKeyField, cSelect, cJoin, cWhere, cOrder };
+    return readPage(oSrv, rs, request, lCurPage, lPageSize, lPageCount, PageCountWait::Wait);
+}
+
+bool ClsPub::GetPageRstUncounted(const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                                 const PageRequest &request, int &lCurPage, int lPageSize,
+                                 int &lPageCount)
+{
+    return readPage(oSrv, rs, request, lCurPage, lPageSize, lPageCount, PageCountWait::Later);
+}
+
+void ClsPub::CountPageRstLater(const std::shared_ptr<IClsCommon> &oSrv, const PageRequest &request,
+                               QObject *requester, IClsCommon::PageCountDone done)
+{
+    if (!oSrv)
+        return;
+    const bool withJoins = page_statements::needsJoins(request, columnsOf(*oSrv, request.table));
+    oSrv->CountPageLater(page_statements::keysStatement(request, withJoins), requester,
+                         std::move(done));
+}
+
+// The keys of the page first, through the data service's page reader, then their rows.
+bool ClsPub::readPage(const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                      const PageRequest &request, int &lCurPage, int lPageSize, int &lPageCount,
+                      PageCountWait wait)
+{
     rs = RecordSet();
     m_pageFind.rowCode.clear();
     if (!oSrv)
         return failPage(QStringLiteral("There is no data service to read the page with."));
     if (lPageSize < 1)
         return failPage(QStringLiteral("The page size must be at least 1, not %1.").arg(lPageSize));
-    const PageRequest request{ cTable, cKeyField, cSelect, cJoin, cWhere, cOrder };
-    const bool withJoins = page_statements::needsJoins(request, columnsOf(*oSrv, cTable));
-    const QString codeField = m_pageFind.codeFldName.isEmpty() ? cKeyField : m_pageFind.codeFldName;
+    const bool withJoins = page_statements::needsJoins(request, columnsOf(*oSrv, request.table));
+    const QString codeField =
+        m_pageFind.codeFldName.isEmpty() ? request.keyField : m_pageFind.codeFldName;
     if (m_pageFind.isFindCode && !m_pageFind.codeValue.trimmed().isEmpty()) {
         const qint64 rank = rankOfCode(*oSrv, request, withJoins, codeField, m_pageFind.codeValue);
         if (rank > 0)
@@ -82,11 +90,14 @@ bool ClsPub::GetPageRst(QWidget *, const std::shared_ptr<IClsCommon> &oSrv, Reco
     QString sMsg;
     bool bRead = false;
     int pageSize = lPageSize;
-    oSrv->OpenPage(page_statements::keysStatement(request, withJoins), pageSize, lCurPage,
-                   lPageCount, keys, sMsg, bRead);
+    const QString keysText = page_statements::keysStatement(request, withJoins);
+    if (wait == PageCountWait::Later)
+        oSrv->OpenPageUncounted(keysText, pageSize, lCurPage, lPageCount, keys, sMsg, bRead);
+    else
+        oSrv->OpenPage(keysText, pageSize, lCurPage, lPageCount, keys, sMsg, bRead);
     if (!bRead)
         return failPage(sMsg);
-    rs = oSrv->OpenX(page_statements::rowsStatement(request, keyLiterals(keys)));
+    rs = oSrv->OpenX(page_statements::rowsStatement(request, page_statements::keyLiterals(keys)));
     return rs.IsOpen() || failPage(oSrv->LastError());
 }
 

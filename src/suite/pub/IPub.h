@@ -1,6 +1,8 @@
 #pragma once
 
 #include "suite/core/SuiteObject.h"
+#include "suite/data/IClsCommon.h"
+#include "suite/data/PageStatements.h"
 #include "suite/pub/LoginRecord.h"
 
 #include <QMap>
@@ -261,6 +263,15 @@ public:
                             const QString &cTable, const QString &cKeyField, const QString &cSelect,
                             const QString &cJoin, const QString &cWhere, const QString &cOrder,
                             int &lCurPage, int lPageSize, int &lPageCount) = 0;
+    // GetPageRst for a list that shows its page before it knows its length: lPageCount is -1
+    // while the rows are not counted (see IClsCommon::OpenPageUncounted), and
+    // CountPageRstLater counts them off the caller's thread.
+    virtual bool GetPageRstUncounted(const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
+                                     const PageRequest &request, int &lCurPage, int lPageSize,
+                                     int &lPageCount) = 0;
+    virtual void CountPageRstLater(const std::shared_ptr<IClsCommon> &oSrv,
+                                   const PageRequest &request, QObject *requester,
+                                   IClsCommon::PageCountDone done) = 0;
     virtual bool IsFindCode() const = 0;
     virtual void setIsFindCode(bool bFind) = 0;
     virtual QString CodeValue() const = 0;

@@ -2,7 +2,7 @@
 
 #include "suite/colset/IColumnSet.h"
 #include "suite/controls/Grid.h"
-#include "suite/pub/PageStatements.h"
+#include "suite/data/PageStatements.h"
 
 #include <QAction>
 #include <QElapsedTimer>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "suite/data/RecordSet.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -37,6 +39,8 @@ bool needsJoins(const PageRequest &request, const QStringList &mainColumns);
 
 // The keys in page order; the data service cuts the page from it.
 QString keysStatement(const PageRequest &request, bool withJoins);
+// The keys of a page (its first column) as T-SQL literals: numbers as they are, text quoted.
+QStringList keyLiterals(const RecordSet &keys);
 // The page's rows with the full select list, in page order. No keys give no rows, with the
 // fields of the select list all the same.
 QString rowsStatement(const PageRequest &request, const QStringList &keyLiterals);

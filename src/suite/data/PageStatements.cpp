@@ -1,5 +1,6 @@
-#include "suite/pub/PageStatements.h"
+#include "suite/data/PageStatements.h"
 
+#include "suite/core/SqlQuote.h"
 #include "suite/data/tsql/SqlLexer.h"
 
 #include <QRegularExpression>
@@ -154,6 +155,20 @@ QString rowsStatement(const PageRequest &request, const QStringList &keyLiterals
             + QStringLiteral(" in (") + keyLiterals.join(u',') + u')';
     return QStringLiteral("select ") + request.select + fromPart(request, true)
         + QStringLiteral(" where ") + keys + QStringLiteral(" order by ") + totalOrder(request);
+}
+
+QStringList keyLiterals(const RecordSet &keys)
+{
+    const int type = keys.FieldCount() > 0 ? keys.Fields().first().type : adVarWChar;
+    const TypeFamily family = typeFamily(type);
+    const bool number = family == TypeFamily::Integer || family == TypeFamily::Real;
+    QStringList literals;
+    literals.reserve(keys.RecordCount());
+    for (int row = 0; row < keys.RecordCount(); ++row) {
+        const QString value = keys.valueAt(row, 0).toString();
+        literals.append(number ? value : sqlQuoted(value));
+    }
+    return literals;
 }
 
 QString rankStatement(const PageRequest &request, bool withJoins, const QString &codeField,

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "suite/data/ConnectionText.h"
+#include "suite/data/DataBackend.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QThreadPool>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace suite {
+
+// Counts rows on a connection of its own, on a thread of its own, one count after the other,
+// so that a list can show its first page while the database still counts the rest. The
+// connection is opened with the first count and kept. Results come back on the thread that
+// made this object, through its receiver, and only to requesters that still exist.
+class BackgroundCount
+{
+public:
+    // rows is nullopt when the count failed, with the reason.
+    using Finished = std::function<void(std::optional<qint64> rows, const QString &sMsg)>;
+
+    explicit BackgroundCount(ConnectionText connection);
+    // Waits for the count that runs; the counts still queued are dropped.
+    ~BackgroundCount();
+
+    // Runs the backend's count statement (one row, one column); finished is called on this
+    // object's thread unless requester is gone by then.
+    void count(const QString &countSelect, QObject *requester, Finished finished);
+
+private:
+    std::optional<qint64> run(const QString &countSelect, QString &sMsg);
+
+    ConnectionText m_connectionText;
+    QThreadPool m_pool;
+    // Used on the pool's one thread only.
+    std::unique_ptr<DataBackend> m_backend;
+    // Lives on the creating thread: results are delivered through its event queue.
+    std::unique_ptr<QObject> m_receiver;
+};
+
+} // namespace suite
