@@ -49,6 +49,19 @@ CompanyName CompanyNames::branch(const CompanyName &head, const QString &prefix)
     return branch;
 }
 
+CompanyName CompanyNames::twin(const CompanyName &original, const QString &name)
+{
+    CompanyName twin;
+    if (!claim(name))
+        return twin;
+    twin = original;
+    twin.name = name;
+    twin.abbreviation = name;
+    twin.mnemonic = m_pinyin.initials(name);
+    twin.abbreviationInitials = twin.mnemonic;
+    return twin;
+}
+
 bool CompanyNames::claim(const QString &abbreviation)
 {
     const size_t key = qHash(abbreviation, size_t(0x5eed));

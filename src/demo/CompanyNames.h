@@ -37,6 +37,10 @@ public:
     // the company has a branch there already.
     CompanyName branch(const CompanyName &head, const QString &prefix);
 
+    // The same company under another name, as a second entry of it would name it; its
+    // abbreviation is the whole name. Empty when a company of that name exists already.
+    CompanyName twin(const CompanyName &original, const QString &name);
+
 private:
     bool claim(const QString &abbreviation);
 

@@ -367,6 +367,7 @@ void FrmCus::InitCaption()
     if (g_bIsWeb) {
         TLB2->setButtonVisible(QStringLiteral("Unite"), false);
         m_actions.value(QStringLiteral("mUnite"))->setVisible(false);
+        m_actions.value(QStringLiteral("mDuplicates"))->setVisible(false);
     }
 }
 

@@ -99,6 +99,9 @@ public:
     // Made on the first print command.
     suite::PrintControl *Prn = nullptr;
 
+    // The merge with its lock steps, the window filled with the two codes when given.
+    void uniteCustomers(const QString &code1 = QString(), const QString &code2 = QString());
+
     // The condition of the last refresh, reused by paging.
     QString lastCondition() const { return m_lastCondition; }
     // The menu item of a name ("mAdd", "mPrintNo", ...), null for none.
@@ -164,6 +167,7 @@ private:
     void setColumns();
     // The batch-modify window, when no other session runs a batch.
     void batchModify();
+    void findDuplicates();
     void calculateCredit();
     void showOptions();
     void queryTrades();
