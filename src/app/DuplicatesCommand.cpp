@@ -16,8 +16,9 @@ constexpr int kDefaultLimit = 100;
 int usageError(const QString &message)
 {
     printLine(stderr, kPrefix + message);
-    printLine(stderr, QStringLiteral("usage: customer-archive duplicates [--min-score S] "
-                                     "[--limit N] [--user U] [--db C] [--lang zh-CN|en-US]"));
+    printLine(stderr,
+              QStringLiteral("usage: customer-archive duplicates [--min-score S] "
+                             "[--limit N] [--user U] [--db C] [--lang zh-CN|en-US]"));
     return 2;
 }
 
@@ -34,8 +35,8 @@ bool readNumber(const QCommandLineParser &parser, const QCommandLineOption &opti
 QString customerText(const customer::DuplicateCustomer &customer)
 {
     QStringList fields;
-    for (const QString &field : { customer.code, customer.name, customer.taxNumber, customer.phone,
-                                  customer.email })
+    for (const QString &field :
+         { customer.code, customer.name, customer.taxNumber, customer.phone, customer.email })
         fields.append(field.isEmpty() ? QStringLiteral("-") : escapedField(field));
     return fields.join(u'\t');
 }
@@ -51,8 +52,8 @@ int runDuplicates(const QStringList &arguments)
     const QCommandLineOption minScore(QStringLiteral("min-score"),
                                       QStringLiteral("Lowest score shown (0-100)."),
                                       QStringLiteral("score"));
-    const QCommandLineOption limit(QStringLiteral("limit"),
-                                   QStringLiteral("Most pairs shown."), QStringLiteral("count"));
+    const QCommandLineOption limit(QStringLiteral("limit"), QStringLiteral("Most pairs shown."),
+                                   QStringLiteral("count"));
     parser.addOptions(options.all());
     parser.addOptions({ minScore, limit });
     if (!parser.parse(QStringList{ QStringLiteral("duplicates") } + arguments))
@@ -89,11 +90,12 @@ int runDuplicates(const QStringList &arguments)
     const QHash<QString, customer::DuplicateCustomer> customers =
         customer::DuplicateScan::customersOf(pairs);
     for (const customer::DuplicatePair &pair : pairs) {
-        printLine(stdout, QStringLiteral("%1\t%2\t%3\t%4")
-                              .arg(pair.score)
-                              .arg(customer::DuplicateScan::reasonsText(pair),
-                                   customerText(customers.value(pair.code1)),
-                                   customerText(customers.value(pair.code2))));
+        printLine(stdout,
+                  QStringLiteral("%1\t%2\t%3\t%4")
+                      .arg(pair.score)
+                      .arg(customer::DuplicateScan::reasonsText(pair),
+                           customerText(customers.value(pair.code1)),
+                           customerText(customers.value(pair.code2))));
     }
     return 0;
 }

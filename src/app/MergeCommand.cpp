@@ -16,8 +16,9 @@ const QString kPrefix = QStringLiteral("customer-archive merge: ");
 int usageError(const QString &message)
 {
     printLine(stderr, kPrefix + message);
-    printLine(stderr, QStringLiteral("usage: customer-archive merge CODE1 CODE2 [--yes] [--user U] "
-                                     "[--db C] [--lang zh-CN|en-US]"));
+    printLine(stderr,
+              QStringLiteral("usage: customer-archive merge CODE1 CODE2 [--yes] [--user U] "
+                             "[--db C] [--lang zh-CN|en-US]"));
     return 2;
 }
 
@@ -77,9 +78,11 @@ int runMerge(const QStringList &arguments)
         printLine(stderr, kPrefix + sMsg);
         return 1;
     }
-    printLine(stdout, QStringLiteral("%1 -> %2").arg(escapedField(codes[0]), escapedField(codes[1])));
+    printLine(stdout,
+              QStringLiteral("%1 -> %2").arg(escapedField(codes[0]), escapedField(codes[1])));
     for (const customer::MergeCount &count : counts)
-        printLine(stdout, QStringLiteral("%1.%2\t%3").arg(count.table, count.column).arg(count.rows));
+        printLine(stdout,
+                  QStringLiteral("%1.%2\t%3").arg(count.table, count.column).arg(count.rows));
     if (const auto vendor = customer::CustomerUnite::linkedVendor(codes[0]))
         printLine(stdout, res("Tarn.AA.CUSTOMER.FRMUNITE.32_1", { codes[0], *vendor, *vendor }));
     if (!parser.isSet(yes))

@@ -229,7 +229,8 @@ int main(int argc, char **argv)
             printError(shown.text);
         return cardStatus;
     }
-    auto *list = options.web ? nullptr : qobject_cast<customer::FrmCus *>(portalSession.listWindow());
+    auto *list =
+        options.web ? nullptr : qobject_cast<customer::FrmCus *>(portalSession.listWindow());
     if (options.duplicates && list && !options.screenshotFile.isEmpty()) {
         list->Operating(QStringLiteral("Duplicates"));
         for (const auto &shown : screenshotMessages->shown())

@@ -52,13 +52,15 @@ CompanyName CompanyNames::branch(const CompanyName &head, const QString &prefix)
 CompanyName CompanyNames::twin(const CompanyName &original, const QString &name)
 {
     CompanyName twin;
-    if (!claim(name))
+    const QString abbreviation = name.chopped(2);
+    if (!claim(abbreviation))
         return twin;
     twin = original;
     twin.name = name;
-    twin.abbreviation = name;
-    twin.mnemonic = m_pinyin.initials(name);
-    twin.abbreviationInitials = twin.mnemonic;
+    twin.abbreviation = abbreviation;
+    const QString letters = QString(name).remove(u'（').remove(u'）');
+    twin.mnemonic = m_pinyin.initials(letters);
+    twin.abbreviationInitials = m_pinyin.initials(letters.chopped(2));
     return twin;
 }
 

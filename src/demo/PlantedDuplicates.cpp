@@ -42,8 +42,7 @@ void PlantedDuplicates::remember(const QVariantList &row, const CompanyName &nam
     m_remembered = true;
 }
 
-bool PlantedDuplicates::plant(Kind kind, QVariantList &row, CompanyName &name,
-                              CompanyNames &names)
+bool PlantedDuplicates::plant(Kind kind, QVariantList &row, CompanyName &name, CompanyNames &names)
 {
     if (!m_remembered || kind == Kind::None)
         return false;
@@ -64,9 +63,8 @@ bool PlantedDuplicates::plant(Kind kind, QVariantList &row, CompanyName &name,
         const QString base = m_name.name.chopped(form.size());
         const QString other =
             form == companyForms().first() ? companyForms().last() : companyForms().first();
-        const QString twinName = kind == Kind::CompanyForm
-            ? base + other
-            : base + QStringLiteral("（中国）") + form;
+        const QString twinName =
+            kind == Kind::CompanyForm ? base + other : base + QStringLiteral("（中国）") + form;
         CompanyName twin = names.twin(m_name, twinName);
         if (twin.name.isEmpty())
             return false;

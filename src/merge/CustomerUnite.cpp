@@ -52,8 +52,9 @@ bool CustomerUnite::outsideRights(const QString &code)
 {
     if (!g_oPub || !g_oSrv)
         return true;
-    const suite::RecordSet found = g_oSrv->OpenX(
-        QStringLiteral("select count(*) from Customer where cCusCode = ") + suite::sqlUnicode(code));
+    const suite::RecordSet found =
+        g_oSrv->OpenX(QStringLiteral("select count(*) from Customer where cCusCode = ")
+                      + suite::sqlUnicode(code));
     if (found.IsOpen() && found.valueAt(0, 0).toInt() == 0)
         return false;
     return !g_oPub->CheckAuthByCode(g_oSrv, g_oRowAuth, QStringLiteral("customer"), code,

@@ -68,6 +68,9 @@ void DuplicateIndex::add(const DuplicateCandidate &customer)
 {
     const auto number = std::uint32_t(m_codes.size());
     m_codes.push_back(customer.code);
+    const QString group =
+        customer.headOffice.trimmed().isEmpty() ? customer.code : customer.headOffice.trimmed();
+    m_groups.push_back(qHash(group, size_t(0x5eed)));
     const QString name = normalisedName(customer.name);
     addKey(int(DuplicateReason::TaxNumber), customer.taxNumber.simplified().remove(u' ').toUpper(),
            number);
@@ -161,7 +164,7 @@ void DuplicateIndex::similarPairs(std::vector<DuplicatePair> &found, int minScor
             if (sharing.size() > std::size_t(kCommonTrigram))
                 continue;
             for (const std::uint32_t b : sharing) {
-                if (b <= a || lastSeen[b] == a)
+                if (b <= a || lastSeen[b] == a || m_groups[a] == m_groups[b])
                     continue;
                 lastSeen[b] = a;
                 const auto tb =
@@ -177,8 +180,9 @@ void DuplicateIndex::similarPairs(std::vector<DuplicatePair> &found, int minScor
                     found[same->second].reasons.append(DuplicateReason::SimilarName);
                     continue;
                 }
-                DuplicatePair pair{ m_codes[a], m_codes[b], score, { DuplicateReason::SimilarName },
-                                    score };
+                DuplicatePair pair{
+                    m_codes[a], m_codes[b], score, { DuplicateReason::SimilarName }, score
+                };
                 found.push_back(std::move(pair));
             }
         }

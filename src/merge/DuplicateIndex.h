@@ -38,6 +38,9 @@ struct DuplicateCandidate
     QString taxNumber;
     QString phone;
     QString email;
+    // The head office the customer names (its own code, or empty, for a head office itself):
+    // the branches of one group are named alike on purpose and are no duplicates by name.
+    QString headOffice;
 };
 
 // The customers of a duplicate scan, held as compactly as a million of them need: the code,
@@ -75,6 +78,7 @@ private:
     void similarPairs(std::vector<DuplicatePair> &found, int minScore) const;
 
     std::vector<QString> m_codes;
+    std::vector<std::uint64_t> m_groups;
     std::vector<Keyed> m_keys[4]; // per reason TaxNumber .. Phone
     // The trigrams of customer i are m_trigrams[m_trigramStart[i] .. m_trigramStart[i + 1]).
     std::vector<std::uint64_t> m_trigrams;

@@ -32,11 +32,12 @@ QString res(const char *key)
 
 QString DuplicateScan::pageStatement(const QString &after)
 {
-    return QStringLiteral("select top %1 Customer.cCusCode, Customer.cCusName, %2, %3, %4"
-                          " from Customer where (%5) and Customer.cCusCode > %6"
+    return QStringLiteral("select top %1 Customer.cCusCode, Customer.cCusName, %2, %3, %4, %5"
+                          " from Customer where (%6) and Customer.cCusCode > %7"
                           " order by Customer.cCusCode")
         .arg(QString::number(kPageSize), readable("cCusRegCode"), readable("cCusPhone"),
-             readable("cCusEmail"), rightsCondition(), suite::sqlUnicode(after));
+             readable("cCusEmail"), readable("cCusHeadCode"), rightsCondition(),
+             suite::sqlUnicode(after));
 }
 
 bool DuplicateScan::run(int minScore, int limit, QList<DuplicatePair> &pairs,
@@ -54,7 +55,7 @@ bool DuplicateScan::run(int minScore, int limit, QList<DuplicatePair> &pairs,
         for (int row = 0; row < page.RecordCount(); ++row) {
             index.add({ page.valueAt(row, 0).toString(), page.valueAt(row, 1).toString(),
                         page.valueAt(row, 2).toString(), page.valueAt(row, 3).toString(),
-                        page.valueAt(row, 4).toString() });
+                        page.valueAt(row, 4).toString(), page.valueAt(row, 5).toString() });
         }
         if (progress && !progress(index.size()))
             return false;
@@ -82,11 +83,10 @@ QHash<QString, DuplicateCustomer> DuplicateScan::customersOf(const QList<Duplica
                      rightsCondition(), codes.mid(from, kChunk).join(u',')));
         for (int row = 0; row < rows.RecordCount(); ++row) {
             const QString code = rows.valueAt(row, 0).toString();
-            customers.insert(code, { code, rows.valueAt(row, 1).toString(),
-                                     rows.valueAt(row, 2).toString(),
-                                     rows.valueAt(row, 3).toString(),
-                                     rows.valueAt(row, 4).toString(),
-                                     rows.valueAt(row, 5).toString() });
+            customers.insert(code,
+                             { code, rows.valueAt(row, 1).toString(),
+                               rows.valueAt(row, 2).toString(), rows.valueAt(row, 3).toString(),
+                               rows.valueAt(row, 4).toString(), rows.valueAt(row, 5).toString() });
         }
     }
     return customers;
@@ -111,8 +111,8 @@ QString DuplicateScan::reasonsText(const DuplicatePair &pair)
             break;
         case DuplicateReason::SimilarName:
             texts << (g_oPub ? g_oPub->GetResFormatString(
-                                   QStringLiteral("Tarn.AA.CUSTOMER.FRMDUPLICATES.similar"),
-                                   { QString::number(pair.similarity) })
+                          QStringLiteral("Tarn.AA.CUSTOMER.FRMDUPLICATES.similar"),
+                          { QString::number(pair.similarity) })
                              : QStringLiteral("similar"));
             break;
         }

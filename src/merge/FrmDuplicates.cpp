@@ -8,8 +8,8 @@
 #include "suite/pub/IPub.h"
 
 #include <QApplication>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
@@ -51,17 +51,22 @@ FrmDuplicates::FrmDuplicates(ArchiveEntry *cls, QWidget *parent)
     GridPairs->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridPairs->verticalHeader()->hide();
     GridPairs->setHorizontalHeaderLabels(
-        { res("Tarn.AA.CUSTOMER.FRMDUPLICATES.score"), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.reasons"),
-          res("Tarn.AA.CUSTOMER.FRMUNITE.cus1"), res("Tarn.AA.ARCHIVE.FIELD.ccusname"),
-          res("Tarn.AA.CUSTOMER.FRMDUPLICATES.taxcol"), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.phonecol"),
-          res("Tarn.AA.CUSTOMER.FRMUNITE.cus2"), res("Tarn.AA.ARCHIVE.FIELD.ccusname"),
-          res("Tarn.AA.CUSTOMER.FRMDUPLICATES.taxcol"), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.phonecol"),
-          QString() });
+        { res("Tarn.AA.CUSTOMER.FRMDUPLICATES.score"),
+          res("Tarn.AA.CUSTOMER.FRMDUPLICATES.reasons"), res("Tarn.AA.CUSTOMER.FRMUNITE.cus1"),
+          res("Tarn.AA.ARCHIVE.FIELD.ccusname"), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.taxcol"),
+          res("Tarn.AA.CUSTOMER.FRMDUPLICATES.phonecol"), res("Tarn.AA.CUSTOMER.FRMUNITE.cus2"),
+          res("Tarn.AA.ARCHIVE.FIELD.ccusname"), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.taxcol"),
+          res("Tarn.AA.CUSTOMER.FRMDUPLICATES.phonecol"), QString() });
     CmdClose->setText(res("Tarn.AA.CUSTOMER.FRMDUPLICATES.close"));
     connect(CmdClose, &QPushButton::clicked, this, &QDialog::reject);
-    connect(GridPairs, &QTableWidget::cellActivated, this, [this](int row, int) {
-        runGuarded(QStringLiteral("frmDuplicates.mergeRow"), [&] { mergeRow(row); });
-    });
+    // Queued: the merge reads the pairs again, which replaces the row (and the button) that
+    // asked for it.
+    connect(
+        GridPairs, &QTableWidget::cellActivated, this,
+        [this](int row, int) {
+            runGuarded(QStringLiteral("frmDuplicates.mergeRow"), [&] { mergeRow(row); });
+        },
+        Qt::QueuedConnection);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(LblStatus, 1);
@@ -88,14 +93,12 @@ void FrmDuplicates::scan()
     GridPairs->setRowCount(0);
     QApplication::setOverrideCursor(Qt::WaitCursor);
     DuplicateScan scanner;
-    const bool done = scanner.run(DuplicateScan::kDefaultMinScore, kShownPairs, m_pairs,
-                                  [this](qsizetype read) {
-                                      LblStatus->setText(resFormat(
-                                          "Tarn.AA.CUSTOMER.FRMDUPLICATES.reading", read));
-                                      QApplication::processEvents(
-                                          QEventLoop::ExcludeUserInputEvents);
-                                      return true;
-                                  });
+    const bool done =
+        scanner.run(DuplicateScan::kDefaultMinScore, kShownPairs, m_pairs, [this](qsizetype read) {
+            LblStatus->setText(resFormat("Tarn.AA.CUSTOMER.FRMDUPLICATES.reading", read));
+            QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return true;
+        });
     QApplication::restoreOverrideCursor();
     showPairs();
     if (!done)
@@ -123,9 +126,12 @@ void FrmDuplicates::showPairs()
         for (int column = 0; column < int(cells.size()); ++column)
             GridPairs->setItem(row, column, new QTableWidgetItem(cells.at(column)));
         auto *merge = new QPushButton(res("Tarn.AA.CUSTOMER.FRMDUPLICATES.merge"));
-        connect(merge, &QPushButton::clicked, this, [this, row] {
-            runGuarded(QStringLiteral("frmDuplicates.mergeRow"), [&] { mergeRow(row); });
-        });
+        connect(
+            merge, &QPushButton::clicked, this,
+            [this, row] {
+                runGuarded(QStringLiteral("frmDuplicates.mergeRow"), [&] { mergeRow(row); });
+            },
+            Qt::QueuedConnection);
         GridPairs->setCellWidget(row, Merge, merge);
     }
     GridPairs->resizeColumnsToContents();

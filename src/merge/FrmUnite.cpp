@@ -74,8 +74,9 @@ FrmUnite::FrmUnite(ArchiveEntry *cls, QWidget *parent)
     layout->addWidget(Frame1);
     layout->addLayout(buttons);
 
-    connect(Cmdok, &QPushButton::clicked, this,
-            [this] { runGuarded(QStringLiteral("frmUnite.Cmdok_Click"), [this] { Cmdok_Click(); }); });
+    connect(Cmdok, &QPushButton::clicked, this, [this] {
+        runGuarded(QStringLiteral("frmUnite.Cmdok_Click"), [this] { Cmdok_Click(); });
+    });
     connect(Cmdcancel, &QPushButton::clicked, this, &QDialog::reject);
     runGuarded(QStringLiteral("frmUnite.Form_Load"), [this] { Form_Load(); });
 }

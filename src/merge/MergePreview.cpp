@@ -44,8 +44,8 @@ bool mergePreview(const QString &code1, QList<MergeCount> &counts, QString &sMsg
             return false;
     }
     for (const suite::CustomerOwnRows &own : suite::customerOwnRows()) {
-        if (!count(own.table, own.codeColumn, QString(own.condition).replace(u"?1", code),
-                   counts, sMsg))
+        if (!count(own.table, own.codeColumn,
+                   QString(own.condition).replace(QStringLiteral("?1"), code), counts, sMsg))
             return false;
     }
     return true;

@@ -19,12 +19,14 @@ TEST(DuplicatesCommand, PrintsThePlantedPairsBestFirstWithBothCustomers)
         EXPECT_GE(score, 90);
         EXPECT_LE(score, last) << "best first";
         last = score;
-        EXPECT_TRUE(fields[1] == u"same tax number" || fields[1] == u"same name apart from company form")
+        EXPECT_TRUE(fields[1] == u"same tax number"
+                    || fields[1] == u"same name apart from company form")
             << qPrintable(fields[1]);
-        const QString name1 = company.column(DemoCompanyCopy<200>::Company,
-                                             "select cCusName from Customer where cCusCode = '"
-                                                 + fields[2] + "'")
-                                  .value(0);
+        const QString name1 =
+            company
+                .column(DemoCompanyCopy<200>::Company,
+                        "select cCusName from Customer where cCusCode = '" + fields[2] + "'")
+                .value(0);
         EXPECT_EQ(fields[3], name1);
         EXPECT_NE(fields[2], fields[7]);
     }

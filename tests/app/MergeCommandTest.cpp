@@ -8,9 +8,9 @@ class MergeCommand : public ::testing::Test
 protected:
     CommandRun start(const QStringList &arguments) const
     {
-        return runProduct(QStringList{ "merge", "--db", m_company.connectionText(), "--lang",
-                                       "en-US" }
-                          + arguments);
+        return runProduct(
+            QStringList{ "merge", "--db", m_company.connectionText(), "--lang", "en-US" }
+            + arguments);
     }
 
     QStringList column(const QString &sql) const
@@ -18,7 +18,10 @@ protected:
         return m_company.column(DemoCompanyCopy<>::Company, sql);
     }
 
-    QString customers() const { return column("select group_concat(cCusCode) from Customer").value(0); }
+    QString customers() const
+    {
+        return column("select group_concat(cCusCode) from Customer").value(0);
+    }
 
     DemoCompanyCopy<> m_company;
 };
@@ -33,7 +36,8 @@ TEST_F(MergeCommand, WithoutYesShowsWhatWouldMoveAndWithYesMerges)
     const CommandRun shown = start({ "0000004", "0000005" });
     ASSERT_EQ(shown.exitCode, 0) << qPrintable(shown.err);
     EXPECT_EQ(shown.lines.value(0), "0000004 -> 0000005");
-    EXPECT_TRUE(shown.lines.contains("Vendor.cRelCustomer\t1")) << qPrintable(shown.lines.join('\n'));
+    EXPECT_TRUE(shown.lines.contains("Vendor.cRelCustomer\t1"))
+        << qPrintable(shown.lines.join('\n'));
     EXPECT_TRUE(shown.lines.contains("CusDeliverAdd.cCusCode\t1"));
     if (receivables != u"0")
         EXPECT_TRUE(shown.lines.contains("Ar_Detail.cDwCode\t" + receivables));

@@ -10,10 +10,11 @@ TEST(NameKey, CompanyFormsWidthsBlanksAndBracketsDoNotCount)
     const QString plain = normalisedName(QStringLiteral("苏州华信电子有限公司"));
     EXPECT_EQ(plain, QStringLiteral("苏州华信电子"));
     for (const char16_t *same :
-         { u"苏州华信电子股份有限公司", u"苏州华信电子有限责任公司", u"苏州华信电子（中国）有限公司",
-           u"苏州华信电子(中国)股份有限公司", u" 苏州 华信电子　有限公司 ", u"苏州华信电子有限公司有限公司",
-           u"苏州华信电子股份公司" })
-        EXPECT_EQ(normalisedName(QString::fromUtf16(same)), plain) << QString::fromUtf16(same).toStdString();
+         { u"苏州华信电子股份有限公司", u"苏州华信电子有限责任公司",
+           u"苏州华信电子（中国）有限公司", u"苏州华信电子(中国)股份有限公司",
+           u" 苏州 华信电子　有限公司 ", u"苏州华信电子有限公司有限公司", u"苏州华信电子股份公司" })
+        EXPECT_EQ(normalisedName(QString::fromUtf16(same)), plain)
+            << QString::fromUtf16(same).toStdString();
     EXPECT_EQ(normalisedName(QStringLiteral("ＡＢＣ（苏州）Co., Ltd.")), QStringLiteral("abc苏州"));
     EXPECT_EQ(normalisedName(QStringLiteral("Acme Zinc")), QStringLiteral("acmezinc"))
         << "a form is a whole word";
@@ -34,7 +35,8 @@ TEST(NameKey, TrigramsAndPhones)
     EXPECT_DOUBLE_EQ(trigramSimilarity(a, nameTrigrams(QStringLiteral("无锡华信电子"))), 2.0 / 6);
     EXPECT_DOUBLE_EQ(trigramSimilarity(a, {}), 0.0);
     EXPECT_EQ(phoneKey(QStringLiteral("(0512) 6688-1234")), QStringLiteral("051266881234"));
-    EXPECT_EQ(phoneKey(QStringLiteral("０５１２－６６８８１２３４")), QStringLiteral("051266881234"));
+    EXPECT_EQ(phoneKey(QStringLiteral("０５１２－６６８８１２３４")),
+              QStringLiteral("051266881234"));
     EXPECT_EQ(phoneKey(QStringLiteral("110")), QString()) << "too short to name a line";
 }
 
@@ -79,13 +81,24 @@ TEST(DuplicateIndex, SimilarNamesScoreTheirTrigramOverlapAndACommonWordIsNotEnou
     index.add({ "S1", "苏州华信电子科技有限公司", "", "", "" });
     index.add({ "S2", "苏州华信电子科技发展有限公司", "", "", "" });
     // Companies that share only a word: the trade name, the city, the trade.
-    for (const char *name : { "北京华信科技有限公司", "上海华信贸易有限公司", "苏州宏达机械有限公司",
-                              "深圳华信物流有限公司", "广州明珠电子科技有限公司" })
+    for (const char *name :
+         { "北京华信科技有限公司", "上海华信贸易有限公司", "苏州宏达机械有限公司",
+           "深圳华信物流有限公司", "广州明珠电子科技有限公司" })
         index.add({ QString::fromUtf8(name).left(4), QString::fromUtf8(name), "", "", "" });
     const QList<DuplicatePair> pairs = index.pairs(60, -1);
     ASSERT_EQ(described(pairs), QStringList{ "S1-S2:75:4" });
     EXPECT_EQ(pairs.first().similarity, 75) << "6 of 8 trigrams shared";
     EXPECT_TRUE(index.pairs(76, -1).isEmpty());
+}
+
+TEST(DuplicateIndex, BranchesOfOneGroupAreNoDuplicatesByNameAlone)
+{
+    DuplicateIndex index;
+    index.add({ "G0", "苏州华信电子科技集团有限公司", "", "", "", "G0" });
+    index.add({ "G1", "苏州华信电子科技集团有限公司上海分公司", "", "", "", "G0" });
+    index.add({ "G2", "苏州华信电子科技集团有限公司北京分公司", "", "", "", "G0" });
+    index.add({ "H1", "苏州华信电子科技集团有限公司南京分公司", "", "", "", "" });
+    EXPECT_EQ(described(index.pairs(60, -1)), (QStringList{ "G2-H1:70:4", "G1-H1:61:4" }));
 }
 
 TEST(DuplicateIndex, AKeyOrTrigramThatManyCustomersShareMakesNoPairs)

@@ -1,9 +1,12 @@
+#include "merge/FrmUnite.h"
 #include "ListWindowFixture.h"
 #include "merge/CustomerUnite.h"
-#include "merge/FrmUnite.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/controls/RefEdit.h"
+#include "suite/core/ObjectFactory.h"
+#include "suite/data/IClsCommon.h"
 #include "suite/pub/ClsPub.h"
+#include "suite/pub/IPub.h"
 #include "suite/pub/MessageScript.h"
 
 #include <QApplication>
@@ -44,8 +47,9 @@ TEST(CustomerUnite, TheRequestAndTheVendorLookUpKeepTheirTextsAndQuoteTheirValue
               "</Customer>");
     EXPECT_EQ(CustomerUnite::vendorLinkStatement("0001"),
               "select top 1 cVenCode,cRelCustomer from vendor where cRelCustomer='0001'");
-    EXPECT_EQ(CustomerUnite::vendorLinkStatement("x' or '1'='1"),
-              "select top 1 cVenCode,cRelCustomer from vendor where cRelCustomer='x'' or ''1''=''1'");
+    EXPECT_EQ(
+        CustomerUnite::vendorLinkStatement("x' or '1'='1"),
+        "select top 1 cVenCode,cRelCustomer from vendor where cRelCustomer='x'' or ''1''=''1'");
     EXPECT_EQ(CustomerUnite::checkInput("", "0002"), CustomerUnite::Input::Empty);
     EXPECT_EQ(CustomerUnite::checkInput("0001", " \t "), CustomerUnite::Input::Empty);
     EXPECT_EQ(CustomerUnite::checkInput("0001", "0001"), CustomerUnite::Input::Same);
@@ -91,8 +95,8 @@ protected:
 
     QString customers() const
     {
-        return m_company.column(DemoCompanyCopy<20>::Company,
-                                "select group_concat(cCusCode) from Customer")
+        return m_company
+            .column(DemoCompanyCopy<20>::Company, "select group_concat(cCusCode) from Customer")
             .value(0);
     }
     QString value(const QString &sql) const
@@ -116,9 +120,10 @@ TEST_F(FrmUniteTest, EmptyBlankAndIdenticalInputIsReportedAndNothingIsAsked)
         press(window.txtCus2, Qt::Key_Return);
         openAfterwards = window.isVisible();
     });
-    EXPECT_EQ(shownTexts(), (QStringList{ text("Tarn.AA.CUSTOMER.FRMUNITE.16_1"),
-                                          text("Tarn.AA.CUSTOMER.FRMUNITE.16_1"),
-                                          text("Tarn.AA.CUSTOMER.FRMUNITE.19_1") }));
+    EXPECT_EQ(shownTexts(),
+              (QStringList{ text("Tarn.AA.CUSTOMER.FRMUNITE.16_1"),
+                            text("Tarn.AA.CUSTOMER.FRMUNITE.16_1"),
+                            text("Tarn.AA.CUSTOMER.FRMUNITE.19_1") }));
     EXPECT_TRUE(openAfterwards);
     EXPECT_EQ(customers(), before);
 }
@@ -172,7 +177,8 @@ TEST_F(FrmUniteTest, AConfirmedMergeFoldsTheFirstCustomerIntoTheSecondAndIsLogge
 {
     ASSERT_TRUE(openList());
     const qint64 receivables =
-        value("select count(*) from Ar_Detail where cDwCode in ('0000004', '0000005')").toLongLong();
+        value("select count(*) from Ar_Detail where cDwCode in ('0000004', '0000005')")
+            .toLongLong();
     answer({ 6, 6 });
     bool closed = false;
     openUnite([&](customer::FrmUnite &window) {
@@ -212,7 +218,30 @@ TEST_F(FrmUniteTest, Sales1CannotMergeACustomerOutsideItsRights)
         open = window.isVisible();
     });
     EXPECT_TRUE(open);
-    EXPECT_EQ(shownTexts(), (QStringList{ text("Tarn.AA.CUSTOMER.FRMUNITE.noright").arg(outside),
-                                          text("Tarn.AA.CUSTOMER.FRMUNITE.noright").arg(outside) }));
+    EXPECT_EQ(shownTexts(),
+              (QStringList{ text("Tarn.AA.CUSTOMER.FRMUNITE.noright").arg(outside),
+                            text("Tarn.AA.CUSTOMER.FRMUNITE.noright").arg(outside) }));
     EXPECT_EQ(customers(), before);
+}
+
+TEST_F(FrmUniteTest, TheMergeHoldsItsLockWhileTheWindowIsOpenAndGivesItBack)
+{
+    ASSERT_TRUE(openList());
+    const auto other = login(QStringLiteral("sales1"));
+    auto otherPub = suite::createObject<suite::IPub>(suite::IPub::kProgId);
+    otherPub->Init(other);
+    auto service = suite::createObject<suite::IClsCommon>(suite::IClsCommon::kProgId);
+    service->Init(connectionText());
+    const QString function = QStringLiteral("Customer");
+    constexpr int kBatchModify = 7;
+    constexpr int kMerge = 3;
+    bool refusedWhileOpen = false;
+    openUnite([&](customer::FrmUnite &) {
+        refusedWhileOpen = otherPub->IsLockFun(service, other, function, kBatchModify);
+    });
+    EXPECT_TRUE(refusedWhileOpen) << "a batch waits for the merge";
+    EXPECT_FALSE(otherPub->IsLockFun(service, other, function, kBatchModify));
+    otherPub->IsLockFun(service, other, function, -kBatchModify);
+    EXPECT_TRUE(otherPub->IsLockFun(service, other, function, kMerge))
+        << "the list holds its own lock again, which a merge elsewhere waits for";
 }

@@ -99,8 +99,8 @@ bool CustomerMerge::merge(const QString &from, const QString &to, QString &sMsg)
         && CustomerCredit(m_backend).recompute(to, customers, changed, sMsg);
 }
 
-bool CustomerMerge::handOver(CustomerReferences &references, const QString &from,
-                             const QString &to, QString &sMsg)
+bool CustomerMerge::handOver(CustomerReferences &references, const QString &from, const QString &to,
+                             QString &sMsg)
 {
     for (const CustomerOwnRows &own : customerOwnRows()) {
         if (own.onMerge != CustomerOwnRows::OnMerge::Move || !references.exists(own.table))
@@ -141,11 +141,13 @@ bool CustomerMerge::moveRows(const CustomerOwnRows &own, const QString &from, co
     TableColumns columns;
     QString noTable;
     m_backend.tableColumns(own.table, columns, noTable);
-    const QString noDefault =
-        columns.indexOf(QStringLiteral("bDefault")) >= 0 ? QStringLiteral(", bDefault = 0") : "";
-    return connection.executeStatement(QStringLiteral("update %1 set %2 = ?2%3 where %4")
-                                           .arg(own.table, own.codeColumn, noDefault, own.condition),
-                                       { from, to }, sMsg);
+    const QString noDefault = columns.indexOf(QStringLiteral("bDefault")) >= 0
+        ? QStringLiteral(", bDefault = 0")
+        : QString();
+    return connection.executeStatement(
+        QStringLiteral("update %1 set %2 = ?2%3 where %4")
+            .arg(own.table, own.codeColumn, noDefault, own.condition),
+        { from, to }, sMsg);
 }
 
 // The merged addresses follow the survivor's highest numeric address code, in the width of

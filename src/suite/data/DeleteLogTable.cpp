@@ -39,8 +39,7 @@ bool DeleteLogTable::keepCustomer(const QString &code, const QString &descriptio
 }
 
 bool DeleteLogTable::keepRows(const QString &logId, const QString &code, const QString &table,
-                              const QString &condition, const QString &description,
-                              QString &sMsg)
+                              const QString &condition, const QString &description, QString &sMsg)
 {
     SqlConnection &connection = m_backend.connection();
     const RecordSet rows = connection.queryStatement(

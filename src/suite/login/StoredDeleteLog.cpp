@@ -7,8 +7,7 @@
 namespace suite {
 
 std::shared_ptr<DeleteLog> storedDeleteLog(IClsCommon &service, std::shared_ptr<ILogin> login,
-                                           const QString &object, const QString &id,
-                                           QString &sMsg)
+                                           const QString &object, const QString &id, QString &sMsg)
 {
     const RecordSet rows = service.OpenX(
         QStringLiteral("select cTable, cRows from AA_DeleteLog where cLogId = (select top 1 cLogId"

@@ -12,7 +12,6 @@ class IClsCommon;
 // ("customer"), as the delete-log object the host hands to the archive's viewer; nullptr with
 // the reason when the log holds no such record or cannot be read.
 std::shared_ptr<DeleteLog> storedDeleteLog(IClsCommon &service, std::shared_ptr<ILogin> login,
-                                           const QString &object, const QString &id,
-                                           QString &sMsg);
+                                           const QString &object, const QString &id, QString &sMsg);
 
 } // namespace suite

@@ -81,8 +81,8 @@ void ClsPub::SetConPosition(QWidget *form)
         return;
     const QWidget *owner = form->parentWidget() ? form->parentWidget()->window() : nullptr;
     const QScreen *screen = form->screen();
-    const QRect area = owner ? owner->frameGeometry()
-                             : (screen ? screen->availableGeometry() : QRect());
+    const QRect area =
+        owner ? owner->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
     if (area.isValid())
         form->move(area.center() - form->rect().center());
 }
