@@ -83,11 +83,9 @@ int renderScreenshot(QMainWindow &window, QWidget *list, const QString &file)
 
 // Renders a modal window the command line opened (the card, the duplicate list), once its
 // first activation has set it up, and closes it, which ends its modal road.
-int renderModalScreenshot(QWidget &card, const QString &file)
+int renderModalScreenshot(QWidget &card, const QSize &size, const QString &file)
 {
-    constexpr int kCardWidth = 1024;
-    constexpr int kCardHeight = 700;
-    card.resize(kCardWidth, kCardHeight);
+    card.resize(size);
     card.show();
     for (int round = 0; round < 5; ++round)
         QApplication::processEvents();
@@ -216,7 +214,9 @@ int main(int argc, char **argv)
     const bool modalOnly = !options.cardCode.isEmpty() || options.duplicates;
     if (modalOnly && !options.screenshotFile.isEmpty()) {
         cardScreenshot.emplace([&](QWidget *card) {
-            cardStatus = renderModalScreenshot(*card, options.screenshotFile);
+            // The duplicate list shows both customers of a pair side by side.
+            const QSize size = options.duplicates ? QSize(1480, 560) : QSize(1024, 700);
+            cardStatus = renderModalScreenshot(*card, size, options.screenshotFile);
         });
     }
     if (!options.web

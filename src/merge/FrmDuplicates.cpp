@@ -32,7 +32,8 @@ QString resFormat(const char *key, qsizetype value)
                   : QString::number(value);
 }
 
-enum Column { Score, Reasons, Code1, Name1, Tax1, Phone1, Code2, Name2, Tax2, Phone2, Merge };
+// The button first, so that it shows however wide the names are.
+enum Column { Merge, Score, Reasons, Code1, Name1, Tax1, Phone1, Code2, Name2, Tax2, Phone2 };
 
 } // namespace
 
@@ -46,17 +47,17 @@ FrmDuplicates::FrmDuplicates(ArchiveEntry *cls, QWidget *parent)
     setObjectName(QStringLiteral("frmDuplicates"));
     GridPairs->setObjectName(QStringLiteral("GridPairs"));
     CmdClose->setObjectName(QStringLiteral("CmdClose"));
-    GridPairs->setColumnCount(Merge + 1);
+    GridPairs->setColumnCount(Phone2 + 1);
     GridPairs->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridPairs->setSelectionBehavior(QAbstractItemView::SelectRows);
     GridPairs->verticalHeader()->hide();
     GridPairs->setHorizontalHeaderLabels(
-        { res("Tarn.AA.CUSTOMER.FRMDUPLICATES.score"),
+        { QString(), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.score"),
           res("Tarn.AA.CUSTOMER.FRMDUPLICATES.reasons"), res("Tarn.AA.CUSTOMER.FRMUNITE.cus1"),
           res("Tarn.AA.ARCHIVE.FIELD.ccusname"), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.taxcol"),
           res("Tarn.AA.CUSTOMER.FRMDUPLICATES.phonecol"), res("Tarn.AA.CUSTOMER.FRMUNITE.cus2"),
           res("Tarn.AA.ARCHIVE.FIELD.ccusname"), res("Tarn.AA.CUSTOMER.FRMDUPLICATES.taxcol"),
-          res("Tarn.AA.CUSTOMER.FRMDUPLICATES.phonecol"), QString() });
+          res("Tarn.AA.CUSTOMER.FRMDUPLICATES.phonecol") });
     CmdClose->setText(res("Tarn.AA.CUSTOMER.FRMDUPLICATES.close"));
     connect(CmdClose, &QPushButton::clicked, this, &QDialog::reject);
     // Queued: the merge reads the pairs again, which replaces the row (and the button) that
@@ -123,8 +124,8 @@ void FrmDuplicates::showPairs()
                                  second.name,
                                  second.taxNumber,
                                  second.phone };
-        for (int column = 0; column < int(cells.size()); ++column)
-            GridPairs->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+        for (int column = Score; column <= Phone2; ++column)
+            GridPairs->setItem(row, column, new QTableWidgetItem(cells.at(column - Score)));
         auto *merge = new QPushButton(res("Tarn.AA.CUSTOMER.FRMDUPLICATES.merge"));
         connect(
             merge, &QPushButton::clicked, this,

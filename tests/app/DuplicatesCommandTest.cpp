@@ -30,8 +30,9 @@ TEST(DuplicatesCommand, PrintsThePlantedPairsBestFirstWithBothCustomers)
         EXPECT_EQ(fields[3], name1);
         EXPECT_NE(fields[2], fields[7]);
     }
-    const CommandRun limited = runProduct(
-        { "duplicates", "--db", company.connectionText(), "--min-score", "90", "--limit", "1" });
+    const CommandRun limited =
+        runProduct({ "duplicates", "--db", company.connectionText(), "--lang", "en-US",
+                     "--min-score", "90", "--limit", "1" });
     EXPECT_EQ(limited.lines, run.lines.mid(0, 1));
     EXPECT_EQ(runProduct({ "duplicates", "--min-score", "0" }).exitCode, 2);
     EXPECT_EQ(runProduct({ "duplicates", "--limit", "x" }).exitCode, 2);

@@ -42,6 +42,11 @@ const QList<CustomerReference> &customerReferences()
           {},
           QStringLiteral("staging rows naming it as credit company"),
           false },
+        { QStringLiteral("customer_import"),
+          QStringLiteral("cInvoiceCompany"),
+          {},
+          QStringLiteral("staging rows naming it as invoice company"),
+          false },
     };
     return references;
 }
