@@ -266,8 +266,8 @@ TEST_F(TsqlTranslatorTest, UnreadableTextIsRefusedWithItsReason)
     EXPECT_TRUE(failureOf(QStringLiteral("update t set where a = 1")).contains(noAssignment));
     EXPECT_TRUE(failureOf(QStringLiteral("update t set from t join u on u.k = t.k"))
                     .contains(noAssignment));
-    EXPECT_TRUE(failureOf(QStringLiteral("if 1 > 2 begin update Customer set end"))
-                    .contains(noAssignment));
+    EXPECT_TRUE(
+        failureOf(QStringLiteral("if 1 > 2 begin update Customer set end")).contains(noAssignment));
     EXPECT_EQ(failureOf(QStringLiteral("  -- nothing\n")),
               QStringLiteral("The SQL text is empty."));
 }
