@@ -890,6 +890,20 @@ CREATE TABLE AA_ArchiveLog (
     dTime datetime NOT NULL
 );
 
+-- Records that left an archive (a customer merged into another): the rows the record had in
+-- each of its tables, as a persisted record set (cRows), under one cLogId, for the delete-log
+-- viewer to show the record as it was.
+CREATE TABLE AA_DeleteLog (
+    AutoID int IDENTITY(1, 1) NOT NULL PRIMARY KEY,
+    cLogId nvarchar(40) NOT NULL,
+    cObject nvarchar(60) NOT NULL,
+    cId nvarchar(100) NOT NULL,
+    cTable nvarchar(60) NOT NULL,
+    cRows ntext NULL,
+    cDescription nvarchar(255) NULL,
+    dTime datetime NOT NULL
+);
+
 -- The column sets of the lists, per user and key ("Customer", "Customer_import", "Ref" + table):
 -- one row per column, in the user's order. A user without rows for a key sees the key's default
 -- set, taken from its field catalogue.

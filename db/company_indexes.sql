@@ -32,3 +32,6 @@ CREATE INDEX IX_Crm_Contact_cContactCode ON Crm_Contact (cContactCode);
 CREATE INDEX IX_Ar_Detail_cDwCode ON Ar_Detail (cDwCode, dVouchDate);
 CREATE INDEX IX_customer_import_iSourceId ON customer_import (iSourceId, iSourceType);
 CREATE INDEX IX_customer_import_cCusCode ON customer_import (cCusCode);
+CREATE INDEX IX_Customer_cCusHeadCode ON Customer (cCusHeadCode);
+CREATE INDEX IX_Customer_cInvoiceCompany ON Customer (cInvoiceCompany);
+CREATE INDEX IX_CustomerInvoiceCorp_cInvoiceCompany ON CustomerInvoiceCorp (cInvoiceCompany);

@@ -18,6 +18,7 @@ const QString kScreenshot = QStringLiteral("screenshot");
 const QString kTraceSql = QStringLiteral("trace-sql");
 const QString kWeb = QStringLiteral("web");
 const QString kCard = QStringLiteral("card");
+const QString kDuplicates = QStringLiteral("duplicates");
 
 void describeOptions(QCommandLineParser &parser)
 {
@@ -30,6 +31,7 @@ void describeOptions(QCommandLineParser &parser)
         { kTraceSql, QStringLiteral("Append every SQL text to a file."), QStringLiteral("file") },
         { kCard, QStringLiteral("Open the card of one customer instead of the list."),
           QStringLiteral("code") },
+        { kDuplicates, QStringLiteral("Open the list of likely duplicate customers.") },
         { kWeb,
           QStringLiteral("Run the component in web mode: the host answers its data requests.") },
     });
@@ -68,6 +70,7 @@ HostOptions parseHostOptions(const QStringList &arguments)
     options.sqlTraceFile = parser.value(kTraceSql);
     options.cardCode = parser.value(kCard);
     options.web = parser.isSet(kWeb);
+    options.duplicates = parser.isSet(kDuplicates);
     if (!parser.positionalArguments().isEmpty())
         options.error =
             QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());

@@ -59,6 +59,8 @@ Subcommand findSubcommand(const QString &name)
         { QStringLiteral("list"), &runList },
         { QStringLiteral("export"), &runExport },
         { QStringLiteral("batch-modify"), &runBatchModify },
+        { QStringLiteral("merge"), &runMerge },
+        { QStringLiteral("duplicates"), &runDuplicates },
     };
     return table.value(name, nullptr);
 }

@@ -15,6 +15,8 @@ int runCatalogue(const QStringList &arguments);
 int runList(const QStringList &arguments);
 int runExport(const QStringList &arguments);
 int runBatchModify(const QStringList &arguments);
+int runMerge(const QStringList &arguments);
+int runDuplicates(const QStringList &arguments);
 
 // Writes one line in UTF-8 and flushes it, so that progress shows while the work goes on.
 void printLine(std::FILE *stream, const QString &text);

@@ -10,6 +10,7 @@
 
 #include "entry/ArchiveListWindow.h"
 #include "entry/SessionContext.h"
+#include "list/FrmCus.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
@@ -80,13 +81,11 @@ int renderScreenshot(QMainWindow &window, QWidget *list, const QString &file)
     return status;
 }
 
-// Renders a card the command line opened, once its first activation has set it up, and closes
-// it, which ends its modal road.
-int renderCardScreenshot(QWidget &card, const QString &file)
+// Renders a modal window the command line opened (the card, the duplicate list), once its
+// first activation has set it up, and closes it, which ends its modal road.
+int renderModalScreenshot(QWidget &card, const QSize &size, const QString &file)
 {
-    constexpr int kCardWidth = 1024;
-    constexpr int kCardHeight = 700;
-    card.resize(kCardWidth, kCardHeight);
+    card.resize(size);
     card.show();
     for (int round = 0; round < 5; ++round)
         QApplication::processEvents();
@@ -212,9 +211,12 @@ int main(int argc, char **argv)
     host::PortalSession portalSession;
     std::optional<suite::ScopedModalHandler> cardScreenshot;
     int cardStatus = 0;
-    if (!options.cardCode.isEmpty() && !options.screenshotFile.isEmpty()) {
+    const bool modalOnly = !options.cardCode.isEmpty() || options.duplicates;
+    if (modalOnly && !options.screenshotFile.isEmpty()) {
         cardScreenshot.emplace([&](QWidget *card) {
-            cardStatus = renderCardScreenshot(*card, options.screenshotFile);
+            // The duplicate list shows both customers of a pair side by side.
+            const QSize size = options.duplicates ? QSize(1480, 560) : QSize(1024, 700);
+            cardStatus = renderModalScreenshot(*card, size, options.screenshotFile);
         });
     }
     if (!options.web
@@ -227,6 +229,16 @@ int main(int argc, char **argv)
             printError(shown.text);
         return cardStatus;
     }
+    auto *list =
+        options.web ? nullptr : qobject_cast<customer::FrmCus *>(portalSession.listWindow());
+    if (options.duplicates && list && !options.screenshotFile.isEmpty()) {
+        list->Operating(QStringLiteral("Duplicates"));
+        for (const auto &shown : screenshotMessages->shown())
+            printError(shown.text);
+        return cardStatus;
+    }
+    if (options.duplicates && list)
+        QTimer::singleShot(0, list, [list] { list->Operating(QStringLiteral("Duplicates")); });
     if (options.web) {
         if (!webSession.start(options, company.connectionText, sMsg)) {
             printError(QStringLiteral("customer-archive --web: ") + sMsg);

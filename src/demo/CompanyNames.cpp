@@ -49,6 +49,21 @@ CompanyName CompanyNames::branch(const CompanyName &head, const QString &prefix)
     return branch;
 }
 
+CompanyName CompanyNames::twin(const CompanyName &original, const QString &name)
+{
+    CompanyName twin;
+    const QString abbreviation = name.chopped(2);
+    if (!claim(abbreviation))
+        return twin;
+    twin = original;
+    twin.name = name;
+    twin.abbreviation = abbreviation;
+    const QString letters = QString(name).remove(u'（').remove(u'）');
+    twin.mnemonic = m_pinyin.initials(letters);
+    twin.abbreviationInitials = m_pinyin.initials(letters.chopped(2));
+    return twin;
+}
+
 bool CompanyNames::claim(const QString &abbreviation)
 {
     const size_t key = qHash(abbreviation, size_t(0x5eed));

@@ -37,6 +37,11 @@ public:
     // the company has a branch there already.
     CompanyName branch(const CompanyName &head, const QString &prefix);
 
+    // The same company under another name (ending in 公司), as a second entry of it would
+    // name it; its abbreviation is the name without 公司. Empty when that abbreviation is
+    // taken.
+    CompanyName twin(const CompanyName &original, const QString &name);
+
 private:
     bool claim(const QString &abbreviation);
 

@@ -124,6 +124,8 @@ bool CustomerGenerator::emitCustomer(int index, const RowSink &sink, QString &sM
     fillExport(row, company);
     row[C::cCusHeadCode] = head ? head->code : company.code;
     row[C::cInvoiceCompany] = head ? head->code : company.code;
+    if (!head && !startsGroup)
+        m_twins.plant(PlantedDuplicates::kindOf(index), row, company.name, m_names);
 
     QList<QVariantList> receivables;
     if (m_random.chance(0.3)) {
@@ -202,6 +204,7 @@ bool CustomerGenerator::emitCustomer(int index, const RowSink &sink, QString &sM
         return false;
     if (startsGroup)
         m_head = company;
+    m_twins.remember(row, company.name);
     if (m_remembered.size() < 4)
         m_remembered.append(company);
     return true;

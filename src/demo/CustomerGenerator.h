@@ -4,6 +4,7 @@
 #include "demo/DemoRandom.h"
 #include "demo/DemoTables.h"
 #include "demo/Places.h"
+#include "demo/PlantedDuplicates.h"
 #include "demo/Receivables.h"
 #include "demo/ReferenceCodes.h"
 
@@ -86,6 +87,7 @@ private:
     CreditGroup m_creditGroup;
     qint64 m_contactNumber = 0;
     QList<Company> m_remembered; // the first customers, some of which the staging table names
+    PlantedDuplicates m_twins;
 };
 
 } // namespace demo

@@ -366,6 +366,7 @@ void FrmCus::InitCaption()
     if (g_bIsWeb) {
         TLB2->setButtonVisible(QStringLiteral("Unite"), false);
         m_actions.value(QStringLiteral("mUnite"))->setVisible(false);
+        m_actions.value(QStringLiteral("mDuplicates"))->setVisible(false);
     }
 }
 

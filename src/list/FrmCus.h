@@ -105,6 +105,8 @@ public:
     QLineEdit *EdtSearch = nullptr;
     // The search the list shows, as the last refresh read it.
     QString quickSearch() const { return m_quickSearch; }
+    // The merge with its lock steps, the window filled with the two codes when given.
+    void uniteCustomers(const QString &code1 = QString(), const QString &code2 = QString());
 
     // The condition of the last refresh, reused by paging.
     QString lastCondition() const { return m_lastCondition; }
@@ -176,6 +178,7 @@ private:
     void setColumns();
     // The batch-modify window, when no other session runs a batch.
     void batchModify();
+    void findDuplicates();
     void calculateCredit();
     void showOptions();
     void queryTrades();

@@ -11,6 +11,8 @@
 #include "list/ClassTree.h"
 #include "list/FrmSet.h"
 #include "list/TradeQueryConditions.h"
+#include "merge/FrmDuplicates.h"
+#include "merge/FrmUnite.h"
 #include "suite/controls/Grid.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/core/ObjectFactory.h"
@@ -33,6 +35,8 @@ const QString kTradeReport = QStringLiteral("41e45703-c28b-46cb-9755-5e3665271ab
 // Lock task codes of the customer function.
 constexpr int kDeleteTask = 8;
 constexpr int kBatchModifyTask = 7;
+constexpr int kListTask = 1;
+constexpr int kMergeTask = 3;
 // The plug-in state of a record the list has run a delete on.
 constexpr qint16 kDeletedState = 6;
 
@@ -77,6 +81,13 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
         DataRefresh(QString());
     } else if (command == u"fieldset") {
         setColumns();
+    } else if (command == u"unite") {
+        if (MenuID.compare(QLatin1String("Duplicates"), Qt::CaseInsensitive) == 0)
+            findDuplicates();
+        else
+            uniteCustomers();
+    } else if (command == u"duplicates") {
+        findDuplicates();
     } else if (command == u"mulmodify") {
         batchModify();
     } else if (command == u"credit") {
@@ -241,6 +252,31 @@ void FrmCus::batchModify()
     BuildColInfo();
     setProperty("colInfoXml", g_cFieldCatalogXml);
     FrmZMulModify window(m_cls, this);
+    suite::showModal(&window);
+}
+
+// The merge takes its own lock in place of the list's, and gives the list's back whatever
+// the merge window did.
+void FrmCus::uniteCustomers(const QString &code1, const QString &code2)
+{
+    if (!g_oPub)
+        return;
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kListTask);
+    if (g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kMergeTask)) {
+        g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kListTask);
+        return;
+    }
+    FrmUnite window(m_cls, this);
+    if (!code1.isEmpty())
+        window.setCodes(code1, code2);
+    suite::showModal(&window);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kMergeTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kListTask);
+}
+
+void FrmCus::findDuplicates()
+{
+    FrmDuplicates window(m_cls, this);
     suite::showModal(&window);
 }
 

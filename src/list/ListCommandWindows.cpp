@@ -5,7 +5,6 @@ namespace customer {
 const QStringList &commandsWithoutWindow()
 {
     static const QStringList commands{
-        QStringLiteral("Unite"), // merge two customers
         QStringLiteral("Cus_district"), // the map
         QStringLiteral("Import"), // the import staging list
         QStringLiteral("About"), // the about box

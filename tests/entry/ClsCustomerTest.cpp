@@ -7,6 +7,7 @@
 #include "suite/data/IClsCommon.h"
 #include "suite/login/BusinessObject.h"
 #include "suite/login/DeleteLog.h"
+#include "suite/login/StoredDeleteLog.h"
 #include "suite/pub/FunctionLocks.h"
 
 #include <QLineEdit>
@@ -348,6 +349,30 @@ TEST_F(OperatingTest, DeleteLogOpensTheCardOnTheLogsLogin)
     EXPECT_EQ(seen.state, 14);
     EXPECT_EQ(seen.code, QStringLiteral("0000006"));
     EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
+}
+
+TEST_F(OperatingTest, AMergedCustomerOpensFromTheCompanysDeleteLog)
+{
+    CardSeen seen;
+    const auto handler = seeCard(seen, false);
+    const auto user = login();
+    auto service = suite::createObject<suite::IClsCommon>(suite::IClsCommon::kProgId);
+    service->Init(connectionText());
+    QString sMsg;
+    ASSERT_TRUE(service->Modify(QStringLiteral("<Customer Operating ='Unite'><Code1>0000006"
+                                               "</Code1><Code2>0000007</Code2></Customer>"),
+                                QStringLiteral("Customer"), sMsg))
+        << qPrintable(sMsg);
+    const auto log = suite::storedDeleteLog(*service, user, QStringLiteral("customer"),
+                                            QStringLiteral("0000006"), sMsg);
+    ASSERT_TRUE(log) << qPrintable(sMsg);
+    auto entry = ClsCustomer::create();
+    entry->ShowDelLog(log);
+    EXPECT_EQ(seen.state, 14);
+    EXPECT_EQ(seen.code, QStringLiteral("0000006"));
+    EXPECT_FALSE(suite::storedDeleteLog(*service, user, QStringLiteral("customer"),
+                                        QStringLiteral("0000007"), sMsg))
+        << "the survivor left nothing in the log";
 }
 
 TEST_F(OperatingTest, ShowModelessWithACodeOpensThatCustomersCard)

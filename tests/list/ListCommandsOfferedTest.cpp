@@ -146,6 +146,8 @@ TEST_F(ListCommandsOffered, EveryToolbarButtonAndMenuItemShownDoesSomething)
         EXPECT_FALSE(offered.contains(command, Qt::CaseInsensitive)) << qPrintable(command);
     EXPECT_TRUE(offered.contains(QStringLiteral("Cus_Trade")));
     EXPECT_TRUE(offered.contains(QStringLiteral("Credit")));
+    EXPECT_TRUE(offered.contains(QStringLiteral("Unite")));
+    EXPECT_TRUE(offered.contains(QStringLiteral("Duplicates")));
 }
 
 TEST_F(ListCommandsOffered, F8OpensTheBatchModifyWindow)

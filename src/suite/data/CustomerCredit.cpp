@@ -16,7 +16,7 @@ const QString kReceivables = QStringLiteral(
     "  where cDwCode = c.cCusCode) as balance,"
     " (select dVouchDate %1) as saleDate, (select iDAmount %1) as sale,"
     " (select dVouchDate %2) as receiptDate, (select iCAmount %2) as receipt"
-    " from Customer c where ? = '' or c.cCusCode = ?)"
+    " from Customer c where %3)"
     " update Customer set iARMoney = f.balance, dLastDate = f.saleDate, iLastMoney = f.sale,"
     " dLRDate = f.receiptDate, iLRMoney = f.receipt from figures f"
     " where Customer.cCusCode = f.code and (Customer.iARMoney is not f.balance"
@@ -25,6 +25,18 @@ const QString kReceivables = QStringLiteral(
 
 const QString kLatest = QStringLiteral("from Ar_Detail where cDwCode = c.cCusCode and %1 <> 0"
                                        " order by dVouchDate desc, cVouchID desc limit 1");
+
+// Every customer, or the one of code. Two texts rather than "? = '' or code = ?", which
+// SQLite answers by reading every customer even for one.
+QString customersOf(const QString &code)
+{
+    return code.isEmpty() ? QStringLiteral("1=1") : QStringLiteral("c.cCusCode = ?");
+}
+
+QVariantList parametersOf(const QString &code)
+{
+    return code.isEmpty() ? QVariantList() : QVariantList{ code };
+}
 
 } // namespace
 
@@ -53,8 +65,8 @@ bool CustomerCredit::recompute(const QString &code, qint64 &customers, qint64 &c
                                QString &sMsg)
 {
     const RecordSet count = m_backend.connection().queryStatement(
-        QStringLiteral("select count(*) from Customer where ? = '' or cCusCode = ?"),
-        { code, code }, sMsg);
+        QStringLiteral("select count(*) from Customer c where ") + customersOf(code),
+        parametersOf(code), sMsg);
     if (!count.IsOpen())
         return false;
     customers = count.valueAt(0, 0).toLongLong();
@@ -63,9 +75,10 @@ bool CustomerCredit::recompute(const QString &code, qint64 &customers, qint64 &c
 
 bool CustomerCredit::updateReceivables(const QString &code, qint64 &changed, QString &sMsg)
 {
-    const QString sql = kReceivables.arg(kLatest.arg(QStringLiteral("iDAmount")),
-                                         kLatest.arg(QStringLiteral("iCAmount")));
-    return m_backend.connection().executeStatement(sql, { code, code }, sMsg, &changed);
+    const QString sql =
+        kReceivables.arg(kLatest.arg(QStringLiteral("iDAmount")),
+                         kLatest.arg(QStringLiteral("iCAmount")), customersOf(code));
+    return m_backend.connection().executeStatement(sql, parametersOf(code), sMsg, &changed);
 }
 
 bool CustomerCredit::updateCreditSums(const QString &code, QString &sMsg)
@@ -74,10 +87,9 @@ bool CustomerCredit::updateCreditSums(const QString &code, QString &sMsg)
     QString noTable;
     if (!m_backend.tableColumns(QStringLiteral("SA_CusCreditSum"), columns, noTable))
         return true;
-    static const QString statement =
-        creditSumsStatement(QStringLiteral("? = '' or c.cCusCode = ?"));
     return m_backend.connection().executeStatement(
-        statement, { QDateTime::currentDateTime(), code, code }, sMsg);
+        creditSumsStatement(customersOf(code)),
+        QVariantList{ QDateTime::currentDateTime() } + parametersOf(code), sMsg);
 }
 
 } // namespace suite

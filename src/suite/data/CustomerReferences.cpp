@@ -27,27 +27,85 @@ const QList<CustomerReference> &customerReferences()
           QStringLiteral("cCusCode"),
           {},
           QStringLiteral("contacts") },
+        { QStringLiteral("customer_import"),
+          QStringLiteral("cCusCode"),
+          {},
+          QStringLiteral("staging rows"),
+          false },
+        { QStringLiteral("customer_import"),
+          QStringLiteral("cCusHeadCode"),
+          {},
+          QStringLiteral("staging rows naming it as head office"),
+          false },
+        { QStringLiteral("customer_import"),
+          QStringLiteral("cCusCreditCompany"),
+          {},
+          QStringLiteral("staging rows naming it as credit company"),
+          false },
+        { QStringLiteral("customer_import"),
+          QStringLiteral("cInvoiceCompany"),
+          {},
+          QStringLiteral("staging rows naming it as invoice company"),
+          false },
     };
     return references;
 }
 
 const QList<CustomerOwnRows> &customerOwnRows()
 {
+    using OnMerge = CustomerOwnRows::OnMerge;
+    const QString code = QStringLiteral("cCusCode");
+    const QString account = QStringLiteral("Account_ID");
     static const QList<CustomerOwnRows> rows = {
-        { QStringLiteral("Customer_extradefine"), QStringLiteral("cCusCode = ?") },
-        { QStringLiteral("CusDeliverAdd"), QStringLiteral("cCusCode = ?") },
-        { QStringLiteral("CustomerBank"), QStringLiteral("cCusCode = ?") },
-        { QStringLiteral("CustomerInvoiceCorp"), QStringLiteral("cCusCode = ?") },
-        { QStringLiteral("CustomerPerson"), QStringLiteral("cCusCode = ?") },
-        { QStringLiteral("customer_auth"), QStringLiteral("Account_ID = ?") },
-        { QStringLiteral("customer_user"), QStringLiteral("Account_ID = ?") },
-        { QStringLiteral("SA_CusCreditSum"), QStringLiteral("cCusCode = ?") },
+        { QStringLiteral("Customer_extradefine"), QStringLiteral("cCusCode = ?1"), code },
+        { QStringLiteral("CusDeliverAdd"),
+          QStringLiteral("cCusCode = ?1"),
+          code,
+          OnMerge::Move,
+          { QStringLiteral("cDeliverAdd"), QStringLiteral("cDeliverUnit"),
+            QStringLiteral("cLinkPerson"), QStringLiteral("cPhone") } },
+        { QStringLiteral("CustomerBank"),
+          QStringLiteral("cCusCode = ?1"),
+          code,
+          OnMerge::Move,
+          { QStringLiteral("cBankCode"), QStringLiteral("cBranch"), QStringLiteral("cAccountNum"),
+            QStringLiteral("cAccountName") } },
+        { QStringLiteral("CustomerInvoiceCorp"),
+          QStringLiteral("cCusCode = ?1"),
+          code,
+          OnMerge::Move,
+          { QStringLiteral("cInvoiceCompany") } },
+        { QStringLiteral("CustomerPerson"),
+          QStringLiteral("cCusCode = ?1"),
+          code,
+          OnMerge::Move,
+          { QStringLiteral("cPersonCode") } },
+        { QStringLiteral("customer_auth"),
+          QStringLiteral("Account_ID = ?1"),
+          account,
+          OnMerge::Move,
+          { QStringLiteral("Privilege_Type"), QStringLiteral("Privilege_ID") } },
+        { QStringLiteral("customer_user"),
+          QStringLiteral("Account_ID = ?1"),
+          account,
+          OnMerge::Move,
+          { QStringLiteral("User_ID") } },
+        { QStringLiteral("SA_CusCreditSum"), QStringLiteral("cCusCode = ?1"), code },
         { QStringLiteral("AA_AttachFile"),
-          QStringLiteral("lower(cObject) = 'customer' and cRecordId = ?") },
+          QStringLiteral("lower(cObject) = 'customer' and cRecordId = ?1"),
+          QStringLiteral("cRecordId"), OnMerge::Move },
         { QStringLiteral("AA_HoldAuth"),
-          QStringLiteral("lower(cBusObId) = 'customer' and cDimension = 'code' and cCode = ?") },
+          QStringLiteral("lower(cBusObId) = 'customer' and cDimension = 'code' and cCode = ?1"),
+          QStringLiteral("cCode"),
+          OnMerge::Move,
+          { QStringLiteral("cUser_Id"), QStringLiteral("cBusObId"), QStringLiteral("cFuncId"),
+            QStringLiteral("cDimension") } },
+        // A picture another customer shows as well (a card copied from this one) stays.
         { QStringLiteral("AA_Picture"),
-          QStringLiteral("cGUID in (select PictureGUID from Customer where cCusCode = ?)") },
+          QStringLiteral("cGUID in (select PictureGUID from Customer where cCusCode = ?1)"
+                         " and not exists (select 1 from Customer o where o.PictureGUID = cGUID"
+                         " and o.cCusCode <> ?1)"),
+          QStringLiteral("cGUID") },
     };
     return rows;
 }
@@ -68,7 +126,7 @@ bool CustomerReferences::usesOf(const QString &code, QStringList &uses, QString 
 {
     uses.clear();
     for (const CustomerReference &reference : customerReferences()) {
-        if (!exists(reference.table, reference.column))
+        if (!reference.blocksDelete || !exists(reference.table, reference.column))
             continue;
         QString sql = QStringLiteral("select count(*) from %1 where %2 = ?")
                           .arg(reference.table, reference.column);

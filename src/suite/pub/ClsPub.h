@@ -213,6 +213,8 @@ public:
 
     // --- Window, toolbar and help members of the list windows ---
     void FrmUniteFont(QWidget *form) override;
+    void SetConPosition(QWidget *form) override;
+    void SetUniteStyle(QWidget *form, QPushButton *button, int iStyle) override;
     QString m_LocaleID() override;
     KeyHook *hook(QWidget *form) override;
     void unhook(QWidget *form) override;

@@ -9,6 +9,8 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QLayout>
+#include <QPushButton>
+#include <QScreen>
 
 namespace suite {
 
@@ -71,6 +73,27 @@ void ClsPub::FrmUniteFont(QWidget *form)
         if (child->testAttribute(Qt::WA_SetFont))
             child->setFont(font);
     }
+}
+
+void ClsPub::SetConPosition(QWidget *form)
+{
+    if (!form)
+        return;
+    const QWidget *owner = form->parentWidget() ? form->parentWidget()->window() : nullptr;
+    const QScreen *screen = form->screen();
+    const QRect area =
+        owner ? owner->frameGeometry() : (screen ? screen->availableGeometry() : QRect());
+    if (area.isValid())
+        form->move(area.center() - form->rect().center());
+}
+
+void ClsPub::SetUniteStyle(QWidget *, QPushButton *button, int iStyle)
+{
+    if (!button)
+        return;
+    button->setAutoDefault(iStyle == 2);
+    button->setDefault(iStyle == 2);
+    button->setMinimumWidth(qMax(button->minimumWidth(), 80));
 }
 
 QString ClsPub::m_LocaleID()

@@ -14,6 +14,7 @@
 #include <optional>
 
 class QLineEdit;
+class QPushButton;
 class QTabWidget;
 class QTreeWidget;
 class QWidget;
@@ -424,6 +425,12 @@ public:
     // One font for every control of form: a font that shows Chinese when one is installed,
     // else the application's.
     virtual void FrmUniteFont(QWidget *form) = 0;
+    // Places a small dialog in the middle of the window it belongs to (its parent), or of the
+    // screen without one.
+    virtual void SetConPosition(QWidget *form) = 0;
+    // The house look of a dialog's button: iStyle 1 a plain (cancel) button, 2 the default
+    // button that Enter presses.
+    virtual void SetUniteStyle(QWidget *form, QPushButton *button, int iStyle) = 0;
     // The login's language region, lower-cased ("zh-cn"); "zh-cn" without a login.
     virtual QString m_LocaleID() = 0;
     // Starts listening to every key pressed in form (the form's KeyHook, made on first use) and
