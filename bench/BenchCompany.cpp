@@ -39,6 +39,17 @@ bool makeCompany(const QString &dir, int customers)
     return false;
 }
 
+const QString kListSelect = QStringLiteral(
+    "'' as selcol,customer.ccuscode,ccusname,ccusabbname,customerclass.cccname,"
+    "districtclass.cdcname,person.cpersonname,department.cdepname,ccusphone,ccusaddress,"
+    "icuscreline");
+const QString kListJoins = QStringLiteral(
+    " left join customerclass on customer.ccccode=customerclass.ccccode "
+    " left join department on customer.ccusdepart=department.cdepcode "
+    " left join districtclass on customer.cdccode=districtclass.cdccode "
+    " left join person on customer.ccuspperson=person.cpersoncode "
+    " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode ");
+
 QString connectionText(const QString &dir)
 {
     return QStringLiteral("Provider=SQLite;Data Source=%1;Initial Catalog=KVDATA_001_2026")

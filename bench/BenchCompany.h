@@ -15,4 +15,8 @@ QString companyFile(const QString &dir);
 bool makeCompany(const QString &dir, int customers);
 QString connectionText(const QString &dir);
 
+// The select list and joins of the customer list's page statement with the demo column set.
+extern const QString kListSelect;
+extern const QString kListJoins;
+
 } // namespace bench

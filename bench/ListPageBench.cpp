@@ -41,16 +41,8 @@ struct Company
 };
 constexpr Company kCompanies[] = { { "100k", 100'000 }, { "1m", 1'000'000 } };
 
-const QString kSelect = QStringLiteral(
-    "'' as selcol,customer.ccuscode,ccusname,ccusabbname,customerclass.cccname,"
-    "districtclass.cdcname,person.cpersonname,department.cdepname,ccusphone,ccusaddress,"
-    "icuscreline");
-const QString kJoins = QStringLiteral(
-    " left join customerclass on customer.ccccode=customerclass.ccccode "
-    " left join department on customer.ccusdepart=department.cdepcode "
-    " left join districtclass on customer.cdccode=districtclass.cdccode "
-    " left join person on customer.ccuspperson=person.cpersoncode "
-    " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode ");
+const QString &kSelect = bench::kListSelect;
+const QString &kJoins = bench::kListJoins;
 const QString kAllWhere = QStringLiteral(" where isnull(Customer.bTransFlag,0) =0 and 1=1");
 const QString kClassWhere = QStringLiteral(
     " where isnull(Customer.bTransFlag,0) =0 and Customer.cCCCode like '01%' and 1=1");

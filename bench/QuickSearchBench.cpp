@@ -70,16 +70,8 @@ QString prepareCompany()
     return dir;
 }
 
-const QString kSelect = QStringLiteral(
-    "'' as selcol,customer.ccuscode,ccusname,ccusabbname,customerclass.cccname,"
-    "districtclass.cdcname,person.cpersonname,department.cdepname,ccusphone,ccusaddress,"
-    "icuscreline");
-const QString kJoins = QStringLiteral(
-    " left join customerclass on customer.ccccode=customerclass.ccccode "
-    " left join department on customer.ccusdepart=department.cdepcode "
-    " left join districtclass on customer.cdccode=districtclass.cdccode "
-    " left join person on customer.ccuspperson=person.cpersoncode "
-    " left join customer_extradefine on customer.ccuscode=customer_extradefine.ccuscode ");
+const QString &kSelect = bench::kListSelect;
+const QString &kJoins = bench::kListJoins;
 
 void BM_QuickSearchFirstPage(benchmark::State &state)
 {

@@ -299,8 +299,8 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding, 
         sMsg = refusedConditionMessage(refused);
         return false;
     }
-    m_statement = buildListStatement(listFields, classCode, request.condition, order,
-                                     g_sRowAuthInv, request.search);
+    m_statement = buildListStatement(listFields, classCode, request.condition, order, g_sRowAuthInv,
+                                     request.search);
     if (!readRows(request.page, pageSize, counting, sMsg)) {
         m_statement.reset();
         return false;
@@ -327,12 +327,10 @@ bool ListPage::readRows(int page, int pageSize, Counting counting, QString &sMsg
     int pageCount = 0;
     g_oPub->setIsFindCode(false);
     if (counting == Counting::Skip) {
-        const suite::PageRequest pageRequest{ kArchive,
-                                              QStringLiteral("cCusCode"),
-                                              m_statement->selectList,
-                                              m_statement->joins,
-                                              m_statement->wherePart,
-                                              m_statement->orderPart };
+        const suite::PageRequest pageRequest{
+            kArchive,           QStringLiteral("cCusCode"), m_statement->selectList,
+            m_statement->joins, m_statement->wherePart,     m_statement->orderPart
+        };
         g_oPub->GetPageRstUncounted(service, rows, pageRequest, page, pageSize, pageCount);
     } else {
         g_oPub->GetPageRst(&m_form, service, rows, kArchive, QStringLiteral("cCusCode"),

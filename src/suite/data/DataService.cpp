@@ -282,25 +282,22 @@ bool ClsCommon::ExecuteWith(const QString &strSql, const QVariantHash &variables
 bool ClsCommon::OpenPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                          RecordSet &rs, QString &sMsg, bool &bFlag)
 {
-    TracedCall trace("OpenPage", strSql);
-    RecordSet page;
-    bFlag = guard("OpenPage", [&] {
-        return readPage(strSql, lPageSize, lCurPage, lMaxPageCount, page, CountWait::Wait);
-    });
-    rs = page;
-    sMsg = m_lastError;
-    trace.finish(bFlag, m_lastError);
-    return bFlag;
+    return openPage(strSql, lPageSize, lCurPage, lMaxPageCount, rs, sMsg, bFlag, CountWait::Wait);
 }
 
 bool ClsCommon::OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage,
                                   int &lMaxPageCount, RecordSet &rs, QString &sMsg, bool &bFlag)
 {
+    return openPage(strSql, lPageSize, lCurPage, lMaxPageCount, rs, sMsg, bFlag, CountWait::Later);
+}
+
+bool ClsCommon::openPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                         RecordSet &rs, QString &sMsg, bool &bFlag, CountWait wait)
+{
     TracedCall trace("OpenPage", strSql);
     RecordSet page;
-    bFlag = guard("OpenPage", [&] {
-        return readPage(strSql, lPageSize, lCurPage, lMaxPageCount, page, CountWait::Later);
-    });
+    bFlag = guard("OpenPage",
+                  [&] { return readPage(strSql, lPageSize, lCurPage, lMaxPageCount, page, wait); });
     rs = page;
     sMsg = m_lastError;
     trace.finish(bFlag, m_lastError);

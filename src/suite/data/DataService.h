@@ -72,6 +72,8 @@ private:
                  const QVariantHash &variables = {});
     bool openForInsert(const QString &table, RecordSet &rows);
     bool translateSelect(const QString &text, QString &select);
+    bool openPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
+                  RecordSet &rs, QString &sMsg, bool &bFlag, CountWait wait);
     std::optional<PagePlan> planPage(const QString &text);
     bool readPage(const QString &text, int pageSize, int &page, int &pageCount, RecordSet &rs,
                   CountWait wait);

@@ -59,6 +59,19 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Each row as its values joined by '|', for comparing whole results.
+inline QStringList rowTexts(const suite::RecordSet &rows)
+{
+    QStringList texts;
+    for (int row = 0; row < rows.RecordCount(); ++row) {
+        QStringList values;
+        for (int field = 0; field < rows.FieldCount(); ++field)
+            values.append(rows.valueAt(row, field).toString());
+        texts.append(values.join(u'|'));
+    }
+    return texts;
+}
+
 // The customer tables as the company database declares them, trimmed to the columns the tests
 // use.
 inline const QString kCustomerTables =

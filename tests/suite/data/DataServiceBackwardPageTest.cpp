@@ -29,18 +29,6 @@ const QString kTables = QStringLiteral(
     "insert into Cased select iif(i % 2 = 0, 'k', 'K') || (i / 2), i from n;"
     "insert into Numbered select i * 3, i from n;");
 
-QStringList rowsOf(const RecordSet &rows)
-{
-    QStringList texts;
-    for (int row = 0; row < rows.RecordCount(); ++row) {
-        QStringList values;
-        for (int field = 0; field < rows.FieldCount(); ++field)
-            values.append(rows.valueAt(row, field).toString());
-        texts.append(values.join(u'|'));
-    }
-    return texts;
-}
-
 } // namespace
 
 // Pages in the second half are read from the end when the order is total; whichever way a
@@ -64,7 +52,7 @@ TEST(DataServiceBackwardPage, EveryPageHoldsTheRowsTheForwardOrderPutsThere)
     };
     for (const char *statement : statements) {
         const QString text = QString::fromUtf8(statement);
-        const QStringList expected = rowsOf(service.OpenX(text));
+        const QStringList expected = rowTexts(service.OpenX(text));
         QStringList paged;
         for (int page = 1, pageCount = 1; page <= pageCount; ++page) {
             int pageSize = 7;
@@ -74,7 +62,7 @@ TEST(DataServiceBackwardPage, EveryPageHoldsTheRowsTheForwardOrderPutsThere)
             bool read = false;
             service.OpenPage(text, pageSize, asked, pageCount, rows, sMsg, read);
             ASSERT_TRUE(read) << statement << ": " << qPrintable(sMsg);
-            paged += rowsOf(rows);
+            paged += rowTexts(rows);
         }
         EXPECT_EQ(paged, expected) << statement;
     }

@@ -35,18 +35,6 @@ const QString kJoined = QStringLiteral(
     "select Cus.code, name, Cls.clsName, p.pname from Cus left join Cls on Cus.cls = Cls.cls"
     " left outer join Person as p on p.code = Cus.person");
 
-QStringList rowsOf(const RecordSet &rows)
-{
-    QStringList texts;
-    for (int row = 0; row < rows.RecordCount(); ++row) {
-        QStringList values;
-        for (int field = 0; field < rows.FieldCount(); ++field)
-            values.append(rows.valueAt(row, field).toString());
-        texts.append(values.join(u'|'));
-    }
-    return texts;
-}
-
 TableColumnsLookup columnsFrom(const CompanyFolder &folder)
 {
     return [&folder](const QString &table) -> std::optional<TableColumns> {
@@ -96,7 +84,7 @@ protected:
         QString sMsg;
         service->OpenPageUncounted(text, pageSize, result.page, result.pageCount, rows, sMsg,
                                    result.read);
-        result.rows = rowsOf(rows);
+        result.rows = rowTexts(rows);
         return result;
     }
 
@@ -176,7 +164,7 @@ TEST_F(UncountedPageTest, EveryPageHoldsTheRowsOfTheWholeResult)
                        " order by Cus.code, Note.note"),
     };
     for (const QString &text : statements) {
-        const QStringList expected = rowsOf(service->OpenX(text));
+        const QStringList expected = rowTexts(service->OpenX(text));
         ASSERT_FALSE(expected.isEmpty()) << qPrintable(text);
         QStringList paged;
         int pageCount = 1;
@@ -188,7 +176,7 @@ TEST_F(UncountedPageTest, EveryPageHoldsTheRowsOfTheWholeResult)
             bool read = false;
             service->OpenPage(text, pageSize, asked, pageCount, rows, sMsg, read);
             ASSERT_TRUE(read) << qPrintable(text) << ": " << qPrintable(sMsg);
-            paged += rowsOf(rows);
+            paged += rowTexts(rows);
         }
         EXPECT_EQ(paged, expected) << qPrintable(text);
         EXPECT_EQ(pageCount, (expected.size() + 6) / 7) << qPrintable(text);
@@ -198,7 +186,7 @@ TEST_F(UncountedPageTest, EveryPageHoldsTheRowsOfTheWholeResult)
 TEST_F(UncountedPageTest, TheFirstPageComesBeforeTheCountAndTheCountIsKeptAfter)
 {
     const QString text = kJoined + QStringLiteral(" order by Cus.code");
-    const QStringList all = rowsOf(service->OpenX(text));
+    const QStringList all = rowTexts(service->OpenX(text));
     ASSERT_EQ(all.size(), 23);
 
     const Page first = uncounted(text, 1);
