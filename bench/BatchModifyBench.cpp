@@ -1,4 +1,5 @@
 #include "BenchCompany.h"
+#include "EnteredCompany.h"
 
 #include "batch/BatchModify.h"
 #include "catalogue/FieldCatalogue.h"
@@ -40,40 +41,15 @@ public:
                 return false;
             }
         }
-        suite::registerSuiteServices();
-        customer::registerCustomerComponent();
-        customer::resetSessionContext();
-        suite::ClsPub::installMessageScript(m_messages);
-        m_login = std::make_shared<suite::ClsLogin>();
-        const QString connection = bench::connectionText(m_dir.path());
-        if (!m_login->Login({ QStringLiteral("demo"), QString(), connection,
-                              QDate::currentDate().toString(Qt::ISODate), QStringLiteral("en-us"),
-                              QString() },
-                            sMsg))
+        if (!m_entered.enter(m_dir.path(), sMsg))
             return false;
-        m_entry = customer::ClsCustomer::create();
-        m_entry->Init(m_login);
-        if (!m_entry->CreateObj(0, m_login->cUserId(), m_login->cUserName(), m_login->KvDbName())) {
-            sMsg = QStringLiteral("cannot enter the company");
-            return false;
-        }
         customer::BuildColInfo();
         return true;
     }
 
-    ~BatchCompany()
-    {
-        if (m_entry)
-            m_entry->LogOff();
-        suite::ClsPub::installMessageScript(nullptr);
-        customer::resetSessionContext();
-    }
-
 private:
     QTemporaryDir m_dir;
-    std::shared_ptr<suite::MessageScript> m_messages = std::make_shared<suite::MessageScript>();
-    std::shared_ptr<suite::ClsLogin> m_login;
-    std::shared_ptr<customer::ClsCustomer> m_entry;
+    bench::EnteredCompany m_entered;
 };
 
 void runBatch(benchmark::State &state, const customer::BatchModifyRequest &request)

@@ -1,4 +1,5 @@
 #include "BenchCompany.h"
+#include "EnteredCompany.h"
 
 #include "demo/CompanyIndexes.h"
 #include "demo/DemoCompany.h"
@@ -31,44 +32,7 @@ namespace {
 constexpr int kMillion = 1'000'000;
 constexpr int kHundredThousand = 100'000;
 
-// The company entered by the demo user as the list window enters it.
-class Session
-{
-public:
-    bool open(const QString &dir, QString &sMsg)
-    {
-        suite::registerSuiteServices();
-        customer::registerCustomerComponent();
-        customer::resetSessionContext();
-        suite::ClsPub::installMessageScript(m_messages);
-        m_login = std::make_shared<suite::ClsLogin>();
-        if (!m_login->Login({ QStringLiteral("demo"), QString(), bench::connectionText(dir),
-                              QDate::currentDate().toString(Qt::ISODate), QStringLiteral("en-us"),
-                              QString() },
-                            sMsg))
-            return false;
-        m_entry = customer::ClsCustomer::create();
-        m_entry->Init(m_login);
-        if (!m_entry->CreateObj(0, m_login->cUserId(), m_login->cUserName(), m_login->KvDbName())) {
-            sMsg = QStringLiteral("cannot enter the company");
-            return false;
-        }
-        return true;
-    }
-
-    ~Session()
-    {
-        if (m_entry)
-            m_entry->LogOff();
-        suite::ClsPub::installMessageScript(nullptr);
-        customer::resetSessionContext();
-    }
-
-private:
-    std::shared_ptr<suite::MessageScript> m_messages = std::make_shared<suite::MessageScript>();
-    std::shared_ptr<suite::ClsLogin> m_login;
-    std::shared_ptr<customer::ClsCustomer> m_entry;
-};
+using Session = bench::EnteredCompany;
 
 long peakMegabytes()
 {
@@ -95,7 +59,7 @@ void BM_DuplicateScanOfAMillionCustomers(benchmark::State &state)
         return;
     }
     Session session;
-    if (!session.open(dir, sMsg)) {
+    if (!session.enter(dir, sMsg)) {
         state.SkipWithError(qPrintable(sMsg));
         return;
     }
@@ -166,7 +130,7 @@ void BM_MergeOfTwoCustomersWithAHundredSubRecordsEach(benchmark::State &state)
         auto session = std::make_unique<Session>();
         if (!giveSubRecords(bench::companyFile(copy->path()), first, sMsg)
             || !giveSubRecords(bench::companyFile(copy->path()), second, sMsg)
-            || !session->open(copy->path(), sMsg)) {
+            || !session->enter(copy->path(), sMsg)) {
             state.SkipWithError(qPrintable(sMsg));
             return;
         }

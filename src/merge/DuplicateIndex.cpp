@@ -19,23 +19,6 @@ std::uint64_t pairKey(std::uint32_t a, std::uint32_t b)
     return std::uint64_t(qMin(a, b)) << 32 | qMax(a, b);
 }
 
-int overlap(std::span<const std::uint64_t> a, std::span<const std::uint64_t> b)
-{
-    int shared = 0;
-    for (auto x = a.begin(), y = b.begin(); x != a.end() && y != b.end();) {
-        if (*x < *y) {
-            ++x;
-        } else if (*y < *x) {
-            ++y;
-        } else {
-            ++shared;
-            ++x;
-            ++y;
-        }
-    }
-    return shared;
-}
-
 // Found pairs by customer numbers, merged as their reasons come in.
 class PairTable
 {
@@ -132,10 +115,10 @@ void DuplicateIndex::keyPairs(std::vector<DuplicatePair> &found, int minScore) c
         const auto [a, b] = table.numbers()[at];
         pair.code1 = m_codes[a];
         pair.code2 = m_codes[b];
-        const std::span<const std::uint64_t> all(m_trigrams);
+        const std::span<const quint64> all(m_trigrams);
         const auto ta = all.subspan(m_trigramStart[a], m_trigramStart[a + 1] - m_trigramStart[a]);
         const auto tb = all.subspan(m_trigramStart[b], m_trigramStart[b + 1] - m_trigramStart[b]);
-        const int shared = overlap(ta, tb);
+        const int shared = int(sharedTrigrams(ta, tb));
         const auto distinct = int(ta.size() + tb.size()) - shared;
         pair.similarity = distinct > 0 ? shared * 100 / distinct : 0;
         found.push_back(std::move(pair));
@@ -155,11 +138,11 @@ void DuplicateIndex::similarPairs(std::vector<DuplicatePair> &found, int minScor
     for (std::size_t at = 0; at < found.size(); ++at)
         known.emplace(qHash(found[at].code1) ^ (qHash(found[at].code2) << 1), at);
 
-    const std::span<const std::uint64_t> all(m_trigrams);
+    const std::span<const quint64> all(m_trigrams);
     std::vector<std::uint32_t> lastSeen(m_codes.size(), std::uint32_t(-1));
     for (std::uint32_t a = 0; a + 1 < m_trigramStart.size(); ++a) {
         const auto ta = all.subspan(m_trigramStart[a], m_trigramStart[a + 1] - m_trigramStart[a]);
-        for (const std::uint64_t trigram : ta) {
+        for (const quint64 trigram : ta) {
             const std::vector<std::uint32_t> &sharing = postings[trigram];
             if (sharing.size() > std::size_t(kCommonTrigram))
                 continue;
@@ -169,7 +152,7 @@ void DuplicateIndex::similarPairs(std::vector<DuplicatePair> &found, int minScor
                 lastSeen[b] = a;
                 const auto tb =
                     all.subspan(m_trigramStart[b], m_trigramStart[b + 1] - m_trigramStart[b]);
-                const int shared = overlap(ta, tb);
+                const int shared = int(sharedTrigrams(ta, tb));
                 const int score = shared * 100 / int(ta.size() + tb.size() - shared);
                 if (score < minScore || score >= 100)
                     continue;

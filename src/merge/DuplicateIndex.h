@@ -81,7 +81,7 @@ private:
     std::vector<std::uint64_t> m_groups;
     std::vector<Keyed> m_keys[4]; // per reason TaxNumber .. Phone
     // The trigrams of customer i are m_trigrams[m_trigramStart[i] .. m_trigramStart[i + 1]).
-    std::vector<std::uint64_t> m_trigrams;
+    std::vector<quint64> m_trigrams;
     std::vector<std::uint32_t> m_trigramStart{ 0 };
 };
 

@@ -90,10 +90,8 @@ QList<quint64> nameTrigrams(const QString &normalised)
     return trigrams;
 }
 
-double trigramSimilarity(const QList<quint64> &a, const QList<quint64> &b)
+qsizetype sharedTrigrams(std::span<const quint64> a, std::span<const quint64> b)
 {
-    if (a.isEmpty() || b.isEmpty())
-        return 0;
     qsizetype shared = 0;
     for (auto x = a.begin(), y = b.begin(); x != a.end() && y != b.end();) {
         if (*x < *y) {
@@ -106,6 +104,14 @@ double trigramSimilarity(const QList<quint64> &a, const QList<quint64> &b)
             ++y;
         }
     }
+    return shared;
+}
+
+double trigramSimilarity(const QList<quint64> &a, const QList<quint64> &b)
+{
+    if (a.isEmpty() || b.isEmpty())
+        return 0;
+    const qsizetype shared = sharedTrigrams(a, b);
     return double(shared) / double(a.size() + b.size() - shared);
 }
 

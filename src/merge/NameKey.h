@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include <span>
+
 namespace customer {
 
 // The text two names of one company share however they were typed: full-width letters,
@@ -16,6 +18,8 @@ QString normalisedName(const QString &name);
 // without repeats; a name of fewer than three characters has none.
 QList<quint64> nameTrigrams(const QString &normalised);
 
+// The trigrams two sorted lists without repeats have in common.
+qsizetype sharedTrigrams(std::span<const quint64> a, std::span<const quint64> b);
 // How much two sorted trigram lists overlap: shared / all distinct, 0 to 1.
 double trigramSimilarity(const QList<quint64> &a, const QList<quint64> &b);
 
