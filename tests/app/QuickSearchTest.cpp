@@ -4,6 +4,12 @@
 #include "catalogue/QuickSearch.h"
 #include "suite/core/SqlQuote.h"
 #include "suite/data/DataService.h"
+#include "suite/data/SqliteConnection.h"
+#include "suite/data/SqliteSearchStatistics.h"
+#include "suite/data/tsql/SqliteDialect.h"
+#include "suite/data/tsql/TsqlTranslator.h"
+
+#include <limits>
 
 #include <gtest/gtest.h>
 
@@ -120,6 +126,71 @@ TEST_F(QuickSearch, HostileTextNeverFailsNorReachesPastTheWords)
     }
     EXPECT_EQ(found(QStringLiteral("o'neil \"r&d\"")), QStringList{ "0000002" });
     EXPECT_EQ(column("select count(*) from Customer"), before);
+}
+
+// The codes a search finds on its own connection, translated with statistics that send
+// searches of manyRows matches and more through the list.
+QStringList foundWalkingFrom(const QString &file, qint64 manyRows, const QString &text)
+{
+    suite::SqliteConnection connection;
+    QString sMsg;
+    EXPECT_TRUE(connection.open(file, sMsg, suite::SqliteConnection::OpenMode::ReadOnly))
+        << qPrintable(sMsg);
+    suite::SqliteSearchStatistics statistics(connection, manyRows);
+    suite::tsql::TsqlTranslator translator(
+        std::make_shared<suite::tsql::SqliteDialect>(&statistics));
+    const auto batch = translator.translate(
+        QStringLiteral("select cCusCode from Customer where %1 order by cCusCode")
+            .arg(customer::quickSearchCondition(text)),
+        sMsg);
+    EXPECT_TRUE(batch) << qPrintable(sMsg);
+    if (!batch)
+        return {};
+    const suite::RecordSet rows = connection.queryStatement(batch->steps.front().sql, {}, sMsg);
+    EXPECT_TRUE(rows.IsOpen()) << qPrintable(sMsg);
+    QStringList codes;
+    for (int row = 0; rows.IsOpen() && row < rows.RecordCount(); ++row)
+        codes.append(rows.valueAt(row, 0).toString());
+    return codes;
+}
+
+TEST_F(QuickSearch, TheWalkThroughTheListAndTheIndexFindTheSameRows)
+{
+    m_company.run(DemoCompanyCopy<>::Company,
+                  "update Customer set cCusName = cCusName || ' 5%_x\\y O''Neil' "
+                  "where cCusCode = '0000002'");
+    const QString file = m_company.file(DemoCompanyCopy<>::Company);
+    const QString mnemonic = field(QStringLiteral("cCusMnemCode"), QStringLiteral("0000004"));
+    for (const QString &text :
+         { QStringLiteral("有限"), QStringLiteral("有限公司"), QStringLiteral("限 0000003"),
+           QStringLiteral("有限公司 1"), mnemonic.left(2).toLower(), mnemonic.left(3).toUpper(),
+           QStringLiteral("5%_x\\y"), QStringLiteral("%"), QStringLiteral("_"),
+           QStringLiteral("o'neil"), QStringLiteral("骐骥麒麟") }) {
+        const QStringList expected = scanned(text);
+        EXPECT_EQ(foundWalkingFrom(file, 1, text), expected) << "walking: " << qPrintable(text);
+        EXPECT_EQ(foundWalkingFrom(file, std::numeric_limits<qint64>::max(), text), expected)
+            << "from the index: " << qPrintable(text);
+    }
+    EXPECT_EQ(scanned(QStringLiteral("5%_x\\y")), QStringList{ "0000002" });
+}
+
+TEST_F(QuickSearch, StatisticsCountMatchesUpToTheCapAndEstimateFromASample)
+{
+    suite::SqliteConnection connection;
+    QString sMsg;
+    ASSERT_TRUE(connection.open(m_company.file(DemoCompanyCopy<>::Company), sMsg,
+                                suite::SqliteConnection::OpenMode::ReadOnly))
+        << qPrintable(sMsg);
+    const suite::SqliteSearchStatistics statistics(connection);
+    const qint64 all = column("select count(*) from Customer").value(0).toLongLong();
+    ASSERT_EQ(all, DemoCompanyCopy<>::kCustomers);
+    EXPECT_EQ(statistics.matchingRows("CustomerSearch", "\"0000\"", 1000), all);
+    EXPECT_EQ(statistics.matchingRows("CustomerSearch", "\"0000\"", 7), 7);
+    EXPECT_EQ(statistics.matchingRows("CustomerSearch", "\"骐骥麒麟\"", 7), 0);
+    EXPECT_EQ(statistics.estimatedRows("Customer", "Customer.cCusCode like '0%'"), all)
+        << "a table smaller than the sample is tried whole";
+    EXPECT_EQ(statistics.estimatedRows("Customer", "Customer.cCusCode = '0000003'"), 1);
+    EXPECT_EQ(statistics.estimatedRows("Customer", "Customer.cCusCode is null"), 0);
 }
 
 TEST_F(QuickSearch, TheIndexFollowsAddModifyDeleteMergeAndBatchModify)

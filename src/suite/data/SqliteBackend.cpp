@@ -52,7 +52,7 @@ std::unique_ptr<SqliteBackend> SqliteBackend::open(const ConnectionText &connect
     std::unique_ptr<SqliteBackend> backend(new SqliteBackend);
     if (!backend->m_connection.open(file.filePath(), sMsg, SqliteConnection::OpenMode::ReadWrite))
         return nullptr;
-    backend->m_dialect = std::make_shared<tsql::SqliteDialect>();
+    backend->m_dialect = std::make_shared<tsql::SqliteDialect>(&backend->m_searchStatistics);
     if (!backend->registerFunctions(connection, sMsg))
         return nullptr;
     if (!backend->attachBeside(connection, QStringLiteral("kvsystem"), sMsg))

@@ -2,6 +2,7 @@
 
 #include "suite/data/DataBackend.h"
 #include "suite/data/SqliteConnection.h"
+#include "suite/data/SqliteSearchStatistics.h"
 #include "suite/data/TextColumnIndex.h"
 
 #include <memory>
@@ -35,6 +36,8 @@ private:
     void loadTextColumns();
 
     SqliteConnection m_connection;
+    // Read by the dialect's CONTAINS; the dialect must not outlive the backend.
+    SqliteSearchStatistics m_searchStatistics{ m_connection };
     // Lives as long as the connection, which hands it to UDF_GetLocaleID.
     QByteArray m_localeId;
     std::shared_ptr<const tsql::SqlDialect> m_dialect;

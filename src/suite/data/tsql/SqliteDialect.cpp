@@ -186,7 +186,8 @@ const QList<MappedFunction> &mappedFunctions()
               return true;
           } },
         { QLatin1StringView("charindex"), 2, 3, charIndex },
-        { QLatin1StringView("contains"), 2, 2, sqliteContains },
+        // Written by the dialect itself, with the statistics it was given.
+        { QLatin1StringView("contains"), 2, 2, nullptr },
         { QLatin1StringView("datediff"), 3, 3, dateDiff },
         { QLatin1StringView("dateadd"), 3, 3, dateAdd },
         { QLatin1StringView("year"), 1, 1,
@@ -431,6 +432,8 @@ bool SqliteDialect::mapFunction(QStringView lowerName, const QStringList &argume
                    .arg(arguments.size());
         return false;
     }
+    if (lowerName == u"contains")
+        return sqliteContains(arguments, m_fullText, out, sMsg);
     return function->write(arguments, out, sMsg);
 }
 

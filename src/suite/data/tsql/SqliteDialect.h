@@ -1,6 +1,7 @@
 #pragma once
 
 #include "suite/data/tsql/SqlDialect.h"
+#include "suite/data/tsql/SqliteFullText.h"
 
 namespace suite::tsql {
 
@@ -13,6 +14,13 @@ namespace suite::tsql {
 class SqliteDialect : public SqlDialect
 {
 public:
+    SqliteDialect() = default;
+    // statistics, when given, let CONTAINS choose how a search reads; they must outlive the
+    // dialect.
+    explicit SqliteDialect(const FullTextStatistics *statistics)
+        : m_fullText(statistics)
+    { }
+
     QString quoteIdentifier(QStringView name) const override;
     bool needsQuotes(QStringView name) const override;
     bool quotesPlainName(QStringView name) const override;
@@ -41,6 +49,8 @@ public:
     QString truncateTable(const ObjectName &table) const override;
 
 private:
+    const FullTextStatistics *m_fullText = nullptr;
+
     QString quoteIfNeeded(const QString &name) const;
     QString schemaOf(const ObjectName &name) const;
 };

@@ -129,6 +129,67 @@ QString shortPhraseQuery(const QString &index, const QString &phrase)
         .arg(sqlQuoted(ftsPhrase(phrase)), index, start, QString::number(kLastCodePoint));
 }
 
+// '%phrase%' as an SQL literal, the phrase's own wildcards escaped by '\\'.
+QString likePattern(const QString &phrase)
+{
+    QString escaped = QStringLiteral("%");
+    for (const QChar c : phrase) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            escaped += u'\\';
+        escaped += c;
+    }
+    return sqlQuoted(escaped + u'%');
+}
+
+// Whether one of the searched fields of the row named by qualifier holds phrase.
+QString fieldsHolding(const QString &qualifier, const QStringList &fields, const QString &phrase)
+{
+    const QString pattern = likePattern(phrase);
+    QStringList tests;
+    for (const QString &field : fields)
+        tests.append(qualifier + u'.' + field + QStringLiteral(" like ") + pattern
+                     + QStringLiteral(" escape '\\'"));
+    return u'(' + tests.join(QStringLiteral(" or ")) + u')';
+}
+
+QString ftsQuery(const QStringList &phrases)
+{
+    QStringList quoted;
+    for (const QString &phrase : phrases)
+        quoted.append(ftsPhrase(phrase));
+    return quoted.join(u' ');
+}
+
+// The phrases of a search, split by whether the index finds them by themselves.
+struct SearchPhrases
+{
+    QStringList longer;
+    QStringList shorter;
+};
+
+SearchPhrases splitByLength(const QStringList &words)
+{
+    SearchPhrases phrases;
+    for (const QString &word : words)
+        (characters(word) >= kTrigram ? phrases.longer : phrases.shorter).append(word);
+    return phrases;
+}
+
+// Whether so many rows match that walking the list finds a page sooner than the index.
+bool walksTheList(const FullTextStatistics *statistics, const QString &table, const QString &index,
+                  const SearchPhrases &phrases)
+{
+    if (!statistics)
+        return false;
+    const qint64 many = statistics->manyRows();
+    if (!phrases.longer.isEmpty())
+        return statistics->matchingRows(index, ftsQuery(phrases.longer), many) >= many;
+    QStringList tests;
+    for (const QString &phrase : phrases.shorter)
+        tests.append(fieldsHolding(table, searchedFields(table), phrase));
+    return statistics->estimatedRows(table, tests.join(QStringLiteral(" and "))) >= many;
+}
+
 } // namespace
 
 QString searchIndexTable(const QString &table)
@@ -138,7 +199,18 @@ QString searchIndexTable(const QString &table)
     return QString();
 }
 
-bool sqliteContains(const QStringList &arguments, QString &out, QString &sMsg)
+QStringList searchedFields(const QString &table)
+{
+    if (searchIndexTable(table).isEmpty())
+        return {};
+    return { QStringLiteral("cCusCode"),    QStringLiteral("cCusName"),
+             QStringLiteral("cCusAbbName"), QStringLiteral("cCusMnemCode"),
+             QStringLiteral("cCusPhone"),   QStringLiteral("cCusHand"),
+             QStringLiteral("cCusRegCode") };
+}
+
+bool sqliteContains(const QStringList &arguments, const FullTextStatistics *statistics,
+                    QString &out, QString &sMsg)
 {
     const std::optional<QString> table = searchedTable(arguments.value(0));
     if (!table) {
@@ -158,17 +230,22 @@ bool sqliteContains(const QStringList &arguments, QString &out, QString &sMsg)
                    .arg(arguments.value(1));
         return false;
     }
-    const QString rowid = arguments.value(0).trimmed().chopped(2) + QStringLiteral(".rowid");
-    QStringList longPhrases;
+    const QString qualifier = arguments.value(0).trimmed().chopped(2);
+    const QString rowid = qualifier + QStringLiteral(".rowid");
+    const QStringList fields = searchedFields(*table);
+    const SearchPhrases split = splitByLength(*words);
     QStringList parts;
-    for (const QString &word : *words) {
-        if (characters(word) >= kTrigram)
-            longPhrases.append(ftsPhrase(word));
-        else
+    if (walksTheList(statistics, *table, index, split)) {
+        for (const QString &word : *words)
+            parts.append(fieldsHolding(qualifier, fields, word));
+    } else if (!split.longer.isEmpty()) {
+        parts.append(rowsMatching(rowid, index, sqlQuoted(ftsQuery(split.longer))));
+        for (const QString &word : split.shorter)
+            parts.append(fieldsHolding(qualifier, fields, word));
+    } else {
+        for (const QString &word : split.shorter)
             parts.append(rowsMatching(rowid, index, shortPhraseQuery(index, word)));
     }
-    if (!longPhrases.isEmpty())
-        parts.prepend(rowsMatching(rowid, index, sqlQuoted(longPhrases.join(u' '))));
     out = u'(' + parts.join(QStringLiteral(" and ")) + u')';
     return true;
 }
