@@ -32,6 +32,11 @@ namespace {
 
 const QString kWhere = QStringLiteral("TarnSrvTrans.IClsCommon.%1");
 
+// A page this far in is read once its rows are counted, even when the count may come later:
+// read forward before the count, a page past the last row walks every row for nothing, and one
+// in the second half is cheaper read from the end, which needs the count.
+constexpr qint64 kRowsSkippedUncounted = 10000;
+
 // The call as T-SQL would write it, for the trace.
 QString procedureCallText(const QString &procedure, const QVariantList &arguments)
 {
@@ -398,10 +403,10 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
         return false;
     QString sMsg;
     std::optional<qint64> rowCount = m_session->pageCounts.cached(plan->countSelect);
-    if (!rowCount && wait == CountWait::Later) {
+    const PageSpan asked{ -1, qMax<qint64>(1, page), (qMax<qint64>(1, page) - 1) * pageSize };
+    if (!rowCount && wait == CountWait::Later && asked.firstRow <= kRowsSkippedUncounted) {
         // A page that has rows is where it was asked for; one beyond the rows needs the count
         // to be moved to the last page.
-        const PageSpan asked{ -1, qMax<qint64>(1, page), (qMax<qint64>(1, page) - 1) * pageSize };
         rs = pageRows(*plan, asked, 0, pageSize, sMsg);
         if (!rs.IsOpen())
             return fail("OpenPage", sMsg);

@@ -228,6 +228,22 @@ TEST_F(UncountedPageTest, APageBeyondTheRowsWaitsForTheCountAndIsTheLastOne)
     EXPECT_TRUE(empty.rows.isEmpty());
 }
 
+TEST_F(UncountedPageTest, APageFarInIsReadWithItsCount)
+{
+    ASSERT_TRUE(service->ExecuteX(
+        QStringLiteral("create table Big (id integer primary key, v nvarchar(5));"
+                       "insert into Big (id, v) with recursive n(i) as (select 1 union all"
+                       " select i + 1 from n where i < 10010) select i, 'v' from n")));
+    const QString text = QStringLiteral("select id from Big order by id");
+    const Page near = uncounted(text, 2, 10000);
+    EXPECT_EQ(near.pageCount, -1) << "10,000 rows are skipped before the count comes";
+    EXPECT_EQ(near.rows.size(), 10);
+    const Page far = uncounted(text, 2, 10001);
+    EXPECT_EQ(far.pageCount, 2) << "a page further in waits for the count";
+    EXPECT_EQ(far.rows.size(), 9);
+    EXPECT_EQ(far.rows.first(), QStringLiteral("10002"));
+}
+
 // A count made while another connection commits belongs to neither state: it is handed back,
 // but the pages after count again.
 TEST_F(UncountedPageTest, ACountOvertakenByACommitIsNotKept)
