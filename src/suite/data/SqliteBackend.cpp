@@ -90,7 +90,27 @@ bool SqliteBackend::attachBeside(const ConnectionText &connection, const QString
         { SqliteConnection::openName(path) }, sMsg);
 }
 
+// Kept while the schema stays as it was: every page a list reads asks for the columns of its
+// table and of each table it joins.
 bool SqliteBackend::tableColumns(const QString &table, TableColumns &columns, QString &sMsg)
+{
+    const QString version = schemaVersion();
+    if (version != m_tableColumnsVersion) {
+        m_tableColumns.clear();
+        m_tableColumnsVersion = version;
+    }
+    const QString key = table.toLower();
+    if (const auto known = m_tableColumns.constFind(key); known != m_tableColumns.cend()) {
+        columns = *known;
+        return true;
+    }
+    if (!readTableColumns(table, columns, sMsg))
+        return false;
+    m_tableColumns.insert(key, columns);
+    return true;
+}
+
+bool SqliteBackend::readTableColumns(const QString &table, TableColumns &columns, QString &sMsg)
 {
     const RecordSet info = m_connection.query(
         QStringLiteral("select name, type, pk from pragma_table_info(?) order by cid"), { table },

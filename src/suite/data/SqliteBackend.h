@@ -32,6 +32,7 @@ private:
     bool attachBeside(const ConnectionText &connection, const QString &schema, QString &sMsg);
     // Whether ordering by the key's columns gives every row a place of its own.
     bool keyOrdersRows(const QString &table, const QStringList &key);
+    bool readTableColumns(const QString &table, TableColumns &columns, QString &sMsg);
     QString schemaVersion();
     void loadTextColumns();
 
@@ -41,6 +42,8 @@ private:
     // Lives as long as the connection, which hands it to UDF_GetLocaleID.
     QByteArray m_localeId;
     std::shared_ptr<const tsql::SqlDialect> m_dialect;
+    QHash<QString, TableColumns> m_tableColumns;
+    QString m_tableColumnsVersion;
     TextColumnIndex m_textColumns;
     QString m_textColumnsVersion;
 };

@@ -251,7 +251,18 @@ private:
     QHash<QString, std::shared_ptr<FunctionLocks>> m_locks;
     SeparatorDrag m_separatorDrag;
     ListDialogState m_listDialogs;
+    // The columns of the tables lists page through, read once for each data service: every
+    // page read asks which names of its where and order parts are the main table's, and the
+    // answer changes only with the schema, which a session does not change.
+    struct PagedTableColumns
+    {
+        std::weak_ptr<IClsCommon> service;
+        QHash<QString, QStringList> byTable;
+    };
+    QStringList pagedTableColumns(const std::shared_ptr<IClsCommon> &oSrv, const QString &cTable);
+
     PageFind m_pageFind;
+    PagedTableColumns m_pagedTableColumns;
     int m_unloadCount = 0;
 };
 

@@ -12,15 +12,6 @@ namespace {
 
 const QString kWhere = QStringLiteral("TarnPub.IPub.GetPageRst");
 
-QStringList columnsOf(IClsCommon &oSrv, const QString &cTable)
-{
-    const RecordSet empty = oSrv.OpenX(QStringLiteral("select top 0 * from ") + cTable);
-    QStringList names;
-    for (const Field &field : empty.Fields())
-        names.append(field.name);
-    return names;
-}
-
 // The 1-based place of the code's row in the request's order; 0 when the where part leaves
 // it out or the statement fails.
 qint64 rankOfCode(IClsCommon &oSrv, const PageRequest &request, bool withJoins,
@@ -55,12 +46,33 @@ bool ClsPub::GetPageRstUncounted(const std::shared_ptr<IClsCommon> &oSrv, Record
     return readPage(oSrv, rs, request, lCurPage, lPageSize, lPageCount, PageCountWait::Later);
 }
 
+QStringList ClsPub::pagedTableColumns(const std::shared_ptr<IClsCommon> &oSrv,
+                                      const QString &cTable)
+{
+    PagedTableColumns &known = m_pagedTableColumns;
+    if (known.service.lock() != oSrv) {
+        known.service = oSrv;
+        known.byTable.clear();
+    }
+    const QString key = cTable.toLower();
+    if (const auto found = known.byTable.constFind(key); found != known.byTable.cend())
+        return *found;
+    const RecordSet empty = oSrv->OpenX(QStringLiteral("select top 0 * from ") + cTable);
+    QStringList names;
+    for (const Field &field : empty.Fields())
+        names.append(field.name);
+    if (empty.IsOpen())
+        known.byTable.insert(key, names);
+    return names;
+}
+
 void ClsPub::CountPageRstLater(const std::shared_ptr<IClsCommon> &oSrv, const PageRequest &request,
                                QObject *requester, IClsCommon::PageCountDone done)
 {
     if (!oSrv)
         return;
-    const bool withJoins = page_statements::needsJoins(request, columnsOf(*oSrv, request.table));
+    const bool withJoins =
+        page_statements::needsJoins(request, pagedTableColumns(oSrv, request.table));
     oSrv->CountPageLater(page_statements::keysStatement(request, withJoins), requester,
                          std::move(done));
 }
@@ -76,7 +88,8 @@ bool ClsPub::readPage(const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
         return failPage(QStringLiteral("There is no data service to read the page with."));
     if (lPageSize < 1)
         return failPage(QStringLiteral("The page size must be at least 1, not %1.").arg(lPageSize));
-    const bool withJoins = page_statements::needsJoins(request, columnsOf(*oSrv, request.table));
+    const bool withJoins =
+        page_statements::needsJoins(request, pagedTableColumns(oSrv, request.table));
     const QString codeField =
         m_pageFind.codeFldName.isEmpty() ? request.keyField : m_pageFind.codeFldName;
     if (m_pageFind.isFindCode && !m_pageFind.codeValue.trimmed().isEmpty()) {
