@@ -7,10 +7,12 @@
 
 -- The list reads the codes of a page in code order, filtered by the transfer flag and by a
 -- class prefix (cCCCode like '01%'). Holding all three, the index answers that without the
--- table, and a class filter walks the codes in order and stops once the page is full. An index
--- led by the class would make SQLite, which knows nothing of how many codes a prefix takes,
--- collect and sort a whole class for every page instead; so there is none.
+-- table, and a class filter walks the codes in order and stops once the page is full.
 CREATE INDEX IX_Customer_List ON Customer (cCusCode, bTransFlag, cCCCode);
+-- Counts the customers of a class by its prefix alone. SQLite knows nothing of how many codes
+-- a prefix takes and would sort a whole class for every page by this index; the translation
+-- marks a prefix of a column like the class as likely, which keeps the pages on the one above.
+CREATE INDEX IX_Customer_Class ON Customer (cCCCode, bTransFlag);
 CREATE INDEX IX_Customer_cDCCode ON Customer (cDCCode);
 CREATE INDEX IX_Customer_cCusName ON Customer (cCusName);
 CREATE INDEX IX_Customer_cCusAbbName ON Customer (cCusAbbName);

@@ -146,8 +146,9 @@ bool CompanyIndexes::names(QStringList &names, QString &sMsg)
     return true;
 }
 
-// An index led by the customer class let SQLite sort a whole class for each page of the list;
-// IX_Customer_List serves the class filter in code order.
+// An index led by the customer class and holding the code let SQLite sort a whole class for
+// each page of the list; IX_Customer_List serves the class filter in code order, and
+// IX_Customer_Class, without the code, counts a class.
 QStringList CompanyIndexes::retired()
 {
     return { QStringLiteral("IX_Customer_cCCCode") };

@@ -40,6 +40,8 @@ public:
     virtual bool tableColumns(const QString &table, TableColumns &columns, QString &sMsg) = 0;
     // Whether a column holds text; the qualifier is a table name, an alias or empty.
     virtual bool isTextColumn(QStringView qualifier, QStringView column) = 0;
+    // Whether each value of the column is shared by many rows (see tsql::CoarseColumnLookup).
+    virtual bool isCoarseColumn(QStringView qualifier, QStringView column) = 0;
 };
 
 // Opens the company database the connection text names, with the backend of its provider.

@@ -81,6 +81,9 @@ struct ClsCommon::Session
         translator.setTextColumnLookup([columns](QStringView qualifier, QStringView column) {
             return columns->isTextColumn(qualifier, column);
         });
+        translator.setCoarseColumnLookup([columns](QStringView qualifier, QStringView column) {
+            return columns->isCoarseColumn(qualifier, column);
+        });
         for (const NamedProcedure &procedure : companyProcedures()) {
             runner.registerProcedure(procedure.name, procedure.procedure);
             procedures.insert(procedure.name.toLower(), procedure.procedure);

@@ -203,4 +203,16 @@ bool SqliteBackend::isTextColumn(QStringView qualifier, QStringView column)
     return holdsText.value_or(false);
 }
 
+// Read again when the schema changes. Statistics taken anew without a change of the schema
+// leave the columns as they were read: a column rarely turns from coarse to fine.
+bool SqliteBackend::isCoarseColumn(QStringView qualifier, QStringView column)
+{
+    const QString version = schemaVersion();
+    if (version != m_coarseColumnsVersion) {
+        m_coarseColumns.load(m_connection);
+        m_coarseColumnsVersion = version;
+    }
+    return m_coarseColumns.isCoarse(qualifier, column);
+}
+
 } // namespace suite

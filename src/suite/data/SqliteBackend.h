@@ -1,5 +1,6 @@
 #pragma once
 
+#include "suite/data/CoarseColumns.h"
 #include "suite/data/DataBackend.h"
 #include "suite/data/SqliteConnection.h"
 #include "suite/data/SqliteSearchStatistics.h"
@@ -24,6 +25,7 @@ public:
     std::shared_ptr<const tsql::SqlDialect> dialect() const override { return m_dialect; }
     bool tableColumns(const QString &table, TableColumns &columns, QString &sMsg) override;
     bool isTextColumn(QStringView qualifier, QStringView column) override;
+    bool isCoarseColumn(QStringView qualifier, QStringView column) override;
 
 private:
     SqliteBackend() = default;
@@ -44,6 +46,8 @@ private:
     std::shared_ptr<const tsql::SqlDialect> m_dialect;
     QHash<QString, TableColumns> m_tableColumns;
     QString m_tableColumnsVersion;
+    CoarseColumns m_coarseColumns;
+    QString m_coarseColumnsVersion;
     TextColumnIndex m_textColumns;
     QString m_textColumnsVersion;
 };

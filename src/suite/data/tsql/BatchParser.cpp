@@ -64,9 +64,10 @@ bool isSessionOption(QStringView word)
 } // namespace
 
 BatchParser::BatchParser(const TokenList &tokens, const SqlDialect &dialect,
-                         const TextColumnLookup &isTextColumn)
+                         const TextColumnLookup &isTextColumn,
+                         const CoarseColumnLookup &isCoarseColumn)
     : m_tokens(tokens)
-    , m_context{ tokens, dialect, isTextColumn, m_variables }
+    , m_context{ tokens, dialect, isTextColumn, isCoarseColumn, m_variables }
     , m_statements(m_context)
 { }
 

@@ -17,7 +17,7 @@ class BatchParser
 {
 public:
     BatchParser(const TokenList &tokens, const SqlDialect &dialect,
-                const TextColumnLookup &isTextColumn);
+                const TextColumnLookup &isTextColumn, const CoarseColumnLookup &isCoarseColumn);
 
     bool parse(Batch &batch, QString &sMsg);
 

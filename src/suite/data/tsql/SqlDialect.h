@@ -85,6 +85,9 @@ public:
     // date part).
     virtual bool mapFunction(QStringView lowerName, const QStringList &arguments, QString &out,
                              QString &sMsg) const = 0;
+    // A condition the planner is to take as true for most rows; the condition itself where
+    // the backend takes no such hint.
+    virtual QString likelyCondition(const QString &condition) const = 0;
     virtual QString castExpression(const QString &expression, const SqlType &type) const = 0;
     // CONVERT(type, expression[, style]); style -1 when none is given.
     virtual bool convertExpression(const SqlType &type, const QString &expression, int style,

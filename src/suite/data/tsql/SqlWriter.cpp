@@ -502,8 +502,60 @@ int SqlWriter::writeNameOrCall(int index, int end, bool itemStart, QString &out)
         && isOperator(m_tokens, next, QLatin1StringView("="))) {
         return writeAliasedItem(chain, end, out);
     }
+    if (const int matchEnd = coarsePrefixMatchEnd(chain, end); matchEnd > next)
+        return writeLikelyMatch(chain, matchEnd, out);
     writeChain(chain, out);
     return next;
+}
+
+int SqlWriter::coarsePrefixMatchEnd(const NameChain &chain, int end) const
+{
+    const int like = chain.end;
+    const int pattern = like + 1;
+    if (!m_context.isCoarseColumn || chain.star || pattern >= end
+        || m_tokens[like].keyword != Keyword::Like
+        || (m_tokens[pattern].type != TokenType::String
+            && m_tokens[pattern].type != TokenType::NString)) {
+        return -1;
+    }
+    const QString prefix = unquotedText(m_tokens, m_tokens[pattern]);
+    if (prefix.isEmpty() || prefix.front() == u'%' || prefix.front() == u'_'
+        || prefix.front() == u'[') {
+        return -1;
+    }
+    // Only a match that ends where the condition does: not one continued by an operator, an
+    // ESCAPE or a COLLATE, and not the right side of a comparison.
+    const int after = pattern + 1;
+    if (after < end) {
+        const Token &next = m_tokens[after];
+        const bool ends = next.type == TokenType::CloseParen || next.type == TokenType::Semicolon
+            || next.type == TokenType::Comma || next.keyword == Keyword::And
+            || next.keyword == Keyword::Or || next.keyword == Keyword::Order
+            || next.keyword == Keyword::Group || next.keyword == Keyword::Union
+            || next.keyword == Keyword::Then;
+        if (!ends)
+            return -1;
+    }
+    if (chain.begin > 0 && m_tokens[chain.begin - 1].type == TokenType::Operator)
+        return -1;
+    const int nameIndex = chain.parts.back();
+    const QStringView qualifier =
+        chain.parts.size() >= 2 && chain.parts[chain.parts.size() - 2] >= 0
+        ? m_tokens.text(chain.parts[chain.parts.size() - 2])
+        : QStringView();
+    if (nameIndex < 0 || !m_context.isCoarseColumn(qualifier, m_tokens.text(nameIndex)))
+        return -1;
+    return after;
+}
+
+int SqlWriter::writeLikelyMatch(const NameChain &chain, int matchEnd, QString &out)
+{
+    QString match;
+    writeChain(chain, match);
+    flushRun();
+    match += QStringLiteral(" like ") + writePiece(chain.end + 1, matchEnd).trimmed();
+    appendToken(m_tokens[chain.begin], m_context.dialect.likelyCondition(match), out);
+    return matchEnd;
 }
 
 // SQL Server's "select Num = count(*)" names a column the way "count(*) as Num" does.

@@ -13,9 +13,15 @@
 
 namespace suite::tsql {
 
-// Tells whether a column holds text, so that '+' between two columns can become the
-// backend's concatenation. The qualifier is empty for a bare column name.
-using TextColumnLookup = std::function<bool(QStringView qualifier, QStringView column)>;
+// Tells something of a column named in a statement; the qualifier is empty for a bare name.
+using ColumnLookup = std::function<bool(QStringView qualifier, QStringView column)>;
+// Whether a column holds text, so that '+' between two columns can become the backend's
+// concatenation.
+using TextColumnLookup = ColumnLookup;
+// Whether each value of a column is shared by many rows (a class or area code), so that a
+// LIKE on a prefix of it keeps many rows; the backend's planner, which cannot know how many
+// rows a prefix takes, is told so.
+using CoarseColumnLookup = ColumnLookup;
 
 // What one translation knows beyond the tokens.
 struct TranslationContext
@@ -23,6 +29,7 @@ struct TranslationContext
     const TokenList &tokens;
     const SqlDialect &dialect;
     const TextColumnLookup &isTextColumn;
+    const CoarseColumnLookup &isCoarseColumn;
     // The batch's variables declared so far, by lower-case name without '@'.
     const QHash<QString, SqlType> &variables;
 };
@@ -108,6 +115,10 @@ private:
     int writeKeyword(int index, int end, QString &out);
     int writeSelect(int index, int end, QString &out);
     int writeNameOrCall(int index, int end, bool itemStart, QString &out);
+    // The end of "name LIKE 'prefix...'" when the name is a coarse column and the pattern
+    // starts with no wildcard and the match stands alone; -1 otherwise.
+    int coarsePrefixMatchEnd(const NameChain &chain, int end) const;
+    int writeLikelyMatch(const NameChain &chain, int matchEnd, QString &out);
     int writeAliasedItem(const NameChain &alias, int end, QString &out);
     int writeFunction(const NameChain &chain, int end, QString &out);
     bool writeSpecialFunction(QStringView lowerName, const std::vector<std::pair<int, int>> &args,

@@ -437,6 +437,11 @@ bool SqliteDialect::mapFunction(QStringView lowerName, const QStringList &argume
     return function->write(arguments, out, sMsg);
 }
 
+QString SqliteDialect::likelyCondition(const QString &condition) const
+{
+    return QStringLiteral("likely(") + condition + u')';
+}
+
 QString SqliteDialect::castExpression(const QString &expression, const SqlType &type) const
 {
     return QStringLiteral("cast(%1 as %2)").arg(expression, storageType(type));

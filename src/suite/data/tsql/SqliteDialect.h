@@ -36,6 +36,7 @@ public:
     bool mapsFunction(QStringView lowerName) const override;
     bool mapFunction(QStringView lowerName, const QStringList &arguments, QString &out,
                      QString &sMsg) const override;
+    QString likelyCondition(const QString &condition) const override;
     QString castExpression(const QString &expression, const SqlType &type) const override;
     bool convertExpression(const SqlType &type, const QString &expression, int style, QString &out,
                            QString &sMsg) const override;

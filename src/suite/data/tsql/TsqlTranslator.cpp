@@ -30,6 +30,12 @@ void TsqlTranslator::setTextColumnLookup(TextColumnLookup lookup)
     m_cache.clear();
 }
 
+void TsqlTranslator::setCoarseColumnLookup(CoarseColumnLookup lookup)
+{
+    m_isCoarseColumn = std::move(lookup);
+    m_cache.clear();
+}
+
 std::shared_ptr<const Batch> TsqlTranslator::translate(const QString &tsql, QString &sMsg)
 {
     if (const std::shared_ptr<const Batch> *cached = m_cache.object(tsql))
@@ -45,7 +51,7 @@ std::shared_ptr<const Batch> TsqlTranslator::translate(const QString &tsql, QStr
         return nullptr;
     }
     auto batch = std::make_shared<Batch>();
-    BatchParser parser(tokens, *m_dialect, m_isTextColumn);
+    BatchParser parser(tokens, *m_dialect, m_isTextColumn, m_isCoarseColumn);
     if (!parser.parse(*batch, reason)) {
         sMsg = QStringLiteral("The SQL text cannot be translated: %1 in: %2")
                    .arg(reason, excerpt(tsql));

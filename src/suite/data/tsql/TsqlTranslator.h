@@ -28,10 +28,14 @@ public:
     // Lets '+' between columns become concatenation when the columns hold text; without a
     // lookup only literals, text variables and text functions decide. Clears the cache.
     void setTextColumnLookup(TextColumnLookup lookup);
+    // Lets a LIKE on a prefix of a coarse column tell the planner that it keeps many rows.
+    // Clears the cache.
+    void setCoarseColumnLookup(CoarseColumnLookup lookup);
 
 private:
     std::shared_ptr<const SqlDialect> m_dialect;
     TextColumnLookup m_isTextColumn;
+    CoarseColumnLookup m_isCoarseColumn;
     QCache<QString, std::shared_ptr<const Batch>> m_cache;
 };
 

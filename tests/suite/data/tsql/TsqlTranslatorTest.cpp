@@ -136,6 +136,46 @@ TEST_F(TsqlTranslatorTest, PlusConcatenatesWhenAnOperandIsText)
               QStringLiteral("select cCusCode || cCusName, iA + iB from Customer"));
 }
 
+TEST_F(TsqlTranslatorTest, APrefixOfACoarseColumnIsMarkedLikelyForThePlanner)
+{
+    const QString list = QStringLiteral(
+        "select Customer.cCusCode from Customer where isnull(Customer.bTransFlag,0) =0 and "
+        "Customer.cCCCode like '01%' and 1=1 order by Customer.cCusCode");
+    const QString plain = sqlOf(list);
+    EXPECT_EQ(plain,
+              QStringLiteral("select Customer.cCusCode from Customer where "
+                             "ifnull(Customer.bTransFlag, 0) =0 and Customer.cCCCode like "
+                             "'01%' and 1=1 order by Customer.cCusCode"))
+        << "without the lookup nothing is marked";
+    translator.setCoarseColumnLookup([](QStringView qualifier, QStringView column) {
+        return column.compare(u"cCCCode", Qt::CaseInsensitive) == 0
+            && (qualifier.isEmpty() || qualifier.compare(u"Customer", Qt::CaseInsensitive) == 0);
+    });
+    EXPECT_EQ(sqlOf(list),
+              QString(plain).replace(QStringLiteral("Customer.cCCCode like '01%'"),
+                                     QStringLiteral("likely(Customer.cCCCode like '01%')")));
+    EXPECT_EQ(sqlOf(QStringLiteral("select count(*) from (select cCusCode from Customer where "
+                                   "(cccCode like N'0''1%')) page_source")),
+              QStringLiteral("select count(*) from (select cCusCode from Customer where "
+                             "(likely(cccCode like '0''1%'))) page_source"));
+    EXPECT_EQ(sqlOf(QStringLiteral("select 1 from t where cCCCode like '01%' or cCCCode like "
+                                   "'02%'; select 2")),
+              QStringLiteral("select 1 from t where likely(cCCCode like '01%') or "
+                             "likely(cCCCode like '02%')\nselect 2"));
+    for (const char *kept :
+         { "select 1 from t where cCCCode like '%01'", "select 1 from t where cCCCode like '_1%'",
+           "select 1 from t where cCCCode like '[0]1%'", "select 1 from t where cCCCode like ''",
+           "select 1 from t where cCCCode not like '01%'",
+           "select 1 from t where cCCCode like '01!%%' escape '!'",
+           "select 1 from t where cCCCode like '0' + '1%'",
+           "select 1 from t where cCCCode like cDCCode",
+           "select 1 from t where c.cCusName like '01%'",
+           "select 1 from Vendor where Vendor.cCCCode like '01%'" }) {
+        const QString text = QString::fromUtf8(kept);
+        EXPECT_FALSE(sqlOf(text).contains(u"likely")) << kept;
+    }
+}
+
 TEST_F(TsqlTranslatorTest, UpdateFromJoinPicksTargetRowsByRowId)
 {
     EXPECT_EQ(sqlOf(QStringLiteral(
