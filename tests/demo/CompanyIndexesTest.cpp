@@ -2,6 +2,7 @@
 
 #include "demo/CompanyIndexes.h"
 
+#include "suite/data/CoarseColumns.h"
 #include "suite/data/PageQuery.h"
 #include "suite/data/PageStatements.h"
 #include "suite/data/tsql/SqliteDialect.h"
@@ -34,28 +35,45 @@ protected:
     suite::SqliteConnection company;
 };
 
-// The plan of one page of the list's key statement, as the data service runs it.
-QStringList keyPagePlan(suite::SqliteConnection &company, const QString &where,
-                        const QString &order)
+QStringList planOf(suite::SqliteConnection &company, const QString &sql)
+{
+    QString sMsg;
+    const suite::RecordSet plan =
+        company.query(QStringLiteral("explain query plan ") + sql, {}, sMsg);
+    QStringList details;
+    for (int row = 0; row < plan.RecordCount(); ++row)
+        details.append(plan.valueAt(row, plan.FieldIndex(QStringLiteral("detail"))).toString());
+    return plan.IsOpen() ? details : QStringList{ sMsg };
+}
+
+// The key statement of the list and its count, translated as the data service translates them.
+struct KeyStatements
+{
+    QString page;
+    QString count;
+};
+
+KeyStatements keyStatements(suite::SqliteConnection &company, const QString &where,
+                            const QString &order)
 {
     const suite::PageRequest request{
         QStringLiteral("Customer"), QStringLiteral("cCusCode"), QString(), QString(), where, order
     };
     auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
     suite::tsql::TsqlTranslator translator(dialect);
+    auto coarse = std::make_shared<suite::CoarseColumns>();
+    coarse->load(company);
+    translator.setCoarseColumnLookup([coarse](QStringView qualifier, QStringView column) {
+        return coarse->isCoarse(qualifier, column);
+    });
     QString sMsg;
-    const auto batch =
-        translator.translate(suite::page_statements::keysStatement(request, false), sMsg);
-    if (!batch)
-        return { sMsg };
-    const suite::RecordSet plan =
-        company.query(QStringLiteral("explain query plan ")
-                          + suite::pageStatement(*dialect, batch->steps.front().sql, 100, 100),
-                      {}, sMsg);
-    QStringList details;
-    for (int row = 0; row < plan.RecordCount(); ++row)
-        details.append(plan.valueAt(row, plan.FieldIndex(QStringLiteral("detail"))).toString());
-    return plan.IsOpen() ? details : QStringList{ sMsg };
+    const QString keys = suite::page_statements::keysStatement(request, false);
+    const auto page = translator.translate(keys, sMsg);
+    const auto count = translator.translate(*suite::pageCountText(keys, sMsg), sMsg);
+    if (!page || !count)
+        return { sMsg, sMsg };
+    return { suite::pageStatement(*dialect, page->steps.front().sql, 100, 100),
+             count->steps.front().sql };
 }
 
 } // namespace
@@ -120,8 +138,9 @@ TEST_F(CompanyCopy, AFailedUpdateChangesNothing)
     EXPECT_FALSE(company.inTransaction());
 }
 
-// With an index led by the class, SQLite would sort the whole class for every page.
-TEST(CompanyIndexes, TheListsKeyPagesWalkTheListIndexInOrder)
+// Led by the class index, SQLite would sort the whole class for every page; a class is counted
+// by that index alone.
+TEST(CompanyIndexes, TheListsKeyPagesWalkTheListIndexInOrderAndAClassIsCountedByItsIndex)
 {
     ASSERT_TRUE(SmallDemoCompany::instance().ok());
     suite::SqliteConnection company = SmallDemoCompany::instance().open();
@@ -131,8 +150,16 @@ TEST(CompanyIndexes, TheListsKeyPagesWalkTheListIndexInOrder)
         " where isnull(Customer.bTransFlag,0) =0 and Customer.cCCCode like '01%' and 1=1");
     for (const QString &where : { all, byClass }) {
         for (const char *order :
-             { " order by Customer.cCusCode", " order by Customer.cCusCode desc" })
-            EXPECT_EQ(keyPagePlan(company, where, QString::fromLatin1(order)), QStringList{ walk })
+             { " order by Customer.cCusCode", " order by Customer.cCusCode desc" }) {
+            const KeyStatements statements =
+                keyStatements(company, where, QString::fromLatin1(order));
+            EXPECT_EQ(planOf(company, statements.page), QStringList{ walk })
                 << qPrintable(where) << order;
+            if (where == byClass) {
+                EXPECT_EQ(planOf(company, statements.count),
+                          QStringList{ "SEARCH Customer USING COVERING INDEX IX_Customer_Class "
+                                       "(cCCCode>? AND cCCCode<?)" });
+            }
+        }
     }
 }

@@ -15,7 +15,7 @@ bool coarseStatistics(const QString &stat)
         return false;
     const qint64 rows = numbers.at(0).toLongLong();
     const qint64 perValue = numbers.at(1).toLongLong();
-    return rows >= CoarseColumns::kMinRows && perValue * 100 >= rows;
+    return rows > 0 && perValue * 100 >= rows;
 }
 
 } // namespace

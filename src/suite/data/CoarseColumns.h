@@ -19,9 +19,6 @@ namespace suite {
 class CoarseColumns
 {
 public:
-    // Tables smaller than this are read whole whatever the plan.
-    static constexpr qint64 kMinRows = 1000;
-
     void load(SqlConnection &connection);
     bool isCoarse(QStringView qualifier, QStringView column) const;
 

@@ -36,5 +36,6 @@ TEST(CoarseColumnsTest, AnIndexedColumnWhoseValuesEachTakeAHundredthOfTheRowsIsC
     EXPECT_FALSE(columns.isCoarse(u"Cus", u"area")) << "20 rows a value: under a hundredth";
     EXPECT_FALSE(columns.isCoarse(u"Cus", u"name"));
     EXPECT_FALSE(columns.isCoarse(u"Cus", u"code")) << "not the first column of an index";
-    EXPECT_FALSE(columns.isCoarse(u"Small", u"cls")) << "too few rows to matter";
+    EXPECT_TRUE(columns.isCoarse(u"Small", u"cls")) << "however small the table";
+    EXPECT_FALSE(columns.isCoarse(u"Small", u"area")) << "the table named answers for itself";
 }

@@ -1,0 +1,1 @@
+select 1 from t where k like '01%' and kx like N'a''b%' or k like '%x' and k like '0' + 'x'

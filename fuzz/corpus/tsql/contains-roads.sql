@@ -1,0 +1,1 @@
+select 1 from Customer where CONTAINS(Customer.*, N'"有限公司" AND "ab" AND "5%_"') and contains(customer.*, N'"x"')
