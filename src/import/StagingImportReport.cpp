@@ -2,20 +2,31 @@
 
 namespace customer {
 
-QString StagingImportReport::summary(
-    const std::function<QString(const char *key, const QStringList &args)> &texts) const
+QString StagingImportReport::outcome(const Texts &texts) const
 {
-    QStringList lines;
     if (!failure.isEmpty())
-        lines.append(failure);
-    else if (cancelled)
-        lines.append(texts("Tarn.AA.IMPORT.FILE.cancelled", { QString::number(landed + updated) }));
-    lines.append(texts("Tarn.AA.IMPORT.FILE.summary",
-                       { fileName, QString::number(landed), QString::number(updated),
-                         QString::number(withErrors) }));
+        return failure;
+    if (cancelled)
+        return texts("Tarn.AA.IMPORT.FILE.cancelled", { QString::number(landed + updated) });
+    return {};
+}
+
+QStringList StagingImportReport::counts(const Texts &texts) const
+{
+    QStringList lines{ texts("Tarn.AA.IMPORT.FILE.summary",
+                             { fileName, QString::number(landed), QString::number(updated),
+                               QString::number(withErrors) }) };
     if (!unknownColumns.isEmpty())
         lines.append(texts("Tarn.AA.IMPORT.FILE.unknowncolumns",
                            { unknownColumns.join(QStringLiteral(", ")) }));
+    return lines;
+}
+
+QString StagingImportReport::summary(const Texts &texts) const
+{
+    QStringList lines = counts(texts);
+    if (const QString ended = outcome(texts); !ended.isEmpty())
+        lines.prepend(ended);
     return lines.join(u'\n');
 }
 

@@ -22,9 +22,14 @@ struct StagingImportReport
     // Why the import stopped before the end of the file; empty when it did not.
     QString failure;
 
-    // The summary a user reads, lines joined by line breaks: the counts, the headers that
-    // were not imported, and how the import ended when it did not finish.
-    QString summary(const std::function<QString(const char *key, const QStringList &args)> &texts) const;
+    using Texts = std::function<QString(const char *key, const QStringList &args)>;
+
+    // How the import ended when it did not finish: the failure or the cancel; empty otherwise.
+    QString outcome(const Texts &texts) const;
+    // The counts, then the headers that were not imported.
+    QStringList counts(const Texts &texts) const;
+    // All of it, lines joined by line breaks, as a user reads it at the end.
+    QString summary(const Texts &texts) const;
 };
 
 } // namespace customer
