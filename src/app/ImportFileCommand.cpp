@@ -16,9 +16,10 @@ const QString kPrefix = QStringLiteral("customer-archive import file: ");
 int usageError(const QString &message)
 {
     printLine(stderr, kPrefix + message);
-    printLine(stderr, QStringLiteral("usage: customer-archive import file PATH.csv|PATH.xlsx "
-                                     "[--mapping auto|FILE] [--user U] [--db C] "
-                                     "[--lang zh-CN|en-US]"));
+    printLine(stderr,
+              QStringLiteral("usage: customer-archive import file PATH.csv|PATH.xlsx "
+                             "[--mapping auto|FILE] [--user U] [--db C] "
+                             "[--lang zh-CN|en-US]"));
     return 2;
 }
 

@@ -47,8 +47,7 @@ std::optional<QDateTime> cellDate(const QString &text)
 
 std::optional<double> cellNumber(const QString &text)
 {
-    static const QRegularExpression grouped(
-        QStringLiteral("^[-+]?\\d{1,3}(,\\d{3})+(\\.\\d*)?$"));
+    static const QRegularExpression grouped(QStringLiteral("^[-+]?\\d{1,3}(,\\d{3})+(\\.\\d*)?$"));
     const QString plain = grouped.match(text).hasMatch() ? QString(text).remove(u',') : text;
     bool ok = false;
     const double number = plain.toDouble(&ok);
@@ -68,12 +67,10 @@ std::optional<qint64> cellWholeNumber(const QString &text)
 
 std::optional<bool> cellFlag(const QString &text)
 {
-    static const QStringList yes{ QStringLiteral("1"), QStringLiteral("是"),
-                                  QStringLiteral("true"), QStringLiteral("y"),
-                                  QStringLiteral("yes") };
-    static const QStringList no{ QStringLiteral("0"), QStringLiteral("否"),
-                                 QStringLiteral("false"), QStringLiteral("n"),
-                                 QStringLiteral("no") };
+    static const QStringList yes{ QStringLiteral("1"), QStringLiteral("是"), QStringLiteral("true"),
+                                  QStringLiteral("y"), QStringLiteral("yes") };
+    static const QStringList no{ QStringLiteral("0"), QStringLiteral("否"), QStringLiteral("false"),
+                                 QStringLiteral("n"), QStringLiteral("no") };
     if (yes.contains(text, Qt::CaseInsensitive))
         return true;
     if (no.contains(text, Qt::CaseInsensitive))

@@ -77,8 +77,7 @@ HeaderMapping HeaderMapping::automatic(const QStringList &header, const StagingC
     const QHash<QString, int> index = captionIndex(columns);
     HeaderMapping mapping;
     for (int cell = 0; cell < header.size(); ++cell)
-        mapping.assign(cell, header[cell],
-                       index.value(comparableCaption(header[cell]), kNoColumn));
+        mapping.assign(cell, header[cell], index.value(comparableCaption(header[cell]), kNoColumn));
     return mapping;
 }
 
@@ -96,13 +95,11 @@ bool HeaderMapping::explicitly(const QStringList &header, const QList<Pair> &pai
     }
     mapping = HeaderMapping();
     for (int cell = 0; cell < header.size(); ++cell)
-        mapping.assign(cell, header[cell],
-                       index.value(comparableCaption(header[cell]), kNoColumn));
+        mapping.assign(cell, header[cell], index.value(comparableCaption(header[cell]), kNoColumn));
     return true;
 }
 
-bool HeaderMapping::readFile(const QString &path, QList<Pair> &pairs, qint64 &badRow,
-                             QString &sMsg)
+bool HeaderMapping::readFile(const QString &path, QList<Pair> &pairs, qint64 &badRow, QString &sMsg)
 {
     badRow = 0;
     QFile file(path);

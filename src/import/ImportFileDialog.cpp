@@ -30,8 +30,7 @@ QString askFile(QWidget *parent, suite::IPub &pub)
 
 } // namespace
 
-std::optional<StagingImportReport> showImportFileDialog(QWidget *parent,
-                                                        suite::IClsCommon &service,
+std::optional<StagingImportReport> showImportFileDialog(QWidget *parent, suite::IClsCommon &service,
                                                         suite::IPub &pub)
 {
     const QString path = askFile(parent, pub);
@@ -42,8 +41,9 @@ std::optional<StagingImportReport> showImportFileDialog(QWidget *parent,
     auto label = [&](qint64 rows) {
         return import.texts()("Tarn.AA.IMPORT.FILE.progress", { fileName, QString::number(rows) });
     };
-    QProgressDialog progress(label(0), pub.GetResString(QStringLiteral("Tarn.AA.PUB.DIALOG.cancel")),
-                             0, kProgressSteps, parent);
+    QProgressDialog progress(label(0),
+                             pub.GetResString(QStringLiteral("Tarn.AA.PUB.DIALOG.cancel")), 0,
+                             kProgressSteps, parent);
     progress.setObjectName(QStringLiteral("importProgress"));
     progress.setWindowTitle(pub.GetResString(QStringLiteral("Tarn.AA.IMPORT.FILE.title")));
     progress.setWindowModality(Qt::WindowModal);
@@ -52,16 +52,18 @@ std::optional<StagingImportReport> showImportFileDialog(QWidget *parent,
     progress.setAutoReset(false);
     import.setProgress([&](qint64 rows, qint64 done, qint64 total) {
         progress.setLabelText(label(rows));
-        // Setting the value lets the dialog handle its events, the Cancel button's among them.
-        progress.setValue(total > 0 ? int(done * kProgressSteps / total) : 0);
-    });
-    import.setCancelled([&progress] { return progress.wasCanceled(); });
-    progress.setValue(0);
-    const StagingImportReport report = import.run(path);
-    progress.close();
-    pub.MsgBox(report.summary(import.texts()), kInformationIcon,
-               pub.GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.information")));
-    return report;
+    // Setting the value lets the dialog handle its events, the Cancel button's among them.
+    progress.setValue(total > 0 ? int(done * kProgressSteps / total) : 0);
+});
+    import.setCancelled([&progress] { return progress.wasCanceled();
+    } // namespace customer
+);
+progress.setValue(0);
+const StagingImportReport report = import.run(path);
+progress.close();
+pub.MsgBox(report.summary(import.texts()), kInformationIcon,
+           pub.GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.information")));
+return report;
 }
 
 } // namespace customer

@@ -17,8 +17,7 @@ namespace customer {
 // table with a progress dialog that counts the rows read and can cancel, and shows the summary
 // in the public service's message box. No report when the user chose no file. The caller
 // refreshes its list when rows landed.
-std::optional<StagingImportReport> showImportFileDialog(QWidget *parent,
-                                                        suite::IClsCommon &service,
+std::optional<StagingImportReport> showImportFileDialog(QWidget *parent, suite::IClsCommon &service,
                                                         suite::IPub &pub);
 
 } // namespace customer

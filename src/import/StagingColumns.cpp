@@ -67,7 +67,8 @@ int StagingColumns::indexOf(const QString &name) const
 bool StagingColumns::load(suite::IClsCommon &service, suite::IPub &pub, const QString &accId,
                           QString &sMsg)
 {
-    const suite::RecordSet table = service.OpenX(QStringLiteral("select top 0 * from customer_import"));
+    const suite::RecordSet table =
+        service.OpenX(QStringLiteral("select top 0 * from customer_import"));
     const suite::RecordSet dictionary =
         service.OpenX(QStringLiteral("select cFieldName,cCaption,cEnCaption from KvMeta_") + accId
                       + QStringLiteral("..aa_columndic where ckey='Customer_import'"));
@@ -81,8 +82,9 @@ bool StagingColumns::load(suite::IClsCommon &service, suite::IPub &pub, const QS
             m_errorSize = field.definedSize;
         if (isBookkeeping(field.name))
             continue;
-        StagingColumn column{ field.name, field.type, field.definedSize,
-                              pub.GetFldCaption(dictionary, field.name), {} };
+        StagingColumn column{
+            field.name, field.type, field.definedSize, pub.GetFldCaption(dictionary, field.name), {}
+        };
         m_columns.append(column);
     }
     for (int row = 0; row < dictionary.RecordCount(); ++row) {

@@ -17,7 +17,7 @@ struct StagingColumn
     QString name;
     int type = 0; // ADO type code (suite::AdoType)
     int size = 0; // defined size: characters for texts
-    QString caption;      // as the user's language shows it, for messages
+    QString caption; // as the user's language shows it, for messages
     QStringList captions; // every caption a user may know it by, in either language
 };
 

@@ -218,8 +218,8 @@ bool StagingFileImport::importRows(TableSource &source, const QString &path,
 }
 
 bool StagingFileImport::landRow(const QString &sourceId, const QVariantList &values,
-                                const QString &error, const QString &update,
-                                const QString &insert, Batch &batch)
+                                const QString &error, const QString &update, const QString &insert,
+                                Batch &batch)
 {
     const suite::RecordSet found =
         m_service.OpenWith(staging::findStatement(), { { QStringLiteral("sid"), sourceId } });

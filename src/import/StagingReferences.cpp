@@ -24,15 +24,15 @@ const Reference kReferences[] = {
       &g_sRowAuthDept },
     { "cCusPPerson", "select top 1 1 from Person where cPersonCode=@code", &g_sRowAuthPerson },
     { "cCusExch_name", "select top 1 1 from foreigncurrency where cexch_name=@code", nullptr },
-    { "cCusHeadCode", "select top 1 1 from Customer where cCusCode=@code", &g_cAuthCustomerW },
-    { "cCusCreditCompany", "select top 1 1 from Customer where cCusCode=@code",
-      &g_cAuthCustomerW },
+    // The customer rights of the session are those of the list that imports, which may be the
+    // staging list's own; a head office or credit company only has to exist.
+    { "cCusHeadCode", "select top 1 1 from Customer where cCusCode=@code", nullptr },
+    { "cCusCreditCompany", "select top 1 1 from Customer where cCusCode=@code", nullptr },
     { "cCusWhCode", "select top 1 1 from Warehouse where cWhCode=@code", &g_sRowAuthWarehouse },
     { "cCusPayCond", "select top 1 1 from PayCondition where cPayCode=@code", nullptr },
     { "cCusOType", "select top 1 1 from ShippingChoice where cSCCode=@code", nullptr },
     { "cCusMngTypeCode",
-      "select top 1 1 from tc_type where stop_flag=0 and obj_type=1 and type_code=@code",
-      nullptr },
+      "select top 1 1 from tc_type where stop_flag=0 and obj_type=1 and type_code=@code", nullptr },
     { "cCusTradeCCode", "select top 1 1 from TradeClass where cTradeCCode=@code", nullptr },
     { "CustomerKCode", "select top 1 1 from CustomerRank where cCusRankCode=@code", nullptr },
     { "cCusCountryCode", "select top 1 1 from EX_Nation where cNationCode=@code", nullptr },
@@ -72,8 +72,8 @@ QString StagingReferences::statementOf(const QString &column)
     const Reference *reference = referenceOf(column);
     if (!reference)
         return {};
-    QString sql = QStringLiteral("declare @code nvarchar(100)\r\n")
-        + QLatin1StringView(reference->select);
+    QString sql =
+        QStringLiteral("declare @code nvarchar(100)\r\n") + QLatin1StringView(reference->select);
     if (reference->rights && !reference->rights->isEmpty())
         sql += QStringLiteral(" and (") + *reference->rights + u')';
     return sql;

@@ -10,8 +10,8 @@ class IClsCommon;
 namespace customer {
 
 // The staging columns that hold a code of another archive, and whether a code is one of them
-// that the user may use (the departments, salespersons, warehouses, vendors and customers of
-// his data rights). A file repeats the same few codes in many rows, so each answer is kept.
+// that the user may use (the departments, salespersons, warehouses and vendors of his data
+// rights). A file repeats the same few codes in many rows, so each answer is kept.
 class StagingReferences
 {
 public:

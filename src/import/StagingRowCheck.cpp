@@ -62,12 +62,13 @@ CheckedRow StagingRowCheck::check(const SourceRow &row) const
     while (width > m_headerWidth && row.cells[width - 1].trimmed().isEmpty())
         --width;
     if (width > m_headerWidth)
-        checked.problems.append(m_texts("Tarn.AA.IMPORT.FILE.extracells",
-                                        { QString::number(width),
-                                          QString::number(m_headerWidth) }));
+        checked.problems.append(
+            m_texts("Tarn.AA.IMPORT.FILE.extracells",
+                    { QString::number(width), QString::number(m_headerWidth) }));
     for (int i = 0; i < m_columns.size(); ++i) {
         const StagingColumn &column = m_staging.all()[m_columns[i]];
-        checked.values.append(value(column, row.cells.value(m_cells[i]).trimmed(), checked.problems));
+        checked.values.append(
+            value(column, row.cells.value(m_cells[i]).trimmed(), checked.problems));
     }
     return checked;
 }

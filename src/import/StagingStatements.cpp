@@ -57,7 +57,8 @@ QString valueVariable(int i)
 QString findStatement()
 {
     return kSourceKey
-        + QStringLiteral("select AutoID from customer_import where iSourceType=1 and iSourceId=@sid");
+        + QStringLiteral(
+               "select AutoID from customer_import where iSourceType=1 and iSourceId=@sid");
 }
 
 QString updateStatement(const StagingColumns &staging, const QList<int> &columns)
@@ -82,8 +83,9 @@ QString insertStatement(const StagingColumns &staging, const QList<int> &columns
     }
     names.append(QStringLiteral("cErrorMsg"));
     values.append(QStringLiteral("@err"));
-    return kSourceKey + declarations(staging, columns) + QStringLiteral("insert into customer_import (")
-        + names.join(u',') + QStringLiteral(") values (") + values.join(u',') + u')';
+    return kSourceKey + declarations(staging, columns)
+        + QStringLiteral("insert into customer_import (") + names.join(u',')
+        + QStringLiteral(") values (") + values.join(u',') + u')';
 }
 
 } // namespace customer::staging

@@ -17,8 +17,7 @@ const QString kWorkbook = QStringLiteral("xl/workbook.xml");
 const QString kRelations = QStringLiteral("xl/_rels/workbook.xml.rels");
 const QString kStyles = QStringLiteral("xl/styles.xml");
 
-bool readPart(const ZipArchive &archive, const QString &name, QXmlStreamReader &xml,
-              QString &sMsg)
+bool readPart(const ZipArchive &archive, const QString &name, QXmlStreamReader &xml, QString &sMsg)
 {
     QByteArray bytes;
     if (!archive.readEntry(name, kMaxPartBytes, bytes, sMsg))
