@@ -61,18 +61,19 @@ int runImportFile(const QStringList &arguments)
         printLine(stderr, kPrefix + sMsg);
         return 1;
     }
-    customer::StagingFileImport import(*customer::g_oSrv, *customer::g_oPub);
-    if (parser.value(mapping) != u"auto" && !import.setMappingFile(parser.value(mapping), sMsg)) {
+    customer::StagingFileImport fileImport(*customer::g_oSrv, *customer::g_oPub);
+    if (parser.value(mapping) != u"auto"
+        && !fileImport.setMappingFile(parser.value(mapping), sMsg)) {
         printLine(stderr, sMsg);
         return 1;
     }
-    import.setProgress(terminalProgress());
-    const customer::StagingImportReport report = import.run(paths.first());
+    fileImport.setProgress(terminalProgress());
+    const customer::StagingImportReport report = fileImport.run(paths.first());
     if (isatty(STDERR_FILENO))
         printLine(stderr, QString());
-    if (const QString outcome = report.outcome(import.texts()); !outcome.isEmpty())
+    if (const QString outcome = report.outcome(fileImport.texts()); !outcome.isEmpty())
         printLine(stderr, outcome);
-    for (const QString &line : report.counts(import.texts()))
+    for (const QString &line : report.counts(fileImport.texts()))
         printLine(stdout, line);
     return report.failure.isEmpty() ? 0 : 1;
 }

@@ -20,7 +20,8 @@ const char *detectCsvEncoding(QIODevice &device)
     QByteArray chunk;
     bool valid = true;
     while (valid && !(chunk = device.read(kChunkBytes)).isEmpty()) {
-        (void)utf8.decode(chunk);
+        // Decoding happens when the result is taken as a string.
+        const QString decoded = utf8.decode(chunk);
         valid = !utf8.hasError();
     }
     device.seek(start);

@@ -4,6 +4,7 @@
 #include "suite/controls/ModalDisplay.h"
 #include "suite/pub/IPub.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -36,10 +37,11 @@ std::optional<StagingImportReport> showImportFileDialog(QWidget *parent, suite::
     const QString path = askFile(parent, pub);
     if (path.isEmpty())
         return std::nullopt;
-    StagingFileImport import(service, pub);
+    StagingFileImport fileImport(service, pub);
+    const StagingFileImport::Texts texts = fileImport.texts();
     const QString fileName = QFileInfo(path).fileName();
-    auto label = [&](qint64 rows) {
-        return import.texts()("Tarn.AA.IMPORT.FILE.progress", { fileName, QString::number(rows) });
+    auto label = [&texts, &fileName](qint64 rows) {
+        return texts("Tarn.AA.IMPORT.FILE.progress", { fileName, QString::number(rows) });
     };
     QProgressDialog progress(label(0),
                              pub.GetResString(QStringLiteral("Tarn.AA.PUB.DIALOG.cancel")), 0,
@@ -47,23 +49,23 @@ std::optional<StagingImportReport> showImportFileDialog(QWidget *parent, suite::
     progress.setObjectName(QStringLiteral("importProgress"));
     progress.setWindowTitle(pub.GetResString(QStringLiteral("Tarn.AA.IMPORT.FILE.title")));
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(0);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    import.setProgress([&](qint64 rows, qint64 done, qint64 total) {
+    fileImport.setProgress([&progress, &label](qint64 rows, qint64 done, qint64 total) {
         progress.setLabelText(label(rows));
-    // Setting the value lets the dialog handle its events, the Cancel button's among them.
-    progress.setValue(total > 0 ? int(done * kProgressSteps / total) : 0);
-});
-    import.setCancelled([&progress] { return progress.wasCanceled();
-    } // namespace customer
-);
-progress.setValue(0);
-const StagingImportReport report = import.run(path);
-progress.close();
-pub.MsgBox(report.summary(import.texts()), kInformationIcon,
-           pub.GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.information")));
-return report;
+        progress.setValue(total > 0 ? int(done * kProgressSteps / total) : 0);
+        // The file is read in large pieces, so the bar moves seldom; the count of rows and
+        // the Cancel button are served at every report.
+        QCoreApplication::processEvents();
+    });
+    fileImport.setCancelled([&progress] { return progress.wasCanceled(); });
+    progress.show();
+    QCoreApplication::processEvents();
+    const StagingImportReport report = fileImport.run(path);
+    progress.close();
+    pub.MsgBox(report.summary(texts), kInformationIcon,
+               pub.GetResString(QStringLiteral("Tarn.AA.ARCHIVE.COMMON.information")));
+    return report;
 }
 
 } // namespace customer

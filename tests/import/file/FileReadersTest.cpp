@@ -1,4 +1,5 @@
 #include "ImportFiles.h"
+#include "QtPrinters.h"
 #include "import/CellValues.h"
 #include "import/CsvEncoding.h"
 #include "import/CsvReader.h"

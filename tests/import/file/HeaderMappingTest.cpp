@@ -1,4 +1,5 @@
 #include "import/HeaderMapping.h"
+#include "QtPrinters.h"
 #include "import/StagingColumns.h"
 #include "import/StagingRowCheck.h"
 #include "import/StagingStatements.h"
@@ -52,7 +53,7 @@ TEST(HeaderMapping, CaptionsInEitherLanguageAndNamesMapUnknownAndAmbiguousAreRep
 {
     const StagingColumns columns = someColumns();
     const HeaderMapping mapping =
-        HeaderMapping::automatic({ " 客户名称 ", "abbreviation", "CCCODE", "Credit  Days", "Phone",
+        HeaderMapping::automatic({ " 客户名称 ", "abbreviation", "CCCCODE", "Credit  Days", "Phone",
                                    "Fax", "", "客户名称", "信用额度" },
                                  columns);
     EXPECT_EQ(cellColumns(mapping), (QList<int>{ 0, 1, 7, 3, -1, -1, -1, -1, 5 }));

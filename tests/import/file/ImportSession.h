@@ -33,7 +33,7 @@ protected:
 
     QString path(const QString &name) const { return m_files.filePath(name); }
 
-    customer::StagingImportReport import(const QString &file)
+    customer::StagingImportReport importFile(const QString &file)
     {
         customer::StagingFileImport run(*customer::g_oSrv, *customer::g_oPub);
         return run.run(path(file));
