@@ -171,6 +171,11 @@ bool StagingFileImport::importRows(TableSource &source, const QString &path,
         texts());
     const QString update = staging::updateStatement(columns, check.columns());
     const QString insert = staging::insertStatement(columns, check.columns());
+    bool mayExist = true;
+    if (!landedBefore(path, mayExist)) {
+        report.failure = texts()("Tarn.AA.IMPORT.FILE.cannotwrite", { m_service.LastError() });
+        return false;
+    }
     Batch batch;
     auto rollBack = [&] {
         if (batch.open)
@@ -203,7 +208,8 @@ bool StagingFileImport::importRows(TableSource &source, const QString &path,
         if (!batch.open && !(batch.open = m_service.m_cnn().BeginTrans()))
             return fail("Tarn.AA.IMPORT.FILE.cannotwrite", { m_service.LastError() });
         const QString error = check.errorMessage(checked.problems);
-        if (!landRow(sourceIdOf(path, row.number), checked.values, error, update, insert, batch))
+        if (!landRow(sourceIdOf(path, row.number), mayExist, checked.values, error, update, insert,
+                     batch))
             return fail("Tarn.AA.IMPORT.FILE.cannotwrite", { m_service.LastError() });
         if (++batch.rows == kBatchRows && !commit())
             return fail("Tarn.AA.IMPORT.FILE.cannotwrite", { m_service.LastError() });
@@ -217,19 +223,31 @@ bool StagingFileImport::importRows(TableSource &source, const QString &path,
     return true;
 }
 
-bool StagingFileImport::landRow(const QString &sourceId, const QVariantList &values,
+bool StagingFileImport::landedBefore(const QString &path, bool &landed)
+{
+    const QString tag = sourceIdOf(path, 0).chopped(1) + u'%';
+    const suite::RecordSet found =
+        m_service.OpenWith(staging::fileStatement(), { { QStringLiteral("tag"), tag } });
+    landed = found.IsOpen() && found.RecordCount() > 0;
+    return found.IsOpen();
+}
+
+bool StagingFileImport::landRow(const QString &sourceId, bool mayExist, const QVariantList &values,
                                 const QString &error, const QString &update, const QString &insert,
                                 Batch &batch)
 {
-    const suite::RecordSet found =
-        m_service.OpenWith(staging::findStatement(), { { QStringLiteral("sid"), sourceId } });
-    if (!found.IsOpen())
-        return false;
+    suite::RecordSet found;
+    if (mayExist) {
+        found =
+            m_service.OpenWith(staging::findStatement(), { { QStringLiteral("sid"), sourceId } });
+        if (!found.IsOpen())
+            return false;
+    }
     QVariantHash variables{ { QStringLiteral("sid"), sourceId },
                             { QStringLiteral("err"), error.isEmpty() ? QVariant() : error } };
     for (int i = 0; i < values.size(); ++i)
         variables.insert(staging::valueVariable(i), values[i]);
-    const bool known = found.RecordCount() > 0;
+    const bool known = mayExist && found.RecordCount() > 0;
     if (known)
         variables.insert(QStringLiteral("id"), found.valueAt(0, 0));
     if (!m_service.ExecuteWith(known ? update : insert, variables))

@@ -65,8 +65,9 @@ private:
     std::unique_ptr<TableSource> openSource(const QString &path, QString &sMsg);
     bool importRows(TableSource &source, const QString &path, const StagingColumns &columns,
                     const HeaderMapping &mapping, StagingImportReport &report);
-    bool landRow(const QString &sourceId, const QVariantList &values, const QString &error,
-                 const QString &update, const QString &insert, Batch &batch);
+    bool landedBefore(const QString &path, bool &landed);
+    bool landRow(const QString &sourceId, bool mayExist, const QVariantList &values,
+                 const QString &error, const QString &update, const QString &insert, Batch &batch);
     bool cancelledNow(const TableSource &source, qint64 rowsRead) const;
 
     suite::IClsCommon &m_service;

@@ -61,6 +61,12 @@ QString findStatement()
                "select AutoID from customer_import where iSourceType=1 and iSourceId=@sid");
 }
 
+QString fileStatement()
+{
+    return QStringLiteral("declare @tag varchar(20)\r\nselect top 1 AutoID from customer_import "
+                          "where iSourceType=1 and iSourceId like @tag");
+}
+
 QString updateStatement(const StagingColumns &staging, const QList<int> &columns)
 {
     QStringList assignments;

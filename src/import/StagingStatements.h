@@ -15,6 +15,9 @@ namespace staging {
 
 // The AutoID of the row a source key landed in before.
 QString findStatement();
+// A row of a file landed before (@tag: the file's tag followed by ":%"). A file that has none
+// needs no look-up per row: all its rows are new.
+QString fileStatement();
 QString updateStatement(const StagingColumns &staging, const QList<int> &columns);
 QString insertStatement(const StagingColumns &staging, const QList<int> &columns);
 

@@ -150,6 +150,10 @@ TEST(StagingStatements, OneTextPerFileWithEveryValueAVariable)
     EXPECT_EQ(staging::findStatement(),
               "declare @sid varchar(20)\r\n"
               "select AutoID from customer_import where iSourceType=1 and iSourceId=@sid");
+    EXPECT_EQ(
+        staging::fileStatement(),
+        "declare @tag varchar(20)\r\n"
+        "select top 1 AutoID from customer_import where iSourceType=1 and iSourceId like @tag");
     EXPECT_EQ(staging::updateStatement(columns, { 0, 2, 6 }),
               "declare @id int\r\ndeclare @err nvarchar(60)\r\ndeclare @v0 nvarchar(98)\r\n"
               "declare @v1 datetime\r\ndeclare @v2 bit\r\n"

@@ -83,7 +83,7 @@ TEST_F(StagingFileImportTest, ARowWithProblemsLandsWithThemAndItsBadValuesLeftEm
                   sid("bad.csv", 2)
                       + "|华信|0101|0201|001|人民币|-|-|-|x|Development Date: \"2026-13-01\" is "
                         "not a date; Credit Line: \"many\" is not a number; Credit Line Control: "
-                        "\"maybe\" is not yes or no (1/0, 是/否, Y/N, true/false)",
+                        "\"maybe\" is not yes or no (1/0, Y/N, true/false)",
                   sid("bad.csv", 3)
                       + "|远航|-|-|-|-|2026-12-07 00:00:00|5.0|1|-|Class Code: \"01\" does not "
                         "exist or is not yours to use; Department: \"9999\" does not exist or is "
