@@ -35,13 +35,14 @@ protected:
 TEST_F(ImportFileCommand, PrintsTheSummaryAndAgainUpdates)
 {
     const QString csv =
-        write("customers.csv", "客户名称,发展日期,Fax\n华信,2026-12-07,1\n远航,soon,2\n");
+        write("customers.csv", "客户名称,发展日期,Telefax\n华信,2026-12-07,1\n远航,soon,2\n");
     const CommandRun first = start({ csv });
     ASSERT_EQ(first.exitCode, 0) << qPrintable(first.err);
-    EXPECT_EQ(first.lines,
-              (QStringList{ "Import of customers.csv: 2 rows new, 0 rows updated, 1 of "
-                            "them with errors.",
-                            "Columns not imported (the import list has no such column): Fax" }));
+    EXPECT_EQ(
+        first.lines,
+        (QStringList{ "Import of customers.csv: 2 rows new, 0 rows updated, 1 of "
+                      "them with errors.",
+                      "Columns not imported (the import list has no such column): Telefax" }));
     EXPECT_EQ(value("select group_concat(cCusName || '/' || ifnull(cErrorMsg, ''), ';') from "
                     "customer_import where iSourceType=1"),
               "华信/;远航/Development Date: \"soon\" is not a date");
