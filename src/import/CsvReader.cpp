@@ -27,9 +27,12 @@ CsvReader::CsvReader(QIODevice &device, const char *encoding)
         m_error = QStringLiteral("no decoder for %1").arg(QLatin1StringView(encoding));
 }
 
+// The device is read ahead a chunk at a time; the part of the chunk parsed so far counts.
 qint64 CsvReader::bytesDone() const
 {
-    return m_device.pos();
+    if (m_buffer.isEmpty())
+        return m_chunkStart;
+    return m_chunkStart + m_chunkBytes * m_position / m_buffer.size();
 }
 
 qint64 CsvReader::bytesTotal() const
@@ -41,7 +44,9 @@ bool CsvReader::fill()
 {
     if (m_atEnd || !m_error.isEmpty())
         return false;
+    m_chunkStart = m_device.pos();
     const QByteArray chunk = m_device.read(kChunkBytes);
+    m_chunkBytes = chunk.size();
     if (chunk.isEmpty()) {
         m_atEnd = true;
         return false;

@@ -42,6 +42,8 @@ private:
     QStringDecoder m_decoder;
     QString m_buffer;
     qsizetype m_position = 0;
+    qint64 m_chunkStart = 0;
+    qint64 m_chunkBytes = 0;
     qint64 m_number = 0;
     bool m_atEnd = false;
     QString m_error;

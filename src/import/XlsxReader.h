@@ -6,6 +6,8 @@
 
 #include <QXmlStreamReader>
 
+#include <algorithm>
+
 namespace customer {
 
 // The rows of the first sheet of an XLSX workbook. The sheet is unpacked and parsed a chunk at
@@ -22,7 +24,8 @@ public:
 
     bool next(SourceRow &row) override;
     QString error() const override { return m_error; }
-    qint64 bytesDone() const override { return m_sheet.done(); }
+    // The sheet is unpacked ahead a chunk at a time; what the parser has taken counts.
+    qint64 bytesDone() const override { return std::min(m_xml.characterOffset(), m_sheet.done()); }
     qint64 bytesTotal() const override { return m_sheet.size(); }
 
 private:

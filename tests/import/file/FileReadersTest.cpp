@@ -64,6 +64,26 @@ TEST(CsvReader, AnOpenQuoteRunsToTheEndAndAFieldIsBounded)
     EXPECT_EQ(rows[1].size(), 2 + CsvReader::kMaxFieldChars + 2) << "2:, the bounded field, |b";
 }
 
+TEST(CsvReader, ProgressCountsTheBytesParsedNotTheBytesReadAhead)
+{
+    QByteArray bytes;
+    for (int row = 0; row < 10000; ++row)
+        bytes += QByteArray::number(100000 + row) + ",some text\n";
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CsvReader reader(buffer, "UTF-8");
+    SourceRow row;
+    ASSERT_TRUE(reader.next(row));
+    EXPECT_EQ(reader.bytesDone(), 17) << "one line of the first chunk";
+    for (int read = 1; read < 5000; ++read)
+        ASSERT_TRUE(reader.next(row));
+    EXPECT_EQ(reader.bytesDone(), 5000 * 17);
+    while (reader.next(row)) { }
+    EXPECT_EQ(reader.bytesDone(), reader.bytesTotal());
+    EXPECT_EQ(reader.bytesTotal(), 10000 * 17);
+}
+
 TEST(CsvEncoding, ValidUtf8IsUtf8WithOrWithoutMarkAndAnythingElseGb18030)
 {
     const QString text = QStringLiteral("客户名称\n北京华信科技有限公司\n");
@@ -108,7 +128,8 @@ TEST(XlsxReader, SharedAndInlineStringsNumbersDatesAndSkippedCellsReadAlike)
                                 "2:华信 & <Co>|1250.5|2026-12-07 08:30:00|x", "3:远航||2026-01-02",
                                 "5:|||only D" }))
             << (constantMemory ? "inline strings" : "shared strings");
-        EXPECT_EQ(reader.bytesDone(), reader.bytesTotal());
+        EXPECT_GT(reader.bytesDone(), reader.bytesTotal() / 2) << "what the parser has taken";
+        EXPECT_LE(reader.bytesDone(), reader.bytesTotal());
     }
 }
 
