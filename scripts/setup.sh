@@ -11,7 +11,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libpugixml-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev libicu-dev libpq-dev
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
-    libxlsxwriter-dev poppler-utils python3-openpyxl
+    libxlsxwriter-dev libzip-dev poppler-utils python3-openpyxl
     fonts-wqy-microhei xvfb xauth
 )
 

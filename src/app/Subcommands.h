@@ -17,6 +17,8 @@ int runExport(const QStringList &arguments);
 int runBatchModify(const QStringList &arguments);
 int runMerge(const QStringList &arguments);
 int runDuplicates(const QStringList &arguments);
+int runImport(const QStringList &arguments);
+int runImportFile(const QStringList &arguments);
 
 // Writes one line in UTF-8 and flushes it, so that progress shows while the work goes on.
 void printLine(std::FILE *stream, const QString &text);
