@@ -2,6 +2,7 @@
 
 #include "demo/CompanyIndexes.h"
 #include "demo/DemoCompany.h"
+#include "suite/data/CoarseColumns.h"
 #include "suite/data/DataService.h"
 #include "suite/data/PageQuery.h"
 #include "suite/data/PageStatements.h"
@@ -163,19 +164,25 @@ void BM_ListReadRaw(benchmark::State &state, bool cached)
         return;
     }
     const PageCase wanted = pageCase(state, company.customers);
-    auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
-    suite::tsql::TsqlTranslator translator(dialect);
     QString sMsg;
-    const auto translated = [&](const QString &text) {
-        return translator.translate(text, sMsg)->steps.front().sql;
-    };
-    const QString keys = suite::page_statements::keysStatement(wanted.request, false);
-    const QString count = translated(*suite::pageCountText(keys, sMsg));
     suite::SqliteConnection connection;
     if (!connection.open(bench::companyFile(dir), sMsg)) {
         state.SkipWithError(qPrintable(sMsg));
         return;
     }
+    // The statements as the data service translates them, with its planner hints.
+    auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
+    suite::tsql::TsqlTranslator translator(dialect);
+    auto coarse = std::make_shared<suite::CoarseColumns>();
+    coarse->load(connection);
+    translator.setCoarseColumnLookup([coarse](QStringView qualifier, QStringView column) {
+        return coarse->isCoarse(qualifier, column);
+    });
+    const auto translated = [&](const QString &text) {
+        return translator.translate(text, sMsg)->steps.front().sql;
+    };
+    const QString keys = suite::page_statements::keysStatement(wanted.request, false);
+    const QString count = translated(*suite::pageCountText(keys, sMsg));
     // The last page of a class is the last of the rows the class has.
     const qint64 rowCount = connection.query(count, {}, sMsg).valueAt(0, 0).toLongLong();
     const qint64 lastPage = (rowCount + kPageSize - 1) / kPageSize;
