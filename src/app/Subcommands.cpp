@@ -61,6 +61,7 @@ Subcommand findSubcommand(const QString &name)
         { QStringLiteral("batch-modify"), &runBatchModify },
         { QStringLiteral("merge"), &runMerge },
         { QStringLiteral("duplicates"), &runDuplicates },
+        { QStringLiteral("import"), &runImport },
     };
     return table.value(name, nullptr);
 }

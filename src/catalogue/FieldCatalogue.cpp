@@ -123,9 +123,16 @@ QString withheldFields()
     return g_cColAuthN.isEmpty() ? g_cColAuthR : g_cColAuthN;
 }
 
-void appendRoot(QString &xml)
+// What the catalogue is of: the list's main table and the key of its column dictionary.
+struct CatalogueSubject
 {
-    xml += QStringLiteral("<Customer bWeb='")
+    QString mainTable;
+    QString dictionaryKey;
+};
+
+void appendRoot(QString &xml, const CatalogueSubject &subject)
+{
+    xml += u'<' + subject.mainTable + QStringLiteral(" bWeb='")
         + (g_bIsWeb ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("' url='")
         + attr(g_cRefUrl) + QStringLiteral("' noauthflds='") + attr(withheldFields())
         + QStringLiteral("'>");
@@ -162,11 +169,34 @@ std::optional<QString> attributesOf(const CustomerField &field)
     return grades ? std::optional(attributes.arg(attr(*grades))) : std::nullopt;
 }
 
-bool appendOwnFields(QString &xml)
+// A field the catalogue qualifies with Customer names the list's own main table.
+QString elementOf(const CustomerField &field, const CatalogueSubject &subject)
+{
+    const QString element = field.element.toString();
+    if (element.startsWith(u"Customer."))
+        return subject.mainTable + element.mid(8);
+    return element;
+}
+
+// The staging table's own columns the list shows: the transfer's message, and the row number
+// last, which the transfer reads from the ticked rows.
+void appendStagingFields(QString &xml, const suite::RecordSet &rsMeta)
+{
+    for (const char *name : { "cErrorMsg", "AutoID" }) {
+        const QString field = QLatin1StringView(name);
+        xml += u'<' + field + QStringLiteral(" showfldname='")
+            + attr(g_oPub->GetFldCaption(rsMeta, field))
+            + QStringLiteral("'  reftype='' cRefID='' cRetFld='' cShowFld='' bmulmodify='0'"
+                             " bBadStrException='0'/>");
+    }
+}
+
+bool appendOwnFields(QString &xml, const CatalogueSubject &subject)
 {
     const std::optional<suite::RecordSet> rsMeta =
         open(QStringLiteral("select * from KvMeta_") + GetAccId()
-             + QStringLiteral("..aa_columndic where ckey='customer'"));
+             + QStringLiteral("..aa_columndic where ckey='") + suite::sqlQuote(subject.dictionaryKey)
+             + u''');
     if (!rsMeta)
         return false;
     for (const CustomerField &field : customerFields()) {
@@ -177,11 +207,13 @@ bool appendOwnFields(QString &xml)
             return false;
         const QString caption = g_oPub->GetFldCaption(*rsMeta, captionKeyOf(field).toString());
         xml += u'<';
-        xml += field.element;
+        xml += elementOf(field, subject);
         xml += QStringLiteral(" showfldname='") + attr(caption) + QStringLiteral("'  ");
         xml += *attributes;
         xml += QStringLiteral("/>");
     }
+    if (subject.mainTable.compare(u"Customer", Qt::CaseInsensitive) != 0)
+        appendStagingFields(xml, *rsMeta);
     return true;
 }
 
@@ -275,17 +307,17 @@ bool appendExtendedFields(QString &xml, const suite::RecordSet &rsDef)
     return true;
 }
 
-bool buildCatalogue(QString &xml)
+bool buildCatalogue(QString &xml, const CatalogueSubject &subject)
 {
     xml.reserve(kCatalogueCapacity);
-    appendRoot(xml);
-    if (!appendOwnFields(xml))
+    appendRoot(xml, subject);
+    if (!appendOwnFields(xml, subject))
         return false;
     const std::optional<suite::RecordSet> rsDef =
         open(QStringLiteral("select * from userdef where cClass='客户'"));
     if (!rsDef || !appendUserFields(xml, *rsDef) || !appendExtendedFields(xml, *rsDef))
         return false;
-    xml += QStringLiteral("</Customer>");
+    xml += QStringLiteral("</") + subject.mainTable + u'>';
     return true;
 }
 
@@ -315,7 +347,7 @@ void buildStyle()
 
 } // namespace
 
-void BuildColInfo()
+void BuildColInfo(const QString &mainTable, const QString &dictionaryKey)
 {
     if (!g_oPub || !g_oSrv) {
         suite::ErrorLog::instance().error(QStringLiteral("BuildColInfo"),
@@ -326,7 +358,7 @@ void BuildColInfo()
     if (!readAccountOptions() || !readCurrencyName())
         return;
     QString xml;
-    if (!buildCatalogue(xml))
+    if (!buildCatalogue(xml, { mainTable, dictionaryKey }))
         return;
     g_cFieldCatalogXml = xml;
     buildStyle();

@@ -1,17 +1,27 @@
 #pragma once
 
-#include "entry/ArchiveListWindow.h"
+#include "list/FrmCus.h"
 
 namespace customer {
 
-// The import staging list: customers downloaded from the marketing service, waiting to be
-// transferred into the archive.
-class FrmCus_import : public ArchiveListWindow
+// The import staging list: the customer list's window over the staging table, with the
+// transfer of the ticked rows into the archive ("Sync").
+class FrmCus_import : public FrmCus
 {
     Q_OBJECT
 
 public:
     explicit FrmCus_import(QWidget *parent = nullptr);
+
+    // The toolbar once a download has filled the staging table: the commands that work on its
+    // rows become available and the download itself does not.
+    void showDownloadedToolbar();
+
+protected:
+    bool runOwnCommand(const QString &command, const QString &MenuID) override;
+
+private:
+    void transferTickedRows();
 };
 
 } // namespace customer

@@ -1,0 +1,18 @@
+// The list command that opens the import staging list.
+#include "list/FrmCus.h"
+
+#include "entry/ClsCustomer.h"
+#include "entry/ListSessionState.h"
+#include "entry/SessionContext.h"
+
+namespace customer {
+
+void FrmCus::openImportList()
+{
+    const ListSessionState own = ListSessionState::save();
+    const std::shared_ptr<ClsCustomer_import> entry = ClsCustomer_import::create();
+    entry->Show(0, g_cUserId, g_cUserName, g_cDBName, g_bIsWeb);
+    own.restore();
+}
+
+} // namespace customer
