@@ -10,6 +10,8 @@
 #include <QCommandLineParser>
 #include <QHash>
 
+#include <optional>
+
 namespace host {
 
 namespace {

@@ -24,7 +24,6 @@ const ListVariant &customerListVariant()
         suite::customerListButtons(),
         { QStringLiteral("Sync"), QStringLiteral("SetCusClass"), QStringLiteral("Download") },
         true,
-        QString(),
     };
     return variant;
 }
@@ -42,7 +41,6 @@ const ListVariant &importListVariant()
           QStringLiteral("Cus_district"), QStringLiteral("Import"), QStringLiteral("Cus_Trade"),
           QStringLiteral("OptionSet"), QStringLiteral("MulModify"), QStringLiteral("SetCusClass") },
         false,
-        QStringLiteral("AutoID"),
     };
     return variant;
 }

@@ -26,8 +26,6 @@ struct ListVariant
     // items and keys are hidden or do nothing.
     QStringList absentCommands;
     bool quickSearch = true;
-    // A column the grid always shows last, for the commands that act on the ticked rows.
-    QString lastColumn;
 
     bool isCustomerList() const;
     bool offers(const QString &command) const;

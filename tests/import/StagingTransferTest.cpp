@@ -151,11 +151,8 @@ TEST_F(StagingTransferTest, ANewRowGetsACodeAndTheFallBacks)
     const QString where = QStringLiteral(" from Customer where cCusCode='") + code + u'\'';
     EXPECT_EQ(value(QStringLiteral("select cCusAbbName") + where),
               QStringLiteral("R&D <新> 有限公司's"));
-    EXPECT_EQ(value(QStringLiteral("select cCusExch_name") + where),
-              value(QStringLiteral("select cCurName from kvsystem.ua_account")));
-    EXPECT_EQ(value(QStringLiteral("select cCusMngTypeCode") + where),
-              value(QStringLiteral("select type_code from tc_type where obj_type=1 and "
-                                   "stop_flag=0 and bdefault=1")));
+    EXPECT_EQ(value(QStringLiteral("select cCusExch_name") + where), QStringLiteral("人民币"));
+    EXPECT_EQ(value(QStringLiteral("select cCusMngTypeCode") + where), QStringLiteral("01"));
     EXPECT_TRUE(value(QStringLiteral("select dCusDevDate") + where).startsWith(u"2026-10-05"));
 }
 
