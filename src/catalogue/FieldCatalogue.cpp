@@ -195,8 +195,8 @@ bool appendOwnFields(QString &xml, const CatalogueSubject &subject)
 {
     const std::optional<suite::RecordSet> rsMeta =
         open(QStringLiteral("select * from KvMeta_") + GetAccId()
-             + QStringLiteral("..aa_columndic where ckey='") + suite::sqlQuote(subject.dictionaryKey)
-             + u''');
+             + QStringLiteral("..aa_columndic where ckey='")
+             + suite::sqlQuote(subject.dictionaryKey) + u'\'');
     if (!rsMeta)
         return false;
     for (const CustomerField &field : customerFields()) {

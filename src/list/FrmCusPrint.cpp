@@ -110,8 +110,9 @@ suite::PrintStyle FrmCus::GetPrnStyle(const QString &key)
 void FrmCus::WriteData(QString &sXML, suite::PrintData &Con)
 {
     if (g_oPub)
-        g_oPub->GetPrnDataFile(true, sXML, QString(), QString(), res(m_variant.captionKey),
-                               GetAccId(), g_cUserId, g_cUserName, this, g_oSrv, Con);
+        g_oPub->GetPrnDataFile(true, sXML, QString(), QString(),
+                               g_oPub->GetResString(m_variant.captionKey), GetAccId(), g_cUserId,
+                               g_cUserName, this, g_oSrv, Con);
 }
 
 // The page read of DataRefresh on the list's present class, filter and order, page by page,
