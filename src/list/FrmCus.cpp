@@ -321,8 +321,13 @@ void FrmCus::InitToolbar()
         TLB2->setBusinessKey(m_variant.mainTable);
         TLB2->setLogin(g_oLogin);
     }
-    TLB2->init(m_variant.buttons, g_oLogin ? g_oLogin->KvDbName() : g_cDBName, g_oLogin,
-               QStringLiteral("Archives_Customer_List"), QStringLiteral("AS"));
+    // The import list keeps an arrangement of its own: the customer list's does not name the
+    // staging commands and would hide them.
+    const QString set = m_variant.isCustomerList()
+        ? QStringLiteral("Archives_Customer_List")
+        : QStringLiteral("Archives_Customer_Import_List");
+    TLB2->init(m_variant.buttons, g_oLogin ? g_oLogin->KvDbName() : g_cDBName, g_oLogin, set,
+               QStringLiteral("AS"));
     if (m_InPotal) {
         // The portal closes its own tabs: the window's exit would leave an empty one.
         TLB2->setButtonVisible(m_variant.buttons.last().key, false);
