@@ -1,9 +1,13 @@
 #include "import/FrmCus_import.h"
 
+#include "batch/FrmZMulModify.h"
+#include "catalogue/FieldCatalogue.h"
 #include "catalogue/SharedUtilities.h"
 #include "entry/SessionContext.h"
+#include "import/ClassSettingCatalogue.h"
 #include "import/StagingTransfer.h"
 #include "import/TransferProgressDialog.h"
+#include "suite/controls/ModalDisplay.h"
 #include "suite/controls/Toolbar.h"
 #include "suite/pub/IPub.h"
 
@@ -19,10 +23,28 @@ FrmCus_import::FrmCus_import(QWidget *parent)
 
 bool FrmCus_import::runOwnCommand(const QString &command, const QString &)
 {
-    if (command != u"sync")
+    if (command == u"sync")
+        transferTickedRows();
+    else if (command == u"mulmodify" || command == u"setcusclass")
+        modifyStagedRows(command == u"setcusclass");
+    else
         return false;
-    transferTickedRows();
     return true;
+}
+
+void FrmCus_import::modifyStagedRows(bool classSetting)
+{
+    constexpr int kBatchModifyTask = 7;
+    const QString &table = variant().mainTable;
+    if (!g_oPub || g_oPub->IsLockFun(g_oSrv, g_oLogin, table, kBatchModifyTask))
+        return;
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, table, -kBatchModifyTask);
+    BuildColInfo(table, variant().columnKey);
+    if (classSetting)
+        g_cFieldCatalogXml = classSettingCatalogue(g_cFieldCatalogXml);
+    setProperty("colInfoXml", g_cFieldCatalogXml);
+    FrmZMulModify window(m_cls, this, classSetting);
+    suite::showModal(&window);
 }
 
 void FrmCus_import::showDownloadedToolbar()

@@ -5,7 +5,8 @@
 namespace customer {
 
 // The import staging list: the customer list's window over the staging table, with the
-// transfer of the ticked rows into the archive ("Sync").
+// transfer of the ticked rows into the archive ("Sync") and the batch modification of staged
+// rows ("MulModify", "SetCusClass") before they are transferred.
 class FrmCus_import : public FrmCus
 {
     Q_OBJECT
@@ -22,6 +23,8 @@ protected:
 
 private:
     void transferTickedRows();
+    // The batch window over the staging rows; in class-setting mode for the class alone.
+    void modifyStagedRows(bool classSetting);
 };
 
 } // namespace customer

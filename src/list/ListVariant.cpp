@@ -39,7 +39,7 @@ const ListVariant &importListVariant()
         { QStringLiteral("Add"), QStringLiteral("Modify"), QStringLiteral("Delete"),
           QStringLiteral("Unite"), QStringLiteral("Duplicates"), QStringLiteral("Credit"),
           QStringLiteral("Cus_district"), QStringLiteral("Import"), QStringLiteral("Cus_Trade"),
-          QStringLiteral("OptionSet"), QStringLiteral("MulModify"), QStringLiteral("SetCusClass") },
+          QStringLiteral("OptionSet") },
         false,
     };
     return variant;
