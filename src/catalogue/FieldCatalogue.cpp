@@ -191,12 +191,16 @@ void appendStagingFields(QString &xml, const suite::RecordSet &rsMeta)
     }
 }
 
+std::optional<suite::RecordSet> openColumnDictionary(const CatalogueSubject &subject)
+{
+    return open(QStringLiteral("select * from KvMeta_") + GetAccId()
+                + QStringLiteral("..aa_columndic where ckey='")
+                + suite::sqlQuote(subject.dictionaryKey) + u'\'');
+}
+
 bool appendOwnFields(QString &xml, const CatalogueSubject &subject)
 {
-    const std::optional<suite::RecordSet> rsMeta =
-        open(QStringLiteral("select * from KvMeta_") + GetAccId()
-             + QStringLiteral("..aa_columndic where ckey='")
-             + suite::sqlQuote(subject.dictionaryKey) + u'\'');
+    const std::optional<suite::RecordSet> rsMeta = openColumnDictionary(subject);
     if (!rsMeta)
         return false;
     for (const CustomerField &field : customerFields()) {
@@ -212,8 +216,19 @@ bool appendOwnFields(QString &xml, const CatalogueSubject &subject)
         xml += *attributes;
         xml += QStringLiteral("/>");
     }
-    if (subject.mainTable.compare(u"Customer", Qt::CaseInsensitive) != 0)
-        appendStagingFields(xml, *rsMeta);
+    return true;
+}
+
+// The staging fields close the catalogue, after the user-defined ones, so that the default
+// column set ends with the row number the statement reads last.
+bool appendStagingFieldsOf(QString &xml, const CatalogueSubject &subject)
+{
+    if (subject.mainTable.compare(u"Customer", Qt::CaseInsensitive) == 0)
+        return true;
+    const std::optional<suite::RecordSet> rsMeta = openColumnDictionary(subject);
+    if (!rsMeta)
+        return false;
+    appendStagingFields(xml, *rsMeta);
     return true;
 }
 
@@ -315,7 +330,8 @@ bool buildCatalogue(QString &xml, const CatalogueSubject &subject)
         return false;
     const std::optional<suite::RecordSet> rsDef =
         open(QStringLiteral("select * from userdef where cClass='客户'"));
-    if (!rsDef || !appendUserFields(xml, *rsDef) || !appendExtendedFields(xml, *rsDef))
+    if (!rsDef || !appendUserFields(xml, *rsDef) || !appendExtendedFields(xml, *rsDef)
+        || !appendStagingFieldsOf(xml, subject))
         return false;
     xml += QStringLiteral("</") + subject.mainTable + u'>';
     return true;

@@ -13,9 +13,13 @@ namespace {
 const QString kCustomer = QStringLiteral("Customer");
 
 // The fields a list selects: the column set's, and for the staging list its row number last.
+// The default column set already ends with it; a set arranged otherwise gets it appended.
 QString selectedFields(const QString &listFields, const QString &mainTable)
 {
     if (mainTable == kCustomer)
+        return listFields;
+    const QString last = listFields.section(u',', -1).trimmed().section(u'.', -1);
+    if (last.compare(u"AutoID", Qt::CaseInsensitive) == 0)
         return listFields;
     return listFields + u',' + mainTable + QStringLiteral(".AutoID");
 }
