@@ -92,6 +92,16 @@ bool SqliteBackend::attachBeside(const ConnectionText &connection, const QString
 
 bool SqliteBackend::tableColumns(const QString &table, TableColumns &columns, QString &sMsg)
 {
+    const QString version = schemaVersion();
+    if (version != m_tableColumnsVersion) {
+        m_tableColumns.clear();
+        m_tableColumnsVersion = version;
+    }
+    const QString key = table.toLower();
+    if (const auto known = m_tableColumns.constFind(key); known != m_tableColumns.cend()) {
+        columns = *known;
+        return true;
+    }
     const RecordSet info = m_connection.query(
         QStringLiteral("select name, type, pk from pragma_table_info(?) order by cid"), { table },
         sMsg);
@@ -113,6 +123,7 @@ bool SqliteBackend::tableColumns(const QString &table, TableColumns &columns, QS
     for (const auto &part : std::as_const(keyParts))
         columns.primaryKey.append(part.second);
     columns.primaryKeyOrdersRows = keyOrdersRows(table, columns.primaryKey);
+    m_tableColumns.insert(key, columns);
     return true;
 }
 

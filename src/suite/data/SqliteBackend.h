@@ -4,6 +4,8 @@
 #include "suite/data/SqliteConnection.h"
 #include "suite/data/TextColumnIndex.h"
 
+#include <QHash>
+
 #include <memory>
 
 namespace suite {
@@ -40,6 +42,11 @@ private:
     std::shared_ptr<const tsql::SqlDialect> m_dialect;
     TextColumnIndex m_textColumns;
     QString m_textColumnsVersion;
+    // The columns of the tables asked for, by lower-cased name, kept while the schema of the
+    // company and of the temporary tables stays at m_tableColumnsVersion: every record a
+    // writer saves asks for its tables' columns again.
+    QHash<QString, TableColumns> m_tableColumns;
+    QString m_tableColumnsVersion;
 };
 
 } // namespace suite
