@@ -178,17 +178,15 @@ QString elementOf(const CustomerField &field, const CatalogueSubject &subject)
     return element;
 }
 
-// The staging table's own columns the list shows: the transfer's message, and the row number
-// last, which the transfer reads from the ticked rows.
-void appendStagingFields(QString &xml, const suite::RecordSet &rsMeta)
+// One of the staging table's own columns the list shows: the transfer's message, beside the
+// name so that a refused row shows why, and the row number last, which the transfer reads from
+// the ticked rows.
+void appendStagingField(QString &xml, const suite::RecordSet &rsMeta, const QString &field)
 {
-    for (const char *name : { "cErrorMsg", "AutoID" }) {
-        const QString field = QLatin1StringView(name);
-        xml += u'<' + field + QStringLiteral(" showfldname='")
-            + attr(g_oPub->GetFldCaption(rsMeta, field))
-            + QStringLiteral("'  reftype='' cRefID='' cRetFld='' cShowFld='' bmulmodify='0'"
-                             " bBadStrException='0'/>");
-    }
+    xml += u'<' + field + QStringLiteral(" showfldname='")
+        + attr(g_oPub->GetFldCaption(rsMeta, field))
+        + QStringLiteral("'  reftype='' cRefID='' cRetFld='' cShowFld='' bmulmodify='0'"
+                         " bBadStrException='0'/>");
 }
 
 std::optional<suite::RecordSet> openColumnDictionary(const CatalogueSubject &subject)
@@ -203,6 +201,7 @@ bool appendOwnFields(QString &xml, const CatalogueSubject &subject)
     const std::optional<suite::RecordSet> rsMeta = openColumnDictionary(subject);
     if (!rsMeta)
         return false;
+    const bool isArchive = subject.mainTable.compare(u"Customer", Qt::CaseInsensitive) == 0;
     for (const CustomerField &field : customerFields()) {
         if (!isWritten(field))
             continue;
@@ -215,12 +214,14 @@ bool appendOwnFields(QString &xml, const CatalogueSubject &subject)
         xml += QStringLiteral(" showfldname='") + attr(caption) + QStringLiteral("'  ");
         xml += *attributes;
         xml += QStringLiteral("/>");
+        if (!isArchive && captionKeyOf(field).compare(u"cCusName", Qt::CaseInsensitive) == 0)
+            appendStagingField(xml, *rsMeta, QStringLiteral("cErrorMsg"));
     }
     return true;
 }
 
-// The staging fields close the catalogue, after the user-defined ones, so that the default
-// column set ends with the row number the statement reads last.
+// The row number closes the catalogue, after the user-defined fields, so that the default
+// column set ends with the column the statement reads last.
 bool appendStagingFieldsOf(QString &xml, const CatalogueSubject &subject)
 {
     if (subject.mainTable.compare(u"Customer", Qt::CaseInsensitive) == 0)
@@ -228,7 +229,7 @@ bool appendStagingFieldsOf(QString &xml, const CatalogueSubject &subject)
     const std::optional<suite::RecordSet> rsMeta = openColumnDictionary(subject);
     if (!rsMeta)
         return false;
-    appendStagingFields(xml, *rsMeta);
+    appendStagingField(xml, *rsMeta, QStringLiteral("AutoID"));
     return true;
 }
 
