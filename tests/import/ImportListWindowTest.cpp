@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -295,4 +296,37 @@ TEST_F(ImportListWindowTest, SetCusClassGivesTheTickedRowsTheClassAndNothingElse
     }
     EXPECT_EQ(untouchedAfter, untouchedBefore);
     EXPECT_EQ(archive(), archiveBefore);
+}
+
+TEST_F(ImportListWindowTest, TheStagingCommandsShowAndTheArchiveOnesDoNot)
+{
+    ASSERT_TRUE(openList());
+    QStringList shown;
+    QStringList opened;
+    suite::ScopedModalHandler handler([&](QWidget *window) {
+        auto *imports = qobject_cast<FrmCus_import *>(window);
+        ASSERT_NE(imports, nullptr);
+        imports->show();
+        settle();
+        waitForPageCount();
+        shown = imports->TLB2->visibleKeys();
+        suite::ScopedModalHandler batch([&](QWidget *dialog) {
+            opened.append(dialog->objectName() + u'|' + dialog->windowTitle());
+            qobject_cast<QDialog *>(dialog)->reject();
+        });
+        imports->activateWindow();
+        QApplication::setActiveWindow(imports);
+        QKeyEvent f8(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier);
+        QApplication::sendEvent(imports->Grid, &f8);
+        imports->close();
+    });
+    m_list->Operating(QStringLiteral("Import"));
+
+    for (const char *key : { "Sync", "MulModify", "SetCusClass", "FieldSet", "Refresh", "Filter" })
+        EXPECT_TRUE(shown.contains(QLatin1StringView(key))) << key;
+    for (const char *key :
+         { "Add", "Modify", "Delete", "Unite", "Import", "Credit", "Cus_Trade", "Download" })
+        EXPECT_FALSE(shown.contains(QLatin1StringView(key))) << key;
+    EXPECT_EQ(opened,
+              QStringList{ QStringLiteral("FrmZMulModify|") + text("Tarn.AA.PUB.LOCK.task7") });
 }
