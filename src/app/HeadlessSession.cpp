@@ -34,7 +34,10 @@ bool HeadlessSession::start(const Request &request, QString &sMsg)
         return false;
 
     customer::registerCustomerComponent();
-    m_entry = customer::ClsCustomer::create();
+    if (request.importList)
+        m_entry = customer::ClsCustomer_import::create();
+    else
+        m_entry = customer::ClsCustomer::create();
     m_entry->Init(m_login);
     if (!m_entry->CreateObj(0, m_login->cUserId(), m_login->cUserName(), m_login->KvDbName())) {
         sMsg = messages().join(u'\n');

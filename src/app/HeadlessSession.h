@@ -23,6 +23,8 @@ public:
         QString database; // connection text or company file; empty = the demo company
         QString userId = QStringLiteral("demo");
         QString languageRegion = QStringLiteral("zh-cn");
+        // Entered as the import staging list: its rights and its function.
+        bool importList = false;
     };
 
     // The options every sub-command on a session takes: --db, --user and --lang.
@@ -55,7 +57,7 @@ public:
 private:
     std::shared_ptr<suite::MessageScript> m_messages;
     std::shared_ptr<suite::ClsLogin> m_login;
-    std::shared_ptr<customer::ClsCustomer> m_entry;
+    std::shared_ptr<customer::ArchiveEntry> m_entry;
 };
 
 } // namespace host

@@ -19,6 +19,7 @@ const QString kTraceSql = QStringLiteral("trace-sql");
 const QString kWeb = QStringLiteral("web");
 const QString kCard = QStringLiteral("card");
 const QString kDuplicates = QStringLiteral("duplicates");
+const QString kImport = QStringLiteral("import-list");
 
 void describeOptions(QCommandLineParser &parser)
 {
@@ -32,6 +33,7 @@ void describeOptions(QCommandLineParser &parser)
         { kCard, QStringLiteral("Open the card of one customer instead of the list."),
           QStringLiteral("code") },
         { kDuplicates, QStringLiteral("Open the list of likely duplicate customers.") },
+        { kImport, QStringLiteral("Open the import staging list.") },
         { kWeb,
           QStringLiteral("Run the component in web mode: the host answers its data requests.") },
     });
@@ -71,6 +73,7 @@ HostOptions parseHostOptions(const QStringList &arguments)
     options.cardCode = parser.value(kCard);
     options.web = parser.isSet(kWeb);
     options.duplicates = parser.isSet(kDuplicates);
+    options.importList = parser.isSet(kImport);
     if (!parser.positionalArguments().isEmpty())
         options.error =
             QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());

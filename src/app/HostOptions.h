@@ -16,6 +16,7 @@ struct HostOptions
     QString screenshotFile; // render the main window to this PNG and quit
     QString cardCode; // open the card of this customer instead of the list
     bool duplicates = false; // open the duplicate list over the customer list
+    bool importList = false; // open the import staging list over the customer list
     QString sqlTraceFile; // append every text the data service receives to this file
     bool web = false; // run the component in web mode, its data served by the host
     QString error; // set when the command line cannot be understood

@@ -35,14 +35,22 @@ void printMessages(const HeadlessSession &session)
 // and with --timing last the time the page took to read, as a user waits for it.
 int runList(const QStringList &arguments)
 {
+    return runListOf(arguments, customer::customerListVariant());
+}
+
+int runListOf(const QStringList &arguments, const customer::ListVariant &variant)
+{
     QString error;
-    const std::optional<ListRequest> request = parseListRequest(arguments, error);
+    std::optional<ListRequest> request = parseListRequest(arguments, error);
     if (!request)
         return usageError(error);
+    request->variant = &variant;
 
     HeadlessSession session;
     QString sMsg;
-    if (!session.start({ request->database, request->userId, request->languageRegion }, sMsg)) {
+    if (!session.start({ request->database, request->userId, request->languageRegion,
+                         !variant.isCustomerList() },
+                       sMsg)) {
         printLine(stderr, kPrefix + sMsg);
         return 1;
     }

@@ -25,8 +25,6 @@ namespace {
 using customer::g_oPub;
 using customer::g_oSrv;
 
-const QString kArchive = QStringLiteral("Customer");
-
 QString res(const char *key)
 {
     return g_oPub->GetResString(QLatin1StringView(key));
@@ -234,17 +232,16 @@ QStringList ListPage::lines() const
 bool ListPage::layOutColumns(QString &listFields, QString &order, QString &sMsg)
 {
     using namespace customer;
-    customer::BuildColInfo();
+    customer::BuildColInfo(m_variant->mainTable, m_variant->columnKey);
     QString text;
     if (!g_bIsWeb)
-        g_oColSet->setCatalogue(kArchive, g_cFieldCatalogXml, text);
+        g_oColSet->setCatalogue(m_variant->mainTable, g_cFieldCatalogXml, text);
     m_grid->setFixedCols(0);
     m_grid->setRows(1);
     m_grid->setTextMatrix(0, 0, res("Tarn.AA.ARCHIVE.COMMON.serialnumber"));
     int visibleColumns = 0;
     int fixedColumns = 0;
-    const QString columnSet =
-        withoutUnreadableColumns(g_oColSet->getColInfo(QStringLiteral("customer")));
+    const QString columnSet = withoutUnreadableColumns(g_oColSet->getColInfo(m_variant->columnKey));
     if (!g_oPub->getColSet(columnSet, listFields, visibleColumns, order, fixedColumns, m_grid,
                            text)) {
         sMsg = res("Tarn.AAARCHIVE.COMMON.initgridheaderror") + u' ' + text;
@@ -281,6 +278,7 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding, 
     }
     QString listFields;
     QString order;
+    m_variant = request.variant;
     if (!layOutColumns(listFields, order, sMsg))
         return false;
 
@@ -292,7 +290,8 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding, 
     }
     const QString pageSizeText = request.pageSize
         ? QString::number(*request.pageSize)
-        : g_oPub->GetRegEdit(kArchive, QStringLiteral("PageSize"), QString(), g_bIsWeb, g_cUserId);
+        : g_oPub->GetRegEdit(m_variant->mainTable, QStringLiteral("PageSize"), QString(), g_bIsWeb,
+                             g_cUserId);
     const int pageSize = g_oPub->GetVal(pageSizeText, 5, g_lMaxPageSize).toInt();
     QString refused;
     if (!isAllowedCondition(request.condition, listConditionNames(listFields), refused)) {
@@ -300,7 +299,7 @@ bool ListPage::read(const ListRequest &request, QString &sMsg, Binding binding, 
         return false;
     }
     m_statement = buildListStatement(listFields, classCode, request.condition, order, g_sRowAuthInv,
-                                     request.search);
+                                     request.search, m_variant->mainTable);
     if (!readRows(request.page, pageSize, counting, sMsg)) {
         m_statement.reset();
         return false;
@@ -327,13 +326,12 @@ bool ListPage::readRows(int page, int pageSize, Counting counting, QString &sMsg
     int pageCount = 0;
     g_oPub->setIsFindCode(false);
     if (counting == Counting::Skip) {
-        const suite::PageRequest pageRequest{
-            kArchive,           QStringLiteral("cCusCode"), m_statement->selectList,
-            m_statement->joins, m_statement->wherePart,     m_statement->orderPart
-        };
+        const suite::PageRequest pageRequest{ m_variant->mainTable,    m_variant->keyField,
+                                              m_statement->selectList, m_statement->joins,
+                                              m_statement->wherePart,  m_statement->orderPart };
         g_oPub->GetPageRstUncounted(service, rows, pageRequest, page, pageSize, pageCount);
     } else {
-        g_oPub->GetPageRst(&m_form, service, rows, kArchive, QStringLiteral("cCusCode"),
+        g_oPub->GetPageRst(&m_form, service, rows, m_variant->mainTable, m_variant->keyField,
                            m_statement->selectList, m_statement->joins, m_statement->wherePart,
                            m_statement->orderPart, page, pageSize, pageCount);
     }

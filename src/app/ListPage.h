@@ -1,6 +1,7 @@
 #pragma once
 
 #include "list/ListStatement.h"
+#include "list/ListVariant.h"
 #include "suite/data/RecordSet.h"
 
 #include "app/HeadlessSession.h"
@@ -31,6 +32,8 @@ struct ListRequest
     std::optional<int> pageSize; // none = the size the user last applied in the window
     bool showSql = false;
     bool timing = false;
+    // The list read: the customer list or the import staging list.
+    const customer::ListVariant *variant = &customer::customerListVariant();
 };
 
 // The options that choose the customers of a list, shared by the sub-commands that read one:
@@ -114,6 +117,7 @@ private:
     std::optional<customer::ListStatement> m_statement;
     QString m_sentStatement;
     int m_pageCount = 0;
+    const customer::ListVariant *m_variant = &customer::customerListVariant();
 };
 
 } // namespace host

@@ -4,6 +4,10 @@
 
 #include <cstdio>
 
+namespace customer {
+struct ListVariant;
+} // namespace customer
+
 namespace host {
 
 // The sub-commands give the component's work without windows. Each takes the arguments that
@@ -13,10 +17,13 @@ int runInitDemo(const QStringList &arguments);
 int runSql(const QStringList &arguments);
 int runCatalogue(const QStringList &arguments);
 int runList(const QStringList &arguments);
+// "list" over the list the variant names.
+int runListOf(const QStringList &arguments, const customer::ListVariant &variant);
 int runExport(const QStringList &arguments);
 int runBatchModify(const QStringList &arguments);
 int runMerge(const QStringList &arguments);
 int runDuplicates(const QStringList &arguments);
+// "import list", "import sync" and "import file": the verb is the first argument.
 int runImport(const QStringList &arguments);
 int runImportFile(const QStringList &arguments);
 

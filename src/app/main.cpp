@@ -211,11 +211,13 @@ int main(int argc, char **argv)
     host::PortalSession portalSession;
     std::optional<suite::ScopedModalHandler> cardScreenshot;
     int cardStatus = 0;
-    const bool modalOnly = !options.cardCode.isEmpty() || options.duplicates;
+    const bool modalOnly = !options.cardCode.isEmpty() || options.duplicates || options.importList;
     if (modalOnly && !options.screenshotFile.isEmpty()) {
         cardScreenshot.emplace([&](QWidget *card) {
             // The duplicate list shows both customers of a pair side by side.
-            const QSize size = options.duplicates ? QSize(1480, 560) : QSize(1024, 700);
+            const QSize size = options.duplicates ? QSize(1480, 560)
+                : options.importList              ? QSize(1280, 640)
+                                                  : QSize(1024, 700);
             cardStatus = renderModalScreenshot(*card, size, options.screenshotFile);
         });
     }
@@ -231,14 +233,18 @@ int main(int argc, char **argv)
     }
     auto *list =
         options.web ? nullptr : qobject_cast<customer::FrmCus *>(portalSession.listWindow());
-    if (options.duplicates && list && !options.screenshotFile.isEmpty()) {
-        list->Operating(QStringLiteral("Duplicates"));
+    // The duplicate list and the import list open over the customer list, as its commands.
+    const QString overList = options.duplicates ? QStringLiteral("Duplicates")
+        : options.importList                    ? QStringLiteral("Import")
+                                                : QString();
+    if (!overList.isEmpty() && list && !options.screenshotFile.isEmpty()) {
+        list->Operating(overList);
         for (const auto &shown : screenshotMessages->shown())
             printError(shown.text);
         return cardStatus;
     }
-    if (options.duplicates && list)
-        QTimer::singleShot(0, list, [list] { list->Operating(QStringLiteral("Duplicates")); });
+    if (!overList.isEmpty() && list)
+        QTimer::singleShot(0, list, [list, overList] { list->Operating(overList); });
     if (options.web) {
         if (!webSession.start(options, company.connectionText, sMsg)) {
             printError(QStringLiteral("customer-archive --web: ") + sMsg);

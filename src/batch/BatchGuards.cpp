@@ -8,8 +8,7 @@ namespace customer {
 
 namespace {
 
-const QString kFunction = QStringLiteral("Customer");
-// The task of batch modify under the customer function; its negative gives it back.
+// The task of batch modify under its function; its negative gives it back.
 constexpr int kBatchModifyTask = 7;
 
 } // namespace
@@ -21,7 +20,7 @@ BatchFunctionLock::~BatchFunctionLock()
 
 bool BatchFunctionLock::take()
 {
-    if (!g_oPub || g_oPub->IsLockFun(g_oSrv, g_oLogin, kFunction, kBatchModifyTask))
+    if (!g_oPub || g_oPub->IsLockFun(g_oSrv, g_oLogin, m_function, kBatchModifyTask))
         return false;
     m_held = true;
     return true;
@@ -32,7 +31,7 @@ void BatchFunctionLock::release()
     if (!m_held)
         return;
     m_held = false;
-    g_oPub->IsLockFun(g_oSrv, g_oLogin, kFunction, -kBatchModifyTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, m_function, -kBatchModifyTask);
 }
 
 BatchTransaction::~BatchTransaction()

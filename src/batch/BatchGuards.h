@@ -9,7 +9,11 @@ namespace customer {
 class BatchFunctionLock
 {
 public:
-    BatchFunctionLock() = default;
+    // function is the table the batch writes: the archive's lock does not hold the staging
+    // list's batches back, nor theirs the archive's.
+    explicit BatchFunctionLock(QString function = QStringLiteral("Customer"))
+        : m_function(std::move(function))
+    { }
     ~BatchFunctionLock();
     BatchFunctionLock(const BatchFunctionLock &) = delete;
     BatchFunctionLock &operator=(const BatchFunctionLock &) = delete;
@@ -20,6 +24,7 @@ public:
     bool isHeld() const { return m_held; }
 
 private:
+    QString m_function;
     bool m_held = false;
 };
 

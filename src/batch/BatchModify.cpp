@@ -108,25 +108,43 @@ bool violatesMustInput(int columnType, const QString &value)
     return flagOrBinary ? value.trimmed() == u"0" : value.trimmed().isEmpty();
 }
 
-bool logArchive(const BatchModifyRequest &request, const QString &state)
+// A staging row has no table of its own to qualify its fields by in the value checks, which know
+// the archive's names.
+QString checkedField(const QString &field, bool archive)
+{
+    return archive ? field : field.section(u'.', -1);
+}
+
+} // namespace
+
+BatchModify::BatchModify(QString mainTable, QString columnKey)
+    : m_mainTable(std::move(mainTable))
+    , m_columnKey(std::move(columnKey))
+{ }
+
+bool BatchModify::isArchive() const
+{
+    return m_mainTable.compare(kArchive, Qt::CaseInsensitive) == 0;
+}
+
+bool BatchModify::logArchive(const BatchModifyRequest &request, const QString &state) const
 {
     QString user = g_cUserId;
     QString condition = effectiveCondition(request.condition);
-    return g_oPub->LogArch(g_oSrv, kArchive, kLogOperation, QString(), user, state,
+    return g_oPub->LogArch(g_oSrv, m_mainTable, kLogOperation, QString(), user, state,
                            request.description, condition);
 }
 
-bool passHooks(const BatchModifyRequest &request)
+bool BatchModify::passHooks(const BatchModifyRequest &request) const
 {
     QString field = request.field;
     QString value = request.value;
     QString condition = effectiveCondition(request.condition);
     bool web = g_bIsWeb;
-    return g_oPub->TransTarnAPIForMulModify(g_oSrv, kArchive, true, field, value, condition, web)
-        && g_oPub->TransTarnAPIForMulModify(g_oSrv, kArchive, false, field, value, condition, web);
+    return g_oPub->TransTarnAPIForMulModify(g_oSrv, m_mainTable, true, field, value, condition, web)
+        && g_oPub->TransTarnAPIForMulModify(g_oSrv, m_mainTable, false, field, value, condition,
+                                            web);
 }
-
-} // namespace
 
 BatchModify::Outcome BatchModify::confirm(BatchModifyRequest request)
 {
@@ -143,9 +161,10 @@ bool BatchModify::prepare(BatchModifyRequest &request, int &count)
     count = -1;
     if (!g_oPub || !g_oSrv || !isOffered(request))
         return false;
-    if (!checkBatchValue(request.field, request.caption, request.value, request.condition))
+    const QString checked = checkedField(request.field, isArchive());
+    if (!checkBatchValue(checked, request.caption, request.value, request.condition))
         return false;
-    if (!checkMustInput(request.field, request.value) || !readCount(request.condition, count))
+    if (!checkMustInput(checked, request.value) || !readCount(request.condition, count))
         return false;
     if (count == 0)
         ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.407_1"));
@@ -173,7 +192,7 @@ bool BatchModify::isOffered(const BatchModifyRequest &request)
 bool BatchModify::checkMustInput(const QString &field, const QString &value)
 {
     if (g_cColInfoXml.isEmpty() && g_oColSet)
-        g_cColInfoXml = g_oColSet->getColInfo(QStringLiteral("customer"), 0);
+        g_cColInfoXml = g_oColSet->getColInfo(m_columnKey, 0);
     QString lowered = g_cColInfoXml;
     LowerXmlTags(lowered, true);
     suite::XmlDocument document;
@@ -188,7 +207,9 @@ bool BatchModify::checkMustInput(const QString &field, const QString &value)
         if (!isMustInputColumnOf(element, name))
             continue;
         if (!types.IsOpen())
-            types = g_oSrv->OpenX(kTypesStatement);
+            types = g_oSrv->OpenX(isArchive() ? kTypesStatement
+                                              : QStringLiteral("select * from ") + m_mainTable
+                                          + QStringLiteral(" where 1=2"));
         const int index = types.FieldIndex(column);
         const int type = index >= 0 ? types.Fields().at(index).type : suite::adVarWChar;
         if (violatesMustInput(type, value)) {
@@ -201,7 +222,8 @@ bool BatchModify::checkMustInput(const QString &field, const QString &value)
 
 bool BatchModify::readCount(const QString &condition, int &count)
 {
-    const suite::RecordSet rows = g_oSrv->OpenX(sql::countStatement(condition, g_cAuthCustomerW));
+    const suite::RecordSet rows =
+        g_oSrv->OpenX(sql::countStatement(condition, g_cAuthCustomerW, m_mainTable));
     if (!rows.IsOpen() || rows.RecordCount() == 0) {
         suite::ErrorLog::instance().error(kWhere, g_oSrv->LastError());
         ShowInfoMsg(res("Tarn.AA.CUSTOMER.FRMMULMODIFY.436_1"));
@@ -214,20 +236,20 @@ bool BatchModify::readCount(const QString &condition, int &count)
 // A new class, trade or district may move the customers into another rights class.
 QString BatchModify::rightsFragment(const QString &field, const QString &value)
 {
-    if (!isOneOf(field,
+    if (!isOneOf(checkedField(field, isArchive()),
                  { "cCCCode", "Customer.cCCCode", "cCusTradeCCode", "Customer.cCusTradeCCode",
                    "cDCCode", "Customer.cDCCode" }))
         return {};
-    const QString id = GetBatchModifyAuthSql(QStringLiteral("customer"), g_cUserId, value);
+    const QString id = GetBatchModifyAuthSql(m_columnKey, g_cUserId, value);
     return id.isEmpty() ? QString() : QStringLiteral(" ,iid=") + id + u' ';
 }
 
 bool BatchModify::run(const BatchModifyRequest &request)
 {
     try {
-        const QString update =
-            sql::updateStatement(request.field, request.value, request.condition, g_cAuthCustomerW,
-                                 g_cUserName, rightsFragment(request.field, request.value));
+        const QString update = sql::updateStatement(
+            request.field, request.value, request.condition, g_cAuthCustomerW, g_cUserName,
+            rightsFragment(request.field, request.value), m_mainTable);
         if (!modifyInTransaction(request, update))
             return false;
     } catch (const std::exception &error) {
@@ -246,6 +268,8 @@ bool BatchModify::run(const BatchModifyRequest &request)
 // contact changed behind.
 bool BatchModify::followUp(const BatchModifyRequest &request, QList<QVariantHash> &salespersonMoves)
 {
+    if (!isArchive())
+        return true;
     const bool address = isOneOf(request.field, { "cCusAddress" });
     const bool salesperson = isOneOf(request.field, { "ccuspperson" });
     const bool mobile = isOneOf(request.field, { "cCusHand" });
@@ -285,7 +309,7 @@ bool BatchModify::followRows(const suite::RecordSet &targets, const BatchModifyR
 
 bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const QString &update)
 {
-    BatchFunctionLock lock;
+    BatchFunctionLock lock(m_mainTable);
     if (!lock.take())
         return false;
     logArchive(request, kLogStarted);
@@ -324,6 +348,8 @@ bool BatchModify::modifyInTransaction(const BatchModifyRequest &request, const Q
 bool BatchModify::updateCreditSums(const QString &condition)
 {
     constexpr int kCodesPerCall = 500;
+    if (!isArchive())
+        return true;
     const suite::RecordSet targets =
         g_oSrv->OpenX(sql::creditTargetsStatement(condition, g_cAuthCustomerW));
     if (!targets.IsOpen())

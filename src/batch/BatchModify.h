@@ -31,6 +31,13 @@ class BatchModify
 public:
     enum class Outcome { Refused, NoCustomers, Declined, Failed, Saved };
 
+    // mainTable is the table the batch writes and columnKey its column set and rights object:
+    // the archive's by default, the staging table's for the import list. Staging rows are no
+    // customers yet, so the follow-up work on the archive's addresses, user rights, contacts and
+    // credit sums is the archive's alone.
+    explicit BatchModify(QString mainTable = QStringLiteral("Customer"),
+                         QString columnKey = QStringLiteral("customer"));
+
     // The window's road: prepare, ask the user with the count, run.
     Outcome confirm(BatchModifyRequest request);
 
@@ -56,6 +63,12 @@ private:
                     QList<QVariantHash> &salespersonMoves);
     bool modifyInTransaction(const BatchModifyRequest &request, const QString &update);
     bool updateCreditSums(const QString &condition);
+    bool isArchive() const;
+    bool logArchive(const BatchModifyRequest &request, const QString &state) const;
+    bool passHooks(const BatchModifyRequest &request) const;
+
+    QString m_mainTable;
+    QString m_columnKey;
 };
 
 } // namespace customer

@@ -51,10 +51,40 @@ QString userFieldUpdate(const QString &field, const QString &value, const QStrin
         + condition + QStringLiteral(" and ") + rights;
 }
 
+bool isArchive(const QString &mainTable)
+{
+    return mainTable.compare(kArchiveTable, Qt::CaseInsensitive) == 0;
+}
+
+// A table of its own has no companion to join: its rows are updated alone, the field set by its
+// bare column name.
+QString singleTableUpdate(const QString &field, const QString &value, const QString &condition,
+                          const QString &rights, const QString &userName,
+                          const QString &rightsFragment, const QString &mainTable)
+{
+    const QString column = field.section(u'.', -1);
+    const bool blank = value.trimmed().isEmpty();
+    QString assignment = column + u'=' + valueExpression(value) + rightsFragment;
+    if (blank && isField(column, "cCusName"))
+        assignment = column + QStringLiteral("=cCusAbbName");
+    else if (blank && isField(column, "cCusCreditCompany"))
+        assignment = column + QStringLiteral("=cCusCode");
+    else if (isField(column, "ccustradeccode"))
+        assignment +=
+            QStringLiteral(",cTrade=(select top 1 cTradecName from TradeClass where cTradeCCode=")
+            + valueExpression(value) + u')';
+    return QStringLiteral("update ") + mainTable + QStringLiteral(" set cModifyPerson='")
+        + sqlQuote(userName) + QStringLiteral("' ,DModifyDate=getdate(), ") + assignment
+        + QStringLiteral(" where ") + condition + QStringLiteral(" and ") + rights;
+}
+
 } // namespace
 
-QString countStatement(const QString &condition, const QString &rights)
+QString countStatement(const QString &condition, const QString &rights, const QString &mainTable)
 {
+    if (!isArchive(mainTable))
+        return QStringLiteral("select Num=count(*) from ") + mainTable + QStringLiteral(" where ")
+            + condition + QStringLiteral(" and ") + rights;
     return QStringLiteral("select Num=count(*) from Customer inner join Customer_extradefine on "
                           "customer.cCusCode =Customer_extradefine.cCusCode where ")
         + condition + QStringLiteral(" and ") + rights;
@@ -82,8 +112,11 @@ QString valueExpression(const QString &value)
 
 QString updateStatement(const QString &field, const QString &value, const QString &condition,
                         const QString &rights, const QString &userName,
-                        const QString &rightsFragment)
+                        const QString &rightsFragment, const QString &mainTable)
 {
+    if (!isArchive(mainTable))
+        return singleTableUpdate(field, value, condition, rights, userName, rightsFragment,
+                                 mainTable);
     const bool blank = value.trimmed().isEmpty();
     if (blank && isField(field, "cCusName"))
         return head(userName) + field + QStringLiteral("=cCusAbbName")

@@ -10,10 +10,14 @@ namespace customer {
 // customer keeps one text and takes its values as variables.
 namespace BatchModifyStatements {
 
-// The customers the modification concerns, over Customer joined with Customer_extradefine:
-// condition is the request's (with the restriction of its value check), rights the user's
-// write clause.
-QString countStatement(const QString &condition, const QString &rights);
+// The archive customers are read over Customer joined with Customer_extradefine; any other
+// main table (the import staging table, which has no user-defined companion) alone.
+inline const QString kArchiveTable = QStringLiteral("Customer");
+
+// The rows the modification concerns: condition is the request's (with the restriction of its
+// value check), rights the user's write clause.
+QString countStatement(const QString &condition, const QString &rights,
+                       const QString &mainTable = kArchiveTable);
 QString targetsStatement(const QString &condition, const QString &rights);
 // The same customers' codes and credit flags, for the credit sums.
 QString creditTargetsStatement(const QString &condition, const QString &rights);
@@ -21,11 +25,11 @@ QString creditTargetsStatement(const QString &condition, const QString &rights);
 // The value as the update writes it: NULL for a blank value, otherwise the value quoted.
 QString valueExpression(const QString &value);
 
-// The update of field to value for the customers under condition and rights, naming userName as
-// the modifier; rightsFragment (" ,iid=... " or empty) sets the rights class of the customers.
+// The update of field to value for the rows of mainTable under condition and rights, naming
+// userName as the modifier; rightsFragment (" ,iid=... " or empty) sets their rights class.
 QString updateStatement(const QString &field, const QString &value, const QString &condition,
                         const QString &rights, const QString &userName,
-                        const QString &rightsFragment);
+                        const QString &rightsFragment, const QString &mainTable = kArchiveTable);
 
 // The script that moves a customer's user rights (and its contact's) from the user of the old
 // salesperson to the user of the new one. It is one text for every customer, run with the

@@ -22,8 +22,9 @@ class FrmZMulModify : public QDialog
     Q_OBJECT
 
 public:
-    // m_cls is the entry instance through which the window reaches the list.
-    explicit FrmZMulModify(ArchiveEntry *cls, QWidget *parent = nullptr);
+    // m_cls is the entry instance through which the window reaches the list. In class-setting
+    // mode the request is always about the customer class: the user picks only the class.
+    explicit FrmZMulModify(ArchiveEntry *cls, QWidget *parent = nullptr, bool classSetting = false);
 
     ArchiveEntry *m_cls = nullptr;
     suite::FindControl *Find = nullptr;
@@ -41,10 +42,14 @@ private:
     void Find_Confirm(const QString &field, const QString &caption, const QString &value,
                       const QString &condition, const QString &description);
     FrmCus *listWindow() const;
+    // The table the list shows ("Customer" without a list) and its column-set key.
+    QString mainTable() const;
+    QString columnKey() const;
 
     suite::RecordSet m_fieldColumns;
     bool m_firstActivation = false;
     bool m_unloaded = false;
+    bool m_classSetting = false;
 };
 
 } // namespace customer

@@ -123,9 +123,16 @@ QString withheldFields()
     return g_cColAuthN.isEmpty() ? g_cColAuthR : g_cColAuthN;
 }
 
-void appendRoot(QString &xml)
+// What the catalogue is of: the list's main table and the key of its column dictionary.
+struct CatalogueSubject
 {
-    xml += QStringLiteral("<Customer bWeb='")
+    QString mainTable;
+    QString dictionaryKey;
+};
+
+void appendRoot(QString &xml, const CatalogueSubject &subject)
+{
+    xml += u'<' + subject.mainTable + QStringLiteral(" bWeb='")
         + (g_bIsWeb ? QStringLiteral("1") : QStringLiteral("0")) + QStringLiteral("' url='")
         + attr(g_cRefUrl) + QStringLiteral("' noauthflds='") + attr(withheldFields())
         + QStringLiteral("'>");
@@ -162,13 +169,39 @@ std::optional<QString> attributesOf(const CustomerField &field)
     return grades ? std::optional(attributes.arg(attr(*grades))) : std::nullopt;
 }
 
-bool appendOwnFields(QString &xml)
+// A field the catalogue qualifies with Customer names the list's own main table.
+QString elementOf(const CustomerField &field, const CatalogueSubject &subject)
 {
-    const std::optional<suite::RecordSet> rsMeta =
-        open(QStringLiteral("select * from KvMeta_") + GetAccId()
-             + QStringLiteral("..aa_columndic where ckey='customer'"));
+    const QString element = field.element.toString();
+    if (element.startsWith(u"Customer."))
+        return subject.mainTable + element.mid(8);
+    return element;
+}
+
+// One of the staging table's own columns the list shows: the transfer's message, beside the
+// name so that a refused row shows why, and the row number last, which the transfer reads from
+// the ticked rows.
+void appendStagingField(QString &xml, const suite::RecordSet &rsMeta, const QString &field)
+{
+    xml += u'<' + field + QStringLiteral(" showfldname='")
+        + attr(g_oPub->GetFldCaption(rsMeta, field))
+        + QStringLiteral("'  reftype='' cRefID='' cRetFld='' cShowFld='' bmulmodify='0'"
+                         " bBadStrException='0'/>");
+}
+
+std::optional<suite::RecordSet> openColumnDictionary(const CatalogueSubject &subject)
+{
+    return open(QStringLiteral("select * from KvMeta_") + GetAccId()
+                + QStringLiteral("..aa_columndic where ckey='")
+                + suite::sqlQuote(subject.dictionaryKey) + u'\'');
+}
+
+bool appendOwnFields(QString &xml, const CatalogueSubject &subject)
+{
+    const std::optional<suite::RecordSet> rsMeta = openColumnDictionary(subject);
     if (!rsMeta)
         return false;
+    const bool isArchive = subject.mainTable.compare(u"Customer", Qt::CaseInsensitive) == 0;
     for (const CustomerField &field : customerFields()) {
         if (!isWritten(field))
             continue;
@@ -177,11 +210,26 @@ bool appendOwnFields(QString &xml)
             return false;
         const QString caption = g_oPub->GetFldCaption(*rsMeta, captionKeyOf(field).toString());
         xml += u'<';
-        xml += field.element;
+        xml += elementOf(field, subject);
         xml += QStringLiteral(" showfldname='") + attr(caption) + QStringLiteral("'  ");
         xml += *attributes;
         xml += QStringLiteral("/>");
+        if (!isArchive && captionKeyOf(field).compare(u"cCusName", Qt::CaseInsensitive) == 0)
+            appendStagingField(xml, *rsMeta, QStringLiteral("cErrorMsg"));
     }
+    return true;
+}
+
+// The row number closes the catalogue, after the user-defined fields, so that the default
+// column set ends with the column the statement reads last.
+bool appendStagingFieldsOf(QString &xml, const CatalogueSubject &subject)
+{
+    if (subject.mainTable.compare(u"Customer", Qt::CaseInsensitive) == 0)
+        return true;
+    const std::optional<suite::RecordSet> rsMeta = openColumnDictionary(subject);
+    if (!rsMeta)
+        return false;
+    appendStagingField(xml, *rsMeta, QStringLiteral("AutoID"));
     return true;
 }
 
@@ -275,17 +323,18 @@ bool appendExtendedFields(QString &xml, const suite::RecordSet &rsDef)
     return true;
 }
 
-bool buildCatalogue(QString &xml)
+bool buildCatalogue(QString &xml, const CatalogueSubject &subject)
 {
     xml.reserve(kCatalogueCapacity);
-    appendRoot(xml);
-    if (!appendOwnFields(xml))
+    appendRoot(xml, subject);
+    if (!appendOwnFields(xml, subject))
         return false;
     const std::optional<suite::RecordSet> rsDef =
         open(QStringLiteral("select * from userdef where cClass='客户'"));
-    if (!rsDef || !appendUserFields(xml, *rsDef) || !appendExtendedFields(xml, *rsDef))
+    if (!rsDef || !appendUserFields(xml, *rsDef) || !appendExtendedFields(xml, *rsDef)
+        || !appendStagingFieldsOf(xml, subject))
         return false;
-    xml += QStringLiteral("</Customer>");
+    xml += QStringLiteral("</") + subject.mainTable + u'>';
     return true;
 }
 
@@ -315,7 +364,7 @@ void buildStyle()
 
 } // namespace
 
-void BuildColInfo()
+void BuildColInfo(const QString &mainTable, const QString &dictionaryKey)
 {
     if (!g_oPub || !g_oSrv) {
         suite::ErrorLog::instance().error(QStringLiteral("BuildColInfo"),
@@ -326,7 +375,7 @@ void BuildColInfo()
     if (!readAccountOptions() || !readCurrencyName())
         return;
     QString xml;
-    if (!buildCatalogue(xml))
+    if (!buildCatalogue(xml, { mainTable, dictionaryKey }))
         return;
     g_cFieldCatalogXml = xml;
     buildStyle();

@@ -14,7 +14,11 @@ namespace customer {
 // options g_iPriceDecDgt, g_bAutoMnemCode, g_cCurName, g_iDefine13Digits, g_iDefine14Digits.
 // Needs g_oPub and g_oSrv. A statement that fails ends the build at its step (the reason goes
 // to the error log): what was written before stays, the rest keeps its previous value.
-void BuildColInfo();
+// The import list builds it over its staging table: root and qualified fields name
+// mainTable, captions come from its dictionary key, and its own message and row-number
+// columns close the list.
+void BuildColInfo(const QString &mainTable = QStringLiteral("Customer"),
+                  const QString &dictionaryKey = QStringLiteral("customer"));
 
 // The choice list of the price grades in use ("1{#}2{##}Wholesale{#}Retail"); empty when none
 // is in use or they cannot be read.

@@ -519,8 +519,8 @@ bool CustomerGenerator::emitStaging(const RowSink &sink, QString &sMsg)
             company.name = m_names.make(m_random, m_places.namePrefix(company.place), false);
         }
         const QDate created = dateBetween(m_random, QDate(2026, 10, 1), QDate(2026, 11, 15));
-        const QString owner = m_random.pick(m_codes.personsByDepartment.value(
-            QString::fromUtf16(company.place.profile->departmentCode)));
+        const QString department = QString::fromUtf16(company.place.profile->departmentCode);
+        const QString owner = m_random.pick(m_codes.personsByDepartment.value(department));
         const QVariantList row{
             QString::number(880001 + n),
             8,
@@ -543,7 +543,10 @@ bool CustomerGenerator::emitStaging(const RowSink &sink, QString &sMsg)
             m_codes.defaultManagementType,
             0,
             QString(),
-            QString(),
+            // One new row shows how a refused transfer leaves its reason in the list.
+            n == 0 ? QStringLiteral("电话号码格式不正确") : QString(),
+            customerClassOfCity(*company.place.profile, company.place.city->code),
+            department,
         };
         if (!sink(DemoTable::Staging, row, sMsg))
             return false;

@@ -79,7 +79,7 @@ QStringList columnsOf(DemoTable table)
         return QStringLiteral("iSourceId iSourceType cCusCode cCusName cCusAbbName cCusAddress "
                               "cCusPhone cCusPPerson cCreatePerson dCusCreateDatetime "
                               "cModifyPerson dModifyDate cCusEmail cMemo cCusFax cLocationSite "
-                              "cCusMngTypeCode bTransFlag cSelCol cErrorMsg")
+                              "cCusMngTypeCode bTransFlag cSelCol cErrorMsg cCCCode cCusDepart")
             .split(u' ');
     }
     return {};

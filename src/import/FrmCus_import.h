@@ -1,17 +1,32 @@
 #pragma once
 
-#include "entry/ArchiveListWindow.h"
+#include "list/FrmCus.h"
 
 namespace customer {
 
-// The import staging list: customers downloaded from the marketing service, waiting to be
-// transferred into the archive.
-class FrmCus_import : public ArchiveListWindow
+// The import staging list: the customer list's window over the staging table, with the
+// transfer of the ticked rows into the archive ("Sync") and the batch modification of staged
+// rows ("MulModify", "SetCusClass") before they are transferred.
+class FrmCus_import : public FrmCus
 {
     Q_OBJECT
 
 public:
     explicit FrmCus_import(QWidget *parent = nullptr);
+
+    // The toolbar once a download has filled the staging table: the commands that work on its
+    // rows become available and the download itself does not.
+    void showDownloadedToolbar();
+
+protected:
+    bool runOwnCommand(const QString &command, const QString &MenuID) override;
+
+private:
+    void transferTickedRows();
+    // Lands the rows of a CSV or XLSX file the user chooses in the staging table.
+    void importFile();
+    // The batch window over the staging rows; in class-setting mode for the class alone.
+    void modifyStagedRows(bool classSetting);
 };
 
 } // namespace customer

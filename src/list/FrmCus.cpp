@@ -50,7 +50,6 @@ constexpr int kFrameWebTwips = 500;
 constexpr int kInitialTreePixels = 220;
 // The page size of a user who has not chosen one.
 constexpr int kDefaultPageSize = 100;
-const QString kArchive = QStringLiteral("Customer");
 
 QString res(const QString &key)
 {
@@ -75,8 +74,9 @@ QString NewTempTableName(const QString &remove)
 
 } // namespace
 
-FrmCus::FrmCus(QWidget *parent)
+FrmCus::FrmCus(QWidget *parent, const ListVariant &variant)
     : ArchiveListWindow(parent)
+    , m_variant(variant)
 {
     setObjectName(QStringLiteral("FrmCus"));
     // A list printed across pages names the customer on each of them.
@@ -262,11 +262,11 @@ void FrmCus::Form_Load()
         g_bExStarted = g_oPub->GetSysStart(QStringLiteral("ex"), g_cDBName, g_oSrv);
         g_bCsStarted = g_oPub->GetSysStart(QStringLiteral("cs"), g_cDBName, g_oSrv);
     }
-    BuildColInfo();
+    BuildColInfo(m_variant.mainTable, m_variant.columnKey);
     // The column-set service takes the default set of the list from this catalogue.
     QString sMsg;
     if (g_oColSet && !g_bIsWeb)
-        g_oColSet->setCatalogue(kArchive, g_cFieldCatalogXml, sMsg);
+        g_oColSet->setCatalogue(m_variant.mainTable, g_cFieldCatalogXml, sMsg);
     setProperty("colInfoXml", g_cFieldCatalogXml);
     InitPageBar();
     InitCaption();
@@ -293,9 +293,8 @@ void FrmCus::Form_Load()
         TLB2->setButtonVisible(QStringLiteral("Help"), false);
     }
     if (g_oPub) {
-        g_clsLogin =
-            g_oPub->frmLoadInit(this, res("Tarn.AA.ARCHIVE.customerarch"), g_clsLogin, g_oSrv);
-        g_oPub->HelpX(this, g_bIsWeb, kArchive);
+        g_clsLogin = g_oPub->frmLoadInit(this, res(m_variant.captionKey), g_clsLogin, g_oSrv);
+        g_oPub->HelpX(this, g_bIsWeb, m_variant.mainTable);
     }
     // Serial numbers are printed until the user's stored options, restored with the class
     // tree, say otherwise.
@@ -306,27 +305,32 @@ void FrmCus::Form_Load()
 
     if (!m_InPotal) {
         ChkbprintNo->setVisible(false);
-        TLB2->setButtonVisible(suite::customerListButtons().at(1).key, false);
+        TLB2->setButtonVisible(m_variant.buttons.at(1).key, false);
     } else {
         ChkbprintNo->setText(res("Tarn.AA.Archive.Common.PrintNo"));
     }
     showPrintNumbers(printNumbers());
     if (g_oPub)
-        g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, 1);
+        g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, 1);
     m_tempTableName = NewTempTableName(QString());
 }
 
 void FrmCus::InitToolbar()
 {
     if (g_oLogin) {
-        TLB2->setBusinessKey(kArchive);
+        TLB2->setBusinessKey(m_variant.mainTable);
         TLB2->setLogin(g_oLogin);
     }
-    TLB2->init(suite::customerListButtons(), g_oLogin ? g_oLogin->KvDbName() : g_cDBName, g_oLogin,
-               QStringLiteral("Archives_Customer_List"), QStringLiteral("AS"));
+    // The import list keeps an arrangement of its own: the customer list's does not name the
+    // staging commands and would hide them.
+    const QString set = m_variant.isCustomerList()
+        ? QStringLiteral("Archives_Customer_List")
+        : QStringLiteral("Archives_Customer_Import_List");
+    TLB2->init(m_variant.buttons, g_oLogin ? g_oLogin->KvDbName() : g_cDBName, g_oLogin, set,
+               QStringLiteral("AS"));
     if (m_InPotal) {
         // The portal closes its own tabs: the window's exit would leave an empty one.
-        TLB2->setButtonVisible(suite::customerListButtons().last().key, false);
+        TLB2->setButtonVisible(m_variant.buttons.last().key, false);
         if (g_oBusiness)
             TLB2->attachToBusiness(g_oBusiness);
     }
@@ -335,7 +339,7 @@ void FrmCus::InitToolbar()
 
 void FrmCus::hideCommandsWithoutWindow()
 {
-    for (const QString &command : commandsWithoutWindow()) {
+    for (const QString &command : commandsWithoutWindow() + m_variant.absentCommands) {
         TLB2->setButtonVisible(command, false);
         for (const ListMenu &menu : customerListMenus()) {
             for (const ListMenuItem &item : menu.items) {
@@ -361,9 +365,11 @@ void FrmCus::showPrintNumbers(bool on)
 void FrmCus::InitCaption()
 {
     setWindowIcon(style()->standardIcon(QStyle::SP_DirIcon));
-    setWindowTitle(res("Tarn.AA.ARCHIVE.customerarch"));
+    setWindowTitle(res(m_variant.captionKey));
     LblCaption->setText(windowTitle());
     if (g_bIsWeb) {
+        // The import list reads the company database itself, which a web session cannot.
+        TLB2->setButtonVisible(QStringLiteral("Import"), false);
         TLB2->setButtonVisible(QStringLiteral("Unite"), false);
         m_actions.value(QStringLiteral("mUnite"))->setVisible(false);
         m_actions.value(QStringLiteral("mDuplicates"))->setVisible(false);
@@ -379,7 +385,7 @@ void FrmCus::InitPageBar()
     UpDown2->setIncrement(1);
     EdtPageSize->setMaxLength(QString::number(g_lMaxPageSize).size());
     if (g_oPub) {
-        EdtPageSize->setText(g_oPub->GetRegEdit(kArchive, QStringLiteral("PageSize"),
+        EdtPageSize->setText(g_oPub->GetRegEdit(m_variant.mainTable, QStringLiteral("PageSize"),
                                                 QString::number(kDefaultPageSize), g_bIsWeb,
                                                 g_cUserId));
     }
@@ -395,7 +401,7 @@ void FrmCus::InitPageBar()
     TLB2->setSubItems(
         QStringLiteral("Pos"),
         { { QStringLiteral("PosTree"), QStringLiteral("Tarn.AA.ARCHIVE.customerclass") },
-          { QStringLiteral("PosGrid"), QStringLiteral("Tarn.AA.ARCHIVE.customerarch") } });
+          { QStringLiteral("PosGrid"), m_variant.captionKey } });
 }
 
 void FrmCus::SetAddModifyRights()
@@ -433,7 +439,7 @@ void FrmCus::LoadClassTree()
         : QString();
     fillClassTree(*Trv, res("Tarn.AA.ARCHIVE.customerclass"), rule, nodes);
     if (!nodes.isEmpty() && g_oPub)
-        g_oPub->SetArchOptions(this, kArchive, g_cUserId);
+        g_oPub->SetArchOptions(this, m_variant.mainTable, g_cUserId);
 }
 
 void FrmCus::Form_Activate()
@@ -528,7 +534,7 @@ void FrmCus::dragSeparator(QEvent *event)
     const int button =
         mouse->buttons() & Qt::LeftButton || mouse->button() == Qt::LeftButton ? 1 : 0;
     const QPoint at = mouse->position().toPoint();
-    g_oPub->MouseEvent(this, kArchive, PicSeparate, actions.value(event->type()), button,
+    g_oPub->MouseEvent(this, m_variant.mainTable, PicSeparate, actions.value(event->type()), button,
                        suite::shiftMask(mouse->modifiers()), at.x(), at.y());
     layoutWorkArea();
 }
@@ -537,7 +543,7 @@ void FrmCus::onTreeClick(QTreeWidgetItem *item)
 {
     if (!m_refreshGuard || !item)
         return;
-    setWindowTitle(res("Tarn.AA.ARCHIVE.customerarch") + u'-' + item->text(0));
+    setWindowTitle(res(m_variant.captionKey) + u'-' + item->text(0));
     DataRefresh(QString());
 }
 
@@ -599,9 +605,9 @@ void FrmCus::Form_Unload()
         if (g_iRunMode == 0)
             g_oPub->unhook(this);
         if (g_oColSet && g_oPub->GetColWidthString(Grid) != m_savedColumnWidths)
-            g_oPub->SaveColSet(g_oColSet, Grid, kArchive, g_cUserId);
+            g_oPub->SaveColSet(g_oColSet, Grid, m_variant.mainTable, g_cUserId);
         if (m_optionsChanged)
-            g_clsLogin = g_oPub->SaveArchOptions(g_clsLogin, this, kArchive);
+            g_clsLogin = g_oPub->SaveArchOptions(g_clsLogin, this, m_variant.mainTable);
     }
     if (m_codeTableMade)
         DropCodeTable();
@@ -609,7 +615,7 @@ void FrmCus::Form_Unload()
     m_plugIns.reset();
     if (g_oPub) {
         g_oPub->FrmUnLoad();
-        g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -1);
+        g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -1);
     }
     g_cUnSavedColSet.clear();
     g_cColInfoXml.clear();
@@ -620,7 +626,7 @@ void FrmCus::ExitForm(int &Cancel, int)
     Cancel = 0;
     close();
     if (g_oPub)
-        g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -1);
+        g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -1);
 }
 
 } // namespace customer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "entry/ArchiveListWindow.h"
+#include "list/ListVariant.h"
 #include "suite/controls/RefClient.h"
 #include "suite/data/RecordSet.h"
 #include "suite/print/PrintData.h"
@@ -45,7 +46,7 @@ class FrmCus : public ArchiveListWindow,
     Q_OBJECT
 
 public:
-    explicit FrmCus(QWidget *parent = nullptr);
+    explicit FrmCus(QWidget *parent = nullptr, const ListVariant &variant = customerListVariant());
     ~FrmCus() override;
 
     // The host's way to close the window: unloads it and gives the list's task back.
@@ -116,6 +117,8 @@ public:
     int columnPosition(int which) const { return m_columnPositions.at(which); }
     enum ColumnPosition { AbbName, LocationSite, Address, Phone, PersonName };
 
+    const ListVariant &variant() const { return m_variant; }
+
     // Reference-client events.
     void RefClient_EventGetColInfo(const QString &cKey, int iReturnMode, QString &sXML) override;
     void RefClient_EventSave(QString &sXML, bool &bFlag) override;
@@ -124,6 +127,11 @@ public:
                                 const QString &strOrder) override;
 
 protected:
+    // The commands a derived list adds to the dispatcher; true when the command was its own.
+    virtual bool runOwnCommand(const QString &command, const QString &MenuID);
+    // The ticked rows' cells in the list's last column, top to bottom.
+    QStringList tickedLastColumn() const;
+
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -179,6 +187,9 @@ private:
     // The batch-modify window, when no other session runs a batch.
     void batchModify();
     void findDuplicates();
+    // The import staging list, modal, on the session of a new import entry; this list's own
+    // rights and columns come back when it closes.
+    void openImportList();
     void calculateCredit();
     void showOptions();
     void queryTrades();
@@ -192,6 +203,7 @@ private:
     void showCardInPortal(int status);
     void prepareCard(FrmCusAM *card, int status);
 
+    const ListVariant &m_variant;
     bool m_loaded = false;
     bool m_loadQueued = false;
     bool m_unloaded = false;

@@ -19,7 +19,6 @@ namespace customer {
 
 namespace {
 
-const QString kArchive = QStringLiteral("Customer");
 constexpr int kAdd = 1;
 constexpr int kAddTask = 11;
 
@@ -46,9 +45,9 @@ bool FrmCus::mayOpenCard(int status)
         return TLB2->isButtonEnabled(QStringLiteral("Modify")) && Grid->Rows() >= 2;
     if (!TLB2->isButtonEnabled(QStringLiteral("Add")) || !g_oPub)
         return false;
-    if (g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kAddTask))
+    if (g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, kAddTask))
         return false;
-    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kAddTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -kAddTask);
     const QTreeWidgetItem *root = Trv->topLevelItem(0);
     if (g_bIsWeb && (!root || root->childCount() == 0)) {
         ShowInfoMsg(

@@ -29,7 +29,6 @@ namespace customer {
 
 namespace {
 
-const QString kArchive = QStringLiteral("Customer");
 const QString kTradeQueryObject = QStringLiteral("E92B30FF-3236-4FC6-AB7D-D4E5FB6B64FE");
 const QString kTradeReport = QStringLiteral("41e45703-c28b-46cb-9755-5e3665271abf");
 // Lock task codes of the customer function.
@@ -53,10 +52,17 @@ void FrmCus::Operating(const QString &key, const QString &MenuID)
                [&] { runCommand(key.toLower(), MenuID); });
 }
 
+bool FrmCus::runOwnCommand(const QString &, const QString &)
+{
+    return false;
+}
+
 void FrmCus::runCommand(const QString &command, const QString &MenuID)
 {
     if (g_oPub)
         g_oPub->HelpShow(MenuID, this, g_bIsWeb);
+    if (!m_variant.offers(command) || runOwnCommand(command, MenuID))
+        return;
     if (command == u"add") {
         openCard(1);
     } else if (command == u"modify") {
@@ -75,7 +81,7 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
             g_oPub->FindPos2(this, Trv);
     } else if (command == u"refresh") {
         if (m_optionsChanged && g_oPub)
-            g_clsLogin = g_oPub->SaveArchOptions(g_clsLogin, this, kArchive);
+            g_clsLogin = g_oPub->SaveArchOptions(g_clsLogin, this, m_variant.mainTable);
         Trv->clear();
         LoadClassTree();
         DataRefresh(QString());
@@ -103,6 +109,8 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
         switchOption(command);
     } else if (command == u"exit") {
         hide();
+    } else if (command == u"import") {
+        openImportList();
     } else if (command == u"cus_trade") {
         queryTrades();
     } else if (command == u"print") {
@@ -136,7 +144,7 @@ void FrmCus::switchOption(const QString &command)
                                                  QStringLiteral("mPrintNo") } };
     if (!g_oPub)
         return;
-    g_oPub->FrmOpt(this, QStringLiteral("customer"), currentLogin(), keys.value(command));
+    g_oPub->FrmOpt(this, m_variant.columnKey, currentLogin(), keys.value(command));
     if (command == u"mtext")
         Form_Resize();
     if (command == u"mprintno")
@@ -149,6 +157,17 @@ void FrmCus::selectAllRows(bool select)
         Grid->setTextMatrix(row, 1, select ? QStringLiteral("Y") : QString());
     if (select)
         Grid->update();
+}
+
+QStringList FrmCus::tickedLastColumn() const
+{
+    QStringList cells;
+    const int last = Grid->Cols() - 1;
+    for (int row = 1; row < Grid->Rows(); ++row) {
+        if (Grid->TextMatrix(row, 1) == u"Y")
+            cells.append(Grid->TextMatrix(row, last));
+    }
+    return cells;
 }
 
 bool FrmCus::hasTickedRow() const
@@ -169,7 +188,7 @@ void FrmCus::deleteRows()
         if (Grid->Rows() < 2)
             return;
         if (!hasTickedRow()) {
-            g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kDeleteTask);
+            g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -kDeleteTask);
             ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.sel_del_rst"));
             return;
         }
@@ -180,7 +199,7 @@ void FrmCus::deleteRows()
         : g_oPub->ShowTipMsg(g_oSrv, g_oLogin, Grid, iKeyPos, m_columnPositions[AbbName]);
     if (answer != 1)
         return;
-    if (g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kDeleteTask))
+    if (g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, kDeleteTask))
         return;
 
     g_oPub->DeleteStart();
@@ -197,7 +216,7 @@ void FrmCus::deleteRows()
                 Delete(sMsg, Grid->TextMatrix(row, iKeyPos), QStringLiteral("CCusCode"), results);
         }
     }
-    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kDeleteTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -kDeleteTask);
     g_oPub->DeleteEnded();
     g_oPub->ModifyShowMsg(results, res("Tarn.AA.ARCHIVE.COMMON.information"));
 
@@ -224,7 +243,7 @@ void FrmCus::Delete(QString &sMsg, const QString &id, const QString &IDName,
     if (!g_oPub->CheckAuthByCode(g_oSrv, g_oRowAuth, QStringLiteral("customer"), id, std::nullopt,
                                  QStringLiteral("D"))) {
         outcome = res("Tarn.AA.ARCHIVE.COMMON.readonly_not_del");
-    } else if (sMsg.clear(); g_oSrv->Delete(id, IDName, kArchive, sMsg, g_cUserId)) {
+    } else if (sMsg.clear(); g_oSrv->Delete(id, IDName, m_variant.mainTable, sMsg, g_cUserId)) {
         outcome = res("Tarn.AA.ARCHIVE.COMMON.del_success");
         bDelSuccess = true;
     } else {
@@ -246,9 +265,9 @@ void FrmCus::setColumns()
 // The batch works on the field catalogue as it stands now: rebuilt before the window opens.
 void FrmCus::batchModify()
 {
-    if (!g_oPub || g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kBatchModifyTask))
+    if (!g_oPub || g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, kBatchModifyTask))
         return;
-    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kBatchModifyTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -kBatchModifyTask);
     BuildColInfo();
     setProperty("colInfoXml", g_cFieldCatalogXml);
     FrmZMulModify window(m_cls, this);
@@ -261,17 +280,17 @@ void FrmCus::uniteCustomers(const QString &code1, const QString &code2)
 {
     if (!g_oPub)
         return;
-    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kListTask);
-    if (g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kMergeTask)) {
-        g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kListTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -kListTask);
+    if (g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, kMergeTask)) {
+        g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, kListTask);
         return;
     }
     FrmUnite window(m_cls, this);
     if (!code1.isEmpty())
         window.setCodes(code1, code2);
     suite::showModal(&window);
-    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, -kMergeTask);
-    g_oPub->IsLockFun(g_oSrv, g_oLogin, kArchive, kListTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, -kMergeTask);
+    g_oPub->IsLockFun(g_oSrv, g_oLogin, m_variant.mainTable, kListTask);
 }
 
 void FrmCus::findDuplicates()
@@ -284,7 +303,8 @@ void FrmCus::calculateCredit()
 {
     QString sMsg;
     if (g_oSrv
-        && g_oSrv->Modify(QStringLiteral("<Customer Operating='Credit' />"), kArchive, sMsg)) {
+        && g_oSrv->Modify(QStringLiteral("<Customer Operating='Credit' />"), m_variant.mainTable,
+                          sMsg)) {
         ShowInfoMsg(res("Tarn.AA.ARCHIVE.COMMON.creditover"));
         ShowInfoMsg(sMsg);
     }
@@ -295,10 +315,10 @@ void FrmCus::showOptions()
     auto options =
         suite::createObject<suite::IOptionSet>(QString::fromLatin1(suite::IOptionSet::kProgId));
     if (options)
-        options->Show(currentLogin(), g_oPub, g_oSrv, kArchive, g_bIsWeb);
+        options->Show(currentLogin(), g_oPub, g_oSrv, m_variant.mainTable, g_bIsWeb);
     m_optionsChanged = true;
     if (g_oPub)
-        g_oPub->InitArchEditParam(g_oSrv, kArchive, g_bCanAddArch, g_bCanModifyArch);
+        g_oPub->InitArchEditParam(g_oSrv, m_variant.mainTable, g_bCanAddArch, g_bCanModifyArch);
     SetAddModifyRights();
 }
 

@@ -29,8 +29,6 @@ namespace customer {
 
 namespace {
 
-const QString kArchive = QStringLiteral("Customer");
-
 QString res(const char *key)
 {
     return g_oPub ? g_oPub->GetResString(QLatin1StringView(key)) : QString::fromLatin1(key);
@@ -44,7 +42,7 @@ bool FrmCus::LoadHead()
         return false;
     Grid->setTextMatrix(0, 0, res("Tarn.AA.ARCHIVE.COMMON.serialnumber"));
     if (g_cUnSavedColSet.isEmpty())
-        g_cUnSavedColSet = g_oColSet->getColInfo(QStringLiteral("customer"));
+        g_cUnSavedColSet = g_oColSet->getColInfo(m_variant.columnKey);
     int visibleColumns = 0;
     int fixedColumns = 0;
     QString text;
@@ -76,7 +74,8 @@ bool FrmCus::LoadHead()
         return false;
     }
     iKeyPos = codeIndex + 1;
-    g_oPub->FormatGrid(this, g_oSrv->OpenX(listHeaderStatement(g_cListFields)), kArchive);
+    g_oPub->FormatGrid(this, g_oSrv->OpenX(listHeaderStatement(g_cListFields, m_variant.mainTable)),
+                       m_variant.mainTable);
     const char *fields[] = { "cCusAbbName", "cLocationSite", "cCusAddress", "cCusPhone",
                              "cpersonname" };
     for (int which = 0; which < int(m_columnPositions.size()); ++which) {
@@ -110,7 +109,8 @@ void FrmCus::DataRefresh(const QString &sCon)
         return;
     }
     const ListStatement statement =
-        buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv, m_quickSearch);
+        buildListStatement(g_cListFields, classCode, sCon, m_cOrder, g_sRowAuthInv, m_quickSearch,
+                           m_variant.mainTable);
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     suite::RecordSet rows;
@@ -136,10 +136,9 @@ void FrmCus::DataRefresh(const QString &sCon)
             g_oPub->setCodeValue(CodeValue);
             g_oPub->setCodeFldName(QStringLiteral("cCusCode"));
         }
-        const suite::PageRequest request{
-            kArchive,        QStringLiteral("cCusCode"), statement.selectList,
-            statement.joins, statement.wherePart,        statement.orderPart
-        };
+        const suite::PageRequest request{ m_variant.mainTable,  m_variant.keyField,
+                                          statement.selectList, statement.joins,
+                                          statement.wherePart,  statement.orderPart };
         int pageCount = g_lPageCount;
         g_oPub->GetPageRstUncounted(g_oSrv, rows, request, page, pageSize, pageCount);
         g_lPageCount = pageCount;
@@ -261,8 +260,8 @@ void FrmCus::onApply()
     // The size is stored before the page is read, as the read clamps it: a store after would
     // make the count the read starts stale before it comes back.
     EdtPageSize->setText(g_oPub->GetVal(EdtPageSize->text(), 5, g_lMaxPageSize));
-    g_oPub->SaveRegEdit(kArchive, QStringLiteral("PageSize"), EdtPageSize->text(), g_bIsWeb,
-                        g_cUserId);
+    g_oPub->SaveRegEdit(m_variant.mainTable, QStringLiteral("PageSize"), EdtPageSize->text(),
+                        g_bIsWeb, g_cUserId);
     refreshFromStrip();
 }
 

@@ -19,8 +19,6 @@ namespace customer {
 
 namespace {
 
-const QString kArchive = QStringLiteral("Customer");
-
 QString res(const char *key)
 {
     return g_oPub ? g_oPub->GetResString(QLatin1StringView(key)) : QString::fromLatin1(key);
@@ -56,9 +54,9 @@ suite::PrintControl *FrmCus::printControl()
     if (g_oLogin)
         Prn->setLanguage(g_oLogin->LanguageRegion());
     connect(Prn, &suite::PrintControl::styleEvent, this,
-            [](const QString &keyPart, const QString &layoutPart) {
+            [table = m_variant.mainTable](const QString &keyPart, const QString &layoutPart) {
                 if (g_oPub)
-                    g_oPub->SavePrnStyle(g_oSrv, kArchive, keyPart + layoutPart);
+                    g_oPub->SavePrnStyle(g_oSrv, table, keyPart + layoutPart);
             });
     return Prn;
 }
@@ -96,7 +94,7 @@ void FrmCus::runPrintAction(const QString &key, suite::PrintControl *Prn)
     } else if (key == u"savefile") {
         const int count = Prn->ExportToFile(QString());
         if (count >= 0)
-            g_oPub->PrintMsg(kArchive, count);
+            g_oPub->PrintMsg(m_variant.mainTable, count);
         else if (!Prn->lastError().isEmpty())
             ShowInfoMsg(Prn->lastError());
     }
@@ -105,7 +103,7 @@ void FrmCus::runPrintAction(const QString &key, suite::PrintControl *Prn)
 suite::PrintStyle FrmCus::GetPrnStyle(const QString &key)
 {
     suite::PrintStyle style;
-    g_oPub->GetPrnStyleFile(true, QString(), key, kArchive, g_oSrv, style);
+    g_oPub->GetPrnStyleFile(true, QString(), key, m_variant.mainTable, g_oSrv, style);
     return style;
 }
 
@@ -113,7 +111,7 @@ void FrmCus::WriteData(QString &sXML, suite::PrintData &Con)
 {
     if (g_oPub)
         g_oPub->GetPrnDataFile(true, sXML, QString(), QString(),
-                               res("Tarn.AA.ARCHIVE.customerarch"), GetAccId(), g_cUserId,
+                               g_oPub->GetResString(m_variant.captionKey), GetAccId(), g_cUserId,
                                g_cUserName, this, g_oSrv, Con);
 }
 
@@ -123,14 +121,15 @@ std::shared_ptr<suite::PrintRowSource> FrmCus::printRows(QList<suite::PrintColum
 {
     QTreeWidgetItem *node = Trv->currentItem();
     const QString classCode = classCodeOfNodeKey(node ? classNodeKey(node) : QStringLiteral("r"));
-    const ListStatement statement = buildListStatement(g_cListFields, classCode, m_lastCondition,
-                                                       m_cOrder, g_sRowAuthInv, m_quickSearch);
+    const ListStatement statement =
+        buildListStatement(g_cListFields, classCode, m_lastCondition, m_cOrder, g_sRowAuthInv,
+                           m_quickSearch, m_variant.mainTable);
     auto pageForm = std::make_shared<QWidget>();
     const std::weak_ptr<ArchiveEntry> owner =
         m_cls ? m_cls->weak_from_this() : std::weak_ptr<ArchiveEntry>();
-    ListPrintRows::PageReader readPage = [statement, pageForm,
-                                          owner](int page, int pageSize, suite::RecordSet &rows,
-                                                 int &pageCount, QString &sMsg) {
+    ListPrintRows::PageReader readPage = [statement, pageForm, owner, variant = m_variant](
+                                             int page, int pageSize, suite::RecordSet &rows,
+                                             int &pageCount, QString &sMsg) {
         if (g_bIsWeb) {
             bool bFlag = false;
             const std::shared_ptr<ArchiveEntry> entry = owner.lock();
@@ -141,7 +140,7 @@ std::shared_ptr<suite::PrintRowSource> FrmCus::printRows(QList<suite::PrintColum
         if (!g_oPub || !g_oSrv)
             return false;
         g_oPub->setIsFindCode(false);
-        g_oPub->GetPageRst(pageForm.get(), g_oSrv, rows, kArchive, QStringLiteral("cCusCode"),
+        g_oPub->GetPageRst(pageForm.get(), g_oSrv, rows, variant.mainTable, variant.keyField,
                            statement.selectList, statement.joins, statement.wherePart,
                            statement.orderPart, page, pageSize, pageCount);
         if (!rows.IsOpen())

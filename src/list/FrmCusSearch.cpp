@@ -64,6 +64,9 @@ QWidget *FrmCus::buildToolbarRow()
     auto *find = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
     find->setContext(Qt::WidgetWithChildrenShortcut);
     connect(find, &QShortcut::activated, this, [this] { focusQuickSearch(); });
+    // The search index covers the archive only.
+    EdtSearch->setVisible(m_variant.quickSearch);
+    find->setEnabled(m_variant.quickSearch);
     return row;
 }
 

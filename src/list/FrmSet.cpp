@@ -16,7 +16,6 @@ namespace customer {
 
 namespace {
 
-const QString kColumnSetKey = QStringLiteral("Customer");
 constexpr int kWidthPixels = 700;
 constexpr int kHeightPixels = 600;
 constexpr int kExtraHeightTwips = 150;
@@ -66,7 +65,7 @@ void FrmSet::Form_Load()
     if (!g_cColInfoXml.isEmpty())
         ColSet1->setXml(g_cColInfoXml);
     else if (g_oColSet)
-        ColSet1->setXml(g_oColSet->getColInfo(kColumnSetKey));
+        ColSet1->setXml(g_oColSet->getColInfo(columnSetKey()));
     setFixedSize(fixedSize(this));
     if (const QScreen *shown = screen()) {
         const QRect area = shown->geometry();
@@ -84,7 +83,7 @@ void FrmSet::resizeEvent(QResizeEvent *event)
 void FrmSet::reload(int returnMode)
 {
     if (g_oColSet)
-        ColSet1->setXml(g_oColSet->getColInfo(kColumnSetKey, returnMode));
+        ColSet1->setXml(g_oColSet->getColInfo(columnSetKey(), returnMode));
 }
 
 // A set the service refuses to store still takes effect for this session.
@@ -111,6 +110,13 @@ void FrmSet::done(int result)
     if (g_oPub)
         g_oPub->FrmUnLoad();
     QDialog::done(result);
+}
+
+// The import list keeps its column set under its staging table.
+QString FrmSet::columnSetKey() const
+{
+    const FrmCus *list = listWindow();
+    return list ? list->variant().mainTable : customerListVariant().mainTable;
 }
 
 FrmCus *FrmSet::listWindow() const

@@ -38,6 +38,7 @@ private:
     void ColSet1_Confirm(bool save, const QString &xml);
     void reload(int returnMode);
     FrmCus *listWindow() const;
+    QString columnSetKey() const;
 };
 
 } // namespace customer

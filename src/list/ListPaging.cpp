@@ -41,8 +41,9 @@ int codeFieldIndex(const QString &listFields)
 {
     const QStringList fields = listFields.split(u',');
     for (int index = 0; index < fields.size(); ++index) {
-        const QString field = fields.at(index).trimmed().toLower();
-        if (field == u"ccuscode" || field == u"customer.ccuscode")
+        // Qualified by the list's main table, Customer or the staging table.
+        if (fields.at(index).trimmed().section(u'.', -1).compare(u"ccuscode", Qt::CaseInsensitive)
+            == 0)
             return index;
     }
     return -1;

@@ -21,19 +21,23 @@ QString classCodeOfNodeKey(const QString &nodeKey);
 // The code column qualified with its table, for statements that join the extended fields
 // (which have a cCusCode of their own): every bare "ccuscode" followed by terminator becomes
 // "Customer.cCusCode" + terminator. An already qualified name stays as it is.
-QString qualifyCodeColumn(const QString &text, const QString &terminator);
+QString qualifyCodeColumn(const QString &text, const QString &terminator,
+                          const QString &mainTable = QStringLiteral("Customer"));
 
 // The statement of the customer list: the visible fields, their joins, the customers of the
 // class (and its sub-classes) that the user may read (rightsClause) and that are not flagged
 // as transferred, narrowed by the filter condition and by the quick search (see
 // quickSearchCondition), in the column set's order. The texts are lower-cased as the list
-// sends them; values compare without regard to case in the database.
+// sends them; values compare without regard to case in the database. The import list reads
+// its staging table (mainTable) the same way, with the row number as its last column.
 ListStatement buildListStatement(const QString &listFields, const QString &classCode,
                                  const QString &condition, const QString &order,
                                  const QString &rightsClause,
-                                 const QString &quickSearch = QString());
+                                 const QString &quickSearch = QString(),
+                                 const QString &mainTable = QStringLiteral("Customer"));
 
 // The statement that reads no row but gives the header's fields and types.
-QString listHeaderStatement(const QString &listFields);
+QString listHeaderStatement(const QString &listFields,
+                            const QString &mainTable = QStringLiteral("Customer"));
 
 } // namespace customer

@@ -70,5 +70,5 @@ TEST_F(ImportFileCommand, AMappingFileAndTheRoadsThatFail)
     EXPECT_TRUE(noFile.err.startsWith("customer-archive import file: give one file to import\n"));
     const CommandRun noCommand = runProduct({ "import", "sideways" });
     EXPECT_EQ(noCommand.exitCode, 2);
-    EXPECT_TRUE(noCommand.err.startsWith("customer-archive import: unknown command \"sideways\""));
+    EXPECT_TRUE(noCommand.err.startsWith("customer-archive import: unknown verb sideways\n"));
 }

@@ -158,3 +158,37 @@ TEST(DeliveryAddressCodes, FollowTheHighestNumberWithFourDigits)
         EXPECT_EQ(next.beyondFourDigits, c.beyond) << qPrintable(c.codes.join(u','));
     }
 }
+
+TEST(BatchUpdateStatement, TheStagingTableIsUpdatedAloneByItsBareColumns)
+{
+    const QString table = QStringLiteral("Customer_import");
+    const QString rights = QStringLiteral("(Customer_import.cCusDepart like '02%')");
+    const QString head = QStringLiteral(
+        "update Customer_import set cModifyPerson='O''Neil' ,DModifyDate=getdate(), ");
+    const QString where =
+        QStringLiteral(" where (Customer_import.AutoID in (N'4',N'7')) and ") + rights;
+    const auto staged = [&](const QString &field, const QString &value,
+                            const QString &fragment = {}) {
+        return sql::updateStatement(field, value,
+                                    QStringLiteral("(Customer_import.AutoID in (N'4',N'7'))"),
+                                    rights, QStringLiteral("O'Neil"), fragment, table);
+    };
+
+    EXPECT_EQ(staged("Customer_import.cCCCode", "0102", " ,iid=3 "),
+              head + "cCCCode='0102' ,iid=3 " + where);
+    EXPECT_EQ(staged("cCusPhone", "x' or '1'='1"), head + "cCusPhone='x'' or ''1''=''1'" + where);
+    EXPECT_EQ(staged("cCusName", " "), head + "cCusName=cCusAbbName" + where);
+    EXPECT_EQ(staged("cCusCreditCompany", ""), head + "cCusCreditCompany=cCusCode" + where);
+    EXPECT_EQ(staged("cCusTradeCCode", "05"),
+              head
+                  + "cCusTradeCCode='05',cTrade=(select top 1 cTradecName from TradeClass where "
+                    "cTradeCCode='05')"
+                  + where);
+    EXPECT_EQ(staged("cCusDepart", ""), head + "cCusDepart=NULL" + where);
+    EXPECT_EQ(sql::countStatement(QStringLiteral("(1=1)"), rights, table),
+              "select Num=count(*) from Customer_import where (1=1) and " + rights);
+    EXPECT_EQ(sql::countStatement(QStringLiteral("(1=1)"), rights),
+              "select Num=count(*) from Customer inner join Customer_extradefine on "
+              "customer.cCusCode =Customer_extradefine.cCusCode where (1=1) and "
+                  + rights);
+}

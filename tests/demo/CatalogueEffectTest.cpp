@@ -1018,9 +1018,14 @@ TEST_F(CatalogueEffectTest, ImportStagingTextsMarkListAndDate)
     QStringList listed;
     for (int row = 0; row < list.RecordCount(); ++row)
         listed.append(shown(list.valueAt(row, 1)) + u'|' + shown(list.valueAt(row, 2)));
+    // The demo stages its rows with a class; the row moved to 0101 shows that class's name
+    // (plain reads the company as it was before the move).
     QStringList expected =
-        lines(plain("select cCusName, case AutoID when 1 then '北京客户' else 'NULL' end from "
-                    "customer_import where AutoID <> 2"));
+        lines(plain("select i.cCusName, case i.AutoID when 1 then '北京客户' else "
+                    "ifnull(c.cCCName, 'NULL') end from customer_import i left join "
+                    "CustomerClass c on c.cCCCode = i.cCCCode where i.AutoID <> 2"));
+    EXPECT_EQ(shown(plain("select cCCName from CustomerClass where cCCCode='0101'").Value(0)),
+              "北京客户");
     listed.sort();
     expected.sort();
     EXPECT_EQ(listed, expected);

@@ -51,4 +51,32 @@ QList<ToolbarButtonDef> customerListButtons()
     };
 }
 
+QList<ToolbarButtonDef> importListButtons()
+{
+    return {
+        button("Print", "Tarn.AA.ARCHIVE.TOOLBAR.print", QStyle::SP_DialogSaveButton,
+               { item("Preview", "Tarn.AA.ARCHIVE.TOOLBAR.preview"),
+                 item("SetUp", "Tarn.AA.ARCHIVE.TOOLBAR.setup") }),
+        button("Preview", "Tarn.AA.ARCHIVE.TOOLBAR.preview", QStyle::SP_FileDialogContentsView),
+        button("SaveFile", "Tarn.AA.ARCHIVE.TOOLBAR.savefile", QStyle::SP_DriveFDIcon),
+        button("Filter", "Tarn.AA.ARCHIVE.TOOLBAR.filter", QStyle::SP_FileDialogListView),
+        button("Pos", "Tarn.AA.ARCHIVE.TOOLBAR.pos", QStyle::SP_ArrowRight,
+               { item("PosTree", "Tarn.AA.ARCHIVE.customerclass"),
+                 item("PosGrid", "Tarn.AA.ARCHIVE.importlist") }),
+        button("Refresh", "Tarn.AA.ARCHIVE.TOOLBAR.refresh", QStyle::SP_BrowserReload),
+        button("allsel", "Tarn.AA.ARCHIVE.TOOLBAR.allsel", QStyle::SP_DialogYesButton),
+        button("allcancel", "Tarn.AA.ARCHIVE.TOOLBAR.allcancel", QStyle::SP_DialogNoButton),
+        button("FieldSet", "Tarn.AA.ARCHIVE.TOOLBAR.fieldset", QStyle::SP_FileDialogInfoView),
+        button("MulModify", "Tarn.AA.ARCHIVE.TOOLBAR.mulmodify", QStyle::SP_FileDialogNewFolder),
+        button("SetCusClass", "Tarn.AA.ARCHIVE.TOOLBAR.setcusclass", QStyle::SP_DirIcon),
+        // Rows reach the staging table from here: the marketing service's download and the
+        // import of a CSV or XLSX file.
+        button("Download", "Tarn.AA.ARCHIVE.TOOLBAR.download", QStyle::SP_ArrowDown),
+        button("ImportFile", "Tarn.AA.ARCHIVE.TOOLBAR.importfile", QStyle::SP_DialogOpenButton),
+        button("Sync", "Tarn.AA.ARCHIVE.TOOLBAR.sync", QStyle::SP_DialogApplyButton),
+        button("Help", "Tarn.AA.ARCHIVE.TOOLBAR.help", QStyle::SP_DialogHelpButton),
+        button("Exit", "Tarn.AA.ARCHIVE.TOOLBAR.exit", QStyle::SP_DialogCloseButton),
+    };
+}
+
 } // namespace suite

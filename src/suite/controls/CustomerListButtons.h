@@ -8,4 +8,8 @@ namespace suite {
 // class tree and the grid; "Print" drops down preview and page setup.
 QList<ToolbarButtonDef> customerListButtons();
 
+// The buttons of the import staging list: no card, merge or class commands; "SetCusClass",
+// "Download" and "Sync" of its own.
+QList<ToolbarButtonDef> importListButtons();
+
 } // namespace suite

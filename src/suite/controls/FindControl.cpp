@@ -343,6 +343,14 @@ bool FindControl::selectField(const QString &element)
     return index >= 0;
 }
 
+bool FindControl::fixField(const QString &element)
+{
+    if (element.isEmpty() || !selectField(element))
+        return false;
+    m_fieldBox->setEnabled(false);
+    return true;
+}
+
 QWidget *FindControl::valueEditor() const
 {
     return m_editors->currentWidget();

@@ -56,6 +56,9 @@ public:
     QString field() const;
     QString value() const;
     bool selectField(const QString &element);
+    // Chooses the field for the user and keeps it: a caller that knows the field leaves only
+    // the value and the records to pick. False when the field is not offered.
+    bool fixField(const QString &element);
     // The editor of the field chosen.
     QWidget *valueEditor() const;
     // The condition of the records concerned and its description.

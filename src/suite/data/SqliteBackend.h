@@ -6,6 +6,8 @@
 #include "suite/data/SqliteSearchStatistics.h"
 #include "suite/data/TextColumnIndex.h"
 
+#include <QHash>
+
 #include <memory>
 
 namespace suite {
@@ -44,12 +46,15 @@ private:
     // Lives as long as the connection, which hands it to UDF_GetLocaleID.
     QByteArray m_localeId;
     std::shared_ptr<const tsql::SqlDialect> m_dialect;
-    QHash<QString, TableColumns> m_tableColumns;
-    QString m_tableColumnsVersion;
     CoarseColumns m_coarseColumns;
     QString m_coarseColumnsVersion;
     TextColumnIndex m_textColumns;
     QString m_textColumnsVersion;
+    // The columns of the tables asked for, by lower-cased name, kept while the schema of the
+    // company and of the temporary tables stays at m_tableColumnsVersion: every page a list
+    // reads and every record a writer saves asks for its tables' columns again.
+    QHash<QString, TableColumns> m_tableColumns;
+    QString m_tableColumnsVersion;
 };
 
 } // namespace suite

@@ -330,3 +330,21 @@ TEST_F(RecordXmlWriterTest, WritesJoinTheCallersTransaction)
     ASSERT_TRUE(backend->connection().rollbackTransaction(sMsg)) << qPrintable(sMsg);
     EXPECT_EQ(customerCodes(), (QStringList{ QStringLiteral("C001"), QStringLiteral("C600") }));
 }
+
+// The writer's backend keeps the tables' columns between records; a column another session
+// adds meanwhile (a new user-defined field) is written by the next record, not left out.
+TEST_F(RecordXmlWriterTest, AColumnAddedBetweenTwoRecordsIsWrittenByTheSecond)
+{
+    ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>C400</cCusCode><cCusName>Before</cCusName>"
+                                   "<cCDefine9>early</cCDefine9></Customer>")))
+        << qPrintable(sMsg);
+    folder.runOnCompany(
+        QStringLiteral("alter table Customer_extradefine add column cCDefine9 nvarchar(20)"));
+    ASSERT_TRUE(add(QStringLiteral("<Customer><cCusCode>C401</cCusCode><cCusName>After</cCusName>"
+                                   "<cCDefine9>late</cCDefine9></Customer>")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(folder.column(QStringLiteral("select cCusCode || ':' || ifnull(cCDefine9, 'null') "
+                                           "from Customer_extradefine where cCusCode like 'C40%' "
+                                           "order by cCusCode")),
+              (QStringList{ QStringLiteral("C400:null"), QStringLiteral("C401:late") }));
+}
