@@ -173,11 +173,7 @@ void BM_ListReadRaw(benchmark::State &state, bool cached)
     // The statements as the data service translates them, with its planner hints.
     auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
     suite::tsql::TsqlTranslator translator(dialect);
-    auto coarse = std::make_shared<suite::CoarseColumns>();
-    coarse->load(connection);
-    translator.setCoarseColumnLookup([coarse](QStringView qualifier, QStringView column) {
-        return coarse->isCoarse(qualifier, column);
-    });
+    translator.setCoarseColumnLookup(suite::CoarseColumns::lookupOf(connection));
     const auto translated = [&](const QString &text) {
         return translator.translate(text, sMsg)->steps.front().sql;
     };

@@ -61,11 +61,7 @@ KeyStatements keyStatements(suite::SqliteConnection &company, const QString &whe
     };
     auto dialect = std::make_shared<suite::tsql::SqliteDialect>();
     suite::tsql::TsqlTranslator translator(dialect);
-    auto coarse = std::make_shared<suite::CoarseColumns>();
-    coarse->load(company);
-    translator.setCoarseColumnLookup([coarse](QStringView qualifier, QStringView column) {
-        return coarse->isCoarse(qualifier, column);
-    });
+    translator.setCoarseColumnLookup(suite::CoarseColumns::lookupOf(company));
     QString sMsg;
     const QString keys = suite::page_statements::keysStatement(request, false);
     const auto page = translator.translate(keys, sMsg);

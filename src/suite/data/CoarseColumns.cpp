@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <memory>
+
 namespace suite {
 
 namespace {
@@ -39,6 +41,15 @@ void CoarseColumns::load(SqlConnection &connection)
         tableColumns.insert(column);
         m_anyTable.insert(column);
     }
+}
+
+std::function<bool(QStringView, QStringView)> CoarseColumns::lookupOf(SqlConnection &connection)
+{
+    auto columns = std::make_shared<CoarseColumns>();
+    columns->load(connection);
+    return [columns](QStringView qualifier, QStringView column) {
+        return columns->isCoarse(qualifier, column);
+    };
 }
 
 bool CoarseColumns::isCoarse(QStringView qualifier, QStringView column) const

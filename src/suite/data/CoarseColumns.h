@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <functional>
+
 namespace suite {
 
 // The indexed columns of a company whose values are each shared by many rows (a class, an
@@ -20,6 +22,8 @@ class CoarseColumns
 {
 public:
     void load(SqlConnection &connection);
+    // A translator's lookup over the coarse columns of connection as they are now.
+    static std::function<bool(QStringView, QStringView)> lookupOf(SqlConnection &connection);
     bool isCoarse(QStringView qualifier, QStringView column) const;
 
 private:
