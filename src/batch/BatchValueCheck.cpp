@@ -1,5 +1,6 @@
 #include "batch/BatchValueCheck.h"
 
+#include "catalogue/DataAuth.h"
 #include "catalogue/SharedUtilities.h"
 #include "entry/SessionContext.h"
 #include "suite/core/SqlQuote.h"
@@ -60,7 +61,7 @@ const std::vector<LookupRule> &lookupRules()
           false,
           [](const QString &v) {
               return "select top 1 cCusHeadCode from customer where cCusCode='" + v + "' and "
-                  + g_cAuthCustomerW;
+                  + ArchiveCustomerWriteRights();
           },
           "Tarn.AA.CUSTOMER.FRMMULMODIFY.234_1" },
         { { "cCusOType" },

@@ -90,6 +90,15 @@ void InitDataAuthImport()
     initDataAuthFor({ import, import, import, import });
 }
 
+QString ArchiveCustomerWriteRights()
+{
+    if (!g_oPub || !g_oRowAuth)
+        return g_cAuthCustomerW;
+    const QString archive = QStringLiteral("Customer");
+    return g_oPub->GetGetAuthString(g_oRowAuth, archive, QStringLiteral("W"), std::nullopt,
+                                    archive);
+}
+
 QString GetBatchModifyAuthSql(const QString &cBusObId, const QString &cUserId, const QString &cCode)
 {
     if (!g_oRowAuth || !g_oSrv)

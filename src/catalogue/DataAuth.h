@@ -12,6 +12,10 @@ void InitDataAuth();
 // The same for the import staging list: the clauses name Customer_import and the column
 // rights are those of the business object "Customer_import".
 void InitDataAuthImport();
+// The write clause over the archive's customers, whichever list the session serves: the
+// staging list's own clauses name its staging table, and a code checked against the archive
+// needs the archive's.
+QString ArchiveCustomerWriteRights();
 
 // The rights class (AA_AuthClass.id) that customers get when their class, trade or district
 // becomes cCode (see IRowAuth::BatchModifyAuthSQL); empty when there is none.

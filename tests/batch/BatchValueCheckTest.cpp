@@ -1,5 +1,6 @@
 #include "batch/BatchValueCheck.h"
 #include "BatchSession.h"
+#include "catalogue/DataAuth.h"
 
 using customer::checkBatchValue;
 
@@ -164,5 +165,36 @@ TEST_F(BatchValueCheckTest, ArchiveCodesMustExistUnderTheirCondition)
         { "cCusTradeCCode", "0101", {}, {} },
         { "cCusTradeCCode", "99", missing("99"), {} },
         { "cCusTradeCCode", "", {}, {} },
+    });
+}
+
+// On the staging list the session's clauses name the staging table; a head office is still a
+// customer of the archive that the user may write.
+TEST_F(BatchValueCheckTest, TheHeadOfficeIsAnArchiveCustomerTheUserMayWriteOnTheStagingListToo)
+{
+    enter(QStringLiteral("sales1"));
+    const QString archiveRights = customer::ArchiveCustomerWriteRights();
+    ASSERT_NE(archiveRights, QStringLiteral("1=1")) << "sales1 writes only some customers";
+    const auto firstCode = [](const QString &where) {
+        const suite::RecordSet rows =
+            customer::g_oSrv->OpenX(QStringLiteral("select top 1 cCusCode from Customer where ")
+                                    + where + QStringLiteral(" order by cCusCode"));
+        return rows.RecordCount() > 0 ? rows.valueAt(0, 0).toString() : QString();
+    };
+    const QString writable = firstCode(archiveRights);
+    const QString notWritable = firstCode(QStringLiteral("not (") + archiveRights + u')');
+    ASSERT_FALSE(writable.isEmpty());
+    ASSERT_FALSE(notWritable.isEmpty());
+
+    customer::InitDataAuthImport();
+    ASSERT_TRUE(customer::g_cAuthCustomerW.contains(QStringLiteral("Customer_import"),
+                                                    Qt::CaseInsensitive));
+    EXPECT_EQ(customer::ArchiveCustomerWriteRights(), archiveRights);
+    const QByteArray mine = writable.toUtf8();
+    const QByteArray others = notWritable.toUtf8();
+    expectRows({
+        { "cCusHeadCode", mine.constData(), {}, {} },
+        { "cCusHeadCode", others.constData(), text("Tarn.AA.CUSTOMER.FRMMULMODIFY.234_1"), {} },
+        { "cCusHeadCode", "NONE", text("Tarn.AA.CUSTOMER.FRMMULMODIFY.234_1"), {} },
     });
 }
