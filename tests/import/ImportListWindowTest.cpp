@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <functional>
+
 using namespace customer;
 
 namespace {
@@ -51,6 +53,23 @@ QToolButton *shownButton(suite::Toolbar *toolbar, const QString &key)
 class ImportListWindowTest : public ListWindowFixture
 {
 protected:
+    // Presses the customer list's "Import" and works on the import list once it shows its
+    // first page; the list is closed after.
+    void withImportList(const std::function<void(FrmCus_import *)> &work)
+    {
+        suite::ScopedModalHandler handler([&](QWidget *window) {
+            auto *imports = qobject_cast<FrmCus_import *>(window);
+            ASSERT_NE(imports, nullptr);
+            imports->resize(1000, 640);
+            imports->show();
+            settle();
+            waitForPageCount();
+            work(imports);
+            imports->close();
+        });
+        m_list->Operating(QStringLiteral("Import"));
+    }
+
     QStringList rows(const QString &sql) const
     {
         return m_company.column(DemoCompanyCopy<>::Company, sql);
@@ -197,19 +216,12 @@ TEST_F(ImportListWindowTest, ATransferWithNothingTickedChangesNoCustomer)
     ASSERT_TRUE(openList());
     const QStringList archiveBefore = archive();
     const QStringList stagingBefore = staging();
-    suite::ScopedModalHandler handler([&](QWidget *window) {
-        auto *imports = qobject_cast<FrmCus_import *>(window);
-        ASSERT_NE(imports, nullptr);
-        imports->show();
-        settle();
-        waitForPageCount();
+    withImportList([&](FrmCus_import *imports) {
         QToolButton *sync = shownButton(imports->TLB2, QStringLiteral("Sync"));
         ASSERT_NE(sync, nullptr);
         sync->click();
         settle();
-        imports->close();
     });
-    m_list->Operating(QStringLiteral("Import"));
 
     EXPECT_EQ(shownTexts(), QStringList{ text("Tarn.AA.ARCHIVE.IMPORT.syncdone").arg(0) });
     EXPECT_EQ(archive(), archiveBefore);
@@ -232,14 +244,8 @@ TEST_F(ImportListWindowTest, SetCusClassGivesTheTickedRowsTheClassAndNothingElse
     bool fieldLocked = false;
     QString recordsChoice;
     QString userName;
-    suite::ScopedModalHandler handler([&](QWidget *window) {
+    withImportList([&](FrmCus_import *imports) {
         userName = customer::g_cUserName;
-        auto *imports = qobject_cast<FrmCus_import *>(window);
-        ASSERT_NE(imports, nullptr);
-        imports->resize(1000, 640);
-        imports->show();
-        settle();
-        waitForPageCount();
         suite::Grid *grid = imports->Grid;
         ASSERT_GE(grid->Rows(), 4);
         for (const int row : { 1, 3 }) {
@@ -268,9 +274,7 @@ TEST_F(ImportListWindowTest, SetCusClassGivesTheTickedRowsTheClassAndNothingElse
         ASSERT_NE(setClass, nullptr);
         setClass->click();
         catalogue = imports->property("colInfoXml").toString();
-        imports->close();
     });
-    m_list->Operating(QStringLiteral("Import"));
 
     ASSERT_EQ(ticked.size(), 2);
     EXPECT_TRUE(catalogue.startsWith(QStringLiteral("<Customer_import fixfld='0'")))
@@ -306,12 +310,7 @@ TEST_F(ImportListWindowTest, TheStagingCommandsShowAndTheArchiveOnesDoNot)
     ASSERT_TRUE(openList());
     QStringList shown;
     QStringList opened;
-    suite::ScopedModalHandler handler([&](QWidget *window) {
-        auto *imports = qobject_cast<FrmCus_import *>(window);
-        ASSERT_NE(imports, nullptr);
-        imports->show();
-        settle();
-        waitForPageCount();
+    withImportList([&](FrmCus_import *imports) {
         shown = imports->TLB2->visibleKeys();
         suite::ScopedModalHandler batch([&](QWidget *dialog) {
             opened.append(dialog->objectName() + u'|' + dialog->windowTitle());
@@ -321,9 +320,7 @@ TEST_F(ImportListWindowTest, TheStagingCommandsShowAndTheArchiveOnesDoNot)
         QApplication::setActiveWindow(imports);
         QKeyEvent f8(QEvent::KeyPress, Qt::Key_F8, Qt::NoModifier);
         QApplication::sendEvent(imports->Grid, &f8);
-        imports->close();
     });
-    m_list->Operating(QStringLiteral("Import"));
 
     for (const char *key : { "Sync", "MulModify", "SetCusClass", "FieldSet", "Refresh", "Filter" })
         EXPECT_TRUE(shown.contains(QLatin1StringView(key))) << key;
@@ -350,12 +347,7 @@ TEST_F(ImportListWindowTest, ImportFileLandsTheFileAndTheListShowsItsRows)
         rows(QStringLiteral("select count(*) from customer_import")).value(0).toInt();
     QStringList gridNames;
     QStringList asked;
-    suite::ScopedModalHandler handler([&](QWidget *window) {
-        auto *imports = qobject_cast<FrmCus_import *>(window);
-        ASSERT_NE(imports, nullptr);
-        imports->show();
-        settle();
-        waitForPageCount();
+    withImportList([&](FrmCus_import *imports) {
         suite::ScopedModalHandler chooser([&](QWidget *dialog) {
             auto *files = qobject_cast<QFileDialog *>(dialog);
             ASSERT_NE(files, nullptr);
@@ -375,9 +367,7 @@ TEST_F(ImportListWindowTest, ImportFileLandsTheFileAndTheListShowsItsRows)
         const int name = imports->Grid->ColIndex(QStringLiteral("cCusName"));
         for (int row = 1; row < imports->Grid->Rows(); ++row)
             gridNames.append(imports->Grid->TextMatrix(row, name));
-        imports->close();
     });
-    m_list->Operating(QStringLiteral("Import"));
 
     EXPECT_EQ(asked, QStringList{ text("Tarn.AA.IMPORT.FILE.title") });
     EXPECT_EQ(shownTexts(),
