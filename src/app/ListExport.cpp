@@ -16,8 +16,9 @@ const QString kArchive = QStringLiteral("Customer");
 const QString kSaveFile = QStringLiteral("SaveFile");
 const QStringList kRepeatedKeys{ QStringLiteral("cCusCode"), QStringLiteral("cCusName") };
 
-// The list's pages as the export reads them, one at a time, through the list's own page read
-// on the columns and statement that describeList chose: they are laid out once, not per page.
+// The list as the export reads it, on the columns and statement that describeList chose:
+// they are laid out once. Its first and last pages give the columns and the number of rows;
+// the rows then come forward from one statement.
 std::shared_ptr<customer::ListPrintRows> listRows(const std::shared_ptr<ListPage> &list)
 {
     return std::make_shared<customer::ListPrintRows>(
@@ -27,7 +28,9 @@ std::shared_ptr<customer::ListPrintRows> listRows(const std::shared_ptr<ListPage
             rows = list->rows();
             pageCount = list->pageCount();
             return true;
-        });
+        },
+        customer::ListPrintRows::kPageSize,
+        [list](QString &sMsg) { return list->openForward(sMsg); });
 }
 
 // The title, the user and the columns of the list as its first page lays them out.

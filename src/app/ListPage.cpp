@@ -60,6 +60,10 @@ public:
     {
         m_service->CountPageLater(strSql, requester, std::move(done));
     }
+    std::unique_ptr<suite::SqlCursor> OpenForward(const QString &strSql, QString &sMsg) override
+    {
+        return m_service->OpenForward(strSql, sMsg);
+    }
     bool ExecuteX(const QString &strSql) override { return m_service->ExecuteX(strSql); }
     suite::RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override
     {
@@ -318,6 +322,21 @@ bool ListPage::readPage(int page, int pageSize, QString &sMsg)
     return readRows(page, pageSize, Counting::Wait, sMsg);
 }
 
+std::unique_ptr<suite::SqlCursor> ListPage::openForward(QString &sMsg)
+{
+    if (!m_statement) {
+        sMsg = QStringLiteral("no list has been read yet.");
+        return nullptr;
+    }
+    return customer::g_oPub->OpenRstForward(customer::g_oSrv, pageRequest(), sMsg);
+}
+
+suite::PageRequest ListPage::pageRequest() const
+{
+    return { m_variant->mainTable, m_variant->keyField,    m_statement->selectList,
+             m_statement->joins,   m_statement->wherePart, m_statement->orderPart };
+}
+
 bool ListPage::readRows(int page, int pageSize, Counting counting, QString &sMsg)
 {
     using namespace customer;
@@ -326,10 +345,7 @@ bool ListPage::readRows(int page, int pageSize, Counting counting, QString &sMsg
     int pageCount = 0;
     g_oPub->setIsFindCode(false);
     if (counting == Counting::Skip) {
-        const suite::PageRequest pageRequest{ m_variant->mainTable,    m_variant->keyField,
-                                              m_statement->selectList, m_statement->joins,
-                                              m_statement->wherePart,  m_statement->orderPart };
-        g_oPub->GetPageRstUncounted(service, rows, pageRequest, page, pageSize, pageCount);
+        g_oPub->GetPageRstUncounted(service, rows, pageRequest(), page, pageSize, pageCount);
     } else {
         g_oPub->GetPageRst(&m_form, service, rows, m_variant->mainTable, m_variant->keyField,
                            m_statement->selectList, m_statement->joins, m_statement->wherePart,

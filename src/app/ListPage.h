@@ -2,7 +2,9 @@
 
 #include "list/ListStatement.h"
 #include "list/ListVariant.h"
+#include "suite/data/PageStatements.h"
 #include "suite/data/RecordSet.h"
+#include "suite/data/SqlCursor.h"
 
 #include "app/HeadlessSession.h"
 
@@ -88,6 +90,11 @@ public:
     // kept: a reader of every page (the export) lays the columns out once. The rows only.
     bool readPage(int page, int pageSize, QString &sMsg);
 
+    // Every row of the list the last successful read chose, in page order, read forward (see
+    // IPub::OpenRstForward); null with the reason in sMsg, or with none when the data service
+    // reads pages only.
+    std::unique_ptr<suite::SqlCursor> openForward(QString &sMsg);
+
     // The text the page read handed to the data service's page reader (OpenPage): the page's
     // keys in page order, with the where part the class, the rights and the filter make. The
     // SQL trace shows it as received. Empty when the read did not get that far.
@@ -109,6 +116,7 @@ public:
 private:
     bool layOutColumns(QString &listFields, QString &order, QString &sMsg);
     bool readRows(int page, int pageSize, Counting counting, QString &sMsg);
+    suite::PageRequest pageRequest() const;
     bool classExists(const QString &classCode) const;
 
     QWidget m_form;

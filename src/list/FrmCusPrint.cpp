@@ -115,8 +115,9 @@ void FrmCus::WriteData(QString &sXML, suite::PrintData &Con)
                                g_cUserName, this, g_oSrv, Con);
 }
 
-// The page read of DataRefresh on the list's present class, filter and order, page by page,
-// without touching the page the window shows.
+// The rows of DataRefresh's statement on the list's present class, filter and order, without
+// touching the page the window shows: forward from one statement, or page by page in web mode,
+// where the host serves pages only.
 std::shared_ptr<suite::PrintRowSource> FrmCus::printRows(QList<suite::PrintColumn> &columns)
 {
     QTreeWidgetItem *node = Trv->currentItem();
@@ -147,7 +148,17 @@ std::shared_ptr<suite::PrintRowSource> FrmCus::printRows(QList<suite::PrintColum
             sMsg = res("Tarn.AA.ARCHIVE.COMMON.conditionerror");
         return rows.IsOpen();
     };
-    auto source = std::make_shared<ListPrintRows>(readPage);
+    ListPrintRows::CursorOpener openCursor = [statement, variant = m_variant](QString &sMsg) {
+        sMsg.clear();
+        if (g_bIsWeb || !g_oPub || !g_oSrv)
+            return std::unique_ptr<suite::SqlCursor>();
+        return g_oPub->OpenRstForward(g_oSrv,
+                                      { variant.mainTable, variant.keyField, statement.selectList,
+                                        statement.joins, statement.wherePart, statement.orderPart },
+                                      sMsg);
+    };
+    auto source =
+        std::make_shared<ListPrintRows>(readPage, ListPrintRows::kPageSize, std::move(openCursor));
     QString sMsg;
     if (!source->start(columns, sMsg)) {
         ShowInfoMsg(sMsg);

@@ -31,9 +31,10 @@ suite::PrintColumnKind kindOfType(int adoType)
 
 } // namespace
 
-ListPrintRows::ListPrintRows(PageReader readPage, int pageSize)
+ListPrintRows::ListPrintRows(PageReader readPage, int pageSize, CursorOpener openCursor)
     : m_readPage(std::move(readPage))
     , m_pageSize(std::max(1, pageSize))
+    , m_openCursor(std::move(openCursor))
 { }
 
 bool ListPrintRows::read(int page, suite::RecordSet &rows, QString &sMsg)
@@ -54,6 +55,9 @@ bool ListPrintRows::start(QList<suite::PrintColumn> &columns, QString &sMsg)
     if (!read(1, first, sMsg))
         return false;
     const QList<suite::Field> fields = first.Fields();
+    m_fieldNames.clear();
+    for (const suite::Field &field : fields)
+        m_fieldNames.append(field.name);
     m_fields.clear();
     m_types.clear();
     for (suite::PrintColumn &column : columns) {
@@ -83,10 +87,94 @@ bool ListPrintRows::rewind(QString &)
 {
     m_nextPage = 1;
     m_serial = 0;
+    m_cursor.reset();
+    m_cursorEnded = false;
     return true;
 }
 
 bool ListPrintRows::next(QList<QStringList> &rows, QString &sMsg)
+{
+    if (!readsCursor(sMsg))
+        return sMsg.isEmpty() && nextPage(rows, sMsg);
+    suite::Utf8Rows texts;
+    const int width = int(m_fields.size());
+    if (!nextUtf8(width, texts, sMsg))
+        return false;
+    rows.clear();
+    rows.reserve(texts.rowCount());
+    for (qsizetype row = 0; row < texts.rowCount(); ++row) {
+        QStringList cells;
+        cells.reserve(width);
+        for (int column = 0; column < width; ++column)
+            cells.append(QString::fromUtf8(texts.cell(row, column)));
+        rows.append(cells);
+    }
+    return true;
+}
+
+bool ListPrintRows::nextUtf8(int width, suite::Utf8Rows &rows, QString &sMsg)
+{
+    if (!readsCursor(sMsg))
+        return sMsg.isEmpty() && PrintRowSource::nextUtf8(width, rows, sMsg);
+    rows.reset(width);
+    if (m_cursorEnded)
+        return true;
+    for (int row = 0; row < m_pageSize; ++row) {
+        if (!m_cursor->next(sMsg)) {
+            m_cursorEnded = true;
+            m_cursor.reset();
+            return sMsg.isEmpty();
+        }
+        appendCursorRow(width, rows);
+    }
+    return true;
+}
+
+bool ListPrintRows::readsCursor(QString &sMsg)
+{
+    sMsg.clear();
+    if (!m_openCursor)
+        return false;
+    if (m_cursor || m_cursorEnded)
+        return true;
+    m_cursor = m_openCursor(sMsg);
+    if (m_cursor && !cursorMatchesColumns(sMsg))
+        m_cursor.reset();
+    if (m_cursor)
+        return true;
+    // A data service that reads pages only says no more: the pages are read, for good.
+    if (sMsg.isEmpty())
+        m_openCursor = nullptr;
+    return false;
+}
+
+// The cursor reads the statement of the pages, so its columns are theirs; a cursor that is
+// not is refused rather than printing values under the wrong captions.
+bool ListPrintRows::cursorMatchesColumns(QString &sMsg) const
+{
+    const QList<suite::Field> &fields = m_cursor->fields();
+    bool same = fields.size() == m_fieldNames.size();
+    for (qsizetype field = 0; same && field < fields.size(); ++field)
+        same = fields.at(field).name.compare(m_fieldNames.at(field), Qt::CaseInsensitive) == 0;
+    if (!same)
+        sMsg = QStringLiteral("the rows of the list do not have the columns of its pages.");
+    return same;
+}
+
+void ListPrintRows::appendCursorRow(int width, suite::Utf8Rows &rows)
+{
+    ++m_serial;
+    for (int column = 0; column < width; ++column) {
+        const int field = column < m_fields.size() ? m_fields.at(column) : kNoField;
+        if (field == kSerial)
+            rows.text() += QByteArray::number(m_serial);
+        else if (field >= 0)
+            suite::appendGridCellUtf8(*m_cursor, field, m_types.at(column), rows.text());
+        rows.endCell();
+    }
+}
+
+bool ListPrintRows::nextPage(QList<QStringList> &rows, QString &sMsg)
 {
     rows.clear();
     if (m_nextPage > std::max(1, m_pageCount))

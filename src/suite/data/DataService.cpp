@@ -260,6 +260,23 @@ RecordSet ClsCommon::OpenX(const QString &strSql)
     return ok ? rows : RecordSet();
 }
 
+std::unique_ptr<SqlCursor> ClsCommon::OpenForward(const QString &strSql, QString &sMsg)
+{
+    TracedCall trace("OpenForward", strSql);
+    std::unique_ptr<SqlCursor> cursor;
+    const bool ok = guard("OpenForward", [&] {
+        QString select;
+        if (!ready("OpenForward") || !translateSelect("OpenForward", strSql, select))
+            return false;
+        QString reason;
+        cursor = m_session->backend->connection().openCursor(select, {}, reason);
+        return cursor || fail("OpenForward", reason);
+    });
+    trace.finish(ok, m_lastError);
+    sMsg = ok ? QString() : m_lastError;
+    return cursor;
+}
+
 bool ClsCommon::ExecuteX(const QString &strSql)
 {
     TracedCall trace("ExecuteX", strSql);
@@ -345,16 +362,19 @@ void ClsCommon::CountPageLater(const QString &strSql, QObject *requester, PageCo
         });
 }
 
-bool ClsCommon::translateSelect(const QString &text, QString &select)
+bool ClsCommon::translateSelect(const char *member, const QString &text, QString &select)
 {
     QString sMsg;
     const std::shared_ptr<const tsql::Batch> batch = m_session->translator.translate(text, sMsg);
     if (!batch)
-        return fail("OpenPage", sMsg);
+        return fail(member, sMsg);
     if (batch->steps.size() != 1 || batch->steps.front().kind != tsql::Step::Kind::Statement
         || !batch->steps.front().returnsRows) {
-        return fail("OpenPage",
-                    QStringLiteral("A page can only be read from one select statement."));
+        return fail(member,
+                    qstrcmp(member, "OpenPage") == 0
+                        ? QStringLiteral("A page can only be read from one select statement.")
+                        : QStringLiteral("Rows can only be read forward from one select "
+                                         "statement."));
     }
     select = batch->steps.front().sql;
     return true;
@@ -387,8 +407,8 @@ std::optional<ClsCommon::PagePlan> ClsCommon::planPage(const QString &text)
         fail("OpenPage", sMsg);
         return std::nullopt;
     }
-    if (!translateSelect(plan.pagedText, plan.select)
-        || !translateSelect(*countText, plan.countSelect))
+    if (!translateSelect("OpenPage", plan.pagedText, plan.select)
+        || !translateSelect("OpenPage", *countText, plan.countSelect))
         return std::nullopt;
     return plan;
 }
@@ -456,6 +476,7 @@ RecordSet ClsCommon::pageRows(const PagePlan &plan, const PageSpan &span, qint64
         return rows;
     QString select;
     if (!translateSelect(
+            "OpenPage",
             page_statements::rowsStatement(*plan.keyed, page_statements::keyLiterals(rows)),
             select)) {
         sMsg = m_lastError;

@@ -34,6 +34,7 @@ public:
     bool OpenPageUncounted(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                            RecordSet &rs, QString &sMsg, bool &bFlag) override;
     void CountPageLater(const QString &strSql, QObject *requester, PageCountDone done) override;
+    std::unique_ptr<SqlCursor> OpenForward(const QString &strSql, QString &sMsg) override;
     bool ExecuteX(const QString &strSql) override;
     RecordSet OpenWith(const QString &strSql, const QVariantHash &variables) override;
     bool ExecuteWith(const QString &strSql, const QVariantHash &variables) override;
@@ -71,7 +72,7 @@ private:
     bool runText(const char *member, const QString &text, RecordSet *rows,
                  const QVariantHash &variables = {});
     bool openForInsert(const QString &table, RecordSet &rows);
-    bool translateSelect(const QString &text, QString &select);
+    bool translateSelect(const char *member, const QString &text, QString &select);
     bool openPage(const QString &strSql, int &lPageSize, int &lCurPage, int &lMaxPageCount,
                   RecordSet &rs, QString &sMsg, bool &bFlag, CountWait wait);
     std::optional<PagePlan> planPage(const QString &text);

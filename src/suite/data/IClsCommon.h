@@ -2,12 +2,14 @@
 
 #include "suite/core/SuiteObject.h"
 #include "suite/data/RecordSet.h"
+#include "suite/data/SqlCursor.h"
 
 #include <QString>
 #include <QVariant>
 #include <QVariantHash>
 
 #include <functional>
+#include <memory>
 
 class QObject;
 
@@ -60,6 +62,16 @@ public:
     // requester is gone by then. The count is kept for the pages read after, as long as the
     // data does not change.
     virtual void CountPageLater(const QString &strSql, QObject *requester, PageCountDone done) = 0;
+    // The rows of one select read forward one at a time (see SqlCursor), for a reader of a
+    // whole list that holds only the row it stands on. Null, with the reason in sMsg, when the
+    // text is no single select or fails; null with an empty sMsg from a service that cannot
+    // read forward (the caller reads pages instead).
+    virtual std::unique_ptr<SqlCursor> OpenForward(const QString &strSql, QString &sMsg)
+    {
+        Q_UNUSED(strSql);
+        sMsg.clear();
+        return nullptr;
+    }
     // True when the text ran.
     virtual bool ExecuteX(const QString &strSql) = 0;
     // A text whose declared variables start with the values given (keys without the @, any

@@ -73,6 +73,27 @@ bool isName(const tsql::Token &token)
         || (token.type == TokenType::Word && token.keyword == Keyword::None);
 }
 
+// The text with every bare name of a main-table column (not a qualifier, not a function)
+// qualified by the table. Text that does not read stays as it is.
+QString qualifiedMainColumns(const QString &text, const QString &table,
+                             const QStringList &mainColumns)
+{
+    tsql::TokenList tokens;
+    QString sMsg;
+    if (!tsql::tokenize(text, tokens, sMsg))
+        return text;
+    QString qualifiedText = text;
+    for (int i = tokens.size() - 1; i >= 0; --i) {
+        if (!isName(tokens[i]) || (i > 0 && tokens[i - 1].type == TokenType::Dot))
+            continue;
+        const bool followed = i + 1 < tokens.size()
+            && (tokens[i + 1].type == TokenType::Dot || tokens[i + 1].type == TokenType::OpenParen);
+        if (!followed && mainColumns.contains(unquotedName(tokens, i), Qt::CaseInsensitive))
+            qualifiedText.insert(tokens[i].start, table + u'.');
+    }
+    return qualifiedText;
+}
+
 } // namespace
 
 QStringList orderItems(const QString &order)
@@ -155,6 +176,18 @@ QString rowsStatement(const PageRequest &request, const QStringList &keyLiterals
             + QStringLiteral(" in (") + keyLiterals.join(u',') + u')';
     return QStringLiteral("select ") + request.select + fromPart(request, true)
         + QStringLiteral(" where ") + keys + QStringLiteral(" order by ") + totalOrder(request);
+}
+
+QString allRowsStatement(const PageRequest &request, const QStringList &mainColumns)
+{
+    QString where = wherePart(request);
+    QString order = totalOrder(request);
+    if (!needsJoins(request, mainColumns)) {
+        where = qualifiedMainColumns(where, request.table, mainColumns);
+        order = qualifiedMainColumns(order, request.table, mainColumns);
+    }
+    return QStringLiteral("select ") + request.select + fromPart(request, true) + where
+        + QStringLiteral(" order by ") + order;
 }
 
 QStringList keyLiterals(const RecordSet &keys)

@@ -44,6 +44,11 @@ QStringList keyLiterals(const RecordSet &keys);
 // The page's rows with the full select list, in page order. No keys give no rows, with the
 // fields of the select list all the same.
 QString rowsStatement(const PageRequest &request, const QStringList &keyLiterals);
+// Every row of the list with the full select list, in page order: the rows of all its pages
+// one after the other, for a reader of the whole list. A where or order part that names no
+// joined column has its bare names qualified by the main table, as the joins may bring
+// columns of the same names (the extended fields have a cCusCode of their own).
+QString allRowsStatement(const PageRequest &request, const QStringList &mainColumns);
 // The 1-based position in page order of the row whose codeField equals codeLiteral.
 QString rankStatement(const PageRequest &request, bool withJoins, const QString &codeField,
                       const QString &codeLiteral);

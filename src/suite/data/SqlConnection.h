@@ -1,9 +1,12 @@
 #pragma once
 
 #include "suite/data/RecordSet.h"
+#include "suite/data/SqlCursor.h"
 
 #include <QString>
 #include <QVariantList>
+
+#include <memory>
 
 namespace suite {
 
@@ -22,6 +25,10 @@ public:
     // The rows of one statement; a closed record set and the reason in sMsg on failure.
     virtual RecordSet queryStatement(const QString &sql, const QVariantList &params,
                                      QString &sMsg) = 0;
+    // The rows of one statement read forward one at a time (see SqlCursor); null with the
+    // reason in sMsg when the statement cannot be prepared.
+    virtual std::unique_ptr<SqlCursor> openCursor(const QString &sql, const QVariantList &params,
+                                                  QString &sMsg) = 0;
     // An empty record set of the table's columns whose added rows are inserted into it.
     virtual RecordSet openTableForInsert(const QString &table, QString &sMsg) = 0;
 

@@ -1,5 +1,8 @@
 #include "suite/data/SqliteConnection.h"
 
+#include "suite/data/SqliteColumns.h"
+#include "suite/data/SqliteCursor.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
@@ -19,6 +22,7 @@ namespace suite {
 namespace {
 
 using StatementPtr = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)>;
+using sqlite_columns::Reader;
 
 // Statements of one text are prepared once per connection and kept, up to this many texts.
 constexpr int kMaxCachedStatements = 64;
@@ -83,90 +87,6 @@ Field fieldOfAffinity(const QString &name, const QString &declared)
     if (declared.contains(u"real") || declared.contains(u"floa") || declared.contains(u"doub"))
         return { name, adDouble, 8 };
     return { name, adNumeric, 19 };
-}
-
-// How the values of a column are turned into QVariants.
-enum class Reader { Text, Integer, BigInteger, Real, Boolean, DateTime, Binary, ByStorage };
-
-Reader readerOf(int type)
-{
-    switch (typeFamily(type)) {
-    case TypeFamily::Integer:
-        return type == adBigInt ? Reader::BigInteger : Reader::Integer;
-    case TypeFamily::Real:
-        return Reader::Real;
-    case TypeFamily::Boolean:
-        return Reader::Boolean;
-    case TypeFamily::DateTime:
-        return Reader::DateTime;
-    case TypeFamily::Binary:
-        return Reader::Binary;
-    default:
-        return Reader::Text;
-    }
-}
-
-QVariant integerValue(qlonglong value, Reader reader)
-{
-    switch (reader) {
-    case Reader::Integer:
-        return value == int(value) ? QVariant(int(value)) : QVariant(value);
-    case Reader::Real:
-        return double(value);
-    case Reader::Boolean:
-        return value != 0;
-    case Reader::Text:
-        return QString::number(value);
-    default:
-        return value;
-    }
-}
-
-QVariant realValue(double value, Reader reader)
-{
-    switch (reader) {
-    case Reader::Boolean:
-        return value != 0;
-    case Reader::Text:
-        return QString::number(value, 'g', 17);
-    default:
-        return value;
-    }
-}
-
-QVariant textValue(QString text, Reader reader)
-{
-    if (reader == Reader::DateTime) {
-        const QDateTime date = dateTimeFromText(text);
-        if (date.isValid())
-            return date;
-    } else if (reader == Reader::Boolean) {
-        if (text.compare(u"true", Qt::CaseInsensitive) == 0)
-            return true;
-        if (text.compare(u"false", Qt::CaseInsensitive) == 0)
-            return false;
-    }
-    return text;
-}
-
-QVariant columnValue(sqlite3_stmt *statement, int column, Reader reader)
-{
-    switch (sqlite3_column_type(statement, column)) {
-    case SQLITE_INTEGER:
-        return integerValue(sqlite3_column_int64(statement, column), reader);
-    case SQLITE_FLOAT:
-        return realValue(sqlite3_column_double(statement, column), reader);
-    case SQLITE_TEXT: {
-        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
-        return textValue(QString::fromUtf8(text, sqlite3_column_bytes(statement, column)), reader);
-    }
-    case SQLITE_BLOB: {
-        const auto *data = static_cast<const char *>(sqlite3_column_blob(statement, column));
-        return QByteArray(data, sqlite3_column_bytes(statement, column));
-    }
-    default:
-        return QVariant();
-    }
 }
 
 // A column without a declared type (an expression) takes its type from its first value.
@@ -626,21 +546,15 @@ RecordSet SqliteConnection::query(const QString &sql, const QVariantList &params
     if (!statement || !m_database->bind(statement.get(), params, sql, sMsg))
         return RecordSet();
     sqlite3_stmt *raw = statement.get();
-    const int width = sqlite3_column_count(raw);
     QList<Field> fields;
     std::vector<Reader> readers;
-    for (int column = 0; column < width; ++column) {
-        const QString name = QString::fromUtf8(sqlite3_column_name(raw, column));
-        const char *declared = sqlite3_column_decltype(raw, column);
-        fields.append(declared ? fieldOfDeclaredType(name, QString::fromUtf8(declared))
-                               : Field{ name, adLongVarWChar, kLongTextSize });
-        readers.push_back(declared ? readerOf(fields.last().type) : Reader::ByStorage);
-    }
+    sqlite_columns::describe(raw, fields, readers);
+    const int width = int(fields.size());
     std::vector<QVariant> cells;
     int code = SQLITE_ROW;
     while ((code = sqlite3_step(raw)) == SQLITE_ROW) {
         for (int column = 0; column < width; ++column)
-            cells.push_back(columnValue(raw, column, readers[column]));
+            cells.push_back(sqlite_columns::value(raw, column, readers[column]));
     }
     if (code != SQLITE_DONE) {
         sMsg = m_database->error(sqlite3_extended_errcode(m_database->db), sql);
@@ -702,6 +616,24 @@ RecordSet SqliteConnection::queryStatement(const QString &sql, const QVariantLis
                                            QString &sMsg)
 {
     return query(sql, params, sMsg);
+}
+
+std::unique_ptr<SqlCursor> SqliteConnection::openCursor(const QString &sql,
+                                                        const QVariantList &params, QString &sMsg)
+{
+    if (!isOpen()) {
+        sMsg = QStringLiteral("The database is not open.");
+        return nullptr;
+    }
+    StatementPtr statement = m_database->prepareSingle(sql, sMsg);
+    if (!statement || !m_database->bind(statement.get(), params, sql, sMsg))
+        return nullptr;
+    return std::make_unique<SqliteCursor>(*this, statement.release(), sql);
+}
+
+QString SqliteConnection::errorText(int code, const QString &sql) const
+{
+    return m_database ? m_database->error(code, sql) : QStringLiteral("The database is not open.");
 }
 
 RecordSet SqliteConnection::openTableForInsert(const QString &table, QString &sMsg)

@@ -61,6 +61,8 @@ public:
     RecordSet queryStatement(const QString &sql, const QVariantList &params,
                              QString &sMsg) override;
     RecordSet openTableForInsert(const QString &table, QString &sMsg) override;
+    std::unique_ptr<SqlCursor> openCursor(const QString &sql, const QVariantList &params,
+                                          QString &sMsg) override;
     bool beginTransaction(QString &sMsg) override;
     bool beginWriting(const QString &table, QString &sMsg) override;
     bool commitTransaction(QString &sMsg) override;
@@ -70,6 +72,9 @@ public:
 
     bool insertRow(const QString &table, const QList<Field> &fields, const QVariantList &values,
                    QString &sMsg) override;
+
+    // The message of a failed SQLite call on this connection, as its own statements give it.
+    QString errorText(int code, const QString &sql) const;
 
     // For the few callers that extend the connection, such as registering SQL functions.
     sqlite3 *handle() const;

@@ -4,6 +4,19 @@
 
 namespace suite {
 
+bool PrintRowSource::nextUtf8(int width, Utf8Rows &rows, QString &sMsg)
+{
+    QList<QStringList> texts;
+    if (!next(texts, sMsg))
+        return false;
+    rows.reset(width);
+    for (const QStringList &row : std::as_const(texts)) {
+        for (int column = 0; column < width; ++column)
+            rows.appendCell(column < row.size() ? row.at(column).toUtf8() : QByteArray());
+    }
+    return true;
+}
+
 PrintRowList::PrintRowList(QList<QStringList> rows, int batchSize)
     : m_rows(std::move(rows))
     , m_batchSize(std::max(1, batchSize))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "suite/print/Utf8Rows.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -42,6 +44,9 @@ public:
     // The next batch into rows; an empty batch at the end. False, with the reason, when the
     // rows cannot be read.
     virtual bool next(QList<QStringList> &rows, QString &sMsg) = 0;
+    // The next batch as UTF-8 texts, width cells a row (missing cells empty): for the file
+    // writers. A source that reads its rows as bytes gives them without making strings.
+    virtual bool nextUtf8(int width, Utf8Rows &rows, QString &sMsg);
 };
 
 // Rows already in memory: a page of a grid, a table made by a test.

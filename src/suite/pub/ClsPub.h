@@ -152,6 +152,8 @@ public:
                              int &lPageCount) override;
     void CountPageRstLater(const std::shared_ptr<IClsCommon> &oSrv, const PageRequest &request,
                            QObject *requester, IClsCommon::PageCountDone done) override;
+    std::unique_ptr<SqlCursor> OpenRstForward(const std::shared_ptr<IClsCommon> &oSrv,
+                                              const PageRequest &request, QString &sMsg) override;
     bool IsFindCode() const override;
     void setIsFindCode(bool bFind) override;
     QString CodeValue() const override;

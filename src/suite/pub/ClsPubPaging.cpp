@@ -77,6 +77,17 @@ void ClsPub::CountPageRstLater(const std::shared_ptr<IClsCommon> &oSrv, const Pa
                          std::move(done));
 }
 
+std::unique_ptr<SqlCursor> ClsPub::OpenRstForward(const std::shared_ptr<IClsCommon> &oSrv,
+                                                  const PageRequest &request, QString &sMsg)
+{
+    if (!oSrv) {
+        sMsg = QStringLiteral("There is no data service to read the list with.");
+        return nullptr;
+    }
+    return oSrv->OpenForward(
+        page_statements::allRowsStatement(request, pagedTableColumns(oSrv, request.table)), sMsg);
+}
+
 // The keys of the page first, through the data service's page reader, then their rows.
 bool ClsPub::readPage(const std::shared_ptr<IClsCommon> &oSrv, RecordSet &rs,
                       const PageRequest &request, int &lCurPage, int lPageSize, int &lPageCount,

@@ -273,6 +273,12 @@ public:
     virtual void CountPageRstLater(const std::shared_ptr<IClsCommon> &oSrv,
                                    const PageRequest &request, QObject *requester,
                                    IClsCommon::PageCountDone done) = 0;
+    // Every row of the list GetPageRst pages, in the same order, read forward one at a time
+    // (IClsCommon::OpenForward): a reader of the whole list (an export) runs one statement
+    // instead of one per page. Null as OpenForward gives it.
+    virtual std::unique_ptr<SqlCursor> OpenRstForward(const std::shared_ptr<IClsCommon> &oSrv,
+                                                      const PageRequest &request,
+                                                      QString &sMsg) = 0;
     virtual bool IsFindCode() const = 0;
     virtual void setIsFindCode(bool bFind) = 0;
     virtual QString CodeValue() const = 0;

@@ -132,6 +132,54 @@ TEST_F(ClsPubGridTest, PagesFollowTheOrderWithTheKeyAsTieBreak)
     EXPECT_EQ(seen, expected);
 }
 
+TEST_F(ClsPubGridTest, ForwardRowsAreThoseOfEveryPageOneAfterTheOther)
+{
+    const QString where = QStringLiteral(" where CustomerClass.cCCName is not null");
+    const QString order = QStringLiteral(" Order by Customer.cCCCode desc ");
+    QStringList paged;
+    int pageCount = 1;
+    for (int page = 1; page <= pageCount; ++page) {
+        const Page part = read(page, 3, where, order, kClassJoin);
+        ASSERT_TRUE(part.ok);
+        pageCount = part.pageCount;
+        paged += codes(part.rs);
+    }
+    ASSERT_GT(paged.size(), 6);
+
+    QString sMsg;
+    const PageRequest request{
+        QStringLiteral("Customer"), QStringLiteral("cCusCode"), kSelect, kClassJoin, where, order
+    };
+    const std::unique_ptr<SqlCursor> cursor = m_pub->OpenRstForward(m_service, request, sMsg);
+    ASSERT_TRUE(cursor) << qPrintable(sMsg);
+    ASSERT_EQ(cursor->fields().size(), 3);
+    EXPECT_EQ(cursor->fields().at(1).name, QStringLiteral("cCusCode"));
+    QStringList forward;
+    while (cursor->next(sMsg))
+        forward.append(QString::fromUtf8(cursor->utf8(1)));
+    EXPECT_TRUE(sMsg.isEmpty()) << qPrintable(sMsg);
+    EXPECT_EQ(forward, paged);
+
+    EXPECT_FALSE(m_pub->OpenRstForward(
+        m_service, { request.table, request.keyField, kSelect, QString(), " where nope = 1", {} },
+        sMsg));
+    EXPECT_TRUE(sMsg.contains(QStringLiteral("no such column: nope"))) << qPrintable(sMsg);
+    EXPECT_FALSE(m_pub->OpenRstForward(nullptr, request, sMsg));
+    EXPECT_FALSE(sMsg.isEmpty());
+}
+
+TEST_F(ClsPubGridTest, AForwardReadNeedsOneSelect)
+{
+    QString sMsg;
+    EXPECT_FALSE(m_service->OpenForward(QStringLiteral("delete from Customer"), sMsg));
+    EXPECT_EQ(sMsg, QStringLiteral("Rows can only be read forward from one select statement."));
+    EXPECT_EQ(m_company.column(m_company.Company, QStringLiteral("select count(*) from Customer"))
+                  .value(0)
+                  .toInt(),
+              customers());
+    EXPECT_GT(customers(), 0) << "the delete was not run";
+}
+
 TEST_F(ClsPubGridTest, AnOrderPartWithoutItemsReadsInKeyOrder)
 {
     const QStringList expected = m_company.column(
@@ -454,4 +502,29 @@ TEST(PageStatements, JoinsOnlyForNamesOutsideTheMainTable)
     EXPECT_TRUE(needsJoins(request, columns));
     request.order = QStringLiteral(" order by 'unclosed");
     EXPECT_TRUE(needsJoins(request, columns));
+}
+
+TEST(PageStatements, AllRowsQualifyMainColumnsOnlyWhenNoJoinedColumnIsNamed)
+{
+    using namespace page_statements;
+    const QStringList columns{ QStringLiteral("cCusCode"), QStringLiteral("cCCCode"),
+                               QStringLiteral("cCusName") };
+    PageRequest request{ QStringLiteral("Customer"), QStringLiteral("cCusCode") };
+    request.select = QStringLiteral("Customer.cCusCode,cCusName,x.cCusCode as extra");
+    request.join = QStringLiteral(" left join x on Customer.cCusCode=x.cCusCode ");
+    request.where = QStringLiteral(" where isnull(cCusCode,'') <= 'cCusName' and [cCCCode] like "
+                                   "'01%' and Customer.cCusName <> ''");
+    request.order = QStringLiteral(" order by cCusName desc");
+    EXPECT_EQ(allRowsStatement(request, columns),
+              QStringLiteral("select Customer.cCusCode,cCusName,x.cCusCode as extra from Customer "
+                             "left join x on Customer.cCusCode=x.cCusCode where "
+                             "isnull(Customer.cCusCode,'') <= 'cCusName' and "
+                             "Customer.[cCCCode] like '01%' and Customer.cCusName <> '' order by "
+                             "Customer.cCusName desc, Customer.cCusCode"));
+    request.where = QStringLiteral(" where x.cFlag = 1 and cCusName > ''");
+    EXPECT_EQ(allRowsStatement(request, columns),
+              QStringLiteral("select Customer.cCusCode,cCusName,x.cCusCode as extra from Customer "
+                             "left join x on Customer.cCusCode=x.cCusCode where x.cFlag = 1 and "
+                             "cCusName > '' order by cCusName desc, Customer.cCusCode"))
+        << "a part that names a joined column is sent as it stands";
 }

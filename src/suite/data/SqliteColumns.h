@@ -1,0 +1,25 @@
+#pragma once
+
+#include "suite/data/Field.h"
+
+#include <QList>
+#include <QVariant>
+
+#include <vector>
+
+struct sqlite3_stmt;
+
+namespace suite::sqlite_columns {
+
+// How the values of a column are turned into QVariants: by the family of its declared type,
+// or, for an expression that declares none, by how each value is stored.
+enum class Reader { Text, Integer, BigInteger, Real, Boolean, DateTime, Binary, ByStorage };
+
+// The fields of a prepared statement's result and the reader of each column. An expression's
+// column is long text until its values settle it (see RecordSet reading).
+void describe(sqlite3_stmt *statement, QList<Field> &fields, std::vector<Reader> &readers);
+
+// The value of a column of the row the statement stands on.
+QVariant value(sqlite3_stmt *statement, int column, Reader reader);
+
+} // namespace suite::sqlite_columns
