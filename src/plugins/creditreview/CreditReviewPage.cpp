@@ -82,12 +82,7 @@ void CreditReviewPage::showFigures(const CreditFigures &figures, const CreditSug
 {
     m_asOf->setText(m_texts.format("Tarn.AA.PLUGIN.CREDITREVIEW.asof", { m_texts.date(asOf) }));
     m_balance->setText(m_texts.amount(figures.balance));
-    m_oldest->setText(
-        figures.oldestOpenDate.isValid() ? m_texts.format(
-            "Tarn.AA.PLUGIN.CREDITREVIEW.oldestitem",
-            { m_texts.date(figures.oldestOpenDate), figures.oldestOpenVoucher,
-              m_texts.amount(figures.oldestOpenAmount), QString::number(suggestion.overdueDays) })
-                                         : m_texts.text("Tarn.AA.PLUGIN.CREDITREVIEW.nooldest"));
+    m_oldest->setText(oldestItemText(figures, suggestion));
     m_yearSales->setText(m_texts.amount(figures.yearSales));
     m_creditCompany->setText(figures.creditCompany);
     m_creditSums->setText(figures.creditSumsKnown
@@ -101,6 +96,19 @@ void CreditReviewPage::showFigures(const CreditFigures &figures, const CreditSug
     m_grade->setText(suggestion.grade);
     m_line->setText(m_texts.amount(suggestion.line));
     m_outcome->clear();
+}
+
+QString CreditReviewPage::oldestItemText(const CreditFigures &figures,
+                                         const CreditSuggestion &suggestion) const
+{
+    if (!figures.oldestOpenDate.isValid())
+        return m_texts.text("Tarn.AA.PLUGIN.CREDITREVIEW.nooldest");
+    const QStringList item{ m_texts.date(figures.oldestOpenDate), figures.oldestOpenVoucher,
+                            m_texts.amount(figures.oldestOpenAmount),
+                            QString::number(suggestion.overdueDays) };
+    return suggestion.overdueDays > 0
+        ? m_texts.format("Tarn.AA.PLUGIN.CREDITREVIEW.oldestitem", item)
+        : m_texts.format("Tarn.AA.PLUGIN.CREDITREVIEW.oldestitemintime", item);
 }
 
 void CreditReviewPage::showReadError(const QString &reason)

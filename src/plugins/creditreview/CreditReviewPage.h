@@ -36,6 +36,7 @@ public:
 
 private:
     QLabel *addRow(int row, const char *captionKey);
+    QString oldestItemText(const CreditFigures &figures, const CreditSuggestion &suggestion) const;
     void setCaptions();
 
     CreditReviewTexts m_texts;
