@@ -20,7 +20,10 @@ CREATE TABLE ua_account (
     cCurCode nvarchar(8) NULL,
     cCurName nvarchar(50) NULL,
     cTradeKind nvarchar(50) NULL,
-    dAcc_Create datetime NULL DEFAULT (getdate())
+    dAcc_Create datetime NULL DEFAULT (getdate()),
+    -- Folder of the account's archive plug-in libraries (AA_ArchivePlugIn); a relative folder
+    -- lies under the program's folder; empty: the suite's installation folder.
+    cPlugInPath nvarchar(255) NULL
 );
 
 -- The years of an account and the subsystems started in them (a module is in use when its row
@@ -115,8 +118,9 @@ CREATE TABLE ua_tasksession (
 CREATE INDEX IX_ua_task_cSessionId ON ua_task (cSessionId);
 
 -- The archive plug-ins of each account: which plug-in library serves which archive card
--- (cArchive 'Customer' ...), in which order. A relative cPlugInFile is found in the suite's
--- installation folder. The demo company configures none.
+-- (cArchive 'Customer' ...), in which order. A relative cPlugInFile is found in the account's
+-- plug-in folder (ua_account.cPlugInPath), else in the suite's installation folder. The demo
+-- company's plug-ins are configured by system_plugins.sql.
 CREATE TABLE AA_ArchivePlugIn (
     cAcc_Id nvarchar(3) NOT NULL,
     cArchive nvarchar(60) NOT NULL,

@@ -18,6 +18,7 @@ const QString kScreenshot = QStringLiteral("screenshot");
 const QString kTraceSql = QStringLiteral("trace-sql");
 const QString kWeb = QStringLiteral("web");
 const QString kCard = QStringLiteral("card");
+const QString kCardPage = QStringLiteral("card-page");
 const QString kDuplicates = QStringLiteral("duplicates");
 const QString kImport = QStringLiteral("import-list");
 
@@ -32,6 +33,10 @@ void describeOptions(QCommandLineParser &parser)
         { kTraceSql, QStringLiteral("Append every SQL text to a file."), QStringLiteral("file") },
         { kCard, QStringLiteral("Open the card of one customer instead of the list."),
           QStringLiteral("code") },
+        { kCardPage,
+          QStringLiteral("With --card and --screenshot: the tab page of the card to render "
+                         "(0 is the first; plug-in pages follow the card's own)."),
+          QStringLiteral("n") },
         { kDuplicates, QStringLiteral("Open the list of likely duplicate customers.") },
         { kImport, QStringLiteral("Open the import staging list.") },
         { kWeb,
@@ -71,6 +76,15 @@ HostOptions parseHostOptions(const QStringList &arguments)
     options.screenshotFile = parser.value(kScreenshot);
     options.sqlTraceFile = parser.value(kTraceSql);
     options.cardCode = parser.value(kCard);
+    if (parser.isSet(kCardPage)) {
+        bool number = false;
+        options.cardPage = parser.value(kCardPage).toInt(&number);
+        if (!number || options.cardPage < 0)
+            options.error = QStringLiteral("--card-page takes a page number from 0, not %1")
+                                .arg(parser.value(kCardPage));
+        else if (options.cardCode.isEmpty() || options.screenshotFile.isEmpty())
+            options.error = QStringLiteral("--card-page goes with --card and --screenshot");
+    }
     options.web = parser.isSet(kWeb);
     options.duplicates = parser.isSet(kDuplicates);
     options.importList = parser.isSet(kImport);

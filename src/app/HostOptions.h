@@ -15,6 +15,7 @@ struct HostOptions
     QDate businessDate = QDate::currentDate();
     QString screenshotFile; // render the main window to this PNG and quit
     QString cardCode; // open the card of this customer instead of the list
+    int cardPage = -1; // the card's tab page the screenshot shows; -1: the page it opens on
     bool duplicates = false; // open the duplicate list over the customer list
     bool importList = false; // open the import staging list over the customer list
     QString sqlTraceFile; // append every text the data service receives to this file

@@ -32,7 +32,10 @@ InitDemoRequest parseRequest(const QStringList &arguments)
                                        QStringLiteral("n"));
     const QCommandLineOption force(QStringLiteral("force"),
                                    QStringLiteral("Replace an existing demo company."));
-    parser.addOptions({ dir, customers, force });
+    const QCommandLineOption noPlugIns(
+        QStringLiteral("no-plugins"),
+        QStringLiteral("Configure no archive plug-ins (the card goes without credit review)."));
+    parser.addOptions({ dir, customers, force, noPlugIns });
 
     InitDemoRequest request;
     // The parser expects the program name first; the sub-command's arguments follow it.
@@ -57,6 +60,7 @@ InitDemoRequest parseRequest(const QStringList &arguments)
                                 .arg(parser.value(customers));
     }
     request.settings.overwrite = parser.isSet(force);
+    request.settings.plugIns = !parser.isSet(noPlugIns);
     return request;
 }
 
@@ -86,7 +90,7 @@ int runInitDemo(const QStringList &arguments)
         printLine(stderr, QStringLiteral("customer-archive init-demo: ") + request.error);
         printLine(stderr,
                   QStringLiteral("usage: customer-archive init-demo [--dir DIR] "
-                                 "[--customers N] [--force]"));
+                                 "[--customers N] [--force] [--no-plugins]"));
         return 2;
     }
     const QString company = demo::DemoCompany::paths(request.dir).first();

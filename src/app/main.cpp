@@ -23,6 +23,7 @@
 #include <QDir>
 #include <QMessageBox>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTimer>
 
 #include <cstdio>
@@ -81,14 +82,38 @@ int renderScreenshot(QMainWindow &window, QWidget *list, const QString &file)
     return status;
 }
 
+// Shows the tab page of the card the command line asked for; false, after saying why, when the
+// card has no such page.
+bool showCardPage(QWidget &card, int page)
+{
+    auto *pages = card.findChild<QTabWidget *>(QStringLiteral("SSTab1"));
+    if (page < 0 || !pages)
+        return true;
+    if (page >= pages->count() || !pages->isTabVisible(page)) {
+        printError(QStringLiteral("customer-archive: the card has no page %1 to show (its pages "
+                                  "are 0 to %2)")
+                       .arg(page)
+                       .arg(pages->count() - 1));
+        return false;
+    }
+    pages->setCurrentIndex(page);
+    for (int round = 0; round < 3; ++round)
+        QApplication::processEvents();
+    return true;
+}
+
 // Renders a modal window the command line opened (the card, the duplicate list), once its
 // first activation has set it up, and closes it, which ends its modal road.
-int renderModalScreenshot(QWidget &card, const QSize &size, const QString &file)
+int renderModalScreenshot(QWidget &card, const QSize &size, const QString &file, int page)
 {
     card.resize(size);
     card.show();
     for (int round = 0; round < 5; ++round)
         QApplication::processEvents();
+    if (!showCardPage(card, page)) {
+        card.close();
+        return 1;
+    }
     const bool written = card.grab().save(file);
     if (!written)
         printError(QStringLiteral("customer-archive: cannot write %1").arg(file));
@@ -218,7 +243,8 @@ int main(int argc, char **argv)
             const QSize size = options.duplicates ? QSize(1480, 560)
                 : options.importList              ? QSize(1280, 640)
                                                   : QSize(1024, 700);
-            cardStatus = renderModalScreenshot(*card, size, options.screenshotFile);
+            cardStatus =
+                renderModalScreenshot(*card, size, options.screenshotFile, options.cardPage);
         });
     }
     if (!options.web

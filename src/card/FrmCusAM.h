@@ -2,12 +2,16 @@
 
 #include "card/CardFields.h"
 #include "card/CardInputLock.h"
+#include "card/CardPlugIns.h"
+#include "card/ControlLicences.h"
 #include "suite/controls/RefEdit.h"
 #include "suite/core/XmlDocument.h"
 #include "suite/data/RecordSet.h"
+#include "suite/plugin/IArchivePlugIn.h"
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QWidget>
 
 #include <memory>
@@ -50,9 +54,13 @@ enum class SubRecordDialog;
 // "EdtcCusMnemCode", "ChkbCredit", "cmbbshop", "EdtDTPicker1" with an index, "Text1" with an
 // index, "Lbl" and a column for the captions); CardFields and GetControlByName reach them by
 // those names, GetControlByName also by the column a control shows.
-class FrmCusAM : public QWidget, public CardFields
+//
+// The card hosts the customer-archive plug-ins: it starts them for every record it shows, tells
+// them of tab changes and sub-record changes, and answers their Talk and PlugInNotice.
+class FrmCusAM : public QWidget, public CardFields, public suite::IArchivePlugInHost
 {
     Q_OBJECT
+    Q_INTERFACES(suite::IArchivePlugInHost)
 
 public:
     explicit FrmCusAM(QWidget *parent = nullptr);
@@ -80,8 +88,18 @@ public:
     bool Operating(const QString &key);
 
     // The plug-ins the card keeps informed.
-    std::shared_ptr<suite::PlugInCollection> archivePlugin() const { return m_plugIns; }
+    std::shared_ptr<suite::PlugInCollection> archivePlugin() const;
     void setArchivePlugin(const std::shared_ptr<suite::PlugInCollection> &plugIns);
+
+    // IArchivePlugInHost: what the plug-ins ask of the card and tell it. A credit grade or line
+    // a plug-in sets answers in returnData whether the card took it: not on a card the user may
+    // not change, nor in a field the user has no write right on, nor a value the field cannot
+    // hold.
+    QString Talk(const QString &requestID) override;
+    void PlugInNotice(const QString &eventName, const QVariant &eventData, QVariant &returnData,
+                      QObject *eventSender) override;
+    // The run-time licences plug-ins asked for or brought.
+    const ControlLicences &controlLicences() const { return m_licences; }
 
     // The control named cName (iIndex for members of an indexed group), or the control that shows
     // the column cName (a table prefix is ignored); null for neither.
@@ -214,7 +232,9 @@ private:
     void updateArBalance();
     bool loadByCode(const QString &code);
     void applyFieldRight(const QString &column);
-    void ClearForAdd();
+    // Defaults a new customer; startPlugIns false leaves starting the plug-ins to the caller,
+    // which first puts preset values on the card.
+    void ClearForAdd(bool startPlugIns = true);
     void clearControls();
     void takeClassFromList();
     void defaultManagementType();
@@ -263,6 +283,14 @@ private:
     int subRecordRight(SubRecordDialog dialog) const;
     QString subRecordParameters(SubRecordDialog dialog) const;
     void tellPlugInsDataChanged(const QString &xml);
+
+    // The plug-ins.
+    void StartPlugIns(suite::RecordSet &rs);
+    void SSTab1_Click(int index);
+    void takePlugInNotice(const QString &eventName, const QVariant &eventData,
+                          QVariant &returnData);
+    bool takePlugInValue(const QString &column, int edtIndex, const QString &value);
+    void releasePlugInFields();
 
     // Closing, and changes not yet saved.
     bool hasPendingChanges() const;
@@ -325,7 +353,12 @@ private:
     bool m_bDomesticDefault = true;
     bool m_bOverseasDefault = false;
     QHash<QString, int> m_fieldRights;
-    std::shared_ptr<suite::PlugInCollection> m_plugIns;
+    CardPlugIns m_plugIns;
+    ControlLicences m_licences;
+    int m_iPreviousTab = 0;
+    // The fields a plug-in set and disabled for the record shown, and whether they were
+    // enabled before.
+    QList<std::pair<QPointer<QWidget>, bool>> m_plugInFields;
     CardFieldEvents *m_fieldEvents = nullptr;
     CardInputLock m_inputLock;
 

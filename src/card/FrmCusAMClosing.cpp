@@ -7,8 +7,6 @@
 #include "suite/card/AttachmentControl.h"
 #include "suite/card/UserDefineControl.h"
 #include "suite/controls/Toolbar.h"
-#include "suite/plugin/IArchivePlugIn.h"
-#include "suite/plugin/PlugInCollection.h"
 #include "suite/pub/IPub.h"
 
 #include <QCloseEvent>
@@ -70,10 +68,7 @@ void FrmCusAM::Form_Unload()
         g_oPub->FrmUnLoad();
     m_sInvoiceXml.clear();
     m_bCls = true;
-    if (m_plugIns) {
-        for (const auto &plugIn : m_plugIns->Items())
-            plugIn->UnLoadPlugInControls();
-    }
+    m_plugIns.unload();
 }
 
 } // namespace customer

@@ -16,8 +16,6 @@
 #include "suite/core/ObjectFactory.h"
 #include "suite/core/SqlQuote.h"
 #include "suite/data/IClsCommon.h"
-#include "suite/plugin/IArchivePlugIn.h"
-#include "suite/plugin/PlugInCollection.h"
 #include "suite/pub/IPub.h"
 
 #include <QTabWidget>
@@ -160,10 +158,7 @@ QString FrmCusAM::subRecordParameters(SubRecordDialog dialog) const
 
 void FrmCusAM::tellPlugInsDataChanged(const QString &xml)
 {
-    if (!m_plugIns)
-        return;
-    for (const auto &plugIn : m_plugIns->Items())
-        plugIn->TarnArchiveDataChanged(xml);
+    m_plugIns.dataChanged(xml);
 }
 
 // The contact dialog writes at once; the card takes the default contact's person and mobile

@@ -24,7 +24,7 @@
 
 namespace customer {
 
-void FrmCusAM::ClearForAdd()
+void FrmCusAM::ClearForAdd(bool startPlugIns)
 {
     m_inputLock.unlock();
     m_sRightsXml.clear();
@@ -56,6 +56,10 @@ void FrmCusAM::ClearForAdd()
         RefreshCusPrivilege(QStringLiteral("class"), m_sOldCCCode);
     m_bCodeTyped = false;
     applyEditLock();
+    if (startPlugIns) {
+        suite::RecordSet noRecord;
+        StartPlugIns(noRecord);
+    }
 }
 
 void FrmCusAM::clearControls()

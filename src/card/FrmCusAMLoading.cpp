@@ -92,6 +92,7 @@ void FrmCusAM::Fillallfields(bool bHaveRst, const suite::RecordSet &Rst, int iCa
     spreadRecord(record);
     loadRecordControls(record, iCallType, objLog);
     applyEditLock();
+    StartPlugIns(record);
 }
 
 // The tags of the last record shown (region codes, the contact's person, a chosen credit
@@ -199,7 +200,7 @@ void FrmCusAM::loadRecordControls(const suite::RecordSet &record, int iCallType,
 
 void FrmCusAM::fillFlds(const suite::XmlElement &Ele)
 {
-    ClearForAdd();
+    ClearForAdd(false);
     m_bLoading = true;
     const CardRecordLoad::Outcome outcome = CardRecordLoad(*this).loadPreset(Ele);
     checkBox(QStringLiteral("chkbOnGPinStore"))->setEnabled(outcome.groupPurchaseEnabled);
@@ -213,6 +214,8 @@ void FrmCusAM::fillFlds(const suite::XmlElement &Ele)
     refEdit(QStringLiteral("EdtdCusCreateDatetime"))->setText(g_DbSrvDate);
     m_bLoading = false;
     ShowKeyInfo();
+    suite::RecordSet noRecord;
+    StartPlugIns(noRecord);
 }
 
 // Who made and last changed the record, and whether this user may change it.

@@ -48,13 +48,11 @@ void FrmCusAM::connectControls()
 {
     connect(TLB2, &suite::Toolbar::buttonClicked, this,
             [this](const QString &key, const QString &) { Operating(key); });
+    connect(SSTab1, &QTabWidget::currentChanged, this, [this](int index) {
+        runGuarded(QStringLiteral("FrmCusAM.SSTab1_Click"), [&] { SSTab1_Click(index); });
+    });
     connectEdits();
     connectReferenceFields();
-}
-
-void FrmCusAM::setArchivePlugin(const std::shared_ptr<suite::PlugInCollection> &plugIns)
-{
-    m_plugIns = plugIns;
 }
 
 void FrmCusAM::setButtonEnabled(const QString &key, bool enabled)

@@ -155,7 +155,10 @@ bool DemoCompany::create(const QString &dir, const DemoSettings &settings, const
     }
     const QStringList building = paths(fresh.path());
     report(QStringLiteral("system database"), 0, 0);
-    bool built = buildScripted(building[1], { QStringLiteral("system.sql") }, sMsg);
+    QStringList systemScripts{ QStringLiteral("system.sql") };
+    if (settings.plugIns)
+        systemScripts.append(QStringLiteral("system_plugins.sql"));
+    bool built = buildScripted(building[1], systemScripts, sMsg);
     if (built) {
         report(QStringLiteral("metadata database"), 0, 0);
         built = buildScripted(building[2], { QStringLiteral("meta.sql") }, sMsg);

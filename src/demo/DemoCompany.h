@@ -17,6 +17,8 @@ struct DemoSettings
     std::uint64_t seed = kDefaultSeed;
     // Replace the databases of an existing demo company instead of refusing.
     bool overwrite = false;
+    // Configure the archive plug-ins the product ships (the customer card's credit review).
+    bool plugIns = true;
 };
 
 // Reports the work done: a step ("customers") and how far it is (done of total; total 0 when

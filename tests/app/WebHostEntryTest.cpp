@@ -1,13 +1,16 @@
 #include "app/HostOptions.h"
 #include "app/WebHost.h"
 
+#include "ArchivePlugInSetup.h"
 #include "DemoCompanyCopy.h"
+#include "card/FrmCusAM.h"
 #include "entry/ArchiveListWindow.h"
 #include "entry/ClsCustomer.h"
 #include "entry/SessionContext.h"
 #include "list/FrmCus.h"
 #include "suite/SuiteServices.h"
 #include "suite/controls/Grid.h"
+#include "suite/controls/ModalDisplay.h"
 #include "suite/login/ClsLogin.h"
 #include "suite/pub/ClsPub.h"
 #include "suite/pub/MessageScript.h"
@@ -18,6 +21,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -208,6 +212,59 @@ TEST_F(WebHostEntryTest, TheQuickSearchNarrowsTheListThroughTheHost)
     EXPECT_EQ(codes, expected.mid(0, 100));
     EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'|'));
     frame->close();
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(WebHostEntryTest, TheCardAndTheListCallNoPlugInInWebMode)
+{
+    ITestPlugInProbe *probe = testPlugInProbe();
+    ASSERT_NE(probe, nullptr);
+    probe->reset();
+    configureArchivePlugIn(company, QStringLiteral("Probe"),
+                           QStringLiteral(TEST_ARCHIVE_PLUGIN_PATH));
+    auto *list = dynamic_cast<customer::FrmCus *>(entry->listWindow());
+    ASSERT_TRUE(list);
+    list->show();
+    for (int round = 0; round < 3; ++round)
+        QCoreApplication::processEvents();
+    ASSERT_GT(list->Grid->Rows(), 3);
+    list->Grid->setRow(1);
+    bool shown = false;
+    suite::ScopedModalHandler user([&](QWidget *window) {
+        auto *card = qobject_cast<customer::FrmCusAM *>(window);
+        ASSERT_TRUE(card);
+        shown = true;
+        card->show();
+        for (int round = 0; round < 4; ++round)
+            QCoreApplication::processEvents();
+        card->Operating(QStringLiteral("Next"));
+        card->SSTab1->setCurrentIndex(2);
+        EXPECT_EQ(card->SSTab1->count(), 8) << "no plug-in page";
+        card->close();
+    });
+    list->Operating(QStringLiteral("Modify"));
+    EXPECT_TRUE(shown);
+
+    const QStringList free = companyColumn(QStringLiteral(
+        "select cCusCode from Customer where cCusCode not in (select cDwCode from Ar_Detail)"));
+    bool ticked = false;
+    for (int row = 1; row < list->Grid->Rows() && !ticked; ++row) {
+        if (free.contains(list->Grid->TextMatrix(row, list->iKeyPos))) {
+            list->Grid->setTextMatrix(row, 1, QStringLiteral("Y"));
+            ticked = true;
+        }
+    }
+    ASSERT_TRUE(ticked);
+    *messages = suite::MessageScript({ suite::MessageStyle::kYes });
+    suite::ScopedModalHandler results([](QWidget *window) { window->close(); });
+    list->Operating(QStringLiteral("Delete"));
+    EXPECT_TRUE(list->bDelSuccess);
+    EXPECT_EQ(probe->calls(), QStringList());
+    list->close();
+    probe->reset();
 }
 
 } // namespace

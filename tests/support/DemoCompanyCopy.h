@@ -81,6 +81,8 @@ private:
                 Template made;
                 demo::DemoSettings settings;
                 settings.customers = kCustomers;
+                // A test that wants plug-ins configures its own.
+                settings.plugIns = false;
                 made.ok = demo::DemoCompany::create(made.dir.path(), settings, {}, made.error);
                 return made;
             }();

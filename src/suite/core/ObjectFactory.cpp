@@ -2,6 +2,8 @@
 
 #include "suite/core/ErrorLog.h"
 
+#include <QCryptographicHash>
+
 #include <exception>
 
 namespace suite {
@@ -41,6 +43,16 @@ QStringList ObjectFactory::registeredProgIds() const
     QStringList ids = m_creators.keys();
     ids.sort();
     return ids;
+}
+
+QString ObjectFactory::runtimeLicenceKey(const QString &progId) const
+{
+    if (!isRegistered(progId))
+        return {};
+    const QByteArray licensed =
+        QByteArrayLiteral("TarnSuite runtime licence/") + keyOf(progId).toUtf8();
+    return QString::fromLatin1(
+        QCryptographicHash::hash(licensed, QCryptographicHash::Sha1).toHex().left(32).toUpper());
 }
 
 SuiteObjectPtr ObjectFactory::create(const QString &progId) const

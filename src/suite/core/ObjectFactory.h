@@ -27,6 +27,11 @@ public:
 
     SuiteObjectPtr create(const QString &progId) const;
 
+    // The run-time licence key a registered class hands out to a host that creates it on a
+    // window of its own (a plug-in placing a suite control on a card): the same key for the
+    // same class in every process, empty for a class that is not registered.
+    QString runtimeLicenceKey(const QString &progId) const;
+
 private:
     QHash<QString, Creator> m_creators;
 };

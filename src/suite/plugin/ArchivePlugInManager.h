@@ -4,11 +4,18 @@
 
 #include <QList>
 
+class QPluginLoader;
+
 namespace suite {
 
+class IClsCommon;
+
 // Reads the plug-ins of an account from kvsystem..AA_ArchivePlugIn and loads their libraries as
-// Qt plug-ins. A relative library path is found in the folder named by kPlugInDirVariable when
-// that is set, else in the suite's installation folder of the login.
+// Qt plug-ins of the interface version kArchivePlugInIid; every plug-in object it hands out is
+// guarded (GuardedArchivePlugIn). A relative library path is found in the folder named by
+// kPlugInDirVariable when that is set, else in the account's plug-in folder
+// (ua_account.cPlugInPath; a relative one lies under the program's folder), else in the suite's
+// installation folder of the login.
 class ArchivePlugInManager : public IArchivePlugInManager
 {
 public:
@@ -28,11 +35,14 @@ private:
     };
 
     bool readConfiguration(const QString &cAcc_id, const ILogin &login);
+    void readAccountFolder(const QString &cAcc_id, IClsCommon &service);
     std::shared_ptr<IArchivePlugIn> load(const Configured &entry) const;
+    bool acceptsInterface(const QPluginLoader &loader, const Configured &entry) const;
     QString libraryPath(const QString &file) const;
 
     bool m_initialised = false;
     QString m_installPath;
+    QString m_accountFolder;
     QList<Configured> m_configured;
 };
 

@@ -8,6 +8,7 @@
 #include <QtPlugin>
 
 #include <memory>
+#include <string_view>
 
 class QTabWidget;
 class QWidget;
@@ -61,8 +62,15 @@ public:
     virtual void setCurrentState(qint16 state) { Q_UNUSED(state); }
 };
 
-// The object a plug-in library exports (Q_PLUGIN_METADATA(IID "suite.ArchivePlugIn/1.0")): it makes
-// the plug-in objects of the archives it serves, a fresh one for every card.
+// The interface id a plug-in library declares in Q_PLUGIN_METADATA(IID "suite.ArchivePlugIn/1.0").
+// The number after the slash is the version of the interfaces of this file (and of the record set
+// and data service they hand over); it changes whenever one of them changes, and the manager
+// refuses a library declaring another one before any of its code runs.
+inline constexpr char kArchivePlugInIid[] = "suite.ArchivePlugIn/1.0";
+inline constexpr char kArchivePlugInHostIid[] = "suite.ArchivePlugInHost/1.0";
+
+// The object a plug-in library exports: it makes the plug-in objects of the archives it serves,
+// a fresh one for every card.
 class IArchivePlugInFactory
 {
 public:
@@ -74,8 +82,13 @@ public:
 
 } // namespace suite
 
+// moc reads the ids as literals; the asserts keep them and the constants one.
 Q_DECLARE_INTERFACE(suite::IArchivePlugInFactory, "suite.ArchivePlugIn/1.0")
 Q_DECLARE_INTERFACE(suite::IArchivePlugInHost, "suite.ArchivePlugInHost/1.0")
+static_assert(std::string_view(qobject_interface_iid<suite::IArchivePlugInFactory *>())
+              == suite::kArchivePlugInIid);
+static_assert(std::string_view(qobject_interface_iid<suite::IArchivePlugInHost *>())
+              == suite::kArchivePlugInHostIid);
 
 namespace suite {
 

@@ -4,6 +4,8 @@
 #include "suite/plugin/ArchivePlugInManager.h"
 #include "suite/plugin/IPlugInDebugLogger.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QLoggingCategory>
 #include <QTabWidget>
 #include <QWidget>
@@ -110,6 +112,70 @@ TEST_F(ArchivePlugInManagerTest, ARelativeFileIsFoundInTheInstallFolderOrTheOver
                   ->count(),
               1);
     EXPECT_EQ(overridden.value(QStringLiteral("Relative")), true);
+}
+
+TEST_F(ArchivePlugInManagerTest, TheAccountsPlugInFolderComesBeforeTheInstallFolder)
+{
+    configure(QStringLiteral("Relative"), plugInFileName());
+    m_company.run(DemoCompanyCopy<>::System,
+                  QStringLiteral("update ua_account set cPlugInPath='%1' where cAcc_Id='001'")
+                      .arg(plugInFolder()));
+    Status inAccountFolder;
+    EXPECT_EQ(initialisedManager(QStringLiteral("/opt/kvsuite"))
+                  ->GetDefaultPlugInObjectList(QStringLiteral("Customer"), inAccountFolder)
+                  ->count(),
+              1);
+
+    // A relative folder lies under the program's folder.
+    const QString relative =
+        QDir(QCoreApplication::applicationDirPath()).relativeFilePath(plugInFolder());
+    m_company.run(DemoCompanyCopy<>::System,
+                  QStringLiteral("update ua_account set cPlugInPath='%1'").arg(relative));
+    Status underProgram;
+    EXPECT_EQ(initialisedManager()
+                  ->GetDefaultPlugInObjectList(QStringLiteral("Customer"), underProgram)
+                  ->count(),
+              1)
+        << qPrintable(relative);
+
+    m_company.run(DemoCompanyCopy<>::System,
+                  QStringLiteral("update ua_account set cPlugInPath='elsewhere'"));
+    Status elsewhere;
+    EXPECT_EQ(initialisedManager(plugInFolder())
+                  ->GetDefaultPlugInObjectList(QStringLiteral("Customer"), elsewhere)
+                  ->count(),
+              0);
+    EXPECT_EQ(elsewhere, (Status{ { QStringLiteral("Relative"), false } }));
+}
+
+TEST_F(ArchivePlugInManagerTest, ACompanyWithoutAccountPlugInFoldersUsesTheInstallFolder)
+{
+    m_company.run(DemoCompanyCopy<>::System,
+                  QStringLiteral("alter table ua_account drop column cPlugInPath"));
+    configure(QStringLiteral("Relative"), plugInFileName());
+    Status status;
+    EXPECT_EQ(initialisedManager(plugInFolder())
+                  ->GetDefaultPlugInObjectList(QStringLiteral("Customer"), status)
+                  ->count(),
+              1);
+    EXPECT_TRUE(errorTexts().isEmpty()) << qPrintable(errorTexts().join(u'\n'));
+}
+
+TEST_F(ArchivePlugInManagerTest, ALibraryOfAnotherInterfaceVersionIsRefusedUnrun)
+{
+    configure(QStringLiteral("Old"), QStringLiteral(WRONG_VERSION_ARCHIVE_PLUGIN_PATH));
+    Status status;
+    EXPECT_EQ(initialisedManager()
+                  ->GetDefaultPlugInObjectList(QStringLiteral("Customer"), status)
+                  ->count(),
+              0);
+    EXPECT_EQ(status, (Status{ { QStringLiteral("Old"), false } }));
+    EXPECT_EQ(errorTexts(),
+              QStringList{
+                  QStringLiteral("The plug-in Old (%1) was built for version 0.9 of the archive "
+                                 "plug-in interface; this program takes version 1.0. Install the "
+                                 "plug-in's build for this version.")
+                      .arg(QStringLiteral(WRONG_VERSION_ARCHIVE_PLUGIN_PATH)) });
 }
 
 TEST_F(ArchivePlugInManagerTest, MissingAndBrokenPlugInsAreReportedAndLogged)
