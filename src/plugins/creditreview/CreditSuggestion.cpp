@@ -52,8 +52,12 @@ CreditSuggestion suggestCredit(const CreditFigures &figures, const QDate &asOf)
     }
     suggestion.grade = gradeOf(suggestion.overdueDays, figures.yearSales);
     const double monthly = std::max(0.0, figures.yearSales) / 12;
-    suggestion.line =
-        std::ceil(monthly * monthsOfSales(suggestion.grade) / kLineStep - 1e-9) * kLineStep;
+    double line = monthly * monthsOfSales(suggestion.grade);
+    // A customer within terms keeps room for what they owe now: a line below the open balance
+    // would stop their next order although they have done nothing wrong.
+    if (suggestion.overdueDays == 0)
+        line = std::max(line, figures.balance);
+    suggestion.line = std::ceil(line / kLineStep - 1e-9) * kLineStep;
     return suggestion;
 }
 

@@ -17,7 +17,8 @@ struct CreditSuggestion
 // The grade follows how long the oldest open invoice is overdue (terms of 30 days when the
 // customer has none): never overdue gives AAA, AA or A by the year's sales (from 1,000,000 and
 // 200,000), up to 30 days B, up to 90 days C, more D. The line covers the months of sales the
-// grade earns (AAA 3, AA 2, A 1, B a half, C and D none), rounded up to a thousand.
+// grade earns (AAA 3, AA 2, A 1, B a half, C and D none), and for a customer never overdue at
+// least the open balance, rounded up to a thousand.
 CreditSuggestion suggestCredit(const CreditFigures &figures, const QDate &asOf);
 
 } // namespace creditreview

@@ -65,3 +65,18 @@ TEST(CreditSuggestion, TheCustomersOwnTermsCountAndAFutureInvoiceIsNotOverdue)
     EXPECT_EQ(suggestCredit(owing(50'000, kAsOf.addDays(-91), 90), kAsOf).overdueDays, 1);
     EXPECT_EQ(suggestCredit(owing(50'000, kAsOf.addDays(10)), kAsOf).overdueDays, 0);
 }
+
+TEST(CreditSuggestion, ACustomerWithinTermsIsNeverSuggestedALineBelowWhatTheyOwe)
+{
+    CreditFigures slowButInTime = owing(19'798.17, kAsOf.addDays(-8));
+    slowButInTime.balance = 12'481.93;
+    const CreditSuggestion inTime = suggestCredit(slowButInTime, kAsOf);
+    EXPECT_EQ(inTime.grade, u"A");
+    EXPECT_DOUBLE_EQ(inTime.line, 13'000) << "the open balance, not one month of sales (2,000)";
+
+    CreditFigures overdue = owing(19'798.17, kAsOf.addDays(-40));
+    overdue.balance = 12'481.93;
+    const CreditSuggestion late = suggestCredit(overdue, kAsOf);
+    EXPECT_EQ(late.grade, u"B");
+    EXPECT_DOUBLE_EQ(late.line, 1'000) << "an overdue customer gets half a month of sales";
+}
