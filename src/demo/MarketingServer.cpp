@@ -62,6 +62,7 @@ struct MarketingServer::Impl
     httplib::Server server;
     std::thread thread;
     std::atomic<bool> stopping{ false };
+    std::atomic<bool> listening{ true };
     mutable std::mutex mutex;
     MarketingServerSettings settings;
     MarketingRecords records;
@@ -87,8 +88,9 @@ void MarketingServer::Impl::handle(const httplib::Request &request, httplib::Res
         pages.append(pageNo);
         answer = settings;
     }
-    pause(answer.delayMs);
     const bool failing = pageNo >= answer.failFromPage;
+    if (failing)
+        pause(answer.delayMs);
     if (failing && answer.dropConnection) {
         response.set_content_provider(1024, kJson,
                                       [](size_t, size_t, httplib::DataSink &) { return false; });
@@ -163,7 +165,14 @@ bool MarketingServer::start(int port, QString &sMsg)
     }
     m_port = bound;
     Impl *impl = m_impl.get();
-    m_impl->thread = std::thread([impl] { impl->server.listen_after_bind(); });
+    m_impl->thread = std::thread([impl] {
+        impl->server.listen_after_bind();
+        impl->listening = false;
+    });
+    // A stop before the server runs would be lost and leave it serving: start returns once it
+    // runs.
+    while (!m_impl->server.is_running() && m_impl->listening)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return true;
 }
 

@@ -12,7 +12,8 @@ namespace demo {
 // The enterprise code of the demo company at the marketing service (kvsystem..ua_logininfo).
 inline const QString kDemoEnterpriseCode = QStringLiteral("KW20260001");
 
-// How the local marketing service answers; the failures from page failFromPage on.
+// How the local marketing service answers; the failures and the delay from page failFromPage
+// on.
 struct MarketingServerSettings
 {
     int records = 3000;

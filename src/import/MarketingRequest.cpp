@@ -1,5 +1,7 @@
 #include "import/MarketingRequest.h"
 
+#include <QStringList>
+
 namespace customer {
 
 QString responseCodeMessage(const QString &response)

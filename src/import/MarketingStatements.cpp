@@ -314,20 +314,23 @@ QString newRecordsCount()
                           "customer_import.iSourceType where customer_import.iSourceId Is Null");
 }
 
+// The location of a record lands with it: the service sends it, and the map shows it.
 QString mergeNewRecords()
 {
     const QStringList pieces{
         QStringLiteral("insert into customer_import(iSourceId,iSourceType,cCusMngTypeCode,cCusCode,"
                        "cCusName,cCusAbbName,cCusAddress,cCusPhone,"),
         QStringLiteral("cCusPPerson,cCreatePerson,dCusCreateDatetime,cModifyPerson,dModifyDate,"
-                       "cCusBank,cCusAccount,cCusEmail,cMemo,cCusFax)"),
+                       "cCusBank,cCusAccount,cCusEmail,cMemo,cCusFax,cLocationSite)"),
         QStringLiteral("select tmp.iSourceId,tmp.iSourceType,tmp.cCusMngTypeCode,tmp.cCusCode,"
                        "tmp.cCusName,tmp.cCusAbbName,tmp.cCusAddress,tmp.cCusPhone,"),
         QStringLiteral("tmp.cCusPPerson,tmp.cCreatePerson,tmp.dCusCreateDatetime,tmp.cModifyPerson,"
                        "tmp.dModifyDate,tmp.cCusBank,tmp.cCusAccount,tmp.cCusEmail,"),
-        QStringLiteral("tmp.cMemo,tmp.cCusFax from  #customer_import tmp left join customer_import "
-                       "on tmp.iSourceId= customer_import.iSourceId and tmp.iSourceType= "
-                       "customer_import.iSourceType"),
+        QStringLiteral(
+            "tmp.cMemo,tmp.cCusFax,tmp.cLocationSite from  #customer_import tmp left join "
+            "customer_import "
+            "on tmp.iSourceId= customer_import.iSourceId and tmp.iSourceType= "
+            "customer_import.iSourceType"),
         QStringLiteral("Where customer_import.iSourceId Is Null And customer_import.iSourceType Is "
                        "Null"),
     };
@@ -336,7 +339,7 @@ QString mergeNewRecords()
 
 // A staging row keeps its archive code and customer type when the service brings none: the
 // code is what a transfer wrote back, and without it the next transfer would add the customer
-// to the archive a second time.
+// to the archive a second time. The location is updated with the rest.
 QString mergeKnownRecords()
 {
     const QStringList pieces{
@@ -351,7 +354,7 @@ QString mergeKnownRecords()
             "dCusCreateDatetime=tmp.dCusCreateDatetime,cModifyPerson=tmp.cModifyPerson ,"),
         QStringLiteral("dModifyDate=tmp.dModifyDate,cCusBank=tmp.cCusBank ,"),
         QStringLiteral("cCusAccount=tmp.cCusAccount,cCusEmail=tmp.cCusEmail,"),
-        QStringLiteral("cMemo=tmp.cMemo,cCusFax=tmp.cCusFax"),
+        QStringLiteral("cMemo=tmp.cMemo,cCusFax=tmp.cCusFax,cLocationSite=tmp.cLocationSite"),
         QStringLiteral("from #customer_import tmp inner join  customer_import on "
                        "tmp.iSourceId=customer_import.iSourceId and "
                        "tmp.iSourceType=customer_import.iSourceType"),

@@ -47,9 +47,12 @@ void appendEscaped(std::string &out, const std::string &text)
         case '>':
             out += "&gt;";
             break;
+        case '\r':
+            // An XML parser reads a written CR LF as LF; the reference keeps the CR.
+            out += "&#13;";
+            break;
         case '\t':
         case '\n':
-        case '\r':
             out += c;
             break;
         default:

@@ -12,7 +12,8 @@ namespace suite {
 // the outer name around its own items. Members whose names are no XML names get one: each
 // character an XML name cannot hold becomes "_", and a name that cannot start so gets a leading
 // "_". null gives an empty element, true and false their words, numbers their JSON text.
-// Control characters other than tab and line breaks cannot be written in XML and become U+FFFD.
+// Control characters other than tab and line breaks cannot be written in XML and become U+FFFD;
+// a carriage return is written as a reference, which the parser keeps.
 class JsonToXml : public IJsonToXml
 {
 public:

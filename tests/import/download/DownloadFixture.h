@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EntryFixture.h"
+#include "TextPrinter.h"
 
 #include "demo/MarketingServer.h"
 #include "entry/ClsCustomer.h"

@@ -1,4 +1,5 @@
 #include "ListWindowFixture.h"
+#include "TextPrinter.h"
 
 #include "demo/MarketingServer.h"
 #include "import/FrmCus_import.h"

@@ -1,4 +1,5 @@
 #include "suite/net/HttpRequest.h"
+#include "TextPrinter.h"
 #include "demo/MarketingServer.h"
 #include "import/MarketingRequest.h"
 #include "import/MarketingStatements.h"

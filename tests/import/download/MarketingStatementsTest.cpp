@@ -124,11 +124,13 @@ TEST(MarketingStatements, MergeStatementsAsTheyAreSent)
         QStringLiteral(
             "insert into customer_import(iSourceId,iSourceType,cCusMngTypeCode,cCusCode,cCusName,"
             "cCusAbbName,cCusAddress,cCusPhone,\r\ncCusPPerson,cCreatePerson,dCusCreateDatetime,"
-            "cModifyPerson,dModifyDate,cCusBank,cCusAccount,cCusEmail,cMemo,cCusFax)\r\nselect "
+            "cModifyPerson,dModifyDate,cCusBank,cCusAccount,cCusEmail,cMemo,cCusFax,cLocationSite)"
+            "\r\nselect "
             "tmp.iSourceId,tmp.iSourceType,tmp.cCusMngTypeCode,tmp.cCusCode,tmp.cCusName,"
             "tmp.cCusAbbName,tmp.cCusAddress,tmp.cCusPhone,\r\ntmp.cCusPPerson,tmp.cCreatePerson,"
             "tmp.dCusCreateDatetime,tmp.cModifyPerson,tmp.dModifyDate,tmp.cCusBank,"
-            "tmp.cCusAccount,tmp.cCusEmail,\r\ntmp.cMemo,tmp.cCusFax from  #customer_import tmp "
+            "tmp.cCusAccount,tmp.cCusEmail,\r\ntmp.cMemo,tmp.cCusFax,tmp.cLocationSite from  "
+            "#customer_import tmp "
             "left join customer_import on tmp.iSourceId= customer_import.iSourceId and "
             "tmp.iSourceType= customer_import.iSourceType\r\nWhere customer_import.iSourceId Is "
             "Null And customer_import.iSourceType Is Null"));
@@ -142,7 +144,8 @@ TEST(MarketingStatements, MergeStatementsAsTheyAreSent)
             "cCreatePerson=tmp.cCreatePerson ,\r\ndCusCreateDatetime=tmp.dCusCreateDatetime,"
             "cModifyPerson=tmp.cModifyPerson ,\r\ndModifyDate=tmp.dModifyDate,cCusBank=tmp.cCusBank"
             " ,\r\ncCusAccount=tmp.cCusAccount,cCusEmail=tmp.cCusEmail,\r\ncMemo=tmp.cMemo,"
-            "cCusFax=tmp.cCusFax\r\nfrom #customer_import tmp inner join  customer_import on "
+            "cCusFax=tmp.cCusFax,cLocationSite=tmp.cLocationSite\r\nfrom #customer_import tmp "
+            "inner join  customer_import on "
             "tmp.iSourceId=customer_import.iSourceId and "
             "tmp.iSourceType=customer_import.iSourceType"));
 }

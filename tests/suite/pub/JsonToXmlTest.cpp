@@ -61,15 +61,17 @@ TEST(JsonToXml, TopLevelAndNestedArrays)
 
 TEST(JsonToXml, MarkupInValuesStaysText)
 {
-    const QString xml =
-        convert(QStringLiteral(R"({"Name":"<b>R&D</b> ]]> \"引号\" 'x'","Memo":"a\u0001b\tc"})"));
+    const QString xml = convert(
+        QStringLiteral(R"({"Name":"<b>R&D</b> ]]> \"引号\" 'x'","Memo":"a\u0001b\tc\r\nd"})"));
     EXPECT_EQ(xml,
               QStringLiteral("<root><Name>&lt;b&gt;R&amp;D&lt;/b&gt; ]]&gt; \"引号\" 'x'</Name>"
-                             "<Memo>a\uFFFDb\tc</Memo></root>"));
+                             "<Memo>a\uFFFDb\tc&#13;\nd</Memo></root>"));
     suite::XmlDocument document;
     ASSERT_TRUE(document.loadXml(xml));
     EXPECT_EQ(document.selectSingleNode(QStringLiteral("//root/Name")).text(),
               QStringLiteral("<b>R&D</b> ]]> \"引号\" 'x'"));
+    EXPECT_EQ(document.selectSingleNode(QStringLiteral("//root/Memo")).text(),
+              QStringLiteral("a\uFFFDb\tc\r\nd"));
 }
 
 TEST(JsonToXml, MemberNamesBecomeXmlNames)
