@@ -18,6 +18,7 @@ const char *const kText = "text/plain; charset=utf-8";
 const char *const kOtherError = "-9";
 constexpr int kMostRowsPerPage = 10000;
 constexpr int kDelayStepMs = 10;
+constexpr size_t kServingThreads = 4;
 
 int intParameter(const httplib::Request &request, const char *name)
 {
@@ -145,8 +146,12 @@ MarketingServer::MarketingServer(MarketingServerSettings settings)
     };
     m_impl->server.Get(kPath, handler);
     m_impl->server.Post(kPath, handler);
-    // Each request of the download comes on a connection of its own.
+    // Each request of the download comes on a connection of its own, one after the other: a
+    // few threads serve them, and each keeps the memory of the pages it wrote.
     m_impl->server.set_keep_alive_timeout(1);
+    m_impl->server.new_task_queue = [] {
+        return new httplib::ThreadPool(kServingThreads);
+    };
 }
 
 MarketingServer::~MarketingServer()

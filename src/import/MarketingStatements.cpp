@@ -6,6 +6,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace customer::marketing {
 
 namespace {
@@ -214,37 +216,74 @@ constexpr ElementColumn kElementColumns[] = {
     { "Fax", "cCusFax" },
 };
 
+bool named(const QString &element, const char *name)
+{
+    return element.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0;
+}
+
 const char *columnOf(const QString &element)
 {
     for (const ElementColumn &mapped : kElementColumns) {
-        if (element.compare(QLatin1StringView(mapped.element), Qt::CaseInsensitive) == 0)
+        if (named(element, mapped.element))
             return mapped.column;
     }
     return nullptr;
 }
 
-// The first child of that name, whatever its case.
-suite::XmlElement childNamed(const suite::XmlElement &record, const char *name)
+void appendQuoted(QString &values, const QString &value)
 {
-    for (const suite::XmlElement &child : record.childElements()) {
-        if (child.name().compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0)
-            return child;
+    values += u'\'';
+    values += value.contains(u'\'') ? suite::sqlQuote(value) : value;
+    values += QStringLiteral("',");
+}
+
+// The values of a record, each child read once: the source key and the location first, then
+// the mapped columns in document order.
+struct RecordValues
+{
+    std::optional<QString> id;
+    std::optional<QString> latitude;
+    std::optional<QString> longitude;
+    std::optional<QString> name;
+    QList<std::pair<const char *, QString>> columns;
+
+    explicit RecordValues(const suite::XmlElement &record)
+    {
+        for (const suite::XmlElement &child : record.childElements()) {
+            const QString element = child.name();
+            if (named(element, "ID")) {
+                if (!id)
+                    id = child.text();
+            } else if (named(element, "Lat")) {
+                if (!latitude)
+                    latitude = child.text();
+            } else if (named(element, "Lng")) {
+                if (!longitude)
+                    longitude = child.text();
+            } else if (const char *column = columnOf(element); column && !has(column)) {
+                columns.append({ column, child.text() });
+                if (!name && qstrcmp(column, "cCusName") == 0)
+                    name = columns.constLast().second;
+            }
+        }
     }
-    return {};
-}
 
-QString quoted(const QString &value)
-{
-    return u'\'' + suite::sqlQuote(value) + u'\'';
-}
+    bool has(const char *column) const
+    {
+        for (const auto &[taken, value] : columns) {
+            if (taken == column)
+                return true;
+        }
+        return false;
+    }
 
-QString location(const suite::XmlElement &record)
-{
-    const QString latitude = childNamed(record, "Lat").text();
-    if (latitude.isEmpty())
-        return {};
-    return latitude + u',' + childNamed(record, "Lng").text();
-}
+    QString location() const
+    {
+        if (!latitude || latitude->isEmpty())
+            return {};
+        return *latitude + u',' + longitude.value_or(QString());
+    }
+};
 
 } // namespace
 
@@ -285,21 +324,19 @@ QString lastModifyDateStatement()
 
 QString recordInsert(const suite::XmlElement &record)
 {
+    const RecordValues fields(record);
     QString columns = QStringLiteral("iSourceId,iSourceType,cLocationSite,");
-    QString values = quoted(childNamed(record, "ID").text()) + u',' + QString::number(kSourceType)
-        + u',' + quoted(location(record)) + u',';
-    const QString name = childNamed(record, "Name").text();
-    QStringList taken;
-    for (const suite::XmlElement &child : record.childElements()) {
-        const char *column = columnOf(child.name());
-        if (!column || taken.contains(QLatin1StringView(column)))
-            continue;
-        taken.append(QLatin1StringView(column));
-        QString value = child.text();
-        if (value.isEmpty() && qstrcmp(column, "cCusAbbName") == 0)
-            value = name.left(kAbbreviationLength);
+    QString values;
+    values.reserve(256);
+    appendQuoted(values, fields.id.value_or(QString()));
+    values += QString::number(kSourceType) + u',';
+    appendQuoted(values, fields.location());
+    for (const auto &[column, value] : fields.columns) {
         columns += QLatin1StringView(column) + u',';
-        values += quoted(value) + u',';
+        if (value.isEmpty() && qstrcmp(column, "cCusAbbName") == 0)
+            appendQuoted(values, fields.name.value_or(QString()).left(kAbbreviationLength));
+        else
+            appendQuoted(values, value);
     }
     columns.chop(1);
     values.chop(1);
