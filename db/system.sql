@@ -57,6 +57,29 @@ CREATE TABLE ua_user_account (
     PRIMARY KEY (cUser_Id, cAcc_Id, iYear)
 );
 
+-- The suite's built-in service users: who may log in to which subsystem of an account through
+-- the suite's framework login. They are no users of the host and cannot open its windows.
+-- Passwords are kept as ua_user keeps them.
+CREATE TABLE ua_serviceuser (
+    cUser_Id nvarchar(20) NOT NULL,
+    cAcc_Id nvarchar(3) NOT NULL,
+    cSub_Id nvarchar(4) NOT NULL,
+    cPassword nvarchar(128) NULL,
+    PRIMARY KEY (cUser_Id, cAcc_Id, cSub_Id)
+);
+
+-- What the framework login hands a service user's session in a subsystem of an account: named
+-- texts. "Customer" of the user ASUSER in DP starts with the enterprise's code at the maker's
+-- marketing service, after "==" and before the first ";".
+CREATE TABLE ua_logininfo (
+    cUser_Id nvarchar(20) NOT NULL,
+    cAcc_Id nvarchar(3) NOT NULL,
+    cSub_Id nvarchar(4) NOT NULL,
+    cName nvarchar(60) NOT NULL,
+    cValue nvarchar(2000) NULL,
+    PRIMARY KEY (cUser_Id, cAcc_Id, cSub_Id, cName)
+);
+
 -- Function locks: a user working in a function of an account (task 1 list, 11 add, 2 modify,
 -- 8 delete, 3 merge, 7 batch modify), held by a session of ua_tasksession.
 CREATE TABLE ua_task (
@@ -96,6 +119,12 @@ VALUES
 INSERT INTO ua_user_account (cUser_Id, cAcc_Id, iYear) VALUES
     (N'demo', N'001', 2026),
     (N'sales1', N'001', 2026);
+
+INSERT INTO ua_serviceuser (cUser_Id, cAcc_Id, cSub_Id, cPassword) VALUES
+    (N'ASUSER', N'001', N'DP', N'');
+
+INSERT INTO ua_logininfo (cUser_Id, cAcc_Id, cSub_Id, cName, cValue) VALUES
+    (N'ASUSER', N'001', N'DP', N'Customer', N'EntCode==KW20260001;Channel==Veska');
 
 -- The sessions that hold function locks: who works where, so that a refused user learns who
 -- holds the function, and so that the locks of a session that died stop counting. A session on

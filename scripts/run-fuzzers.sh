@@ -18,7 +18,7 @@ cmake --build "$build"
 
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for target in tsql xml filter record csv; do
+for target in tsql xml filter record csv json; do
     scratch=$(mktemp -d)
     echo "fuzz_$target: ${seconds}s"
     (cd "$build" && "./fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \

@@ -22,7 +22,9 @@ const QString kUsage =
                    "       customer-archive import sync (--all | --ids 1,2,3) [--user U] [--db C] "
                    "[--lang zh-CN|en-US]\n"
                    "       customer-archive import file PATH.csv|PATH.xlsx [--mapping auto|FILE] "
-                   "[--user U] [--db C] [--lang zh-CN|en-US]");
+                   "[--user U] [--db C] [--lang zh-CN|en-US]\n"
+                   "       customer-archive import download [--url URL] [--user U] [--db C] "
+                   "[--lang zh-CN|en-US]");
 
 int usageError(const QString &message)
 {
@@ -148,6 +150,7 @@ int runImport(const QStringList &arguments)
         { QStringLiteral("list"), &importList },
         { QStringLiteral("sync"), &importSync },
         { QStringLiteral("file"), &runImportFile },
+        { QStringLiteral("download"), &runImportDownload },
     };
     const Verb verb = arguments.isEmpty() ? nullptr : verbs.value(arguments.first(), nullptr);
     if (!verb)

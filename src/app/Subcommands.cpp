@@ -62,6 +62,7 @@ Subcommand findSubcommand(const QString &name)
         { QStringLiteral("merge"), &runMerge },
         { QStringLiteral("duplicates"), &runDuplicates },
         { QStringLiteral("import"), &runImport },
+        { QStringLiteral("marketing-serve"), &runMarketingServe },
     };
     return table.value(name, nullptr);
 }

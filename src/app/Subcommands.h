@@ -23,9 +23,13 @@ int runExport(const QStringList &arguments);
 int runBatchModify(const QStringList &arguments);
 int runMerge(const QStringList &arguments);
 int runDuplicates(const QStringList &arguments);
-// "import list", "import sync" and "import file": the verb is the first argument.
+// "import list", "import sync", "import file" and "import download": the verb is the first
+// argument.
 int runImport(const QStringList &arguments);
 int runImportFile(const QStringList &arguments);
+int runImportDownload(const QStringList &arguments);
+// The local marketing service the demo download runs against.
+int runMarketingServe(const QStringList &arguments);
 
 // Writes one line in UTF-8 and flushes it, so that progress shows while the work goes on.
 void printLine(std::FILE *stream, const QString &text);

@@ -5,7 +5,9 @@
 #include "catalogue/SharedUtilities.h"
 #include "entry/SessionContext.h"
 #include "import/ClassSettingCatalogue.h"
+#include "import/DownloadProgressDialog.h"
 #include "import/ImportFileDialog.h"
+#include "import/MarketingDownload.h"
 #include "import/StagingTransfer.h"
 #include "import/TransferProgressDialog.h"
 #include "suite/controls/ModalDisplay.h"
@@ -28,6 +30,8 @@ bool FrmCus_import::runOwnCommand(const QString &command, const QString &)
         transferTickedRows();
     else if (command == u"importfile")
         importFile();
+    else if (command == u"download")
+        downloadCustomers();
     else if (command == u"mulmodify" || command == u"setcusclass")
         modifyStagedRows(command == u"setcusclass");
     else
@@ -83,6 +87,25 @@ void FrmCus_import::transferTickedRows()
                                                { QString::number(outcome.transferred) }));
     // The rows show their codes, and a refused one its reason, as soon as the transfer ends.
     DataRefresh(lastCondition());
+}
+
+void FrmCus_import::downloadCustomers()
+{
+    if (!g_oPub || !g_oSrv || !g_oLogin)
+        return;
+    MarketingDownload download(*g_oSrv, *g_oPub, MarketingOptions::read(*g_oSrv));
+    DownloadOutcome outcome;
+    {
+        DownloadProgressDialog progress(this);
+        download.setProgress(&progress);
+        outcome = download.run(*g_oLogin);
+    }
+    for (const QString &message : outcome.messages)
+        ShowInfoMsg(message);
+    if (outcome.refreshList) {
+        DataRefresh(lastCondition());
+        showDownloadedToolbar();
+    }
 }
 
 void FrmCus_import::importFile()

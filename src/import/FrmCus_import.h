@@ -5,8 +5,9 @@
 namespace customer {
 
 // The import staging list: the customer list's window over the staging table, with the
-// transfer of the ticked rows into the archive ("Sync") and the batch modification of staged
-// rows ("MulModify", "SetCusClass") before they are transferred.
+// download of the marketing service's customers into it ("Download"), the transfer of the
+// ticked rows into the archive ("Sync") and the batch modification of staged rows
+// ("MulModify", "SetCusClass") before they are transferred.
 class FrmCus_import : public FrmCus
 {
     Q_OBJECT
@@ -23,6 +24,8 @@ protected:
 
 private:
     void transferTickedRows();
+    // Downloads the customers the marketing service has modified since the last download.
+    void downloadCustomers();
     // Lands the rows of a CSV or XLSX file the user chooses in the staging table.
     void importFile();
     // The batch window over the staging rows; in class-setting mode for the class alone.

@@ -6,7 +6,6 @@ const QStringList &commandsWithoutWindow()
 {
     static const QStringList commands{
         QStringLiteral("Cus_district"), // the map
-        QStringLiteral("Download"), // the marketing service's download into the import list
         QStringLiteral("About"), // the about box
     };
     return commands;

@@ -77,7 +77,7 @@ TEST_F(ImportCommand, RowsOutsideTheUsersRightsTransferNothing)
 TEST_F(ImportCommand, AMisreadCommandLineExitsWithTwo)
 {
     EXPECT_EQ(start({}).exitCode, 2);
-    EXPECT_EQ(start({ "download" }).exitCode, 2);
+    EXPECT_EQ(start({ "upload" }).exitCode, 2);
     EXPECT_EQ(start({ "sync" }).exitCode, 2);
     EXPECT_EQ(start({ "sync", "--all", "--ids", "1" }).exitCode, 2);
     EXPECT_EQ(start({ "sync", "--ids", "1;drop table Customer" }).exitCode, 2);

@@ -25,6 +25,11 @@ void ErrorLog::error(const QString &where, const QString &text)
     record(Level::Error, where, text);
 }
 
+void ErrorLog::trace(const QString &where, const QString &text)
+{
+    record(Level::Trace, where, text);
+}
+
 QList<ErrorLog::Entry> ErrorLog::entries() const
 {
     QMutexLocker lock(&m_mutex);
@@ -59,6 +64,19 @@ QString cappedText(const QString &text)
         + QStringLiteral("... (%1 more characters)").arg(text.size() - ErrorLog::kMaxTextLength);
 }
 
+QString levelName(ErrorLog::Level level)
+{
+    switch (level) {
+    case ErrorLog::Level::Trace:
+        return QStringLiteral("trace");
+    case ErrorLog::Level::Warning:
+        return QStringLiteral("warning");
+    case ErrorLog::Level::Error:
+        break;
+    }
+    return QStringLiteral("error");
+}
+
 } // namespace
 
 void ErrorLog::record(Level level, const QString &where, const QString &text)
@@ -66,14 +84,14 @@ void ErrorLog::record(Level level, const QString &where, const QString &text)
     const Entry entry{ QDateTime::currentDateTime(), level, where, cappedText(text) };
     const QString line =
         QStringLiteral("%1 %2 %3: %4")
-            .arg(entry.time.toString(Qt::ISODateWithMs),
-                 level == Level::Error ? QStringLiteral("error") : QStringLiteral("warning"), where,
-                 entry.text);
+            .arg(entry.time.toString(Qt::ISODateWithMs), levelName(level), where, entry.text);
     QMutexLocker lock(&m_mutex);
     m_entries.append(entry);
     if (m_entries.size() > kKeptEntries)
         m_entries.removeFirst();
     if (m_logFile.isEmpty()) {
+        if (level == Level::Trace)
+            return;
         std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData());
         return;
     }

@@ -8,12 +8,14 @@
 namespace suite {
 
 // The process-wide log of warnings and errors that window procedures and services catch
-// instead of throwing to their callers. The latest entries stay in memory so that the
-// host and the tests can read them; a log file, when set, receives every entry as a line.
+// instead of throwing to their callers, and of the trace lines some work leaves for whoever
+// looks into it later. The latest entries stay in memory so that the host and the tests can
+// read them; a log file, when set, receives every entry as a line. Without a log file warnings
+// and errors go to standard error, trace lines nowhere else.
 class ErrorLog
 {
 public:
-    enum class Level { Warning, Error };
+    enum class Level { Trace, Warning, Error };
 
     struct Entry
     {
@@ -27,6 +29,7 @@ public:
 
     void warning(const QString &where, const QString &text);
     void error(const QString &where, const QString &text);
+    void trace(const QString &where, const QString &text);
 
     QList<Entry> entries() const;
     void clear();

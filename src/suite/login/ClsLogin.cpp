@@ -5,10 +5,10 @@
 #include "suite/data/ConnectionText.h"
 #include "suite/data/IClsCommon.h"
 #include "suite/login/ColAuth.h"
+#include "suite/login/PasswordCheck.h"
 #include "suite/login/RowAuth.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QDate>
 #include <QSysInfo>
 
@@ -100,14 +100,6 @@ bool checkAccount(IClsCommon &service, const QString &accountId, QString &sMsg)
         return true;
     sMsg = QStringLiteral("The account %1 does not exist.").arg(accountId);
     return false;
-}
-
-bool passwordMatches(const QString &stored, const QString &given)
-{
-    if (stored.isEmpty())
-        return given.isEmpty();
-    const QByteArray hash = QCryptographicHash::hash(given.toUtf8(), QCryptographicHash::Sha256);
-    return QString::fromLatin1(hash.toHex()) == stored.trimmed().toLower();
 }
 
 bool checkUser(IClsCommon &service, const LoginRequest &request, LoginSession &session,
