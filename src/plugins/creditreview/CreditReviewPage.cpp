@@ -91,8 +91,12 @@ void CreditReviewPage::showFigures(const CreditFigures &figures, const CreditSug
                                                  m_texts.amount(figures.creditUsed),
                                                  m_texts.amount(figures.creditAvailable) })
                               : m_texts.text("Tarn.AA.PLUGIN.CREDITREVIEW.nocreditsums"));
+    // The card's line as the other amounts read, unless it is no number.
+    bool lineIsNumber = false;
+    const double line = QString(currentLine).remove(u',').toDouble(&lineIsNumber);
     m_current->setText(
-        m_texts.format("Tarn.AA.PLUGIN.CREDITREVIEW.currentvalue", { currentGrade, currentLine }));
+        m_texts.format("Tarn.AA.PLUGIN.CREDITREVIEW.currentvalue",
+                       { currentGrade, lineIsNumber ? m_texts.amount(line) : currentLine }));
     m_grade->setText(suggestion.grade);
     m_line->setText(m_texts.amount(suggestion.line));
     m_outcome->clear();
