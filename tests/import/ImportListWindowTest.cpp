@@ -1,4 +1,4 @@
-#include "ListWindowFixture.h"
+#include "ImportListFixture.h"
 
 #include "import/FrmCus_import.h"
 #include "suite/controls/FindControl.h"
@@ -50,26 +50,9 @@ QToolButton *shownButton(suite::Toolbar *toolbar, const QString &key)
 } // namespace
 
 // The import staging list opened from the customer list's toolbar, driven as a user drives it.
-class ImportListWindowTest : public ListWindowFixture
+class ImportListWindowTest : public ImportListFixture
 {
 protected:
-    // Presses the customer list's "Import" and works on the import list once it shows its
-    // first page; the list is closed after.
-    void withImportList(const std::function<void(FrmCus_import *)> &work)
-    {
-        suite::ScopedModalHandler handler([&](QWidget *window) {
-            auto *imports = qobject_cast<FrmCus_import *>(window);
-            ASSERT_NE(imports, nullptr);
-            imports->resize(1000, 640);
-            imports->show();
-            settle();
-            waitForPageCount();
-            work(imports);
-            imports->close();
-        });
-        m_list->Operating(QStringLiteral("Import"));
-    }
-
     QStringList rows(const QString &sql) const
     {
         return m_company.column(DemoCompanyCopy<>::Company, sql);

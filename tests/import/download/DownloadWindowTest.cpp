@@ -1,4 +1,4 @@
-#include "ListWindowFixture.h"
+#include "ImportListFixture.h"
 #include "TextPrinter.h"
 
 #include "demo/MarketingServer.h"
@@ -17,7 +17,7 @@ using namespace customer;
 
 // The import list's "Download" pressed as a user presses it, against a local marketing service
 // the company's option names.
-class DownloadWindowTest : public ListWindowFixture
+class DownloadWindowTest : public ImportListFixture
 {
 protected:
     void serve(demo::MarketingServerSettings settings)
@@ -31,21 +31,11 @@ protected:
                           .arg(m_server->baseUrl()));
     }
 
-    // Opens the import list from the customer list and works on it; closed after.
+    // Opens the customer list, then the import list from it (see ImportListFixture).
     void withImportList(const std::function<void(FrmCus_import *)> &work)
     {
         ASSERT_TRUE(openList());
-        suite::ScopedModalHandler handler([&](QWidget *window) {
-            auto *imports = qobject_cast<FrmCus_import *>(window);
-            ASSERT_NE(imports, nullptr);
-            imports->resize(1000, 640);
-            imports->show();
-            settle();
-            waitForPageCount();
-            work(imports);
-            imports->close();
-        });
-        m_list->Operating(QStringLiteral("Import"));
+        ImportListFixture::withImportList(work);
     }
 
     static QToolButton *button(FrmCus_import *imports, const char *key)
