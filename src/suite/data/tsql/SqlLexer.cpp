@@ -139,7 +139,6 @@ constexpr KeywordIndex kKeywordIndex = [] {
     return index;
 }();
 
-// Special marks the name characters that keep a word from being a plain name.
 // text and lower, of the same length, are equal when text is taken in lower case.
 inline bool equalsLowerAscii(QStringView text, QLatin1StringView lower)
 {
@@ -150,68 +149,133 @@ inline bool equalsLowerAscii(QStringView text, QLatin1StringView lower)
     return true;
 }
 
-enum CharClass : quint8 { NameStart = 1, NamePart = 2, Blank = 4, Special = 8 };
+inline Keyword findKeyword(QStringView word)
+{
+    if (word.size() < 2 || word.size() > kLongestKeyword)
+        return Keyword::None;
+    const char16_t first = asciiLower(word.front().unicode());
+    if (first < u'a' || first > u'z')
+        return Keyword::None;
+    const size_t bucket = size_t(first - u'a') * (kLongestKeyword + 1) + size_t(word.size());
+    for (size_t at = kKeywordIndex.starts[bucket]; at < kKeywordIndex.starts[bucket + 1]; ++at) {
+        if (equalsLowerAscii(word, kKeywordIndex.entries[at].text))
+            return kKeywordIndex.entries[at].keyword;
+    }
+    return Keyword::None;
+}
+
+// Special marks the name characters that keep a word from being a plain name, PlainPart the
+// others.
+enum CharClass : quint8 { NameStart = 1, NamePart = 2, Blank = 4, Special = 8, PlainPart = 16 };
+
+// What a character can begin; the lexer picks its road with one look-up.
+enum class Start : quint8 {
+    Other,
+    Blank,
+    Name,
+    Digit,
+    Variable,
+    Quote,
+    Bracket,
+    DoubleQuote,
+    Dot,
+    Minus,
+    Slash,
+    Comma,
+    Semicolon,
+    Open,
+    Close,
+};
+
+struct AsciiTables
+{
+    std::array<quint8, 128> classes{};
+    std::array<Start, 128> starts{};
+};
 
 // Names are ASCII almost always; the Unicode tables are asked only for other characters.
-constexpr std::array<quint8, 128> kAsciiClasses = [] {
-    std::array<quint8, 128> classes{};
+constexpr AsciiTables kAscii = [] {
+    AsciiTables tables;
     for (int c = 0; c < 128; ++c) {
+        quint8 &classes = tables.classes[size_t(c)];
         const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
         if (letter || c == '_' || c == '#')
-            classes[size_t(c)] |= NameStart | NamePart;
+            classes |= NameStart | NamePart;
         if ((c >= '0' && c <= '9') || c == '$' || c == '@')
-            classes[size_t(c)] |= NamePart;
+            classes |= NamePart;
         if (c == '#' || c == '$' || c == '@')
-            classes[size_t(c)] |= Special;
+            classes |= Special;
+        else if (classes & NamePart)
+            classes |= PlainPart;
         if (c == ' ' || (c >= '\t' && c <= '\r'))
-            classes[size_t(c)] |= Blank;
+            classes |= Blank;
+        Start &start = tables.starts[size_t(c)];
+        if (classes & Blank)
+            start = Start::Blank;
+        else if (classes & NameStart)
+            start = Start::Name;
+        else if (c >= '0' && c <= '9')
+            start = Start::Digit;
     }
-    return classes;
+    tables.starts['@'] = Start::Variable;
+    tables.starts['\''] = Start::Quote;
+    tables.starts['['] = Start::Bracket;
+    tables.starts['"'] = Start::DoubleQuote;
+    tables.starts['.'] = Start::Dot;
+    tables.starts['-'] = Start::Minus;
+    tables.starts['/'] = Start::Slash;
+    tables.starts[','] = Start::Comma;
+    tables.starts[';'] = Start::Semicolon;
+    tables.starts['('] = Start::Open;
+    tables.starts[')'] = Start::Close;
+    return tables;
 }();
-
-inline bool isNameStart(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u < 128 ? (kAsciiClasses[u] & NameStart) != 0 : c.isLetter();
-}
 
 inline bool isNamePart(QChar c)
 {
     const char16_t u = c.unicode();
-    return u < 128 ? (kAsciiClasses[u] & NamePart) != 0 : c.isLetterOrNumber();
+    return u < 128 ? (kAscii.classes[u] & NamePart) != 0 : c.isLetterOrNumber();
 }
 
-inline bool isBlank(QChar c)
-{
-    const char16_t u = c.unicode();
-    return u < 128 ? (kAsciiClasses[u] & Blank) != 0 : c.isSpace();
-}
-
-bool isDigit(QChar c)
+inline bool isDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
 
+inline Start startOf(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u < 128)
+        return kAscii.starts[u];
+    if (c.isLetter())
+        return Start::Name;
+    return c.isSpace() ? Start::Blank : Start::Other;
+}
+
+// The lexer reads the text through a plain pointer and size: a reference to the QString would
+// make the compiler read its size again after every token stored.
 class Lexer
 {
 public:
     Lexer(const QString &text, TokenList &list)
-        : m_text(text)
+        : m_data(text.constData())
+        , m_size(int(text.size()))
         , m_list(list)
-    { }
+    {
+        m_list.source = text;
+    }
 
     bool run(QString &sMsg)
     {
-        m_list.source = m_text;
         m_list.tokens.clear();
-        m_list.tokens.reserve(size_t(m_text.size() / 4 + 8));
+        m_list.tokens.reserve(size_t(m_size / 4 + 8));
         m_list.maxDepth = 0;
-        while (m_pos < m_text.size()) {
+        while (m_pos < m_size) {
             if (!next())
                 break;
         }
         if (m_error.isEmpty() && m_depth > 0)
-            fail(m_text.size(), QStringLiteral("a parenthesis is not closed"));
+            fail(m_size, QStringLiteral("a parenthesis is not closed"));
         if (m_error.isEmpty())
             checkNameChains();
         if (!m_error.isEmpty()) {
@@ -224,76 +288,87 @@ public:
 private:
     bool next()
     {
-        const QChar c = m_text.at(m_pos);
-        if (isBlank(c)) {
-            m_pos = runEnd(m_pos + 1, isBlank);
+        const QChar c = m_data[m_pos];
+        switch (startOf(c)) {
+        case Start::Blank:
+            m_pos = blankEnd(m_pos + 1);
             m_space = true;
             return true;
-        }
-        if (c == u'-' && peek(1) == u'-')
-            return skipLineComment();
-        if (c == u'/' && peek(1) == u'*')
-            return skipBlockComment();
-        if (c == u'\'')
-            return quoted(TokenType::String, m_pos, u'\'', u'\'');
-        if ((c == u'N' || c == u'n') && peek(1) == u'\'')
-            return quoted(TokenType::NString, m_pos + 1, u'\'', u'\'');
-        if (c == u'[')
-            return quoted(TokenType::QuotedName, m_pos, u']', u']');
-        if (c == u'"')
-            return quoted(TokenType::QuotedName, m_pos, u'"', u'"');
-        if (isDigit(c) || (c == u'.' && isDigit(peek(1))))
-            return number();
-        if (isNameStart(c))
+        case Start::Name:
+            if ((c == u'N' || c == u'n') && peek(1) == u'\'')
+                return quoted(TokenType::NString, m_pos + 1, u'\'');
             return word(TokenType::Word, m_pos);
-        if (c == u'@')
+        case Start::Digit:
+            return number();
+        case Start::Variable:
             return word(TokenType::Variable, m_pos);
-        return punctuation(c);
+        case Start::Quote:
+            return quoted(TokenType::String, m_pos, u'\'');
+        case Start::Bracket:
+            return quoted(TokenType::QuotedName, m_pos, u']');
+        case Start::DoubleQuote:
+            return quoted(TokenType::QuotedName, m_pos, u'"');
+        case Start::Dot:
+            if (isDigit(peek(1)))
+                return number();
+            return single(TokenType::Dot);
+        case Start::Minus:
+            if (peek(1) == u'-')
+                return skipLineComment();
+            return operatorToken(c);
+        case Start::Slash:
+            if (peek(1) == u'*')
+                return skipBlockComment();
+            return operatorToken(c);
+        case Start::Comma:
+            return single(TokenType::Comma);
+        case Start::Semicolon:
+            return single(TokenType::Semicolon);
+        case Start::Open:
+            return openParen();
+        case Start::Close:
+            return closeParen();
+        case Start::Other:
+            break;
+        }
+        return operatorToken(c);
     }
 
-    // The end of the run of characters from `at` that `belongs` takes in; a local index lets
-    // the compiler keep it in a register.
-    template<typename Belongs> int runEnd(int at, Belongs belongs) const
+    int blankEnd(int at) const
     {
-        const QChar *data = m_text.constData();
-        const int size = int(m_text.size());
-        while (at < size && belongs(data[at]))
+        while (at < m_size && startOf(m_data[at]) == Start::Blank)
             ++at;
         return at;
     }
 
-    // As runEnd for the characters of a name; plain is cleared by any but ASCII letters,
-    // digits and '_'.
+    // The end of the characters of a name from `at`; plain is cleared by any but ASCII
+    // letters, digits and '_'. Those come first and almost always alone, so they are taken
+    // by a loop of their own.
     int namePartEnd(int at, bool &plain) const
     {
-        const QChar *data = m_text.constData();
-        const int size = int(m_text.size());
-        quint8 seen = 0;
-        for (; at < size; ++at) {
-            const char16_t u = data[at].unicode();
-            if (u < 128) {
-                if (!(kAsciiClasses[u] & NamePart))
-                    break;
-                seen |= kAsciiClasses[u];
-            } else if (data[at].isLetterOrNumber()) {
-                seen |= Special;
-            } else {
+        const QChar *p = m_data + at;
+        const QChar *const end = m_data + m_size;
+        while (p < end && p->unicode() < 128 && (kAscii.classes[p->unicode()] & PlainPart))
+            ++p;
+        for (; p < end; ++p) {
+            const char16_t u = p->unicode();
+            if (u < 128 ? !(kAscii.classes[u] & NamePart) : !p->isLetterOrNumber())
                 break;
-            }
+            if (u >= 128 || (kAscii.classes[u] & Special))
+                plain = false;
         }
-        plain = plain && !(seen & Special);
-        return at;
+        return int(p - m_data);
     }
 
     QChar peek(int offset) const
     {
         const int at = m_pos + offset;
-        return at < m_text.size() ? m_text.at(at) : QChar();
+        return at < m_size ? m_data[at] : QChar();
     }
 
     bool skipLineComment()
     {
-        while (m_pos < m_text.size() && m_text.at(m_pos) != u'\n')
+        while (m_pos < m_size && m_data[m_pos] != u'\n')
             ++m_pos;
         m_space = true;
         return true;
@@ -304,11 +379,11 @@ private:
     {
         const int start = m_pos;
         int level = 0;
-        while (m_pos < m_text.size()) {
-            if (m_text.at(m_pos) == u'/' && peek(1) == u'*') {
+        while (m_pos < m_size) {
+            if (m_data[m_pos] == u'/' && peek(1) == u'*') {
                 ++level;
                 m_pos += 2;
-            } else if (m_text.at(m_pos) == u'*' && peek(1) == u'/') {
+            } else if (m_data[m_pos] == u'*' && peek(1) == u'/') {
                 m_pos += 2;
                 if (--level == 0) {
                     m_space = true;
@@ -322,13 +397,13 @@ private:
     }
 
     // The closing character doubled stands for itself inside the quotes.
-    bool quoted(TokenType type, int quoteAt, QChar close, QChar escape)
+    bool quoted(TokenType type, int quoteAt, QChar close)
     {
         const int start = m_pos;
         int at = quoteAt + 1;
-        while (at < m_text.size()) {
-            if (m_text.at(at) == close) {
-                if (at + 1 < m_text.size() && m_text.at(at + 1) == escape) {
+        while (at < m_size) {
+            if (m_data[at] == close) {
+                if (at + 1 < m_size && m_data[at + 1] == close) {
                     at += 2;
                     continue;
                 }
@@ -349,23 +424,23 @@ private:
     {
         const int start = m_pos;
         int at = m_pos;
-        while (at < m_text.size() && isDigit(m_text.at(at)))
+        while (at < m_size && isDigit(m_data[at]))
             ++at;
-        if (at < m_text.size() && isNamePart(m_text.at(at)) && !isExponent(at)) {
+        if (at < m_size && isNamePart(m_data[at]) && !isExponent(at)) {
             m_pos = at;
             return word(TokenType::Word, start);
         }
-        if (at < m_text.size() && m_text.at(at) == u'.') {
+        if (at < m_size && m_data[at] == u'.') {
             ++at;
-            while (at < m_text.size() && isDigit(m_text.at(at)))
+            while (at < m_size && isDigit(m_data[at]))
                 ++at;
         }
         if (isExponent(at)) {
-            at += (m_text.at(at + 1) == u'+' || m_text.at(at + 1) == u'-') ? 2 : 1;
-            while (at < m_text.size() && isDigit(m_text.at(at)))
+            at += (m_data[at + 1] == u'+' || m_data[at + 1] == u'-') ? 2 : 1;
+            while (at < m_size && isDigit(m_data[at]))
                 ++at;
         }
-        if (at < m_text.size() && isNamePart(m_text.at(at))) {
+        if (at < m_size && isNamePart(m_data[at])) {
             m_pos = at;
             return word(TokenType::Word, start);
         }
@@ -376,19 +451,18 @@ private:
 
     bool isExponent(int at) const
     {
-        if (at + 1 >= m_text.size() || (m_text.at(at) != u'e' && m_text.at(at) != u'E'))
+        if (at + 1 >= m_size || (m_data[at] != u'e' && m_data[at] != u'E'))
             return false;
-        const QChar after = m_text.at(at + 1);
+        const QChar after = m_data[at + 1];
         if (isDigit(after))
             return !runHasLetters(at + 1);
-        return (after == u'+' || after == u'-') && at + 2 < m_text.size()
-            && isDigit(m_text.at(at + 2));
+        return (after == u'+' || after == u'-') && at + 2 < m_size && isDigit(m_data[at + 2]);
     }
 
     bool runHasLetters(int at) const
     {
-        while (at < m_text.size() && isNamePart(m_text.at(at))) {
-            if (!isDigit(m_text.at(at)))
+        while (at < m_size && isNamePart(m_data[at])) {
+            if (!isDigit(m_data[at]))
                 return true;
             ++at;
         }
@@ -399,9 +473,9 @@ private:
     {
         // Only a word the lexer starts itself can be plain: the others start with digits.
         const bool ownStart = m_pos == start;
-        const char16_t first = m_text.at(start).unicode();
+        const char16_t first = m_data[start].unicode();
         bool plain = type == TokenType::Word && ownStart && first < 128
-            && (kAsciiClasses[first] & (NameStart | Special)) == NameStart;
+            && (kAscii.classes[first] & (NameStart | Special)) == NameStart;
         m_pos = namePartEnd(ownStart ? m_pos + 1 : m_pos, plain);
         // A part after a dot is always a name, so the keyword table is not asked.
         const bool qualified =
@@ -409,41 +483,39 @@ private:
         Token &token = emitToken(type, start);
         token.plainName = plain;
         if (type == TokenType::Word && !qualified)
-            token.keyword = keywordOf(QStringView(m_text.constData() + start, m_pos - start));
+            token.keyword = findKeyword(QStringView(m_data + start, m_pos - start));
         return true;
     }
 
-    bool punctuation(QChar c)
+    bool single(TokenType type)
+    {
+        emitToken(type, m_pos++);
+        return true;
+    }
+
+    bool openParen()
+    {
+        if (m_depth >= kMaxNestingDepth)
+            return fail(
+                m_pos,
+                QStringLiteral("parentheses are nested more than %1 deep").arg(kMaxNestingDepth));
+        single(TokenType::OpenParen);
+        m_list.maxDepth = std::max(m_list.maxDepth, ++m_depth);
+        return true;
+    }
+
+    bool closeParen()
+    {
+        if (m_depth == 0)
+            return fail(m_pos, QStringLiteral("a closing parenthesis has no opening one"));
+        --m_depth;
+        return single(TokenType::CloseParen);
+    }
+
+    bool operatorToken(QChar c)
     {
         const int start = m_pos;
         ++m_pos;
-        switch (c.unicode()) {
-        case u',':
-            emitToken(TokenType::Comma, start);
-            return true;
-        case u'.':
-            emitToken(TokenType::Dot, start);
-            return true;
-        case u';':
-            emitToken(TokenType::Semicolon, start);
-            return true;
-        case u'(':
-            if (m_depth >= kMaxNestingDepth)
-                return fail(start,
-                            QStringLiteral("parentheses are nested more than %1 deep")
-                                .arg(kMaxNestingDepth));
-            emitToken(TokenType::OpenParen, start);
-            m_list.maxDepth = std::max(m_list.maxDepth, ++m_depth);
-            return true;
-        case u')':
-            if (m_depth == 0)
-                return fail(start, QStringLiteral("a closing parenthesis has no opening one"));
-            --m_depth;
-            emitToken(TokenType::CloseParen, start);
-            return true;
-        default:
-            break;
-        }
         if (!QStringLiteral("+-*/%=<>!&|^~:").contains(c))
             return fail(start, QStringLiteral("the character '%1' is not understood").arg(c));
         const QChar second = peek(0);
@@ -458,7 +530,7 @@ private:
 
     Token &emitToken(TokenType type, int start)
     {
-        Token token;
+        Token &token = m_list.tokens.emplace_back();
         token.type = type;
         token.spaceBefore = m_space;
         token.start = start;
@@ -467,8 +539,7 @@ private:
         // stops counting, so both stand outside.
         token.depth = m_depth;
         m_space = false;
-        m_list.tokens.push_back(token);
-        return m_list.tokens.back();
+        return token;
     }
 
     static bool isName(const Token &token)
@@ -497,11 +568,12 @@ private:
     bool fail(int at, const QString &reason)
     {
         m_error = QStringLiteral("%1 at character %2").arg(reason).arg(at + 1);
-        m_pos = m_text.size();
+        m_pos = m_size;
         return false;
     }
 
-    const QString &m_text;
+    const QChar *const m_data;
+    const int m_size;
     TokenList &m_list;
     int m_pos = 0;
     int m_depth = 0;
@@ -531,17 +603,7 @@ bool equalsNoCase(QStringView a, QStringView b)
 
 Keyword keywordOf(QStringView word)
 {
-    if (word.size() < 2 || word.size() > kLongestKeyword)
-        return Keyword::None;
-    const char16_t first = asciiLower(word.front().unicode());
-    if (first < u'a' || first > u'z')
-        return Keyword::None;
-    const size_t bucket = size_t(first - u'a') * (kLongestKeyword + 1) + size_t(word.size());
-    for (size_t at = kKeywordIndex.starts[bucket]; at < kKeywordIndex.starts[bucket + 1]; ++at) {
-        if (equalsLowerAscii(word, kKeywordIndex.entries[at].text))
-            return kKeywordIndex.entries[at].keyword;
-    }
-    return Keyword::None;
+    return findKeyword(word);
 }
 
 bool tokenize(const QString &text, TokenList &list, QString &sMsg)

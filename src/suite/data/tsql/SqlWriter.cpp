@@ -96,6 +96,11 @@ void SqlWriter::appendToken(const Token &token, QStringView text, QString &out)
     appendText(out, text, blankBefore(token, out));
 }
 
+void SqlWriter::appendToken(const Token &token, QString &out)
+{
+    appendSource(out, token.start, token.length, blankBefore(token, out));
+}
+
 bool SqlWriter::blankBefore(const Token &token, const QString &out)
 {
     const bool blank = (token.spaceBefore || m_spaceDue) && takesBlank(out);
@@ -115,8 +120,7 @@ bool SqlWriter::takesBlank(const QString &out) const
     return last != u' ' && last != u'(';
 }
 
-// Appends text, after one blank when asked; text that lies in the source right after the run
-// being gathered for out (after exactly one blank there when a blank is due) only extends it.
+// Appends text, after one blank when asked.
 void SqlWriter::appendText(QString &out, QStringView text, bool blank)
 {
     const QString &source = m_tokens.source;
@@ -124,24 +128,30 @@ void SqlWriter::appendText(QString &out, QStringView text, bool blank)
     const std::less_equal<const QChar *> notAfter;
     const bool inSource = !text.isEmpty() && notAfter(sourceBegin, text.data())
         && notAfter(text.data() + text.size(), sourceBegin + source.size());
-    if (!inSource) {
-        flushRun();
-        if (blank)
-            out += u' ';
-        out += text;
+    if (inSource) {
+        appendSource(out, text.data() - sourceBegin, text.size(), blank);
         return;
     }
-    const qsizetype at = text.data() - sourceBegin;
-    const bool blankInSource = blank && at > 0 && source.at(at - 1) == u' ';
+    flushRun();
+    if (blank)
+        out += u' ';
+    out += text;
+}
+
+// Appends the source text [at, at + size); when it lies right after the run being gathered
+// for out (after exactly one blank there when a blank is due) it only extends the run.
+void SqlWriter::appendSource(QString &out, qsizetype at, qsizetype size, bool blank)
+{
+    const bool blankInSource = blank && at > 0 && m_tokens.source.at(at - 1) == u' ';
     const qsizetype from = blankInSource ? at - 1 : at;
     if (m_run.out == &out && m_run.end == from && (!blank || blankInSource)) {
-        m_run.end = at + text.size();
+        m_run.end = at + size;
         return;
     }
     flushRun();
     if (blank && !blankInSource)
         out += u' ';
-    m_run = { &out, from, at + text.size() };
+    m_run = { &out, from, at + size };
 }
 
 void SqlWriter::flushRun()
@@ -176,19 +186,19 @@ int SqlWriter::writeToken(int index, int end, QString &out)
         if (text == u"+" && isConcatenation(index))
             appendToken(token, m_context.dialect.concatOperator(), out);
         else
-            appendToken(token, text, out);
+            appendToken(token, out);
         return index + 1;
     case TokenType::Comma:
-        appendToken(token, text, out);
+        appendToken(token, out);
         level.atItemStart = level.inSelectList;
         return index + 1;
     case TokenType::OpenParen:
         m_levels[size_t(token.depth + 1)] = Level();
-        appendToken(token, text, out);
+        appendToken(token, out);
         return index + 1;
     case TokenType::CloseParen:
         flushLimit(token.depth + 1, out);
-        appendToken(token, text, out);
+        appendToken(token, out);
         return index + 1;
     case TokenType::QuotedName:
         return writeNameOrCall(index, end, itemStart, out);
@@ -197,7 +207,7 @@ int SqlWriter::writeToken(int index, int end, QString &out)
             return writeNameOrCall(index, end, itemStart, out);
         return writeKeyword(index, end, out);
     default:
-        appendToken(token, text, out);
+        appendToken(token, out);
         return index + 1;
     }
 }
@@ -242,19 +252,19 @@ int SqlWriter::writeKeyword(int index, int end, QString &out)
     default:
         break;
     }
-    appendToken(token, m_tokens.text(token), out);
+    appendToken(token, out);
     return index + 1;
 }
 
 int SqlWriter::writeSelect(int index, int end, QString &out)
 {
     const Token &token = m_tokens[index];
-    appendToken(token, m_tokens.text(token), out);
+    appendToken(token, out);
     int next = index + 1;
     if (next < end
         && (m_tokens[next].keyword == Keyword::Distinct
             || m_tokens[next].keyword == Keyword::All)) {
-        appendToken(m_tokens[next], m_tokens.text(next), out);
+        appendToken(m_tokens[next], out);
         ++next;
     }
     Level &level = m_levels[size_t(token.depth)];
@@ -408,27 +418,28 @@ QString SqlWriter::tableName(const NameChain &chain) const
 }
 
 // The source text of a name such as customer.ccuscode when the backend takes it as written:
-// plain parts, no blanks between them, none of them needing quotes. Empty otherwise.
+// plain parts, no blanks between them, none of them needing quotes. Empty otherwise. A dot
+// is one character, so the parts stand without blanks exactly when their span is as long as
+// the parts and the dots between them.
 QStringView SqlWriter::plainChainText(const NameChain &chain) const
 {
     if (chain.star)
         return QStringView();
-    int expectedStart = m_tokens[chain.begin].start;
-    for (qsizetype part = 0; part < chain.parts.size(); ++part) {
-        const int index = chain.parts[part];
-        if (index < 0)
+    int length = -1;
+    for (const int index : chain.parts) {
+        if (index < 0 || m_tokens[index].type != TokenType::Word)
             return QStringView();
-        const Token &token = m_tokens[index];
-        const bool dotted = part == 0
-            || (m_tokens[index - 1].start == expectedStart && m_tokens[index - 1].length == 1);
-        if (!dotted || token.type != TokenType::Word
-            || token.start != expectedStart + (part == 0 ? 0 : 1) || needsQuotes(token)) {
-            return QStringView();
-        }
-        expectedStart = token.start + token.length;
+        length += m_tokens[index].length + 1;
     }
-    const int begin = m_tokens[chain.begin].start;
-    return QStringView(m_tokens.source).mid(begin, expectedStart - begin);
+    const Token &first = m_tokens[chain.parts.front()];
+    const Token &last = m_tokens[chain.parts.back()];
+    if (last.start + last.length - first.start != length)
+        return QStringView();
+    for (const int index : chain.parts) {
+        if (needsQuotes(m_tokens[index]))
+            return QStringView();
+    }
+    return QStringView(m_tokens.source).mid(first.start, length);
 }
 
 // Column references are by far the most frequent names, so the common case appends the parts
@@ -452,7 +463,8 @@ void SqlWriter::writeChain(const NameChain &chain, QString &out)
         appendToken(m_tokens[chain.begin],
                     m_context.dialect.objectName(objectNameOfParts(parts, &part)), out);
     } else if (const QStringView plain = plainChainText(chain); !plain.isEmpty()) {
-        appendToken(m_tokens[chain.begin], plain, out);
+        const bool blank = blankBefore(m_tokens[chain.begin], out);
+        appendSource(out, m_tokens[chain.begin].start, plain.size(), blank);
         return;
     } else {
         writeIdentifier(chain.parts[0], out, blankBefore(m_tokens[chain.begin], out));

@@ -103,7 +103,10 @@ private:
 
     // Spacing as in the source: one blank where the source had whitespace.
     void appendToken(const Token &token, QStringView text, QString &out);
+    // The token as it stands in the source.
+    void appendToken(const Token &token, QString &out);
     void appendText(QString &out, QStringView text, bool blank = false);
+    void appendSource(QString &out, qsizetype at, qsizetype size, bool blank);
     void flushRun();
     // Whether a blank may follow what out holds: not at its start, after a blank or after '('.
     bool takesBlank(const QString &out) const;

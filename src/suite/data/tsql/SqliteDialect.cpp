@@ -271,33 +271,32 @@ QString storageType(const SqlType &type)
 }
 
 // Words SQLite reserves that SQL Server lets a column be called without brackets.
+constexpr QLatin1StringView kReservedInSqlite[] = {
+    QLatin1StringView("limit"),  QLatin1StringView("notnull"),       QLatin1StringView("returning"),
+    QLatin1StringView("using"),  QLatin1StringView("autoincrement"), QLatin1StringView("glob"),
+    QLatin1StringView("regexp"), QLatin1StringView("match"),         QLatin1StringView("escape"),
+    QLatin1StringView("isnull"),
+};
+
+constexpr int kLongestReserved = 13;
+
+// For each first letter, the lengths of the reserved words it starts as bits: every name of a
+// statement is asked about, and this rules out nearly all of them without a comparison.
+constexpr std::array<quint16, 26> kReservedLengths = [] {
+    std::array<quint16, 26> lengths{};
+    for (QLatin1StringView word : kReservedInSqlite)
+        lengths[size_t(word.front().toLatin1() - 'a')] |= quint16(1u << word.size());
+    return lengths;
+}();
+
 bool reservedInSqlite(QStringView name)
 {
-    static const QLatin1StringView words[] = {
-        QLatin1StringView("limit"),         QLatin1StringView("notnull"),
-        QLatin1StringView("returning"),     QLatin1StringView("using"),
-        QLatin1StringView("autoincrement"), QLatin1StringView("glob"),
-        QLatin1StringView("regexp"),        QLatin1StringView("match"),
-        QLatin1StringView("escape"),        QLatin1StringView("isnull"),
-    };
-    if (name.size() < 4 || name.size() > 13)
+    if (name.isEmpty() || name.size() > kLongestReserved)
         return false;
-    // Every name of a statement passes here: the first letter rules out most without a compare.
-    switch (name.front().unicode() | 0x20) {
-    case u'l':
-    case u'n':
-    case u'r':
-    case u'u':
-    case u'a':
-    case u'g':
-    case u'm':
-    case u'e':
-    case u'i':
-        break;
-    default:
+    const char16_t first = char16_t(name.front().unicode() | 0x20);
+    if (first < u'a' || first > u'z' || !(kReservedLengths[first - u'a'] & (1u << name.size())))
         return false;
-    }
-    for (QLatin1StringView word : words) {
+    for (QLatin1StringView word : kReservedInSqlite) {
         if (name.size() == word.size() && equalsNoCase(name, word))
             return true;
     }
