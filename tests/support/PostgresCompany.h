@@ -12,9 +12,10 @@
 // The PostgreSQL server the tests of the server backend use: the connection text in
 // CUSTOMER_ARCHIVE_PG, which scripts/with-postgres.sh sets. Without it those tests are skipped.
 #define SKIP_WITHOUT_POSTGRES() \
-    if (PostgresCompany::serverText().isEmpty()) \
-    GTEST_SKIP() << "CUSTOMER_ARCHIVE_PG names no PostgreSQL server; run the tests through " \
-                    "scripts/with-postgres.sh to test the server backend"
+    if (!PostgresCompany::serverText().isEmpty()) { \
+    } else \
+        GTEST_SKIP() << "CUSTOMER_ARCHIVE_PG names no PostgreSQL server; run the tests through " \
+                        "scripts/with-postgres.sh to test the server backend"
 
 // An empty company of its own for one test: a schema of the test server named by a catalogue
 // of its own, KVDATA_t<process>x<n>_2026, with its system and metadata schemas, dropped with

@@ -36,6 +36,14 @@ QString serverMessage(const PGresult *result, PGconn *connection)
 
 } // namespace
 
+// The server's notices (a DROP ... CASCADE naming what went with it) are no failures, and the
+// data service has no one to show them to.
+void ignoreNotices(PGconn *connection)
+{
+    PQsetNoticeProcessor(
+        connection, [](void *, const char *) {}, nullptr);
+}
+
 struct PostgresConnection::Session : RowWriter
 {
     PGconn *connection = nullptr;
@@ -57,6 +65,7 @@ struct PostgresConnection::Session : RowWriter
     {
         disconnect();
         connection = PQconnectdb(connectionString.toUtf8().constData());
+        ignoreNotices(connection);
         if (PQstatus(connection) != CONNECTION_OK) {
             sMsg = QStringLiteral("Cannot connect to the PostgreSQL server: %1")
                        .arg(QString::fromUtf8(PQerrorMessage(connection)).trimmed());
@@ -347,6 +356,57 @@ bool PostgresConnection::isReadOnly(const QString &schema) const
 QString PostgresConnection::changeStamp()
 {
     return QString();
+}
+
+bool PostgresConnection::copyIn(const QString &table, const QStringList &columns,
+                                const QByteArray &data, QString &sMsg)
+{
+    if (!m_session->connection && !m_session->connect(sMsg))
+        return false;
+    QStringList quoted;
+    for (const QString &column : columns)
+        quoted.append(quotePostgresIdentifier(column.toLower()));
+    const QString sql =
+        QStringLiteral("copy %1 (%2) from stdin").arg(table, quoted.join(QStringLiteral(", ")));
+    PGconn *connection = m_session->connection;
+    ResultPointer start(PQexec(connection, sql.toUtf8().constData()), PQclear);
+    if (PQresultStatus(start.get()) != PGRES_COPY_IN) {
+        sMsg = m_session->failure(start.get(), sql);
+        return false;
+    }
+    const bool sent = PQputCopyData(connection, data.constData(), int(data.size())) == 1;
+    PQputCopyEnd(connection, sent ? nullptr : "the rows could not be sent");
+    bool ok = sent;
+    while (PGresult *result = PQgetResult(connection)) {
+        if (PQresultStatus(result) != PGRES_COMMAND_OK) {
+            sMsg = m_session->failure(result, sql);
+            ok = false;
+        }
+        PQclear(result);
+    }
+    return ok;
+}
+
+void PostgresConnection::appendCopyText(QByteArray &line, QByteArrayView utf8)
+{
+    for (const char c : utf8) {
+        switch (c) {
+        case '\\':
+            line.append("\\\\");
+            break;
+        case '\t':
+            line.append("\\t");
+            break;
+        case '\n':
+            line.append("\\n");
+            break;
+        case '\r':
+            line.append("\\r");
+            break;
+        default:
+            line.append(c);
+        }
+    }
 }
 
 QString PostgresConnection::numberedPlaceholders(const QString &sql)

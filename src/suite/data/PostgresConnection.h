@@ -11,6 +11,9 @@
 #include <functional>
 #include <memory>
 
+struct pg_conn;
+using PGconn = pg_conn;
+
 namespace suite {
 
 // A connection to a PostgreSQL server through libpq. Statements take their parameters bound,
@@ -44,6 +47,14 @@ public:
     QString connectionString() const;
     QStringList sessionSetup() const;
 
+    // Rows into a table through COPY FROM STDIN: data holds them in COPY's text form, one line
+    // each, the values of the columns separated by tabs.
+    bool copyIn(const QString &table, const QStringList &columns, const QByteArray &data,
+                QString &sMsg);
+    // A text value in COPY's text form, backslash, tab and line ends escaped (a null is \N,
+    // which the caller writes).
+    static void appendCopyText(QByteArray &line, QByteArrayView utf8);
+
     // One or more statements without parameters, run as one text.
     bool execute(const QString &sql, QString &sMsg);
 
@@ -70,6 +81,9 @@ private:
 
     std::shared_ptr<Session> m_session;
 };
+
+// Keeps the server's notices of a connection off the standard error.
+void ignoreNotices(PGconn *connection);
 
 // A name quoted for PostgreSQL, whatever it contains: a"b -> "a""b".
 QString quotePostgresIdentifier(const QString &name);

@@ -10,6 +10,7 @@ std::unique_ptr<PostgresCursor> PostgresCursor::open(const PostgresConnection &c
     std::unique_ptr<PostgresCursor> cursor(new PostgresCursor);
     cursor->m_names = names;
     cursor->m_connection = PQconnectdb(company.connectionString().toUtf8().constData());
+    ignoreNotices(cursor->m_connection);
     if (PQstatus(cursor->m_connection) != CONNECTION_OK) {
         sMsg = QStringLiteral("Cannot connect to the PostgreSQL server: %1")
                    .arg(QString::fromUtf8(PQerrorMessage(cursor->m_connection)).trimmed());
