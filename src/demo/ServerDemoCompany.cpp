@@ -150,7 +150,7 @@ bool ServerDemoCompany::create(const suite::ConnectionText &server, const DemoSe
     if (settings.plugIns)
         systemScripts.append(QStringLiteral("system_plugins.sql"));
     const QList<Schema> schemas = {
-        { QStringLiteral("kvsystem"), systemScripts },
+        { suite::PostgresBackend::systemSchema(server), systemScripts },
         { QStringLiteral("kvmeta_") + server.accountId.toLower(), { QStringLiteral("meta.sql") } },
         { company, { QStringLiteral("company.sql"), QStringLiteral("company_seed.sql") } },
     };

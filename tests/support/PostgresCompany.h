@@ -3,8 +3,7 @@
 #include "suite/data/ConnectionText.h"
 #include "suite/data/PostgresConnection.h"
 
-#include <QAtomicInt>
-#include <QCoreApplication>
+#include <QRandomGenerator>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -18,8 +17,10 @@
                         "scripts/with-postgres.sh to test the server backend"
 
 // An empty company of its own for one test: a schema of the test server named by a catalogue
-// of its own, KVDATA_t<process>x<n>_2026, with its system and metadata schemas, dropped with
-// all it holds when the test ends.
+// of its own, KVDATA_<account>_2026, with a metadata schema and (once a demo company is built
+// there) a system schema of its own, dropped with all they hold when the test ends. Account ids
+// have three characters, so each is drawn at random until the server has no schema of it: test
+// processes running at once never share a company.
 class PostgresCompany
 {
 public:
@@ -27,15 +28,11 @@ public:
 
     PostgresCompany()
     {
-        static QAtomicInt counter;
-        m_account = QStringLiteral("t%1x%2")
-                        .arg(QCoreApplication::applicationPid())
-                        .arg(counter.fetchAndAddRelaxed(1));
         if (serverText().isEmpty())
             return;
         QString sMsg;
-        const std::optional<suite::ConnectionText> server =
-            suite::ConnectionText::parse(connectionText(), sMsg);
+        const std::optional<suite::ConnectionText> server = suite::ConnectionText::parse(
+            serverText() + QStringLiteral(";Initial Catalog=KVDATA_001_2026"), sMsg);
         m_ok = server && m_admin.open(server->postgresConnectionString(), {}, sMsg) && create(sMsg);
         m_error = sMsg;
     }
@@ -43,7 +40,8 @@ public:
     ~PostgresCompany()
     {
         QString sMsg;
-        if (m_admin.isOpen())
+        // Only what this test made: a failed draw's account belongs to another process.
+        if (m_ok)
             m_admin.execute(dropStatement(), sMsg);
     }
 
@@ -53,7 +51,9 @@ public:
     QString schema() const { return catalogue().toLower(); }
     QString connectionText() const
     {
-        return serverText() + QStringLiteral(";Initial Catalog=") + catalogue();
+        return serverText()
+            + QStringLiteral(";Initial Catalog=%1;System Schema=kvsystem_%2")
+                  .arg(catalogue(), m_account);
     }
     // A connection past the services, for setting up and checking what the database holds.
     suite::PostgresConnection &admin() { return m_admin; }
@@ -61,7 +61,7 @@ public:
 private:
     QString dropStatement() const
     {
-        return QStringLiteral("drop schema if exists %1, kvmeta_%2 cascade")
+        return QStringLiteral("drop schema if exists %1, kvmeta_%2, kvsystem_%2 cascade")
             .arg(schema(), m_account);
     }
 
@@ -71,10 +71,18 @@ private:
         QString ignored;
         m_admin.execute(QStringLiteral("create extension if not exists citext schema public"),
                         ignored);
-        return m_admin.execute(dropStatement(), sMsg)
-            && m_admin.execute(QStringLiteral("create schema %1; create schema kvmeta_%2")
-                                   .arg(schema(), m_account),
-                               sMsg);
+        for (int attempt = 0; attempt < 20; ++attempt) {
+            m_account.clear();
+            for (int letter = 0; letter < 3; ++letter)
+                m_account += QChar(u'a' + QRandomGenerator::global()->bounded(26));
+            // Fails as a whole when another process has the account already.
+            if (m_admin.execute(QStringLiteral("create schema %1; create schema kvmeta_%2")
+                                    .arg(schema(), m_account),
+                                sMsg)) {
+                return true;
+            }
+        }
+        return false;
     }
 
     QString m_account;

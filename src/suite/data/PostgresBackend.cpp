@@ -14,13 +14,14 @@ QString sqlText(const QString &text)
 
 // A table as the company's statements name it (Customer, #picked, kvsystem..ua_account) as
 // to_regclass reads it.
-QString regclassName(const QString &table)
+QString regclassName(const QString &table, const QString &systemSchema)
 {
     if (table.startsWith(u'#'))
         return QStringLiteral("pg_temp.") + quotePostgresIdentifier(table.toLower());
     QStringList parts;
     for (const QString &part : table.split(u'.', Qt::SkipEmptyParts))
-        parts.append(quotePostgresIdentifier(part.toLower()));
+        parts.append(quotePostgresIdentifier(
+            part.compare(u"kvsystem", Qt::CaseInsensitive) == 0 ? systemSchema : part.toLower()));
     return parts.join(u'.');
 }
 
@@ -36,6 +37,12 @@ bool coarseStatistics(double distinct)
 QString PostgresBackend::companySchema(const ConnectionText &connection)
 {
     return connection.catalogue.toLower();
+}
+
+QString PostgresBackend::systemSchema(const ConnectionText &connection)
+{
+    const QString named = connection.properties.value(QStringLiteral("system schema"));
+    return named.isEmpty() ? QStringLiteral("kvsystem") : named.toLower();
 }
 
 QStringList PostgresBackend::sessionSetup(const ConnectionText &connection)
@@ -72,10 +79,10 @@ std::unique_ptr<PostgresBackend> PostgresBackend::open(const ConnectionText &con
                    .arg(connection.catalogue);
         return nullptr;
     }
-    backend->m_schemas = { schema, QStringLiteral("kvsystem") };
+    backend->m_schemas = { schema, systemSchema(connection) };
     if (!connection.accountId.isEmpty())
         backend->m_schemas.append(QStringLiteral("kvmeta_") + connection.accountId.toLower());
-    backend->m_dialect = std::make_shared<tsql::PostgresDialect>();
+    backend->m_dialect = std::make_shared<tsql::PostgresDialect>(systemSchema(connection));
     PostgresBackend *self = backend.get();
     backend->m_connection.setColumnNames(
         [self](const QString &folded) { return self->shownName(folded); });
@@ -171,7 +178,7 @@ bool PostgresBackend::readTableColumns(const QString &table, TableColumns &colum
                        "left join pg_index i on i.indrelid = a.attrelid and i.indisprimary "
                        "where a.attrelid = to_regclass($1) and a.attnum > 0 and not a.attisdropped "
                        "order by a.attnum"),
-        { regclassName(table) }, sMsg);
+        { regclassName(table, m_schemas.at(1)) }, sMsg);
     if (!info.IsOpen())
         return false;
     if (info.RecordCount() == 0) {

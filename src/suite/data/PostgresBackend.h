@@ -23,6 +23,9 @@ public:
     static std::unique_ptr<PostgresBackend> open(const ConnectionText &connection, QString &sMsg);
     // The schema of a connection text's company: its catalogue in lower case.
     static QString companySchema(const ConnectionText &connection);
+    // The schema of the system database: the connection text's "System Schema", kvsystem when
+    // it names none.
+    static QString systemSchema(const ConnectionText &connection);
     // The statements every connection to the company starts with.
     static QStringList sessionSetup(const ConnectionText &connection);
 

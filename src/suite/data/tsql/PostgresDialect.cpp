@@ -319,6 +319,8 @@ QString PostgresDialect::schemaOf(const ObjectName &name) const
 {
     if (name.isTemporary())
         return QStringLiteral("pg_temp");
+    if (equalsNoCase(name.database, QLatin1StringView("kvsystem")))
+        return quoteIfNeeded(m_systemSchema);
     return name.database.isEmpty() ? QString() : quoteIfNeeded(name.database);
 }
 

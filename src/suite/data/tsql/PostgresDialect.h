@@ -21,6 +21,12 @@ namespace suite::tsql {
 class PostgresDialect : public SqlDialect
 {
 public:
+    // systemSchema: where the system database kvsystem lives (the connection text's
+    // "System Schema"), so that companies of two systems can share one server database.
+    explicit PostgresDialect(QString systemSchema = QStringLiteral("kvsystem"))
+        : m_systemSchema(std::move(systemSchema))
+    { }
+
     QString quoteIdentifier(QStringView name) const override;
     bool needsQuotes(QStringView name) const override;
     bool quotesPlainName(QStringView name) const override;
@@ -56,6 +62,8 @@ public:
     static QString declarationComment(const QString &name, const SqlType &type);
 
 private:
+    QString m_systemSchema;
+
     QString quoteIfNeeded(const QString &name) const;
     QString schemaOf(const ObjectName &name) const;
     QString indexIdentifier(const QString &indexName, const ObjectName &table) const;
