@@ -110,8 +110,9 @@ class OnBothBackends : public ::testing::TestWithParam<BackendKind>
 protected:
     void SetUp() override
     {
-        if (GetParam() == BackendKind::Postgres)
+        if (GetParam() == BackendKind::Postgres) {
             SKIP_WITHOUT_POSTGRES();
+        }
         QString sMsg;
         ASSERT_TRUE(company.open(sMsg)) << qPrintable(sMsg);
     }

@@ -341,15 +341,14 @@ bool PostgresConnection::inTransaction() const
         && PQtransactionStatus(m_session->connection) != PQTRANS_UNKNOWN;
 }
 
-bool PostgresConnection::isReadOnly(const QString &schema) const
+// Rights on a server are the administrator's per table; what makes the whole store read-only
+// is a session that may not write at all (a standby server, a read-only role).
+bool PostgresConnection::isReadOnly(const QString &) const
 {
     QString sMsg;
-    const RecordSet writable = const_cast<PostgresConnection *>(this)->queryStatement(
-        QStringLiteral("select has_schema_privilege(current_user, $1, 'CREATE')"),
-        { schema.compare(u"main", Qt::CaseInsensitive) == 0 ? QStringLiteral("public")
-                                                            : schema.toLower() },
-        sMsg);
-    return writable.IsOpen() && writable.RecordCount() == 1 && !writable.valueAt(0, 0).toBool();
+    const RecordSet readOnly = const_cast<PostgresConnection *>(this)->queryStatement(
+        QStringLiteral("select current_setting('transaction_read_only') = 'on'"), {}, sMsg);
+    return readOnly.IsOpen() && readOnly.RecordCount() == 1 && readOnly.valueAt(0, 0).toBool();
 }
 
 // Other clients write the same company at any time, and the server does not tell this one.

@@ -224,3 +224,12 @@ TEST_F(PostgresConnectionTest, ALostConnectionGivesAMessageAndIsMadeAgainForTheN
     EXPECT_EQ(scalar(QStringLiteral("select string_agg(n::text, ',') from t")),
               QVariant(QStringLiteral("2")));
 }
+
+TEST_F(PostgresConnectionTest, ASessionThatMayNotWriteIsReadOnly)
+{
+    EXPECT_FALSE(db.isReadOnly(QStringLiteral("main")));
+    exec(QStringLiteral("set session characteristics as transaction read only"));
+    EXPECT_TRUE(db.isReadOnly(QStringLiteral("main")));
+    QString sMsg;
+    EXPECT_FALSE(db.executeStatement(QStringLiteral("create table t (n integer)"), {}, sMsg));
+}
