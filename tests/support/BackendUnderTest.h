@@ -50,6 +50,7 @@ public:
             create.close();
             connectionText = QStringLiteral("Provider=SQLite;Data Source=") + file;
         }
+        m_connectionText = connectionText;
         const std::optional<suite::ConnectionText> text =
             suite::ConnectionText::parse(connectionText, sMsg);
         m_backend = text ? suite::openBackend(*text, sMsg) : nullptr;
@@ -65,6 +66,8 @@ public:
     }
 
     suite::DataBackend &backend() { return *m_backend; }
+    // The company's connection text, for a data service of its own.
+    QString connectionText() const { return m_connectionText; }
 
     suite::tsql::BatchRunner::Outcome run(const QString &tsql)
     {
@@ -97,6 +100,7 @@ public:
 
 private:
     BackendKind m_kind;
+    QString m_connectionText;
     QTemporaryDir m_dir;
     std::unique_ptr<PostgresCompany> m_server;
     std::unique_ptr<suite::DataBackend> m_backend;
