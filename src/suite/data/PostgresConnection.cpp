@@ -107,6 +107,13 @@ struct PostgresConnection::Session : RowWriter
                                   "was saved. Please try again. (%1)")
                 .arg(server);
         }
+        // The writers look for the key before they insert, so a duplicate found by the insert
+        // itself was mostly saved by another client a moment before.
+        if (qstrcmp(state, "23505") == 0) {
+            return QStringLiteral("A record with the same key exists already; another user may "
+                                  "have saved it at the same moment. Nothing was saved. (%1)")
+                .arg(server);
+        }
         return server + QStringLiteral("\nStatement: ") + sql;
     }
 

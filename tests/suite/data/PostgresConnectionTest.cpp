@@ -203,6 +203,14 @@ TEST_F(PostgresConnectionTest, AWriterThatLosesTheRaceForARowGetsTheSuitesMessag
         << qPrintable(sMsg);
     ASSERT_TRUE(db.commitTransaction(sMsg));
     EXPECT_EQ(scalar(QStringLiteral("select n from t")), QVariant(1));
+
+    EXPECT_FALSE(
+        other.executeStatement(QStringLiteral("insert into t values ('c001', 5)"), {}, sMsg));
+    EXPECT_TRUE(sMsg.startsWith(QStringLiteral("A record with the same key exists already; another "
+                                               "user may have saved it at the same moment. "
+                                               "Nothing was saved. (duplicate key value")))
+        << qPrintable(sMsg);
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from t")), QVariant(qlonglong(1)));
 }
 
 TEST_F(PostgresConnectionTest, ALostConnectionGivesAMessageAndIsMadeAgainForTheNextStatement)
