@@ -9,7 +9,7 @@ build=${BUILD_DIR:-$root/build}
 packages=(
     cmake ninja-build g++ ccache pkg-config clang-format clang libclang-rt-14-dev
     qt6-base-dev qt6-qpa-plugins libgl-dev
-    libpugixml-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev libicu-dev libpq-dev
+    libpugixml-dev libsqlite3-dev sqlite3 libcurl4-openssl-dev libicu-dev libpq-dev postgresql
     nlohmann-json3-dev libcpp-httplib-dev
     libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
     libxlsxwriter-dev libzip-dev poppler-utils python3-openpyxl

@@ -2,6 +2,7 @@
 #include "app/Subcommands.h"
 
 #include "demo/DemoCompany.h"
+#include "demo/ServerDemoCompany.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -17,9 +18,29 @@ namespace {
 struct InitDemoRequest
 {
     QString dir;
+    // A PostgreSQL server's connection text instead of a folder.
+    std::optional<suite::ConnectionText> server;
     demo::DemoSettings settings;
     QString error;
 };
+
+// The demo company is account 001 of 2026 unless the text names another catalogue.
+std::optional<suite::ConnectionText> serverOf(const QString &text, QString &error)
+{
+    QString completed = text;
+    if (!text.contains(QStringLiteral("initial catalog"), Qt::CaseInsensitive))
+        completed += QStringLiteral(";Initial Catalog=KVDATA_001_2026");
+    QString sMsg;
+    std::optional<suite::ConnectionText> server = suite::ConnectionText::parse(completed, sMsg);
+    if (server && server->provider != suite::ConnectionText::Provider::Postgres) {
+        sMsg = QStringLiteral("it makes a company on a PostgreSQL server only; use --dir for an "
+                              "SQLite company");
+        server.reset();
+    }
+    if (!server)
+        error = QStringLiteral("--db: ") + sMsg;
+    return server;
+}
 
 InitDemoRequest parseRequest(const QStringList &arguments)
 {
@@ -35,7 +56,12 @@ InitDemoRequest parseRequest(const QStringList &arguments)
     const QCommandLineOption noPlugIns(
         QStringLiteral("no-plugins"),
         QStringLiteral("Configure no archive plug-ins (the card goes without credit review)."));
-    parser.addOptions({ dir, customers, force, noPlugIns });
+    const QCommandLineOption db(
+        QStringLiteral("db"),
+        QStringLiteral("Connection text of a PostgreSQL server to make the company on "
+                       "(Provider=PostgreSQL;Host=H;Port=P;Database=D;User ID=U;Password=W)."),
+        QStringLiteral("text"));
+    parser.addOptions({ dir, customers, force, noPlugIns, db });
 
     InitDemoRequest request;
     // The parser expects the program name first; the sub-command's arguments follow it.
@@ -47,6 +73,15 @@ InitDemoRequest parseRequest(const QStringList &arguments)
         request.error =
             QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());
         return request;
+    }
+    if (parser.isSet(db) && parser.isSet(dir)) {
+        request.error = QStringLiteral("--db and --dir name two places; give one");
+        return request;
+    }
+    if (parser.isSet(db)) {
+        request.server = serverOf(parser.value(db), request.error);
+        if (!request.server)
+            return request;
     }
     request.dir =
         parser.isSet(dir) ? parser.value(dir) : QFileInfo(defaultDemoDatabasePath()).absolutePath();
@@ -81,6 +116,24 @@ demo::Progress progressPrinter()
     };
 }
 
+int initOnServer(const InitDemoRequest &request)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QString sMsg;
+    if (!demo::ServerDemoCompany::create(*request.server, request.settings, progressPrinter(),
+                                         sMsg)) {
+        printLine(stderr, QStringLiteral("customer-archive init-demo: ") + sMsg);
+        return 1;
+    }
+    printLine(stderr,
+              QStringLiteral("init-demo: %1 customers in %2 s")
+                  .arg(request.settings.customers)
+                  .arg(double(timer.elapsed()) / 1000.0, 0, 'f', 1));
+    printLine(stdout, request.server->catalogue);
+    return 0;
+}
+
 } // namespace
 
 int runInitDemo(const QStringList &arguments)
@@ -89,10 +142,12 @@ int runInitDemo(const QStringList &arguments)
     if (!request.error.isEmpty()) {
         printLine(stderr, QStringLiteral("customer-archive init-demo: ") + request.error);
         printLine(stderr,
-                  QStringLiteral("usage: customer-archive init-demo [--dir DIR] "
+                  QStringLiteral("usage: customer-archive init-demo [--dir DIR | --db TEXT] "
                                  "[--customers N] [--force] [--no-plugins]"));
         return 2;
     }
+    if (request.server)
+        return initOnServer(request);
     const QString company = demo::DemoCompany::paths(request.dir).first();
     if (!request.settings.overwrite && QFileInfo::exists(company)) {
         printLine(stderr,

@@ -4,6 +4,24 @@
 
 namespace demo {
 
+bool SqliteTableWriter::insertAll(const PackedRows &rows, QString &sMsg)
+{
+    PackedRows::Reader reader(rows);
+    while (!reader.atEnd()) {
+        int valueCount = 0;
+        const DemoTable table = reader.nextRow(valueCount);
+        std::unique_ptr<BulkInsert> &insert = m_inserts[table];
+        if (!insert) {
+            insert = std::make_unique<BulkInsert>();
+            if (!insert->prepare(m_database, tableName(table), columnsOf(table), sMsg))
+                return false;
+        }
+        if (!insert->insert(reader, valueCount, sMsg))
+            return false;
+    }
+    return true;
+}
+
 BulkInsert::~BulkInsert()
 {
     sqlite3_finalize(m_statement);

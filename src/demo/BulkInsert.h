@@ -1,9 +1,13 @@
 #pragma once
 
 #include "demo/PackedRows.h"
+#include "demo/TableWriter.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <map>
+#include <memory>
 
 struct sqlite3;
 struct sqlite3_stmt;
@@ -34,6 +38,21 @@ private:
     sqlite3_stmt *m_statement = nullptr;
     QString m_table;
     int m_columnCount = 0;
+};
+
+// The rows of each table through a BulkInsert of its own, prepared when its first row comes.
+class SqliteTableWriter : public TableWriter
+{
+public:
+    explicit SqliteTableWriter(sqlite3 *database)
+        : m_database(database)
+    { }
+
+    bool insertAll(const PackedRows &rows, QString &sMsg) override;
+
+private:
+    sqlite3 *m_database;
+    std::map<DemoTable, std::unique_ptr<BulkInsert>> m_inserts;
 };
 
 } // namespace demo

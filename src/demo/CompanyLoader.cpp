@@ -1,13 +1,10 @@
 #include "demo/CompanyLoader.h"
 
-#include "demo/BulkInsert.h"
 #include "demo/CustomerGenerator.h"
 #include "demo/RowPipeline.h"
 
-#include "suite/data/SqliteConnection.h"
+#include "suite/data/SqlConnection.h"
 
-#include <map>
-#include <memory>
 #include <thread>
 #include <utility>
 
@@ -20,63 +17,36 @@ namespace {
 constexpr qsizetype kBatchRows = 4096;
 constexpr std::size_t kBatchesAhead = 16;
 
-// One prepared insert per table, made when the table's first row comes.
-class TableInserts
-{
-public:
-    explicit TableInserts(sqlite3 *database)
-        : m_database(database)
-    { }
-
-    bool insertAll(const PackedRows &rows, QString &sMsg)
-    {
-        PackedRows::Reader reader(rows);
-        while (!reader.atEnd()) {
-            int valueCount = 0;
-            const DemoTable table = reader.nextRow(valueCount);
-            std::unique_ptr<BulkInsert> &insert = m_inserts[table];
-            if (!insert) {
-                insert = std::make_unique<BulkInsert>();
-                if (!insert->prepare(m_database, tableName(table), columnsOf(table), sMsg))
-                    return false;
-            }
-            if (!insert->insert(reader, valueCount, sMsg))
-                return false;
-        }
-        return true;
-    }
-
-private:
-    sqlite3 *m_database;
-    std::map<DemoTable, std::unique_ptr<BulkInsert>> m_inserts;
-};
-
 } // namespace
 
-CompanyLoader::CompanyLoader(suite::SqliteConnection &company, std::uint64_t seed)
+CompanyLoader::CompanyLoader(suite::SqlConnection &company, std::unique_ptr<TableWriter> writer,
+                             QString rowIdentity, std::uint64_t seed)
     : m_company(company)
+    , m_writer(std::move(writer))
+    , m_rowIdentity(std::move(rowIdentity))
     , m_seed(seed)
 { }
 
 bool CompanyLoader::prepare(QString &sMsg)
 {
     return m_pinyin.isValid(sMsg) && m_divisions.loadBuiltIn(sMsg)
-        && m_places.build(m_divisions, sMsg) && readReferenceCodes(m_company, m_codes, sMsg)
+        && m_places.build(m_divisions, sMsg)
+        && readReferenceCodes(m_company, m_codes, sMsg, m_rowIdentity)
         && checkProfileCodes(m_codes, sMsg);
 }
 
 bool CompanyLoader::inTransaction(const std::function<bool(QString &)> &work, QString &sMsg)
 {
     QString reason;
-    if (!m_company.execute(QStringLiteral("begin"), reason)) {
+    if (!m_company.beginTransaction(reason)) {
         sMsg = QStringLiteral("cannot start loading: %1").arg(reason);
         return false;
     }
     if (!work(sMsg)) {
-        m_company.execute(QStringLiteral("rollback"), reason);
+        m_company.rollbackTransaction(reason);
         return false;
     }
-    if (!m_company.execute(QStringLiteral("commit"), reason)) {
+    if (!m_company.commitTransaction(reason)) {
         sMsg = QStringLiteral("cannot finish loading: %1").arg(reason);
         return false;
     }
@@ -93,9 +63,7 @@ bool CompanyLoader::loadDivisions(QString &sMsg)
                     { division.code, parent, division.name, m_divisions.fullName(division),
                       division.level - 1 });
     }
-    return inTransaction(
-        [&](QString &error) { return TableInserts(m_company.handle()).insertAll(rows, error); },
-        sMsg);
+    return inTransaction([&](QString &error) { return m_writer->insertAll(rows, error); }, sMsg);
 }
 
 bool CompanyLoader::loadCustomers(int count, const Progress &progress, QString &sMsg)
@@ -124,12 +92,11 @@ bool CompanyLoader::loadCustomers(int count, const Progress &progress, QString &
         generated = generated && pipeline.push(std::move(batch));
         pipeline.finish();
     });
-    TableInserts inserts(m_company.handle());
     const bool loaded = inTransaction(
         [&](QString &error) {
             RowPipeline::Batch batch;
             while (pipeline.pop(batch)) {
-                if (!inserts.insertAll(batch.rows, error)) {
+                if (!m_writer->insertAll(batch.rows, error)) {
                     pipeline.abort();
                     return false;
                 }

@@ -1,5 +1,6 @@
 #include "demo/DemoCompany.h"
 
+#include "demo/BulkInsert.h"
 #include "demo/CompanyLoader.h"
 #include "demo/CompanySearchIndex.h"
 #include "demo/CompanySwap.h"
@@ -74,7 +75,8 @@ bool buildCompany(const QString &path, const DemoSettings &settings, const Progr
     if (!SchemaScript::run(connection, QStringLiteral("company.sql"), sMsg)
         || !SchemaScript::run(connection, QStringLiteral("company_seed.sql"), sMsg))
         return false;
-    CompanyLoader loader(connection, settings.seed);
+    CompanyLoader loader(connection, std::make_unique<SqliteTableWriter>(connection.handle()),
+                         QStringLiteral("rowid"), settings.seed);
     if (!loader.prepare(sMsg) || !loader.loadDivisions(sMsg)
         || !loader.loadCustomers(settings.customers, progress, sMsg))
         return false;

@@ -3,7 +3,7 @@
 #include "demo/ChineseWords.h"
 #include "demo/ProvinceProfiles.h"
 
-#include "suite/data/SqliteConnection.h"
+#include "suite/data/SqlConnection.h"
 
 namespace demo {
 
@@ -12,9 +12,13 @@ namespace {
 class Reader
 {
 public:
-    explicit Reader(suite::SqliteConnection &connection)
+    Reader(suite::SqlConnection &connection, QString rowIdentity)
         : m_connection(connection)
+        , m_rowIdentity(std::move(rowIdentity))
     { }
+
+    // The hidden column whose order is the order the rows were inserted in.
+    QString rowIdentity() const { return m_rowIdentity; }
 
     // The first column of every row.
     bool column(const QString &sql, QList<QString> &values)
@@ -31,7 +35,7 @@ public:
 
     template<typename Visit> bool rows(const QString &sql, Visit visit)
     {
-        suite::RecordSet rs = m_connection.query(sql, {}, m_error);
+        suite::RecordSet rs = m_connection.queryStatement(sql, {}, m_error);
         if (!rs.IsOpen())
             return false;
         for (rs.MoveFirst(); !rs.Eof(); rs.MoveNext())
@@ -47,7 +51,8 @@ public:
     QString error() const { return m_error; }
 
 private:
-    suite::SqliteConnection &m_connection;
+    suite::SqlConnection &m_connection;
+    QString m_rowIdentity;
     QString m_error;
 };
 
@@ -68,7 +73,8 @@ bool readGroups(Reader &reader, ReferenceCodes &codes)
                         persons)
         && reader.pairs(QStringLiteral("select iLZYJ, cCode from AA_Agreement order by cCode"),
                         agreements)
-        && reader.pairs(QStringLiteral("select cID, cValue from UserDefine order by cID, rowid"),
+        && reader.pairs(QStringLiteral("select cID, cValue from UserDefine order by cID, ")
+                            + reader.rowIdentity(),
                         defineValues)
         && reader.pairs(QStringLiteral("select cPsn_Num, cUser_Id from UserHRPersonContro"), users)
         && reader.column(QStringLiteral("select cPriceID from sa_pricedef where bused = 1 "
@@ -131,9 +137,10 @@ bool readLists(Reader &reader, ReferenceCodes &codes)
 
 } // namespace
 
-bool readReferenceCodes(suite::SqliteConnection &company, ReferenceCodes &codes, QString &sMsg)
+bool readReferenceCodes(suite::SqlConnection &company, ReferenceCodes &codes, QString &sMsg,
+                        const QString &rowIdentity)
 {
-    Reader reader(company);
+    Reader reader(company, rowIdentity);
     codes = ReferenceCodes();
     codes.userName = QStringLiteral("演示管理员");
     if (!readLists(reader, codes) || !readGroups(reader, codes)) {

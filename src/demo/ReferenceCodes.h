@@ -5,7 +5,7 @@
 #include <QString>
 
 namespace suite {
-class SqliteConnection;
+class SqlConnection;
 }
 
 namespace demo {
@@ -46,8 +46,11 @@ struct ReferenceCodes
     QString userName; // who created and changed the demo data
 };
 
-// Reads the codes from an open company database; sMsg names the table that let it down.
-bool readReferenceCodes(suite::SqliteConnection &company, ReferenceCodes &codes, QString &sMsg);
+// Reads the codes from an open company database; sMsg names the table that let it down. Lists
+// without an order of their own come in the order the seed inserted them, which the backend's
+// hidden row identity keeps (rowid on SQLite, ctid on PostgreSQL).
+bool readReferenceCodes(suite::SqlConnection &company, ReferenceCodes &codes, QString &sMsg,
+                        const QString &rowIdentity = QStringLiteral("rowid"));
 
 // Checks that every code the province profiles and company names rely on exists as an end
 // node of its table, and that every list the generator picks from has something in it.

@@ -22,10 +22,17 @@ bool SchemaScript::read(const QString &name, QString &text, QString &sMsg)
 
 bool SchemaScript::run(suite::SqlConnection &connection, const QString &name, QString &sMsg)
 {
+    return run(connection, std::make_shared<suite::tsql::SqliteDialect>(), name, sMsg);
+}
+
+bool SchemaScript::run(suite::SqlConnection &connection,
+                       std::shared_ptr<const suite::tsql::SqlDialect> dialect, const QString &name,
+                       QString &sMsg)
+{
     QString text;
     if (!read(name, text, sMsg))
         return false;
-    suite::tsql::TsqlTranslator translator(std::make_shared<suite::tsql::SqliteDialect>());
+    suite::tsql::TsqlTranslator translator(std::move(dialect));
     QString reason;
     const std::shared_ptr<const suite::tsql::Batch> batch = translator.translate(text, reason);
     if (!batch) {

@@ -2,9 +2,14 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace suite {
 class SqlConnection;
+namespace tsql {
+class SqlDialect;
 }
+} // namespace suite
 
 namespace demo {
 
@@ -19,6 +24,10 @@ public:
     // Translates the script and runs it in one transaction; on failure nothing of it stays
     // and sMsg names the script and the reason.
     static bool run(suite::SqlConnection &connection, const QString &name, QString &sMsg);
+    // The same on a backend of another dialect.
+    static bool run(suite::SqlConnection &connection,
+                    std::shared_ptr<const suite::tsql::SqlDialect> dialect, const QString &name,
+                    QString &sMsg);
 };
 
 } // namespace demo

@@ -22,10 +22,15 @@ bool coarseStatistics(const QString &stat)
 
 } // namespace
 
-void CoarseColumns::load(SqlConnection &connection)
+void CoarseColumns::clear()
 {
     m_byTable.clear();
     m_anyTable.clear();
+}
+
+void CoarseColumns::load(SqlConnection &connection)
+{
+    clear();
     QString sMsg;
     // A company never analysed has no sqlite_stat1, and then no coarse column.
     const RecordSet stats = connection.queryStatement(
@@ -33,14 +38,19 @@ void CoarseColumns::load(SqlConnection &connection)
                        " join pragma_index_info(s.idx) i where i.seqno = 0"),
         {}, sMsg);
     for (int row = 0; stats.IsOpen() && row < stats.RecordCount(); ++row) {
-        // Every analysed table gets its entry, so that its name answers for it alone.
-        QSet<QString> &tableColumns = m_byTable[stats.valueAt(row, 0).toString().toLower()];
-        if (!coarseStatistics(stats.valueAt(row, 2).toString()))
-            continue;
-        const QString column = stats.valueAt(row, 1).toString().toLower();
-        tableColumns.insert(column);
-        m_anyTable.insert(column);
+        addAnalysedColumn(stats.valueAt(row, 0).toString(), stats.valueAt(row, 1).toString(),
+                          coarseStatistics(stats.valueAt(row, 2).toString()));
     }
+}
+
+void CoarseColumns::addAnalysedColumn(const QString &table, const QString &column, bool coarse)
+{
+    // Every analysed table gets its entry, so that its name answers for it alone.
+    QSet<QString> &tableColumns = m_byTable[table.toLower()];
+    if (!coarse)
+        return;
+    tableColumns.insert(column.toLower());
+    m_anyTable.insert(column.toLower());
 }
 
 std::function<bool(QStringView, QStringView)> CoarseColumns::lookupOf(SqlConnection &connection)

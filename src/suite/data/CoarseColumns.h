@@ -21,7 +21,11 @@ namespace suite {
 class CoarseColumns
 {
 public:
+    void clear();
+    // From SQLite's sqlite_stat1.
     void load(SqlConnection &connection);
+    // One analysed index's leading column; another backend reads its own statistics.
+    void addAnalysedColumn(const QString &table, const QString &column, bool coarse);
     // A translator's lookup over the coarse columns of connection as they are now.
     static std::function<bool(QStringView, QStringView)> lookupOf(SqlConnection &connection);
     bool isCoarse(QStringView qualifier, QStringView column) const;

@@ -114,8 +114,26 @@ void readAccountAndYear(ConnectionText &connection)
     }
 }
 
+// A server's company is the schema named by the catalogue, which the account and year are read
+// from as for a file.
+bool settleServerCompany(ConnectionText &connection, QString &sMsg)
+{
+    if (connection.properties.value(QStringLiteral("database")).isEmpty()) {
+        sMsg = QStringLiteral("The connection text names no Database on the PostgreSQL server.");
+        return false;
+    }
+    if (connection.catalogue.isEmpty()) {
+        sMsg = QStringLiteral("The connection text names no Initial Catalog (the company) on the "
+                              "PostgreSQL server.");
+        return false;
+    }
+    return true;
+}
+
 bool settleDatabaseFile(ConnectionText &connection, QString &sMsg)
 {
+    if (connection.provider == ConnectionText::Provider::Postgres)
+        return settleServerCompany(connection, sMsg);
     if (connection.dataSource.isEmpty()) {
         sMsg = QStringLiteral("The connection text names no Data Source (the company database "
                               "file).");
@@ -145,7 +163,30 @@ std::optional<ConnectionText::Provider> providerByName(const QString &name)
 {
     if (name.compare(QLatin1String("SQLite"), Qt::CaseInsensitive) == 0)
         return ConnectionText::Provider::Sqlite;
+    if (name.compare(QLatin1String("PostgreSQL"), Qt::CaseInsensitive) == 0)
+        return ConnectionText::Provider::Postgres;
     return std::nullopt;
+}
+
+QString ConnectionText::postgresConnectionString() const
+{
+    static const std::pair<const char *, const char *> keys[] = {
+        { "host", "host" },    { "port", "port" },         { "database", "dbname" },
+        { "user id", "user" }, { "password", "password" },
+    };
+    QStringList parts;
+    for (const auto &[ours, libpq] : keys) {
+        const QString value = properties.value(QLatin1String(ours));
+        if (value.isEmpty())
+            continue;
+        QString quoted = value;
+        quoted.replace(u'\\', QStringLiteral("\\\\")).replace(u'\'', QStringLiteral("\\'"));
+        parts.append(QLatin1String(libpq) + QStringLiteral("='") + quoted + u'\'');
+    }
+    // A server that stops answering is noticed within seconds, not after the system's time-out.
+    parts.append(QStringLiteral(
+        "connect_timeout=10 keepalives_idle=30 application_name='customer-archive'"));
+    return parts.join(u' ');
 }
 
 QString ConnectionText::directory() const
@@ -173,7 +214,7 @@ std::optional<ConnectionText> ConnectionText::parse(const QString &text, QString
             const std::optional<Provider> provider = providerByName(providerName);
             if (!provider) {
                 sMsg = QStringLiteral("The provider '%1' is not supported; the data service "
-                                      "opens Provider=SQLite databases.")
+                                      "opens Provider=SQLite and Provider=PostgreSQL databases.")
                            .arg(providerName);
                 return std::nullopt;
             }

@@ -1,5 +1,6 @@
 #include "suite/data/DataBackend.h"
 
+#include "suite/data/PostgresBackend.h"
 #include "suite/data/SqliteBackend.h"
 
 namespace suite {
@@ -18,6 +19,8 @@ std::unique_ptr<DataBackend> openBackend(const ConnectionText &connection, QStri
     switch (connection.provider) {
     case ConnectionText::Provider::Sqlite:
         return SqliteBackend::open(connection, sMsg);
+    case ConnectionText::Provider::Postgres:
+        return PostgresBackend::open(connection, sMsg);
     }
     sMsg = QStringLiteral("The connection text names a provider this data service cannot open.");
     return nullptr;

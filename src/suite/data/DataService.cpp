@@ -17,6 +17,7 @@
 #include "suite/data/RecordXmlWriter.h"
 #include "suite/data/SqlTrace.h"
 #include "suite/data/tsql/BatchRunner.h"
+#include "suite/data/tsql/ObjectNames.h"
 #include "suite/data/tsql/TsqlTranslator.h"
 #include "suite/pub/BillNumbering.h"
 
@@ -622,6 +623,21 @@ bool ClsCommon::transaction(const char *member, bool (SqlConnection::*operation)
                 m_session->statistics.noteCommitted(written);
         }
         return true;
+    });
+}
+
+bool ClsCommon::BeginWriting(const QString &table)
+{
+    return guard("BeginWriting", [&] {
+        tsql::ObjectName name;
+        QString sMsg;
+        if (!ready("BeginWriting"))
+            return false;
+        if (!tsql::parseObjectName(table, name, sMsg))
+            return fail("BeginWriting", sMsg);
+        const QString written = m_session->backend->dialect()->objectName(name);
+        return m_session->backend->connection().beginWriting(written, sMsg)
+            || fail("BeginWriting", sMsg);
     });
 }
 

@@ -54,6 +54,11 @@ public:
     IConnection &m_cnn() override;
     QString LastError() const override;
 
+    // Begins a transaction that reserves the table (a T-SQL name, kvsystem..ua_task) for
+    // writing at once, waiting for another writer of it: what the transaction reads before it
+    // writes stays true until it ends, on every backend (see SqlConnection::beginWriting).
+    bool BeginWriting(const QString &table);
+
     // Rows inserted, updated or deleted by the last OpenX or ExecuteX.
     qint64 LastRowsChanged() const;
     // Whether the schema ("main" or an attached database such as "kvsystem") cannot be

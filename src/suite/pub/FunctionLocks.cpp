@@ -215,8 +215,10 @@ bool FunctionLocks::take(const QString &function, LockTask task, LockHolder *hol
 FunctionLocks::Outcome FunctionLocks::tryTake(const QString &function, LockTask task,
                                               LockHolder &holder, QString &sMsg)
 {
+    // Two sessions checking at once must not both find the function free: the task table is
+    // reserved before it is read.
     IConnection &transaction = m_store->m_cnn();
-    if (!transaction.BeginTrans()) {
+    if (!m_store->BeginWriting(QStringLiteral("kvsystem..ua_task"))) {
         sMsg = m_store->LastError();
         return Outcome::Failed;
     }

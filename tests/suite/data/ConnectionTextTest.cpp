@@ -95,7 +95,7 @@ TEST(ConnectionText, BadTextsAreRefusedWithTheReason)
     EXPECT_EQ(failureOf(QStringLiteral("   ")), QStringLiteral("The connection text is empty."));
     EXPECT_EQ(failureOf(QStringLiteral("Provider=SQLOLEDB;Data Source=srv;Initial Catalog=x")),
               QStringLiteral("The provider 'SQLOLEDB' is not supported; the data service opens "
-                             "Provider=SQLite databases."));
+                             "Provider=SQLite and Provider=PostgreSQL databases."));
     EXPECT_EQ(failureOf(QStringLiteral("Provider=SQLite;Initial Catalog=KVDATA_001_2026")),
               QStringLiteral("The connection text names no Data Source (the company database "
                              "file)."));
@@ -112,9 +112,31 @@ TEST(ConnectionText, BadTextsAreRefusedWithTheReason)
                              "Source=/a.db'."));
 }
 
-TEST(ConnectionText, OnlyTheSqliteProviderIsKnown)
+TEST(ConnectionText, OnlyTheSqliteAndPostgresProvidersAreKnown)
 {
     EXPECT_EQ(providerByName(QStringLiteral("sqlite")), ConnectionText::Provider::Sqlite);
+    EXPECT_EQ(providerByName(QStringLiteral("postgresql")), ConnectionText::Provider::Postgres);
+    EXPECT_FALSE(providerByName(QStringLiteral("Postgres")).has_value());
     EXPECT_FALSE(providerByName(QStringLiteral("SQLite3")).has_value());
     EXPECT_FALSE(providerByName(QString()).has_value());
+}
+
+TEST(ConnectionText, AServerTextNamesItsDatabaseAndCompanyAndGivesLibpqItsValuesQuoted)
+{
+    const ConnectionText connection = parsed(
+        QStringLiteral("Provider=PostgreSQL;Host=db.example;Port=5433;Database=suite;User ID=clerk;"
+                       "Password='it''s \\ secret';Initial Catalog=KVDATA_002_2025"));
+    EXPECT_EQ(connection.provider, ConnectionText::Provider::Postgres);
+    EXPECT_TRUE(connection.databaseFile.isEmpty());
+    EXPECT_EQ(connection.accountId, QStringLiteral("002"));
+    EXPECT_EQ(connection.year, QStringLiteral("2025"));
+    EXPECT_EQ(connection.postgresConnectionString(),
+              QStringLiteral("host='db.example' port='5433' dbname='suite' user='clerk' "
+                             "password='it\\'s \\\\ secret' connect_timeout=10 "
+                             "keepalives_idle=30 application_name='customer-archive'"));
+    EXPECT_EQ(failureOf(QStringLiteral("Provider=PostgreSQL;Host=h;Initial Catalog=KVDATA_1_2026")),
+              QStringLiteral("The connection text names no Database on the PostgreSQL server."));
+    EXPECT_EQ(failureOf(QStringLiteral("Provider=PostgreSQL;Host=h;Database=d")),
+              QStringLiteral("The connection text names no Initial Catalog (the company) on the "
+                             "PostgreSQL server."));
 }

@@ -108,7 +108,7 @@ TEST(DataServiceInit, BadConnectionTextsAndFilesAreFailedConnections)
     EXPECT_FALSE(service.Status());
     EXPECT_EQ(service.LastError(),
               QStringLiteral("The provider 'SQLOLEDB' is not supported; the data service opens "
-                             "Provider=SQLite databases."));
+                             "Provider=SQLite and Provider=PostgreSQL databases."));
 
     QFile junk(folder.companyFile());
     ASSERT_TRUE(junk.open(QIODevice::WriteOnly));

@@ -145,6 +145,7 @@ bool DdlTranslator::readColumn(int begin, int end, ColumnDefinition &column)
         return false;
     }
     column.name = m_writer.identifier(begin);
+    column.declaredName = unquotedText(m_tokens, m_tokens[begin]);
     int at = begin + 1;
     if (at < end && m_tokens[at].keyword == Keyword::As) {
         m_writer.fail(QStringLiteral("computed column %1 is not supported").arg(column.name));
@@ -266,12 +267,14 @@ int DdlTranslator::constraintEnd(int at, int end) const
     return end;
 }
 
-// CLUSTERED, WITH (PAD_INDEX = OFF ...) and ON [PRIMARY] are SQL Server's storage choices.
+// CLUSTERED, WITH (PAD_INDEX = OFF ...) and ON [PRIMARY] are SQL Server's storage choices; ASC
+// is every backend's order of a key, and PostgreSQL takes no order in a constraint.
 QString DdlTranslator::tableConstraint(int begin, int end)
 {
     for (int at = begin; at < end; ++at) {
         const Keyword keyword = m_tokens[at].keyword;
-        if (keyword == Keyword::Clustered || keyword == Keyword::Nonclustered) {
+        if (keyword == Keyword::Clustered || keyword == Keyword::Nonclustered
+            || keyword == Keyword::Asc) {
             m_writer.skip(at, at + 1);
         } else if (keyword == Keyword::With && at + 1 < end
                    && m_tokens[at + 1].type == TokenType::OpenParen) {

@@ -33,6 +33,8 @@ struct SqlType
 struct ColumnDefinition
 {
     QString name;
+    // The name as the T-SQL wrote it, without brackets or quotes.
+    QString declaredName;
     SqlType type;
     bool notNull = false;
     bool explicitNull = false;

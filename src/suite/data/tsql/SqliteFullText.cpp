@@ -142,12 +142,13 @@ QString likePattern(const QString &phrase)
 }
 
 // Whether one of the searched fields of the row named by qualifier holds phrase.
-QString fieldsHolding(const QString &qualifier, const QStringList &fields, const QString &phrase)
+QString fieldsHolding(const QString &qualifier, const QStringList &fields, const QString &phrase,
+                      const QString &likeOperator = QStringLiteral("like"))
 {
     const QString pattern = likePattern(phrase);
     QStringList tests;
     for (const QString &field : fields)
-        tests.append(qualifier + u'.' + field + QStringLiteral(" like ") + pattern
+        tests.append(qualifier + u'.' + field + u' ' + likeOperator + u' ' + pattern
                      + QStringLiteral(" escape '\\'"));
     return u'(' + tests.join(QStringLiteral(" or ")) + u')';
 }
@@ -209,16 +210,14 @@ QStringList searchedFields(const QString &table)
              QStringLiteral("cCusRegCode") };
 }
 
-bool sqliteContains(const QStringList &arguments, const FullTextStatistics *statistics,
-                    QString &out, QString &sMsg)
+bool readContains(const QStringList &arguments, ContainsSearch &search, QString &sMsg)
 {
     const std::optional<QString> table = searchedTable(arguments.value(0));
     if (!table) {
         sMsg = QStringLiteral("CONTAINS searches table.*, not %1").arg(arguments.value(0));
         return false;
     }
-    const QString index = searchIndexTable(*table);
-    if (index.isEmpty()) {
+    if (searchIndexTable(*table).isEmpty()) {
         sMsg = QStringLiteral("the table %1 has no full-text index").arg(*table);
         return false;
     }
@@ -230,13 +229,32 @@ bool sqliteContains(const QStringList &arguments, const FullTextStatistics *stat
                    .arg(arguments.value(1));
         return false;
     }
-    const QString qualifier = arguments.value(0).trimmed().chopped(2);
+    search.table = *table;
+    search.qualifier = arguments.value(0).trimmed().chopped(2);
+    search.phrases = *words;
+    return true;
+}
+
+QString searchedFieldsHolding(const ContainsSearch &search, const QString &phrase,
+                              const QString &likeOperator)
+{
+    return fieldsHolding(search.qualifier, searchedFields(search.table), phrase, likeOperator);
+}
+
+bool sqliteContains(const QStringList &arguments, const FullTextStatistics *statistics,
+                    QString &out, QString &sMsg)
+{
+    ContainsSearch search;
+    if (!readContains(arguments, search, sMsg))
+        return false;
+    const QString index = searchIndexTable(search.table);
+    const QString &qualifier = search.qualifier;
     const QString rowid = qualifier + QStringLiteral(".rowid");
-    const QStringList fields = searchedFields(*table);
-    const SearchPhrases split = splitByLength(*words);
+    const QStringList fields = searchedFields(search.table);
+    const SearchPhrases split = splitByLength(search.phrases);
     QStringList parts;
-    if (walksTheList(statistics, *table, index, split)) {
-        for (const QString &word : *words)
+    if (walksTheList(statistics, search.table, index, split)) {
+        for (const QString &word : search.phrases)
             parts.append(fieldsHolding(qualifier, fields, word));
     } else if (!split.longer.isEmpty()) {
         parts.append(rowsMatching(rowid, index, sqlQuoted(ftsQuery(split.longer))));

@@ -46,6 +46,20 @@ public:
 bool sqliteContains(const QStringList &arguments, const FullTextStatistics *statistics,
                     QString &out, QString &sMsg);
 
+// CONTAINS(qualifier.*, '"phrase" AND ...') read: the table it searches and its phrases.
+struct ContainsSearch
+{
+    QString table;
+    QString qualifier;
+    QStringList phrases;
+};
+// False with the reason for a table without a search index or a condition of another form.
+bool readContains(const QStringList &arguments, ContainsSearch &search, QString &sMsg);
+// Whether one of the searched fields of the row holds the phrase, compared by likeOperator
+// (the backend's case-insensitive LIKE).
+QString searchedFieldsHolding(const ContainsSearch &search, const QString &phrase,
+                              const QString &likeOperator);
+
 // The FTS5 table that indexes the searchable fields of a table; empty for a table without one.
 QString searchIndexTable(const QString &table);
 // The fields of table that its search index holds, in the order the index keeps them.

@@ -244,7 +244,7 @@ TEST_F(TsqlTranslatorTest, CreateTableKeepsDeclaredTypesAndComparesTextWithoutCa
             + kNow
             + QStringLiteral(
                 ") COLLATE TSQLDATE, \"g\" uniqueidentifier NOT NULL COLLATE NOCASE, CONSTRAINT "
-                "\"PK_Customer\" PRIMARY KEY (\"cCusCode\" ASC))\n"
+                "\"PK_Customer\" PRIMARY KEY (\"cCusCode\" ))\n"
                 "CREATE TRIGGER \"Customer_iid_identity\" AFTER INSERT ON "
                 "Customer FOR EACH ROW WHEN NEW.\"iId\" IS NULL BEGIN UPDATE "
                 "Customer SET \"iId\" = 1 + (NEW.rowid - 1) * 1 WHERE rowid = "

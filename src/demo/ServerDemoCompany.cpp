@@ -1,0 +1,173 @@
+#include "demo/ServerDemoCompany.h"
+
+#include "demo/CompanyLoader.h"
+#include "demo/CopyTableWriter.h"
+#include "demo/SchemaScript.h"
+
+#include "suite/data/PostgresBackend.h"
+#include "suite/data/PostgresConnection.h"
+#include "suite/data/tsql/PostgresDialect.h"
+
+namespace demo {
+
+namespace {
+
+struct Schema
+{
+    QString name;
+    QStringList scripts;
+
+    QString building() const { return name + QStringLiteral("_new"); }
+};
+
+QString quoted(const QString &name)
+{
+    return suite::quotePostgresIdentifier(name);
+}
+
+bool execute(suite::PostgresConnection &connection, const QString &sql, QString &sMsg)
+{
+    QString reason;
+    if (connection.execute(sql, reason))
+        return true;
+    sMsg =
+        QStringLiteral("the PostgreSQL server refused to build the demo company: %1").arg(reason);
+    return false;
+}
+
+bool companyExists(suite::PostgresConnection &connection, const QString &schema, bool &exists,
+                   QString &sMsg)
+{
+    const suite::RecordSet found = connection.queryStatement(
+        QStringLiteral("select 1 from pg_namespace where nspname = $1"), { schema }, sMsg);
+    exists = found.RecordCount() > 0;
+    return found.IsOpen();
+}
+
+// A schema of its own, made from nothing by its scripts, under its building name.
+bool buildScripted(suite::PostgresConnection &connection, const Schema &schema, QString &sMsg)
+{
+    const auto dialect = std::make_shared<suite::tsql::PostgresDialect>();
+    if (!execute(connection,
+                 QStringLiteral("drop schema if exists %1 cascade; create schema %1; "
+                                "set search_path to %1, public")
+                     .arg(quoted(schema.building())),
+                 sMsg)) {
+        return false;
+    }
+    for (const QString &script : schema.scripts) {
+        if (!SchemaScript::run(connection, dialect, script, sMsg))
+            return false;
+    }
+    return true;
+}
+
+// The language the session reads the metadata in, which every connection of the data service
+// sets (see PostgresBackend::sessionSetup).
+bool createLocaleFunction(suite::PostgresConnection &connection, QString &sMsg)
+{
+    return execute(connection,
+                   QStringLiteral("create function udf_getlocaleid() returns text language sql "
+                                  "stable as $$ select coalesce(current_setting("
+                                  "'customer_archive.locale', true), 'zh-CN') $$"),
+                   sMsg);
+}
+
+bool loadCompany(suite::PostgresConnection &connection, const DemoSettings &settings,
+                 const Progress &progress, QString &sMsg)
+{
+    CompanyLoader loader(connection, std::make_unique<CopyTableWriter>(connection),
+                         suite::tsql::PostgresDialect().rowIdentity(), settings.seed);
+    if (!loader.prepare(sMsg) || !loader.loadDivisions(sMsg)
+        || !loader.loadCustomers(settings.customers, progress, sMsg)) {
+        return false;
+    }
+    progress(QStringLiteral("indexes"), 0, 0);
+    if (!SchemaScript::run(connection, std::make_shared<suite::tsql::PostgresDialect>(),
+                           QStringLiteral("company_indexes.sql"), sMsg)) {
+        return false;
+    }
+    progress(QStringLiteral("statistics"), 0, 0);
+    return execute(connection, QStringLiteral("analyze"), sMsg);
+}
+
+// The old schemas go and the new ones take their names at one commit.
+bool swapIn(suite::PostgresConnection &connection, const QList<Schema> &schemas, QString &sMsg)
+{
+    QStringList statements{ QStringLiteral("begin") };
+    for (const Schema &schema : schemas) {
+        statements.append(
+            QStringLiteral("drop schema if exists %1 cascade").arg(quoted(schema.name)));
+        statements.append(QStringLiteral("alter schema %1 rename to %2")
+                              .arg(quoted(schema.building()), quoted(schema.name)));
+    }
+    statements.append(QStringLiteral("commit"));
+    if (execute(connection, statements.join(QStringLiteral("; ")), sMsg))
+        return true;
+    QString ignored;
+    connection.execute(QStringLiteral("rollback"), ignored);
+    return false;
+}
+
+void dropBuilding(suite::PostgresConnection &connection, const QList<Schema> &schemas)
+{
+    QString ignored;
+    for (const Schema &schema : schemas)
+        connection.execute(
+            QStringLiteral("drop schema if exists %1 cascade").arg(quoted(schema.building())),
+            ignored);
+}
+
+} // namespace
+
+bool ServerDemoCompany::create(const suite::ConnectionText &server, const DemoSettings &settings,
+                               const Progress &progress, QString &sMsg)
+{
+    const Progress report = progress ? progress : [](const QString &, qint64, qint64) {
+    };
+    const QString company = suite::PostgresBackend::companySchema(server);
+    suite::PostgresConnection connection;
+    if (!connection.open(server.postgresConnectionString(),
+                         { QStringLiteral("set client_encoding to 'UTF8'"),
+                           QStringLiteral("set datestyle to ISO, YMD"),
+                           // The indexes of a million customers are sorted in memory, by
+                           // more than one process where the server allows.
+                           QStringLiteral("set maintenance_work_mem to '512MB'"),
+                           QStringLiteral("set max_parallel_maintenance_workers to 2"),
+                           QStringLiteral("set synchronous_commit to off") },
+                         sMsg)) {
+        return false;
+    }
+    bool exists = false;
+    if (!companyExists(connection, company, exists, sMsg))
+        return false;
+    if (exists && !settings.overwrite) {
+        sMsg = QStringLiteral("the company %1 already exists on the PostgreSQL server")
+                   .arg(server.catalogue);
+        return false;
+    }
+    QStringList systemScripts{ QStringLiteral("system.sql") };
+    if (settings.plugIns)
+        systemScripts.append(QStringLiteral("system_plugins.sql"));
+    const QList<Schema> schemas = {
+        { suite::PostgresBackend::systemSchema(server), systemScripts },
+        { QStringLiteral("kvmeta_") + server.accountId.toLower(), { QStringLiteral("meta.sql") } },
+        { company, { QStringLiteral("company.sql"), QStringLiteral("company_seed.sql") } },
+    };
+    if (!execute(connection, QStringLiteral("create extension if not exists citext schema public"),
+                 sMsg)) {
+        return false;
+    }
+    bool built = true;
+    for (const Schema &schema : schemas) {
+        report(QStringLiteral("schema %1").arg(schema.name), 0, 0);
+        built = built && buildScripted(connection, schema, sMsg);
+    }
+    built = built && createLocaleFunction(connection, sMsg)
+        && loadCompany(connection, settings, report, sMsg) && swapIn(connection, schemas, sMsg);
+    if (!built)
+        dropBuilding(connection, schemas);
+    return built;
+}
+
+} // namespace demo
