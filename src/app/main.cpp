@@ -168,6 +168,7 @@ int main(int argc, char **argv)
             // The component's windows are made but never shown on these roads.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             QCoreApplication::setApplicationName(QStringLiteral("customer-archive"));
+            suite::prepareWebEngineEnvironment();
             startErrorLogFile();
             host::sendQtMessagesToErrorLog();
             QApplication app(argc, argv);
@@ -191,6 +192,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         suite::ClsPub::installMessageScript(screenshotMessages);
     }
+    suite::prepareWebEngineEnvironment();
 
     QApplication app(argc, argv);
     const SessionShutdown shutdown;
