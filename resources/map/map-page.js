@@ -61,18 +61,19 @@
             provinceAreas[name] = decodeBoundaries(boundaries[name]);
     });
 
-    var map = L.map('map', { preferCanvas: true, worldCopyJump: true }).setView([35, 105], 4);
+    // The markers' clusters need the map's zoom range also when no tile layer gives one.
+    var map = L.map('map', { preferCanvas: true, worldCopyJump: true, minZoom: 3, maxZoom: 18 }).setView([35, 105], 4);
     window.map = map;
     map.createPane('basePane').style.zIndex = 150;
 
     Object.keys(provinceAreas).forEach(function (name) {
         L.geoJSON(provinceAreas[name], {
-            pane: 'basePane', interactive: false,
+            pane: 'basePane', interactive: false, smoothFactor: 3,
             style: { color: '#b8c0c8', weight: 0.6, fillColor: '#f5f2ea', fillOpacity: 1 }
         }).addTo(map);
     });
     L.geoJSON(china, {
-        pane: 'basePane', interactive: false,
+        pane: 'basePane', interactive: false, smoothFactor: 3,
         style: { color: '#7d8a96', weight: 1.2, fill: false }
     }).addTo(map);
     var baseAttribution = 'China boundaries: Apache ECharts 4 maps';
