@@ -12,17 +12,28 @@
     var geocoderTimeoutMs = 4000;
 
     // The boundary files store each ring as characters: pairs of zigzag-coded differences
-    // from the previous point, starting at the ring's offset, in 1/scale degrees.
+    // from the previous point, starting at the ring's offset, in 1/scale degrees. A base map
+    // needs no finer detail than about a kilometre: a point that close to the last one kept is
+    // left out, which leaves a fraction of the points to draw again at every zoom.
+    var ringDetail = 0.01;
+
     function decodeRing(text, offset, scale) {
         var points = [];
         var x = offset[0];
         var y = offset[1];
+        var last = null;
         for (var i = 0; i + 1 < text.length; i += 2) {
             var dx = text.charCodeAt(i) - 64;
             var dy = text.charCodeAt(i + 1) - 64;
             x += (dx >> 1) ^ (-(dx & 1));
             y += (dy >> 1) ^ (-(dy & 1));
-            points.push([x / scale, y / scale]);
+            var point = [x / scale, y / scale];
+            var closing = i + 3 >= text.length;
+            if (!last || closing
+                || Math.abs(point[0] - last[0]) + Math.abs(point[1] - last[1]) >= ringDetail) {
+                points.push(point);
+                last = point;
+            }
         }
         return points;
     }
@@ -62,7 +73,9 @@
     });
 
     // The markers' clusters need the map's zoom range also when no tile layer gives one.
-    var map = L.map('map', { preferCanvas: true, worldCopyJump: true, minZoom: 3, maxZoom: 18 }).setView([35, 105], 4);
+    var startView = { center: [35, 105], zoom: 4 };
+    var map = L.map('map', { preferCanvas: true, worldCopyJump: true, minZoom: 3, maxZoom: 18 })
+        .setView(startView.center, startView.zoom);
     window.map = map;
     map.createPane('basePane').style.zIndex = 150;
 
@@ -91,6 +104,7 @@
     var pointLayer = L.layerGroup().addTo(map);
     var customerMarkers = [];
     var cluster = null;
+    var clustersReady = false;
     var localPlace = null;
     var lastSearch = null;
     var picking = false;
@@ -176,11 +190,17 @@
         showPoint(L.latLng(lat, lng), address, source === 'local' ? 9 : 14);
     }
 
+    function showWholeCountry() {
+        map.setView(startView.center, startView.zoom, { animate: false });
+    }
+
     function searchLocally(address) {
-        if (localPlace)
+        if (localPlace) {
             showSearchResult(address, 'local', localPlace.lng, localPlace.lat, localPlace.name);
-        else
+        } else {
             lastSearch = { address: address, source: 'none' };
+            showWholeCountry();
+        }
     }
 
     function searchOnNetwork(address) {
@@ -224,14 +244,42 @@
         customerMarkers.push(marker);
     };
 
+    // The customers' numbered markers replace the single point: in list mode the window also
+    // shows the last customer's position, which is already one of them. The map first moves to
+    // the markers, so that the clusters are made once, for the zoom they are seen at; the
+    // markers go in in chunks, leaving the page free between them.
     window.MarkCluster = function () {
+        pointLayer.clearLayers();
         if (cluster)
             map.removeLayer(cluster);
-        cluster = L.markerClusterGroup();
-        cluster.addLayers(customerMarkers);
+        clustersReady = customerMarkers.length === 0;
+        if (customerMarkers.length > 0) {
+            map.fitBounds(L.latLngBounds(customerMarkers.map(function (marker) {
+                return marker.getLatLng();
+            })), { padding: [30, 30], maxZoom: 12, animate: false });
+        }
+        cluster = L.markerClusterGroup({
+            chunkedLoading: true,
+            chunkProgress: function (processed, total) {
+                clustersReady = processed === total && total === customerMarkers.length;
+            }
+        });
         map.addLayer(cluster);
-        if (customerMarkers.length > 0)
-            map.fitBounds(cluster.getBounds(), { padding: [30, 30], maxZoom: 12 });
+        cluster.addLayers(customerMarkers);
+    };
+
+    // A new showing of the window on the page it already has: the page as it was loaded. The
+    // map stays where it is when the showing moves it to a place of its own anyway: drawing
+    // the whole country once more only to leave it again would cost the most time of all.
+    window.ResetPage = function (toWholeCountry) {
+        map.clearOverlays();
+        localPlace = null;
+        lastSearch = null;
+        window.SetBCallWinForm(0);
+        document.getElementById('searchSite').value = '';
+        document.title = 'map';
+        if (toWholeCountry)
+            showWholeCountry();
     };
 
     window.SetBCallWinForm = function (on) {
@@ -254,6 +302,7 @@
         if (cluster)
             map.removeLayer(cluster);
         cluster = null;
+        clustersReady = false;
         customerMarkers = [];
     };
 
@@ -266,7 +315,10 @@
             points: pointLayer.getLayers().length,
             baseAreas: china.features.length, cityMaps: Object.keys(provinceAreas).length,
             customers: customerMarkers.map(function (marker) {
-                var state = { index: marker.options.customerIndex };
+                var state = {
+                    index: marker.options.customerIndex,
+                    lng: marker.getLatLng().lng, lat: marker.getLatLng().lat
+                };
                 if (withLabels) {
                     var node = marker.getPopup().getContent();
                     state.text = node.textContent;
@@ -275,7 +327,7 @@
                 }
                 return state;
             }),
-            clustered: cluster !== null && map.hasLayer(cluster),
+            clustered: cluster !== null && map.hasLayer(cluster) && clustersReady,
             clusterIcons: document.querySelectorAll('.marker-cluster').length,
             pointLabel: (function () {
                 var marker = pointLayer.getLayers()[0];

@@ -25,12 +25,4 @@ QUrl mapPageUrl(const QString &installPath, const QString &tileUrl, const QStrin
     return url;
 }
 
-QUrl mapPageUrlFromEnvironment(const QString &installPath)
-{
-    const QString tiles = qEnvironmentVariableIsSet("CUSTOMER_ARCHIVE_MAP_TILES")
-        ? qEnvironmentVariable("CUSTOMER_ARCHIVE_MAP_TILES")
-        : defaultTileUrl();
-    return mapPageUrl(installPath, tiles, qEnvironmentVariable("CUSTOMER_ARCHIVE_GEOCODER"));
-}
-
 } // namespace map

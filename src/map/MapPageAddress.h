@@ -11,10 +11,9 @@ QString defaultTileUrl();
 // The folder of the map page below the suite's installation folder.
 QString mapPageFolder(const QString &installPath);
 
-// The map page with its settings as query items: the tile address (CUSTOMER_ARCHIVE_MAP_TILES,
-// "none" for the vector base map alone) and the address of a geocoder of the network
-// (CUSTOMER_ARCHIVE_GEOCODER, the address query appended to it; none by default).
+// The map page with its settings as query items: the tile address ("none" for the vector base
+// map alone) and the address of a geocoder of the network (the address query is appended to
+// it; empty for none).
 QUrl mapPageUrl(const QString &installPath, const QString &tileUrl, const QString &geocoderUrl);
-QUrl mapPageUrlFromEnvironment(const QString &installPath);
 
 } // namespace map

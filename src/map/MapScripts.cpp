@@ -94,6 +94,11 @@ QString clearOverlays()
     return QStringLiteral(" map.clearOverlays() ");
 }
 
+QString resetPage(bool toWholeCountry)
+{
+    return toWholeCountry ? QStringLiteral("ResetPage(true)") : QStringLiteral("ResetPage(false)");
+}
+
 QString setLocalPlace(double longitude, double latitude, const QString &name)
 {
     return QStringLiteral("setLocalPlace(%1,%2,%3)")

@@ -24,6 +24,9 @@ QString setCenterByLongLati(const QString &longitude, const QString &latitude, i
 QString markCluster();
 QString setCallWinForm();
 QString clearOverlays();
+// Takes the page back to how it was loaded, for a new showing of the window on it; the map
+// moves back to the whole country only when asked, since the showing may move it itself.
+QString resetPage(bool toWholeCountry);
 // Hands the page the division centre the local geocoder found for the address, which the page
 // uses when no geocoder of the network answers; an empty name clears it.
 QString setLocalPlace(double longitude, double latitude, const QString &name);

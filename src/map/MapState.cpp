@@ -2,6 +2,8 @@
 
 #include "map/MapScripts.h"
 
+#include <algorithm>
+
 namespace map {
 
 namespace {
@@ -41,6 +43,16 @@ bool MapState::searchesAddress() const
 {
     return !m_defaultAddress.isEmpty() && !m_defaultAddress.contains(QLatin1String("<BR>"))
         && m_longitude.isEmpty();
+}
+
+bool MapState::movesToAPlace() const
+{
+    // A blank longitude is run as a position too, but the page finds no place in it.
+    if (!m_longitude.trimmed().isEmpty() || searchesAddress())
+        return true;
+    return m_isMapList && std::ranges::any_of(m_longitudes, [](const QString &value) {
+               return !value.trimmed().isEmpty();
+           });
 }
 
 QStringList MapState::scriptsAfterLoad() const

@@ -50,6 +50,9 @@ public:
     QStringList scriptsAfterLoad() const;
     // The address search runs only for an address without positions and without "<BR>".
     bool searchesAddress() const;
+    // The scripts after the load move the map to a place: a known position, an address to
+    // search, or customers of the list with positions.
+    bool movesToAPlace() const;
 
     // The picked point of a page title; nothing for a title without "#" (such as "defined").
     static std::optional<PickedPoint> parseTitle(const QString &title);

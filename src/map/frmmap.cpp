@@ -2,6 +2,7 @@
 
 #include "map/BoundaryCentres.h"
 #include "map/DivisionTable.h"
+#include "map/MapOptions.h"
 #include "map/MapPageAddress.h"
 #include "map/MapScripts.h"
 #include "suite/core/ErrorLog.h"
@@ -168,7 +169,18 @@ void frmmap::Form_Load()
     cmdLocal->setEnabled(false);
     m_pageSettled = false;
     ++m_loading;
-    WebBrowser1->setUrl(mapPageUrlFromEnvironment(installPath()));
+    const MapOptions options = MapOptions::readWithEnvironment(m_srv.get());
+    const QUrl page = mapPageUrl(installPath(), options.tileUrl, options.geocoderUrl);
+    // The page stays loaded between showings, which saves drawing the base map again: a new
+    // showing on the same page clears what the last one left and goes on as after a load.
+    if (page == m_loadedPage) {
+        runScript(MapScripts::resetPage(!m_state.movesToAPlace()));
+        WebBrowser1_DocumentComplete(true);
+        return;
+    }
+    m_loadedPage.clear();
+    m_requestedPage = page;
+    WebBrowser1->setUrl(page);
 }
 
 void frmmap::setPureViewer(bool pureViewer)
@@ -184,8 +196,29 @@ void frmmap::runScript(const QString &script)
     WebBrowser1->page()->runJavaScript(script);
 }
 
+void frmmap::askPage(const QString &script, std::function<void(const QVariant &)> answer)
+{
+    QPointer<frmmap> self(this);
+    WebBrowser1->page()->runJavaScript(script,
+                                       [self, answer = std::move(answer)](const QVariant &value) {
+                                           if (self)
+                                               answer(value);
+                                       });
+}
+
+void frmmap::runScripts(const QStringList &scripts)
+{
+    // Many calls go to the page in one message, still one after the other in their order: a
+    // list of thousands of customers would otherwise wait on as many round trips.
+    constexpr qsizetype kCallsPerMessage = 500;
+    for (qsizetype first = 0; first < scripts.size(); first += kCallsPerMessage)
+        runScript(scripts.mid(first, kCallsPerMessage).join(QStringLiteral(";\n")));
+}
+
 void frmmap::WebBrowser1_DocumentComplete(bool ok)
 {
+    if (ok && m_loadedPage.isEmpty())
+        m_loadedPage = m_requestedPage;
     const int loading = m_loading;
     QPointer<frmmap> self(this);
     WebBrowser1->page()->runJavaScript(MapScripts::getOnLine() + QStringLiteral(";document.title"),
@@ -196,8 +229,7 @@ void frmmap::WebBrowser1_DocumentComplete(bool ok)
                                        });
     if (m_state.searchesAddress())
         handLocalPlace();
-    for (const QString &script : m_state.scriptsAfterLoad())
-        runScript(script);
+    runScripts(m_state.scriptsAfterLoad());
     // Scripts run in the order they were sent: this answer comes after all of them.
     WebBrowser1->page()->runJavaScript(QStringLiteral("true"), [self, loading](const QVariant &) {
         if (!self || loading != self->m_loading)

@@ -4,7 +4,9 @@
 #include "map/OfflineGeocoder.h"
 
 #include <QDialog>
+#include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -62,6 +64,10 @@ public:
     QPushButton *Command1;
     QPushButton *Command2;
 
+    // Runs a script in the page and hands its value to answer, unless the window is gone by
+    // then: how a caller (the screenshot, a test) learns what the page shows.
+    void askPage(const QString &script, std::function<void(const QVariant &)> answer);
+
 signals:
     void pageSettledChanged();
 
@@ -84,6 +90,7 @@ private:
     void Cmdcancel_Click();
     void setPureViewer(bool pureViewer);
     void runScript(const QString &script);
+    void runScripts(const QStringList &scripts);
     void handLocalPlace();
     const OfflineGeocoder &geocoder();
     QString installPath() const;
@@ -96,6 +103,8 @@ private:
     std::unique_ptr<OfflineGeocoder> m_geocoder;
     bool m_pageSettled = false;
     int m_loading = 0; // counts the showings, so a late answer of an earlier page is ignored
+    QUrl m_requestedPage;
+    QUrl m_loadedPage; // the page kept loaded between showings; empty until one has loaded
 };
 
 } // namespace map

@@ -161,4 +161,26 @@ TEST(MapListRows, TickedRowsWithBothPartsBecomeNumberedPoints)
         << "a row without shown label columns keeps its place with its location";
 }
 
+TEST(MapState, AShowingMovesToAPlaceOnlyWhenItHasOne)
+{
+    MapState position;
+    handOver(position, u"116.4"_s, u"39.9"_s, QString());
+    EXPECT_TRUE(position.movesToAPlace());
+
+    MapState search;
+    search.setDefaultAddress(u"江苏省苏州市"_s);
+    EXPECT_TRUE(search.movesToAPlace());
+    search.setDefaultAddress(u"简称:甲<BR>"_s);
+    EXPECT_FALSE(search.movesToAPlace()) << "a label is never searched";
+
+    MapState list;
+    list.setIsMapList(true);
+    handOver(list, u" "_s, u" "_s, u"简称:甲<BR>"_s);
+    EXPECT_FALSE(list.movesToAPlace()) << "no customer of the list has a position";
+    handOver(list, u"116.4"_s, u"39.9"_s, u"简称:乙<BR>"_s);
+    EXPECT_TRUE(list.movesToAPlace());
+
+    EXPECT_FALSE(MapState().movesToAPlace()) << "nothing to show: the whole country";
+}
+
 } // namespace

@@ -254,4 +254,40 @@ TEST_F(MapWindow, ClearRemovesTheMarkersAndTheWindowOpensAgain)
     EXPECT_TRUE(m_window->edtlongitude->isVisibleTo(m_window.get()));
 }
 
+TEST_F(MapWindow, ASecondShowingKeepsThePageAndStartsFromALoadedPageState)
+{
+    handOver(u"120.585316"_s, u"31.298886"_s, u"江苏省苏州市"_s);
+    m_window->setDefaultaddress(u"江苏省苏州市"_s);
+    showAndSettle();
+    ASSERT_TRUE(waitUntil([&] { return m_window->cmdLocal->isEnabled(); }));
+    m_window->cmdLocal->click();
+    evaluate(u"map.fire('click', {latlng: L.latLng(31.3, 120.6)}); window.keptPage = 7; true"_s);
+    ASSERT_TRUE(waitUntil([&] { return !m_window->edtlongitude->text().isEmpty(); }));
+    m_window->Cmdok->click();
+
+    m_window->setIsmaplist(true);
+    handOver(QString(), QString(), QString());
+    handOver(u"116.4"_s, u"39.9"_s, u"简称:甲<BR>"_s);
+    showAndSettle();
+    EXPECT_EQ(evaluate(u"window.keptPage"_s).toInt(), 7) << "the page was not loaded again";
+    const QJsonObject state = pageState();
+    EXPECT_FALSE(state.value(u"picking"_s).toBool()) << "picking ends with the showing";
+    EXPECT_TRUE(state.value(u"search"_s).isNull());
+    EXPECT_EQ(state.value(u"points"_s).toInt(), 0) << "the earlier pick is gone";
+    EXPECT_EQ(customerIndexes(state), QList<int>{ 0 });
+    EXPECT_TRUE(m_window->edtlongitude->text().isEmpty());
+    EXPECT_FALSE(m_window->WebBrowser1->title().contains(u'#')) << "the earlier pick's title";
+
+    // The same point picked again is reported again.
+    m_window->close();
+    handOver(QString(), QString(), QString());
+    handOver(u"120.585316"_s, u"31.298886"_s, u"江苏省苏州市"_s);
+    m_window->setDefaultaddress(u"江苏省苏州市"_s);
+    showAndSettle();
+    ASSERT_TRUE(waitUntil([&] { return m_window->cmdLocal->isEnabled(); }));
+    m_window->cmdLocal->click();
+    evaluate(u"map.fire('click', {latlng: L.latLng(31.3, 120.6)}); true"_s);
+    EXPECT_TRUE(waitUntil([&] { return m_window->edtlongitude->text() == u"120.600000"; }));
+}
+
 } // namespace
