@@ -134,7 +134,8 @@
         var marker = L.marker(latLng).addTo(pointLayer);
         if (label)
             marker.bindPopup(labelNode(label));
-        map.setView(latLng, Math.max(map.getZoom(), zoom));
+        // At once, without gliding there: the window's showing asks for the place to be shown.
+        map.setView(latLng, Math.max(map.getZoom(), zoom), { animate: false });
     }
 
     function ringContains(ring, lng, lat) {
