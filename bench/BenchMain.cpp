@@ -11,6 +11,7 @@ int main(int argc, char **argv)
     // is shown, so the offscreen platform serves when no other is asked for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    suite::prepareWebEngineEnvironment();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

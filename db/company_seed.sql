@@ -318,6 +318,8 @@ INSERT INTO AccInformation (cSysID, cID, cName, cCaption, cType, cValue, cDefaul
     (N'AA', N'63', N'iMarketingConnectTimeout', N'营销服务连接超时(毫秒)', N'int', N'60000', N'60000'),
     (N'AA', N'64', N'iMarketingSendTimeout', N'营销服务发送超时(毫秒)', N'int', N'60000', N'60000'),
     (N'AA', N'65', N'iMarketingReceiveTimeout', N'营销服务接收超时(毫秒)', N'int', N'30000', N'30000'),
+    (N'AA', N'70', N'cMapTileUrl', N'地图瓦片地址', N'text', N'https://tile.openstreetmap.org/{z}/{x}/{y}.png', N'https://tile.openstreetmap.org/{z}/{x}/{y}.png'),
+    (N'AA', N'71', N'cMapGeocoderUrl', N'地图地址解析服务', N'text', N'', N''),
     (N'ST', N'01', N'bAllowNegativeStock', N'允许零出库', N'bool', N'0', N'0'),
     (N'ST', N'02', N'iStrsPriDecDgt', N'库存单价小数位数', N'int', N'2', N'2'),
     (N'GS', N'01', N'bGSPControl', N'启用GSP质量控制', N'bool', NULL, N'false'),

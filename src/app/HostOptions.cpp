@@ -21,6 +21,7 @@ const QString kCard = QStringLiteral("card");
 const QString kCardPage = QStringLiteral("card-page");
 const QString kDuplicates = QStringLiteral("duplicates");
 const QString kImport = QStringLiteral("import-list");
+const QString kMapTicked = QStringLiteral("map-ticked");
 
 void describeOptions(QCommandLineParser &parser)
 {
@@ -39,6 +40,10 @@ void describeOptions(QCommandLineParser &parser)
           QStringLiteral("n") },
         { kDuplicates, QStringLiteral("Open the list of likely duplicate customers.") },
         { kImport, QStringLiteral("Open the import staging list.") },
+        { kMapTicked,
+          QStringLiteral("Tick the first n customers of the list's first page and show them on "
+                         "the map."),
+          QStringLiteral("n") },
         { kWeb,
           QStringLiteral("Run the component in web mode: the host answers its data requests.") },
     });
@@ -88,6 +93,14 @@ HostOptions parseHostOptions(const QStringList &arguments)
     options.web = parser.isSet(kWeb);
     options.duplicates = parser.isSet(kDuplicates);
     options.importList = parser.isSet(kImport);
+    if (parser.isSet(kMapTicked)) {
+        bool number = false;
+        options.mapTicked = parser.value(kMapTicked).toInt(&number);
+        if (!number || options.mapTicked < 1)
+            options.error =
+                QStringLiteral("--map-ticked takes a number of customers from 1, not %1")
+                    .arg(parser.value(kMapTicked));
+    }
     if (!parser.positionalArguments().isEmpty())
         options.error =
             QStringLiteral("unknown argument %1").arg(parser.positionalArguments().first());

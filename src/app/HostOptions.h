@@ -18,6 +18,7 @@ struct HostOptions
     int cardPage = -1; // the card's tab page the screenshot shows; -1: the page it opens on
     bool duplicates = false; // open the duplicate list over the customer list
     bool importList = false; // open the import staging list over the customer list
+    int mapTicked = -1; // tick this many rows of the list's first page and show them on the map
     QString sqlTraceFile; // append every text the data service receives to this file
     bool web = false; // run the component in web mode, its data served by the host
     QString error; // set when the command line cannot be understood

@@ -2,6 +2,7 @@
 #include "app/CustomerCodeCheck.h"
 #include "app/HostOptions.h"
 #include "app/LoginDialog.h"
+#include "app/MapScreenshot.h"
 #include "app/PortalMainWindow.h"
 #include "app/PortalSession.h"
 #include "app/QtMessageLog.h"
@@ -11,6 +12,7 @@
 #include "entry/ArchiveListWindow.h"
 #include "entry/SessionContext.h"
 #include "list/FrmCus.h"
+#include "map/frmmap.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
@@ -168,6 +170,7 @@ int main(int argc, char **argv)
             // The component's windows are made but never shown on these roads.
             qputenv("QT_QPA_PLATFORM", "offscreen");
             QCoreApplication::setApplicationName(QStringLiteral("customer-archive"));
+            suite::prepareWebEngineEnvironment();
             startErrorLogFile();
             host::sendQtMessagesToErrorLog();
             QApplication app(argc, argv);
@@ -191,6 +194,7 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
         suite::ClsPub::installMessageScript(screenshotMessages);
     }
+    suite::prepareWebEngineEnvironment();
 
     QApplication app(argc, argv);
     const SessionShutdown shutdown;
@@ -236,9 +240,14 @@ int main(int argc, char **argv)
     host::PortalSession portalSession;
     std::optional<suite::ScopedModalHandler> cardScreenshot;
     int cardStatus = 0;
-    const bool modalOnly = !options.cardCode.isEmpty() || options.duplicates || options.importList;
+    const bool modalOnly = !options.cardCode.isEmpty() || options.duplicates || options.importList
+        || options.mapTicked > 0;
     if (modalOnly && !options.screenshotFile.isEmpty()) {
         cardScreenshot.emplace([&](QWidget *card) {
+            if (auto *map = qobject_cast<map::frmmap *>(card)) {
+                cardStatus = host::renderMapScreenshot(*map, options.screenshotFile);
+                return;
+            }
             // The duplicate list shows both customers of a pair side by side.
             const QSize size = options.duplicates ? QSize(1480, 560)
                 : options.importList              ? QSize(1280, 640)
@@ -262,7 +271,12 @@ int main(int argc, char **argv)
     // The duplicate list and the import list open over the customer list, as its commands.
     const QString overList = options.duplicates ? QStringLiteral("Duplicates")
         : options.importList                    ? QStringLiteral("Import")
+        : options.mapTicked > 0                 ? QStringLiteral("Cus_district")
                                                 : QString();
+    if (list && options.mapTicked > 0) {
+        window.show();
+        host::prepareListForMap(*list, options.mapTicked);
+    }
     if (!overList.isEmpty() && list && !options.screenshotFile.isEmpty()) {
         list->Operating(overList);
         for (const auto &shown : screenshotMessages->shown())

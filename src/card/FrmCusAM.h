@@ -185,6 +185,8 @@ private:
     void connectFieldChecks();
     void connectEnterKeys();
     void connectDatePopups();
+    void connectMapButton();
+    void cmdMap_Click();
     void codeChanged();
     void nameChanged();
     void codeBesideNameChanged(int index);

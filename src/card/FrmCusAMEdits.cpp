@@ -86,6 +86,7 @@ void FrmCusAM::connectEdits()
     connectFieldChecks();
     connectEnterKeys();
     connectDatePopups();
+    connectMapButton();
 }
 
 // Every field the user can change offers the save commands when changed: typed, chosen in a

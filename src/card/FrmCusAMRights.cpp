@@ -5,6 +5,7 @@
 #include "entry/SessionContext.h"
 #include "suite/card/AttachmentControl.h"
 #include "suite/card/PictureControl.h"
+#include "suite/login/ILogin.h"
 #include "suite/pub/IPub.h"
 
 #include <QPushButton>
@@ -65,8 +66,8 @@ void FrmCusAM::ApplyFieldAuth()
     setButtonEnabled(QStringLiteral("Person"), m_iRightPerson != 0);
     setButtonEnabled(QStringLiteral("Privilege"), m_iRightRights != 0);
     setButtonEnabled(QStringLiteral("Contact"), !g_bIsWeb);
-    // No map window to open yet: the button stays hidden rather than doing nothing.
-    cmdMap->setVisible(false);
+    if (!g_oLogin || g_oLogin->LanguageRegion().compare(u"zh-cn", Qt::CaseInsensitive) != 0)
+        cmdMap->setVisible(false);
     Pic->SetRightLevel(fieldRight(QStringLiteral("PictureGUID")));
     InvAttachfile1->SetRightLevel(fieldRight(QStringLiteral("bIsCusAttachFile")));
 }

@@ -96,10 +96,13 @@ constexpr CustomerField kFields[] = {
     { u"bShop", {}, u"reftype='enum' cRefID='%1' bmulmodify='1' bBadStrException='0'", kAlways, FieldValue::RetailKinds },
     { u"cCusExch_name", {}, u"reftype='ref' cRefID='ForeignCurrency_AA' cRetFld='cexch_name' bmulmodify='1' bBadStrException='0'" },
     { u"bRequestSign", {}, u"reftype='' cRefID='' bmulmodify='1' bBadStrException='0'" },
+    // The position the map command reads from the list: offered in the column settings,
+    // hidden until the user shows it, never batch-modified.
+    { u"cLocationSite", {}, u"reftype='' cRefID='' bmulmodify='0' bBadStrException='0' bshow='0'" },
 };
 // clang-format on
 
-static_assert(std::size(kFields) == 86);
+static_assert(std::size(kFields) == 87);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "entry/SessionContext.h"
 
+#include "entry/SessionMapWindow.h"
 #include "suite/colset/IColumnSet.h"
 #include "suite/data/IClsCommon.h"
 #include "suite/login/IBusiness.h"
@@ -12,6 +13,7 @@ namespace customer {
 
 void resetSessionContext()
 {
+    releaseSessionMapWindow();
     g_oBusiness.reset();
     g_oLogin.reset();
     g_oPub.reset();

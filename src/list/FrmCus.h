@@ -193,6 +193,7 @@ private:
     void calculateCredit();
     void showOptions();
     void queryTrades();
+    void showMap();
     void selectAllRows(bool select);
     suite::PrintControl *printControl();
     suite::PrintStyle GetPrnStyle(const QString &key);

@@ -113,6 +113,8 @@ void FrmCus::runCommand(const QString &command, const QString &MenuID)
         openImportList();
     } else if (command == u"cus_trade") {
         queryTrades();
+    } else if (command == u"cus_district") {
+        showMap();
     } else if (command == u"print") {
         PrintAll(MenuID.isEmpty() ? command : MenuID, m_printData, printControl());
     } else if (command == u"prn" || command == u"savefile" || command == u"preview"

@@ -5,7 +5,6 @@ namespace customer {
 const QStringList &commandsWithoutWindow()
 {
     static const QStringList commands{
-        QStringLiteral("Cus_district"), // the map
         QStringLiteral("About"), // the about box
     };
     return commands;

@@ -108,7 +108,8 @@ const QString kLastFields = QStringLiteral(
     "<CustomerKCode showfldname='客户级别'  reftype='ref' cRefID='CustomerRank_CS'  bmulmodify='1' bBadStrException='0'/>"
     "<bShop showfldname='零售类型'  reftype='enum' cRefID='0{#}1{#}2{##}非零售{#}零售门店{#}零售赊销客户' bmulmodify='1' bBadStrException='0'/>"
     "<cCusExch_name showfldname='币种'  reftype='ref' cRefID='ForeignCurrency_AA' cRetFld='cexch_name' bmulmodify='1' bBadStrException='0'/>"
-    "<bRequestSign showfldname='需要签回'  reftype='' cRefID='' bmulmodify='1' bBadStrException='0'/>");
+    "<bRequestSign showfldname='需要签回'  reftype='' cRefID='' bmulmodify='1' bBadStrException='0'/>"
+    "<cLocationSite showfldname='经纬度'  reftype='' cRefID='' bmulmodify='0' bBadStrException='0' bshow='0'/>");
 
 const QString kUserFields = QStringLiteral(
     "<cCusDefine1 showfldname='行业细分'  reftype='ref' cRefID='01'  IsUserDefArch='1' bmulmodify='1' bBadStrException='0'/>"

@@ -108,6 +108,26 @@ TEST_F(DemoCustomers, AddressesLieInTheirDivisions)
     EXPECT_EQ(customersWhere("c.bCusDomestic + c.bCusOverseas <> 1"), "0");
 }
 
+TEST_F(DemoCustomers, MostHaveAPositionNearTheirCityAndSomeNone)
+{
+    const int without = customersWhere("c.cLocationSite is null").toInt();
+    EXPECT_GT(without, 10) << "the map also shows customers without a position";
+    EXPECT_LT(without, 50);
+    EXPECT_EQ(customersWhere("c.cLocationSite = ''"), "0")
+        << "no position is NULL, never an empty text";
+    // The customers of one city lie around its centre, a few kilometres apart.
+    EXPECT_EQ(scalar(company,
+                     "select count(*) from (select c.cProvince, c.cCity, "
+                     "max(cast(substr(c.cLocationSite, 1, instr(c.cLocationSite, ',') - 1) as "
+                     "real)) - min(cast(substr(c.cLocationSite, 1, instr(c.cLocationSite, ',') - "
+                     "1) as real)) as latitudes, max(cast(substr(c.cLocationSite, "
+                     "instr(c.cLocationSite, ',') + 1) as real)) - min(cast(substr("
+                     "c.cLocationSite, instr(c.cLocationSite, ',') + 1) as real)) as longitudes "
+                     "from Customer c where c.cLocationSite is not null group by c.cProvince, "
+                     "c.cCity) where latitudes > 0.2 or longitudes > 0.2"),
+              "0");
+}
+
 TEST_F(DemoCustomers, NamesAbbreviationsAndMnemonicCodesAreDistinct)
 {
     EXPECT_EQ(scalar(company, "select count(distinct cCusName) from Customer"), "200");
