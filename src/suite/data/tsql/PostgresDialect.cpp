@@ -1,34 +1,19 @@
 #include "suite/data/tsql/PostgresDialect.h"
 
+#include "suite/data/tsql/MappedFunction.h"
 #include "suite/data/tsql/SqlLexer.h"
 #include "suite/data/tsql/SqliteFullText.h"
 
 #include <array>
-#include <functional>
 
 namespace suite::tsql {
 
 namespace {
 
-using FunctionWriter = std::function<bool(const QStringList &, QString &, QString &)>;
-
-struct MappedFunction
-{
-    QLatin1StringView name;
-    int minArguments;
-    int maxArguments;
-    FunctionWriter write;
-};
-
-QString call(const QString &name, const QStringList &arguments)
-{
-    return name + u'(' + arguments.join(QStringLiteral(", ")) + u')';
-}
-
 FunctionWriter renamedTo(const char *name)
 {
     return [name](const QStringList &a, QString &out, QString &) {
-        out = call(QLatin1String(name), a);
+        out = functionCall(QLatin1String(name), a);
         return true;
     };
 }
@@ -199,15 +184,6 @@ const QList<MappedFunction> &mappedFunctions()
     return functions;
 }
 
-const MappedFunction *findFunction(QStringView lowerName)
-{
-    for (const MappedFunction &function : mappedFunctions()) {
-        if (lowerName == function.name)
-            return &function;
-    }
-    return nullptr;
-}
-
 // to_char formats of the CONVERT styles the suite's texts use.
 QString styleFormat(int style)
 {
@@ -365,29 +341,13 @@ QString PostgresDialect::systemVariable(QStringView lowerName) const
 
 bool PostgresDialect::mapsFunction(QStringView lowerName) const
 {
-    return findFunction(lowerName) != nullptr;
+    return findMappedFunction(mappedFunctions(), lowerName) != nullptr;
 }
 
 bool PostgresDialect::mapFunction(QStringView lowerName, const QStringList &arguments, QString &out,
                                   QString &sMsg) const
 {
-    const MappedFunction *function = findFunction(lowerName);
-    if (!function) {
-        out = call(lowerName.toString(), arguments);
-        return true;
-    }
-    if (arguments.size() < function->minArguments || arguments.size() > function->maxArguments) {
-        sMsg = QStringLiteral("%1 takes %2 arguments, not %3")
-                   .arg(lowerName.toString().toUpper())
-                   .arg(function->minArguments == function->maxArguments
-                            ? QString::number(function->minArguments)
-                            : QStringLiteral("%1 to %2")
-                                  .arg(function->minArguments)
-                                  .arg(function->maxArguments))
-                   .arg(arguments.size());
-        return false;
-    }
-    return function->write(arguments, out, sMsg);
+    return writeMappedCall(mappedFunctions(), lowerName, arguments, out, sMsg);
 }
 
 QString PostgresDialect::likelyCondition(const QString &condition) const

@@ -1,10 +1,10 @@
 #include "suite/data/tsql/SqliteDialect.h"
 
+#include "suite/data/tsql/MappedFunction.h"
 #include "suite/data/tsql/SqlLexer.h"
 #include "suite/data/tsql/SqliteFullText.h"
 
 #include <array>
-#include <functional>
 
 namespace suite::tsql {
 
@@ -12,24 +12,9 @@ namespace {
 
 const QString kDateTimeFormat = QStringLiteral("'%Y-%m-%d %H:%M:%f'");
 
-using FunctionWriter = std::function<bool(const QStringList &, QString &, QString &)>;
-
-struct MappedFunction
-{
-    QLatin1StringView name;
-    int minArguments;
-    int maxArguments;
-    FunctionWriter write;
-};
-
-QString call(const QString &name, const QStringList &arguments)
-{
-    return name + u'(' + arguments.join(QStringLiteral(", ")) + u')';
-}
-
 bool renamed(const QString &name, const QStringList &arguments, QString &out)
 {
-    out = call(name, arguments);
+    out = functionCall(name, arguments);
     return true;
 }
 
@@ -212,15 +197,6 @@ const QList<MappedFunction> &mappedFunctions()
           } },
     };
     return functions;
-}
-
-const MappedFunction *findFunction(QStringView lowerName)
-{
-    for (const MappedFunction &function : mappedFunctions()) {
-        if (lowerName == function.name)
-            return &function;
-    }
-    return nullptr;
 }
 
 // strftime formats of the CONVERT styles the suite's texts use.
@@ -409,31 +385,19 @@ QString SqliteDialect::systemVariable(QStringView lowerName) const
 
 bool SqliteDialect::mapsFunction(QStringView lowerName) const
 {
-    return findFunction(lowerName) != nullptr;
+    return findMappedFunction(mappedFunctions(), lowerName) != nullptr;
 }
 
 bool SqliteDialect::mapFunction(QStringView lowerName, const QStringList &arguments, QString &out,
                                 QString &sMsg) const
 {
-    const MappedFunction *function = findFunction(lowerName);
-    if (!function) {
-        out = call(lowerName.toString(), arguments);
-        return true;
+    // CONTAINS needs the dialect's full-text statistics, which the table's writers lack.
+    if (lowerName == u"contains") {
+        const MappedFunction *contains = findMappedFunction(mappedFunctions(), lowerName);
+        return takesArguments(*contains, lowerName, arguments.size(), sMsg)
+            && sqliteContains(arguments, m_fullText, out, sMsg);
     }
-    if (arguments.size() < function->minArguments || arguments.size() > function->maxArguments) {
-        sMsg = QStringLiteral("%1 takes %2 arguments, not %3")
-                   .arg(lowerName.toString().toUpper())
-                   .arg(function->minArguments == function->maxArguments
-                            ? QString::number(function->minArguments)
-                            : QStringLiteral("%1 to %2")
-                                  .arg(function->minArguments)
-                                  .arg(function->maxArguments))
-                   .arg(arguments.size());
-        return false;
-    }
-    if (lowerName == u"contains")
-        return sqliteContains(arguments, m_fullText, out, sMsg);
-    return function->write(arguments, out, sMsg);
+    return writeMappedCall(mappedFunctions(), lowerName, arguments, out, sMsg);
 }
 
 QString SqliteDialect::likelyCondition(const QString &condition) const
