@@ -1,13 +1,14 @@
 #include "app/MapScreenshot.h"
 
 #include "list/FrmCus.h"
-#include "map/frmmap.h"
+#include "map/MapWindow.h"
 #include "suite/controls/ColumnSettings.h"
 #include "suite/controls/Grid.h"
 #include "suite/controls/ModalDisplay.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTableWidget>
@@ -30,7 +31,7 @@ bool runUntil(const QElapsedTimer &clock, qint64 limitMs, const std::function<bo
 }
 
 // Whether the map page shows its customers' clusters; false when it does not answer in time.
-bool clustersDrawn(map::frmmap &window, const QElapsedTimer &clock, qint64 limitMs)
+bool clustersDrawn(map::MapWindow &window, const QElapsedTimer &clock, qint64 limitMs)
 {
     // The answer may come after the wait gave up: it then lands in the shared value only.
     const auto drawn = std::make_shared<std::optional<bool>>();
@@ -79,16 +80,18 @@ void prepareListForMap(customer::FrmCus &list, int ticked)
         list.Grid->setTextMatrix(row, 1, QStringLiteral("Y"));
 }
 
-int renderMapScreenshot(map::frmmap &window, const QString &file)
+int renderMapScreenshot(map::MapWindow &mapWindow, const QString &file)
 {
+    QDialog &window = mapWindow.dialog();
     constexpr qint64 kLongestDrawMs = 20000;
     constexpr qint64 kPaintMs = 500;
     window.resize(1024, 700);
     window.show();
     QElapsedTimer clock;
     clock.start();
-    runUntil(clock, kLongestDrawMs,
-             [&] { return window.pageSettled() && clustersDrawn(window, clock, kLongestDrawMs); });
+    runUntil(clock, kLongestDrawMs, [&] {
+        return mapWindow.pageSettled() && clustersDrawn(mapWindow, clock, kLongestDrawMs);
+    });
     // The page paints what it drew a moment after it says so.
     runUntil(clock, clock.elapsed() + kPaintMs, [] { return false; });
     const bool written = window.grab().save(file);

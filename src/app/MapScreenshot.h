@@ -6,7 +6,7 @@ namespace customer {
 class FrmCus;
 }
 namespace map {
-class frmmap;
+class MapWindow;
 }
 
 namespace host {
@@ -18,6 +18,6 @@ void prepareListForMap(customer::FrmCus &list, int ticked);
 
 // Renders the map window once its page has drawn the customers' clusters (or after a while,
 // when it draws none), writes the PNG and closes the window; 0 when the file was written.
-int renderMapScreenshot(map::frmmap &window, const QString &file);
+int renderMapScreenshot(map::MapWindow &window, const QString &file);
 
 } // namespace host

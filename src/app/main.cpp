@@ -12,7 +12,7 @@
 #include "entry/ArchiveListWindow.h"
 #include "entry/SessionContext.h"
 #include "list/FrmCus.h"
-#include "map/frmmap.h"
+#include "map/MapWindow.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/core/ErrorLog.h"
 #include "suite/core/ProcessEnvironment.h"
@@ -239,12 +239,13 @@ int main(int argc, char **argv)
     host::WebSession webSession;
     host::PortalSession portalSession;
     std::optional<suite::ScopedModalHandler> cardScreenshot;
-    int cardStatus = 0;
+    // A screenshot of a window that was never shown (the map without its module) is a failure.
+    int cardStatus = options.screenshotFile.isEmpty() ? 0 : 1;
     const bool modalOnly = !options.cardCode.isEmpty() || options.duplicates || options.importList
         || options.mapTicked > 0;
     if (modalOnly && !options.screenshotFile.isEmpty()) {
         cardScreenshot.emplace([&](QWidget *card) {
-            if (auto *map = qobject_cast<map::frmmap *>(card)) {
+            if (auto *map = map::MapWindow::of(card)) {
                 cardStatus = host::renderMapScreenshot(*map, options.screenshotFile);
                 return;
             }

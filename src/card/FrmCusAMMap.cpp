@@ -4,10 +4,12 @@
 
 #include "entry/GuardedProcedure.h"
 #include "entry/SessionMapWindow.h"
-#include "map/frmmap.h"
+#include "map/MapState.h"
+#include "map/MapWindow.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/controls/RefEdit.h"
 
+#include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -26,7 +28,10 @@ void FrmCusAM::cmdMap_Click()
         qobject_cast<QLineEdit *>(GetControlByName(QStringLiteral("EdtcLocationSite")));
     if (!location)
         return;
-    map::frmmap &window = sessionMapWindow();
+    map::MapWindow *window = sessionMapWindow();
+    if (!window)
+        return;
+    map::MapState &state = window->state();
     QString latitude;
     QString longitude;
     if (!location->text().isEmpty()) {
@@ -34,19 +39,19 @@ void FrmCusAM::cmdMap_Click()
         latitude = parts.value(0);
         longitude = parts.value(1);
     }
-    window.setLongitude(longitude);
-    window.setLatitude(latitude);
-    window.setDefaultaddress(Edt(11)->text());
-    window.setAddress(Edt(11)->text());
-    suite::showModal(&window);
-    if (window.longitude().isEmpty())
+    state.setLongitude(longitude);
+    state.setLatitude(latitude);
+    state.setDefaultAddress(Edt(11)->text());
+    state.setAddress(Edt(11)->text());
+    suite::showModal(&window->dialog());
+    if (state.longitude().isEmpty())
         return;
-    const QString picked = window.latitude() + u',' + window.longitude();
+    const QString picked = state.latitude() + u',' + state.longitude();
     // Closing the window without a pick hands back what the card gave: nothing changed then.
-    if (picked == location->text() && window.address() == Edt(11)->text())
+    if (picked == location->text() && state.address() == Edt(11)->text())
         return;
     location->setText(picked);
-    Edt(11)->setText(window.address());
+    Edt(11)->setText(state.address());
     MarkModified();
 }
 

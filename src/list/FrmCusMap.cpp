@@ -5,10 +5,12 @@
 #include "entry/SessionContext.h"
 #include "entry/SessionMapWindow.h"
 #include "map/MapListRows.h"
-#include "map/frmmap.h"
+#include "map/MapWindow.h"
 #include "suite/controls/Grid.h"
 #include "suite/controls/ModalDisplay.h"
 #include "suite/pub/IPub.h"
+
+#include <QDialog>
 
 namespace customer {
 
@@ -37,9 +39,11 @@ void FrmCus::showMap()
         }
         rows.append(listed);
     }
-    map::frmmap &window = sessionMapWindow();
-    map::handOverListRows(window.state(), rows);
-    suite::showModal(&window);
+    map::MapWindow *window = sessionMapWindow();
+    if (!window)
+        return;
+    map::handOverListRows(window->state(), rows);
+    suite::showModal(&window->dialog());
 }
 
 } // namespace customer

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "map/MapState.h"
+#include "map/MapWindow.h"
 #include "map/OfflineGeocoder.h"
 
 #include <QDialog>
@@ -26,7 +27,7 @@ namespace map {
 // from the card) or all ticked ones as numbered, clustered markers (list mode, from the list).
 // One window object serves the whole session; its longitude, latitude and address outlive
 // each showing for the caller to read.
-class frmmap : public QDialog
+class frmmap : public QDialog, public MapWindow
 {
     Q_OBJECT
 
@@ -45,11 +46,9 @@ public:
     void setAddress(const QString &value) { m_state.setAddress(value); }
     void setDefaultaddress(const QString &value) { m_state.setDefaultAddress(value); }
     void setIsmaplist(bool value) { m_state.setIsMapList(value); }
-    MapState &state() { return m_state; }
-
-    // True once the page of this showing has loaded and every script of the loading steps has
-    // run; the screenshot and the tests wait for it.
-    bool pageSettled() const { return m_pageSettled; }
+    QDialog &dialog() override { return *this; }
+    MapState &state() override { return m_state; }
+    bool pageSettled() const override { return m_pageSettled; }
 
     QWebEngineView *WebBrowser1;
     QLabel *lbllongitude;
@@ -64,9 +63,7 @@ public:
     QPushButton *Command1;
     QPushButton *Command2;
 
-    // Runs a script in the page and hands its value to answer, unless the window is gone by
-    // then: how a caller (the screenshot, a test) learns what the page shows.
-    void askPage(const QString &script, std::function<void(const QVariant &)> answer);
+    void askPage(const QString &script, std::function<void(const QVariant &)> answer) override;
 
 signals:
     void pageSettledChanged();

@@ -1,6 +1,7 @@
 #include "DemoCompanyCopy.h"
 #include "ProductRun.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QTemporaryDir>
@@ -20,7 +21,8 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
     }
 
-    CommandRun shoot(const QString &ticked, const QString &file) const
+    CommandRun shoot(const QString &ticked, const QString &file,
+                     const QString &program = QStringLiteral(CUSTOMER_ARCHIVE_PATH)) const
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("CUSTOMER_ARCHIVE_MAP_TILES"), QStringLiteral("none"));
@@ -28,7 +30,7 @@ protected:
                             QStringLiteral("--lang"), QStringLiteral("en-US"),
                             QStringLiteral("--map-ticked"), ticked, QStringLiteral("--screenshot"),
                             file },
-                          QStringLiteral(CUSTOMER_ARCHIVE_PATH), environment);
+                          program, environment);
     }
 
     DemoCompanyCopy<> m_company;
@@ -57,6 +59,22 @@ TEST_F(MapScreenshotTest, ANumberOfCustomersBelowOneIsRefused)
             QStringLiteral("--map-ticked takes a number of customers from 1, not %1").arg(ticked)))
             << qPrintable(run.err);
     }
+    EXPECT_FALSE(QFileInfo::exists(shot));
+}
+
+// A program installed without its map module still opens; the map command says why no map opens.
+TEST_F(MapScreenshotTest, WithoutItsModuleTheMapCannotBeOpened)
+{
+    const QString program = m_dir.filePath(QStringLiteral("customer-archive"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(CUSTOMER_ARCHIVE_PATH), program));
+    ASSERT_TRUE(QFile::setPermissions(program, QFile::ReadOwner | QFile::ExeOwner));
+    const QString shot = m_dir.filePath(QStringLiteral("map.png"));
+    const CommandRun run = shoot(QStringLiteral("3"), shot, program);
+    EXPECT_EQ(run.exitCode, 1) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(QStringLiteral("The map cannot be opened: ")))
+        << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(m_dir.filePath(QStringLiteral("customer-archive-map.so"))))
+        << "the message names the missing module: " << qPrintable(run.err);
     EXPECT_FALSE(QFileInfo::exists(shot));
 }
 

@@ -102,18 +102,21 @@ protected:
     }
 
     // On the map the user picks the point with the pick button and a click on the map.
-    static void pickPoint(map::frmmap &window, double latitude, double longitude)
+    static void pickPoint(map::MapWindow &window, double latitude, double longitude)
     {
-        ASSERT_TRUE(mappage::waitUntil([&] { return window.cmdLocal->isEnabled(); }))
-            << "the page reports itself defined";
-        window.cmdLocal->click();
+        ASSERT_TRUE(mappage::waitUntil([&] {
+            return mappage::control<QPushButton>(window, "cmdLocal")->isEnabled();
+        })) << "the page reports itself defined";
+        mappage::control<QPushButton>(window, "cmdLocal")->click();
         ASSERT_TRUE(mappage::waitUntil(
             [&] { return mappage::state(window).value(u"picking"_s).toBool(); }));
         mappage::evaluate(
             window,
             u"map.fire('click', {latlng: L.latLng(%1, %2)}); true"_s.arg(latitude, 0, 'f', 6)
                 .arg(longitude, 0, 'f', 6));
-        ASSERT_TRUE(mappage::waitUntil([&] { return !window.edtlongitude->text().isEmpty(); }));
+        ASSERT_TRUE(mappage::waitUntil([&] {
+            return !mappage::control<QLineEdit>(window, "edtlongitude")->text().isEmpty();
+        }));
     }
 
     // The customer used by the tests, with a known position and address.
@@ -141,16 +144,17 @@ TEST_F(CardMapButton, APickedPointFillsTheCardAndIsSaved)
     QStringList picked;
     {
         suite::ScopedModalHandler handler([&](QWidget *window) {
-            auto *map = qobject_cast<map::frmmap *>(window);
+            auto *map = map::MapWindow::of(window);
             ASSERT_NE(map, nullptr);
-            handedLongitude = map->longitude();
-            handedLatitude = map->latitude();
-            handedAddress = map->defaultaddress();
+            handedLongitude = map->state().longitude();
+            handedLatitude = map->state().latitude();
+            handedAddress = map->state().defaultAddress();
             ASSERT_TRUE(mappage::showAndSettle(*map));
             pickPoint(*map, 31.3, 120.6);
-            picked = { map->edtlongitude->text(), map->edtlatitude->text(),
-                       map->edtaddress->text() };
-            map->Cmdok->click();
+            picked = { mappage::control<QLineEdit>(*map, "edtlongitude")->text(),
+                       mappage::control<QLineEdit>(*map, "edtlatitude")->text(),
+                       mappage::control<QLineEdit>(*map, "edtaddress")->text() };
+            mappage::control<QPushButton>(*map, "Cmdok")->click();
         });
         m_card->cmdMap->click();
     }
@@ -178,15 +182,15 @@ TEST_F(CardMapButton, CancelOnTheMapChangesNothing)
     const QString code = customerWithPosition();
     ASSERT_NE(openCustomer(code), nullptr);
     const QMap<QString, QString> before = customerRow(code);
-    map::frmmap *shown = nullptr;
+    map::MapWindow *shown = nullptr;
     const auto pickThenCancel = [&](QWidget *window) {
-        auto *map = qobject_cast<map::frmmap *>(window);
+        auto *map = map::MapWindow::of(window);
         ASSERT_NE(map, nullptr);
         EXPECT_TRUE(!shown || shown == map) << "one map window for the session";
         shown = map;
         ASSERT_TRUE(mappage::showAndSettle(*map));
         pickPoint(*map, 39.9, 116.4);
-        map->Cmdcancel->click();
+        mappage::control<QPushButton>(*map, "Cmdcancel")->click();
     };
     {
         suite::ScopedModalHandler handler(pickThenCancel);
@@ -194,7 +198,7 @@ TEST_F(CardMapButton, CancelOnTheMapChangesNothing)
         m_card->cmdMap->click();
     }
     ASSERT_NE(shown, nullptr);
-    EXPECT_TRUE(shown->longitude().isEmpty());
+    EXPECT_TRUE(shown->state().longitude().isEmpty());
     EXPECT_EQ(locationField()->text(), u"31.298886,120.585316"_s);
     EXPECT_EQ(m_card->Edt(11)->text(), u"江苏省苏州市吴中区东山镇1号"_s);
     EXPECT_FALSE(m_card->TLB2->isButtonEnabled(u"SaveRs"_s)) << "nothing to save";
@@ -214,12 +218,12 @@ TEST_F(CardMapButton, ACustomerWithoutPositionIsSearchedByItsAddress)
     QJsonObject search;
     {
         suite::ScopedModalHandler handler([&](QWidget *window) {
-            auto *map = qobject_cast<map::frmmap *>(window);
+            auto *map = map::MapWindow::of(window);
             ASSERT_NE(map, nullptr);
-            EXPECT_TRUE(map->longitude().isEmpty());
+            EXPECT_TRUE(map->state().longitude().isEmpty());
             ASSERT_TRUE(mappage::showAndSettle(*map));
             search = mappage::state(*map).value(u"search"_s).toObject();
-            map->close();
+            map->dialog().close();
         });
         m_card->cmdMap->click();
     }

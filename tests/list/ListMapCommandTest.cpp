@@ -10,6 +10,7 @@
 #include "suite/controls/Toolbar.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QJsonArray>
 #include <QTableWidget>
 #include <QToolButton>
@@ -119,14 +120,15 @@ TEST_F(ListMapCommand, TickedCustomersBecomeNumberedClusteredMarkers)
     {
         suite::ScopedModalHandler handler([&](QWidget *window) {
             ++windows;
-            auto *map = qobject_cast<map::frmmap *>(window);
+            auto *map = map::MapWindow::of(window);
             ASSERT_NE(map, nullptr);
-            listMode = map->ismaplist();
+            listMode = map->state().isMapList();
             ASSERT_TRUE(mappage::showAndSettle(*map));
             state = mappage::state(*map);
-            pureViewer = !map->edtlongitude->isVisible() && !map->Cmdok->isVisible()
-                && map->Cmdcancel->isVisible();
-            map->Cmdcancel->click();
+            pureViewer = !mappage::control<QLineEdit>(*map, "edtlongitude")->isVisible()
+                && !mappage::control<QPushButton>(*map, "Cmdok")->isVisible()
+                && mappage::control<QPushButton>(*map, "Cmdcancel")->isVisible();
+            mappage::control<QPushButton>(*map, "Cmdcancel")->click();
         });
         clickMapButton();
     }
@@ -172,6 +174,31 @@ TEST_F(ListMapCommand, AHiddenLocationColumnIsSaidAndNoMapOpens)
     }
     EXPECT_EQ(windows, 0);
     EXPECT_EQ(shownTexts(), QStringList{ text("Tarn.AA.CUSTOMER.FRMCUS.nolocationcolumn") });
+}
+
+// The browser costs every start of the program a tenth of a second: it is loaded with the map
+// module on the first showing of the map, never before.
+TEST_F(ListMapCommand, TheBrowserIsLoadedWithTheFirstMapOnly)
+{
+    const auto browserLoaded = [] {
+        QFile maps(u"/proc/self/maps"_s);
+        return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libQt6WebEngineCore");
+    };
+    ASSERT_TRUE(openList());
+    showLocationColumn(true);
+    m_list->Grid->setTextMatrix(1, 1, u"Y"_s);
+    EXPECT_FALSE(browserLoaded()) << "the list is shown without the browser";
+    bool mapShown = false;
+    {
+        suite::ScopedModalHandler handler([&](QWidget *window) {
+            mapShown = map::MapWindow::of(window) != nullptr;
+            window->close();
+        });
+        clickMapButton();
+    }
+    EXPECT_TRUE(mapShown);
+    EXPECT_TRUE(browserLoaded());
+    EXPECT_TRUE(shownTexts().isEmpty()) << qPrintable(shownTexts().join(u'\n'));
 }
 
 } // namespace

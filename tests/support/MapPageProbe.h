@@ -1,14 +1,18 @@
 #pragma once
 
-#include "map/frmmap.h"
+#include "map/MapState.h"
+#include "map/MapWindow.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <functional>
+
+#include <gtest/gtest.h>
 
 // What the map page shows, asked of the page itself. Every wait is bounded and ends as soon as
 // the page has answered.
@@ -23,7 +27,7 @@ inline bool waitUntil(const std::function<bool()> &done, int longestMs = 60000)
     return done();
 }
 
-inline QVariant evaluate(map::frmmap &window, const QString &script)
+inline QVariant evaluate(map::MapWindow &window, const QString &script)
 {
     QVariant result;
     bool answered = false;
@@ -36,7 +40,7 @@ inline QVariant evaluate(map::frmmap &window, const QString &script)
 }
 
 // The page's own account: centre, search, point and customer markers with their labels.
-inline QJsonObject state(map::frmmap &window)
+inline QJsonObject state(map::MapWindow &window)
 {
     return QJsonDocument::fromJson(
                evaluate(window, QStringLiteral("JSON.stringify(mapPageState(true))"))
@@ -54,11 +58,19 @@ inline QList<int> customerIndexes(const QJsonObject &state)
     return indexes;
 }
 
-// A window a modal handler received: shown as the user would see it, until its page settled.
-inline bool showAndSettle(map::frmmap &window)
+// One of the window's controls, found by its name as the user finds it by its place.
+template<typename Control> Control *control(map::MapWindow &window, const char *name)
 {
-    window.resize(800, 600);
-    window.show();
+    auto *found = window.dialog().findChild<Control *>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// A window a modal handler received: shown as the user would see it, until its page settled.
+inline bool showAndSettle(map::MapWindow &window)
+{
+    window.dialog().resize(800, 600);
+    window.dialog().show();
     return waitUntil([&] { return window.pageSettled(); });
 }
 
