@@ -15,12 +15,6 @@ class QLineEdit;
 class QPushButton;
 class QWebEngineView;
 
-namespace suite {
-class IClsCommon;
-class ILogin;
-class IPub;
-} // namespace suite
-
 namespace map {
 
 // The customer map: customers' positions on the map page, one of them to pick (single mode,
