@@ -35,17 +35,33 @@ void BackgroundCount::count(const QString &countSelect, QObject *requester, Fini
     });
 }
 
+void BackgroundCount::read(const QString &select, Read read)
+{
+    QObject *receiver = m_receiver.get();
+    m_pool.start([this, select, receiver, read = std::move(read)] {
+        QString sMsg;
+        const RecordSet rows = query(select, sMsg);
+        QMetaObject::invokeMethod(
+            receiver, [read, rows, sMsg] { read(rows, sMsg); }, Qt::QueuedConnection);
+    });
+}
+
 std::optional<qint64> BackgroundCount::run(const QString &countSelect, QString &sMsg)
+{
+    const RecordSet count = query(countSelect, sMsg);
+    if (!count.IsOpen() || count.RecordCount() != 1)
+        return std::nullopt;
+    return count.valueAt(0, 0).toLongLong();
+}
+
+RecordSet BackgroundCount::query(const QString &select, QString &sMsg)
 {
     if (!m_backend) {
         m_backend = openBackend(m_connectionText, sMsg);
         if (!m_backend)
-            return std::nullopt;
+            return RecordSet();
     }
-    const RecordSet count = m_backend->connection().queryStatement(countSelect, {}, sMsg);
-    if (!count.IsOpen() || count.RecordCount() != 1)
-        return std::nullopt;
-    return count.valueAt(0, 0).toLongLong();
+    return m_backend->connection().queryStatement(select, {}, sMsg);
 }
 
 } // namespace suite
