@@ -8,6 +8,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -39,7 +40,14 @@ bool makeCompany(const QString &text, QString &sMsg)
     settings.customers = 0;
     settings.overwrite = true;
     settings.plugIns = false;
-    return parsed && demo::ServerDemoCompany::create(*parsed, settings, {}, sMsg);
+    if (!parsed || !demo::ServerDemoCompany::create(*parsed, settings, {}, sMsg))
+        return false;
+    // Eight digits of serial, so that the clients do not run out of codes of their class.
+    suite::PostgresConnection connection;
+    return connection.open(parsed->postgresConnectionString(), {}, sMsg)
+        && connection.execute(QStringLiteral("update kvdata_002_2026.vouchernumber set "
+                                             "iseriallength = 8 where cobject = 'Customer'"),
+                              sMsg);
 }
 
 qint64 storedCodes(const QString &text)
@@ -51,7 +59,7 @@ qint64 storedCodes(const QString &text)
         return -1;
     const suite::RecordSet count = connection.queryStatement(
         QStringLiteral("select count(*) from kvdata_002_2026.customer where ccuscode like "
-                       "'0101____'"),
+                       "'0101%'"),
         {}, sMsg);
     return count.IsOpen() ? count.valueAt(0, 0).toLongLong() : -1;
 }
@@ -63,25 +71,42 @@ struct Outcome
     QStringList errors;
 };
 
-void readAnswers(QProcess &client, Outcome &outcome)
+// Takes the lines a client has written; false once it has finished (done or failed).
+bool takeAnswers(QProcess &client, Outcome &outcome)
 {
-    for (;;) {
-        while (!client.canReadLine()) {
-            if (!client.waitForReadyRead(kMilliseconds)) {
-                outcome.errors.append(QStringLiteral("a client stopped answering"));
-                return;
-            }
-        }
+    while (client.canReadLine()) {
         const QString line = QString::fromUtf8(client.readLine()).trimmed();
         if (line.startsWith(QStringLiteral("code ")))
             outcome.codes.append(line.mid(5));
         else if (line.startsWith(QStringLiteral("lost ")))
             ++outcome.lost;
         else if (line == u"done")
-            return;
+            return false;
         else {
             outcome.errors.append(line);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Reads every client's answers as they come, so that none waits on a full pipe.
+void readAnswers(std::array<std::unique_ptr<QProcess>, kClients> &clients, Outcome &outcome)
+{
+    std::array<bool, kClients> running;
+    running.fill(true);
+    QElapsedTimer clock;
+    clock.start();
+    while (std::find(running.cbegin(), running.cend(), true) != running.cend()) {
+        if (clock.elapsed() > 3 * kMilliseconds) {
+            outcome.errors.append(QStringLiteral("a client stopped answering"));
             return;
+        }
+        for (int i = 0; i < kClients; ++i) {
+            if (running[i]) {
+                clients[i]->waitForReadyRead(5);
+                running[i] = takeAnswers(*clients[i], outcome);
+            }
         }
     }
 }
@@ -117,8 +142,7 @@ void BM_PostgresConcurrentSaves(benchmark::State &state)
         for (auto &client : clients)
             client->write(QStringLiteral("number-for %1 0101\n").arg(kMilliseconds).toUtf8());
         Outcome outcome;
-        for (auto &client : clients)
-            readAnswers(*client, outcome);
+        readAnswers(clients, outcome);
         const double seconds = clock.elapsed() / 1000.0;
         state.PauseTiming();
         for (auto &client : clients) {
