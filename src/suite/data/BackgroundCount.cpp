@@ -4,6 +4,14 @@
 
 namespace suite {
 
+namespace {
+
+// A count a list waits for goes before the reads queued earlier (the marks of a list counted
+// before, say), though not before the one that runs.
+constexpr int kCountPriority = 1;
+
+} // namespace
+
 BackgroundCount::BackgroundCount(ConnectionText connection)
     : m_connectionText(std::move(connection))
     , m_receiver(std::make_unique<QObject>())
@@ -21,18 +29,20 @@ void BackgroundCount::count(const QString &countSelect, QObject *requester, Fini
 {
     QPointer<QObject> target(requester);
     QObject *receiver = m_receiver.get();
-    m_pool.start([this, countSelect, target, receiver, finished = std::move(finished)] {
-        QString sMsg;
-        const std::optional<qint64> rows = run(countSelect, sMsg);
-        // The receiver outlives every task: the destructor waits for the pool first.
-        QMetaObject::invokeMethod(
-            receiver,
-            [target, finished, rows, sMsg] {
-                if (target)
-                    finished(rows, sMsg);
-            },
-            Qt::QueuedConnection);
-    });
+    m_pool.start(
+        [this, countSelect, target, receiver, finished = std::move(finished)] {
+            QString sMsg;
+            const std::optional<qint64> rows = run(countSelect, sMsg);
+            // The receiver outlives every task: the destructor waits for the pool first.
+            QMetaObject::invokeMethod(
+                receiver,
+                [target, finished, rows, sMsg] {
+                    if (target)
+                        finished(rows, sMsg);
+                },
+                Qt::QueuedConnection);
+        },
+        kCountPriority);
 }
 
 void BackgroundCount::read(const QString &select, Read read)
