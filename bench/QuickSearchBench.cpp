@@ -1,4 +1,5 @@
 #include "BenchCompany.h"
+#include "QuickSearches.h"
 
 #include "catalogue/QuickSearch.h"
 #include "demo/CompanySearchIndex.h"
@@ -26,18 +27,8 @@ namespace {
 constexpr int kCustomers = 1'000'000;
 constexpr int kPageSize = 100;
 
-struct Search
-{
-    const char *label;
-    const char *text;
-};
-
-const Search kSearches[] = {
-    { "zh2-common", "北京" },       { "zh2-rare", "骏驰" },         { "zh3-common", "有限公" },
-    { "zh3-rare", "盛源自" },       { "zh6-rare", "盛源自动化设" }, { "latin2-common", "zj" },
-    { "latin3-common", "ZJJ" },     { "latin6-rare", "zjjhcr" },    { "phone4", "0731" },
-    { "tax10-rare", "91430811E5" },
-};
+using bench::kSearches;
+using bench::Search;
 
 bool addSearchIndex(const QString &file)
 {
@@ -126,7 +117,7 @@ void BM_QuickSearchFirstPage(benchmark::State &state)
     readSearchPages(state, false);
 }
 BENCHMARK(BM_QuickSearchFirstPage)
-    ->DenseRange(0, int(std::size(kSearches)) - 1)
+    ->DenseRange(0, bench::kSearchCount - 1)
     ->Unit(benchmark::kMillisecond);
 
 // The same with the count of pages that follows the page on the window's second connection.
@@ -135,7 +126,7 @@ void BM_QuickSearchCount(benchmark::State &state)
     readSearchPages(state, true);
 }
 BENCHMARK(BM_QuickSearchCount)
-    ->DenseRange(0, int(std::size(kSearches)) - 1)
+    ->DenseRange(0, bench::kSearchCount - 1)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 

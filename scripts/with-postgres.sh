@@ -50,9 +50,11 @@ trap 'exit 143' TERM
     exit 1
 }
 "$bin/createdb" -h "$folder" -p "$port" -U "$user" "$database"
-# The case-insensitive text type of every company, made once rather than by each test at once.
+# The case-insensitive text type and the trigram index of every company, made once rather than
+# by each test at once.
 "$bin/psql" -q -h "$folder" -p "$port" -U "$user" -d "$database" \
-    -c "create extension citext schema public" >/dev/null
+    -c "create extension citext schema public" -c "create extension pg_trgm schema public" \
+    >/dev/null
 
 export CUSTOMER_ARCHIVE_PG="Provider=PostgreSQL;Host=$folder;Port=$port;Database=$database;User ID=$user"
 "$@"

@@ -7,6 +7,9 @@
 //     release FUNCTION TASK   -> "released"
 //     number COUNT CLASS      -> "code <code>" for each customer of the class saved with a
 //                                generated code, then "done" (or "error <message>")
+//     number-for MS CLASS     -> the same for as many customers as it saves in MS milliseconds,
+//                                with "lost <message>" for each save another process's save of
+//                                the same code made fail
 //
 // It answers "ready <session id>" once its lock session is open, and ends with its input.
 
@@ -15,9 +18,13 @@
 #include "suite/pub/FunctionLocks.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QRandomGenerator>
 #include <QStringList>
+#include <QThread>
 
 #include <iostream>
+#include <limits>
 #include <string>
 
 namespace {
@@ -38,7 +45,8 @@ QString customerXml(const QString &code, const QString &classCode)
         .arg(code, classCode);
 }
 
-bool saveNumbered(suite::ClsCommon &service, const QString &classCode, QString &code, QString &sMsg)
+bool saveNumbered(suite::ClsCommon &service, const QString &classCode, bool tellLost, QString &code,
+                  QString &sMsg)
 {
     suite::BillNumbering numbering(service);
     const QString context =
@@ -48,16 +56,24 @@ bool saveNumbered(suite::ClsCommon &service, const QString &classCode, QString &
             return false;
         if (service.Add(customerXml(code, classCode), QStringLiteral("Customer"), sMsg))
             return true;
+        if (tellLost)
+            answer(QStringLiteral("lost ") + QString(sMsg).replace(u'\n', u' '));
+        // As a user reads the message before saving again: without the pause, the process
+        // that just saved always asks for the next code first and the others lose every race.
+        QThread::msleep(QRandomGenerator::global()->bounded(1, 20));
     }
     return false;
 }
 
-void number(suite::ClsCommon &service, int count, const QString &classCode)
+// Saves until count customers are saved or the time is over, whichever comes first.
+void number(suite::ClsCommon &service, int count, qint64 milliseconds, const QString &classCode)
 {
-    for (int i = 0; i < count; ++i) {
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < count && (milliseconds < 0 || clock.elapsed() < milliseconds); ++i) {
         QString code;
         QString sMsg;
-        if (!saveNumbered(service, classCode, code, sMsg)) {
+        if (!saveNumbered(service, classCode, milliseconds >= 0, code, sMsg)) {
             answer(QStringLiteral("error ") + sMsg);
             return;
         }
@@ -100,7 +116,9 @@ int main(int argc, char **argv)
             locks->isLocked(words[1], -words[2].toInt(), nullptr, sMsg);
             answer(QStringLiteral("released"));
         } else if (words[0] == u"number") {
-            number(service, words[1].toInt(), words[2]);
+            number(service, words[1].toInt(), -1, words[2]);
+        } else if (words[0] == u"number-for") {
+            number(service, std::numeric_limits<int>::max(), words[1].toLongLong(), words[2]);
         } else {
             answer(QStringLiteral("error unknown command ") + words[0]);
         }

@@ -4,6 +4,14 @@
 
 namespace suite {
 
+namespace {
+
+// A count a list waits for goes before the reads queued earlier (the marks of a list counted
+// before, say), though not before the one that runs.
+constexpr int kCountPriority = 1;
+
+} // namespace
+
 BackgroundCount::BackgroundCount(ConnectionText connection)
     : m_connectionText(std::move(connection))
     , m_receiver(std::make_unique<QObject>())
@@ -21,31 +29,49 @@ void BackgroundCount::count(const QString &countSelect, QObject *requester, Fini
 {
     QPointer<QObject> target(requester);
     QObject *receiver = m_receiver.get();
-    m_pool.start([this, countSelect, target, receiver, finished = std::move(finished)] {
+    m_pool.start(
+        [this, countSelect, target, receiver, finished = std::move(finished)] {
+            QString sMsg;
+            const std::optional<qint64> rows = run(countSelect, sMsg);
+            // The receiver outlives every task: the destructor waits for the pool first.
+            QMetaObject::invokeMethod(
+                receiver,
+                [target, finished, rows, sMsg] {
+                    if (target)
+                        finished(rows, sMsg);
+                },
+                Qt::QueuedConnection);
+        },
+        kCountPriority);
+}
+
+void BackgroundCount::read(const QString &select, Read read)
+{
+    QObject *receiver = m_receiver.get();
+    m_pool.start([this, select, receiver, read = std::move(read)] {
         QString sMsg;
-        const std::optional<qint64> rows = run(countSelect, sMsg);
-        // The receiver outlives every task: the destructor waits for the pool first.
+        const RecordSet rows = query(select, sMsg);
         QMetaObject::invokeMethod(
-            receiver,
-            [target, finished, rows, sMsg] {
-                if (target)
-                    finished(rows, sMsg);
-            },
-            Qt::QueuedConnection);
+            receiver, [read, rows, sMsg] { read(rows, sMsg); }, Qt::QueuedConnection);
     });
 }
 
 std::optional<qint64> BackgroundCount::run(const QString &countSelect, QString &sMsg)
 {
-    if (!m_backend) {
-        m_backend = openBackend(m_connectionText, sMsg);
-        if (!m_backend)
-            return std::nullopt;
-    }
-    const RecordSet count = m_backend->connection().queryStatement(countSelect, {}, sMsg);
+    const RecordSet count = query(countSelect, sMsg);
     if (!count.IsOpen() || count.RecordCount() != 1)
         return std::nullopt;
     return count.valueAt(0, 0).toLongLong();
+}
+
+RecordSet BackgroundCount::query(const QString &select, QString &sMsg)
+{
+    if (!m_backend) {
+        m_backend = openBackend(m_connectionText, sMsg);
+        if (!m_backend)
+            return RecordSet();
+    }
+    return m_backend->connection().queryStatement(select, {}, sMsg);
 }
 
 } // namespace suite

@@ -31,9 +31,15 @@ public:
     // Runs the backend's count statement (one row, one column); finished is called on this
     // object's thread unless requester is gone by then.
     void count(const QString &countSelect, QObject *requester, Finished finished);
+    // Reads the rows of a backend's select after the counts asked for before and after it
+    // that have not started yet; read is called on this object's thread (with a closed record
+    // set and the reason on failure) while this object lives.
+    using Read = std::function<void(const RecordSet &rows, const QString &sMsg)>;
+    void read(const QString &select, Read read);
 
 private:
     std::optional<qint64> run(const QString &countSelect, QString &sMsg);
+    RecordSet query(const QString &select, QString &sMsg);
 
     ConnectionText m_connectionText;
     QThreadPool m_pool;

@@ -42,6 +42,10 @@ public:
     virtual bool isTextColumn(QStringView qualifier, QStringView column) = 0;
     // Whether each value of the column is shared by many rows (see tsql::CoarseColumnLookup).
     virtual bool isCoarseColumn(QStringView qualifier, QStringView column) = 0;
+    // Whether a page far into an ordered list is read from a known row near it (by the order's
+    // values) rather than by skipping the rows before it: worth it where skipping costs a
+    // server a walk over every skipped row.
+    virtual bool seeksFarPages() const { return false; }
 };
 
 // Opens the company database the connection text names, with the backend of its provider.

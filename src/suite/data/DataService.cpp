@@ -11,7 +11,9 @@
 #include "suite/data/KeyedSelect.h"
 #include "suite/data/MnemonicCode.h"
 #include "suite/data/PageCounts.h"
+#include "suite/data/PageMarks.h"
 #include "suite/data/PageQuery.h"
+#include "suite/data/PageSeeker.h"
 #include "suite/data/PageStatements.h"
 #include "suite/data/PlannerStatistics.h"
 #include "suite/data/RecordXmlWriter.h"
@@ -99,6 +101,7 @@ struct ClsCommon::Session
     // only. Keys are lower case, as procedure names ignore case.
     QHash<QString, tsql::BatchRunner::Procedure> procedures;
     PageCounts pageCounts;
+    PageMarks pageMarks;
     PlannerStatistics statistics;
     // Rows written inside the open transaction: they count for the statistics once committed.
     qint64 uncommittedChanges = 0;
@@ -353,14 +356,18 @@ void ClsCommon::CountPageLater(const QString &strSql, QObject *requester, PageCo
         return;
     }
     const QString countSelect = plan->countSelect;
+    const QString pagedText = plan->pagedText;
     const QString stamp = session->pageCounts.stamp();
-    session->counter.count(
-        countSelect, requester,
-        [session, countSelect, stamp, done](std::optional<qint64> rows, const QString &sMsg) {
-            if (rows)
-                session->pageCounts.store(countSelect, stamp, *rows);
-            done(rows.value_or(-1), sMsg);
-        });
+    // The callback runs through the counter's receiver, which goes before this service does.
+    session->counter.count(countSelect, requester,
+                           [this, session, countSelect, pagedText, stamp,
+                            done](std::optional<qint64> rows, const QString &sMsg) {
+                               if (rows) {
+                                   session->pageCounts.store(countSelect, stamp, *rows);
+                                   readMarksLater(pagedText, *rows, stamp);
+                               }
+                               done(rows.value_or(-1), sMsg);
+                           });
 }
 
 bool ClsCommon::translateSelect(const char *member, const QString &text, QString &select)
@@ -440,10 +447,13 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
             return true;
         }
     }
-    if (!rowCount)
+    if (!rowCount) {
+        const QString stamp = m_session->pageCounts.stamp();
         rowCount = countRows(plan->countSelect);
-    if (!rowCount)
-        return false;
+        if (!rowCount)
+            return false;
+        readMarksLater(plan->pagedText, *rowCount, stamp);
+    }
     const PageSpan span = pageSpan(*rowCount, pageSize, page);
     rs = pageRows(*plan, span, *rowCount, pageSize, sMsg);
     if (!rs.IsOpen())
@@ -460,12 +470,16 @@ RecordSet ClsCommon::pageRows(const PagePlan &plan, const PageSpan &span, qint64
 {
     SqlConnection &connection = m_session->backend->connection();
     const tsql::SqlDialect &dialect = *m_session->backend->dialect();
+    const std::optional<SeekableSelect> seekable = seekableSelectOf(plan.pagedText);
     const std::optional<qint64> rowsAfter =
-        rowCount > 0 ? rowsAfterPage(span, rowCount, pageSize) : std::nullopt;
+        !seekable && rowCount > 0 ? rowsAfterPage(span, rowCount, pageSize) : std::nullopt;
     const std::optional<QString> reversed =
         rowsAfter ? reversedSelect(plan.pagedText) : std::nullopt;
     RecordSet rows;
-    if (!reversed) {
+    if (seekable) {
+        rows = pageSeeker().read(plan.pagedText, *seekable, m_session->pageCounts.stamp(), span,
+                                 rowCount, pageSize, sMsg);
+    } else if (!reversed) {
         rows = connection.queryStatement(
             pageStatement(dialect, plan.select, pageSize, span.firstRow), {}, sMsg);
     } else {
@@ -504,6 +518,56 @@ std::optional<QString> ClsCommon::reversedSelect(const QString &text)
     if (!batch || batch->steps.size() != 1)
         return std::nullopt;
     return batch->steps.front().sql;
+}
+
+std::optional<SeekableSelect> ClsCommon::seekableSelectOf(const QString &text)
+{
+    DataBackend &backend = *m_session->backend;
+    if (!backend.seeksFarPages())
+        return std::nullopt;
+    return seekableSelect(text, [&backend](const QString &table) -> std::optional<TableColumns> {
+        TableColumns columns;
+        QString sMsg;
+        if (!backend.tableColumns(table, columns, sMsg))
+            return std::nullopt;
+        return columns;
+    });
+}
+
+PageSeeker ClsCommon::pageSeeker()
+{
+    tsql::TsqlTranslator &translator = m_session->translator;
+    const auto translate = [&translator](const QString &text,
+                                         QString &sMsg) -> std::optional<QString> {
+        const std::shared_ptr<const tsql::Batch> batch = translator.translate(text, sMsg);
+        if (!batch)
+            return std::nullopt;
+        if (batch->steps.size() != 1) {
+            sMsg = QStringLiteral("A page can only be read from one select statement.");
+            return std::nullopt;
+        }
+        return batch->steps.front().sql;
+    };
+    return PageSeeker(m_session->backend->connection(), *m_session->backend->dialect(), translate,
+                      m_session->pageMarks);
+}
+
+void ClsCommon::readMarksLater(const QString &pagedText, qint64 rows, const QString &stamp)
+{
+    if (rows < PageSeeker::kMarkedRows || stamp.isEmpty())
+        return;
+    const std::optional<SeekableSelect> seekable = seekableSelectOf(pagedText);
+    QString sMsg;
+    const std::optional<QString> statement = seekable
+        ? pageSeeker().marksStatement(*seekable, PageSeeker::kMarkStretch, sMsg)
+        : std::nullopt;
+    if (!statement)
+        return;
+    PageMarks &marks = m_session->pageMarks;
+    m_session->counter.read(*statement,
+                            [&marks, pagedText, stamp](const RecordSet &rows, const QString &) {
+                                marks.addAll(pagedText, stamp, rows);
+                            });
 }
 
 std::optional<qint64> ClsCommon::countRows(const QString &countSelect)

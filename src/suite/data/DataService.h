@@ -9,7 +9,9 @@
 
 namespace suite {
 
+class PageSeeker;
 struct PageSpan;
+struct SeekableSelect;
 
 // The data service over a company database of the suite's own backends. T-SQL texts are
 // translated for the backend (each text once, then from the cache) and run as batches;
@@ -87,6 +89,11 @@ private:
                        QString &sMsg);
     // The backend's select of the text in reversed order, when the order is total.
     std::optional<QString> reversedSelect(const QString &text);
+    // The text as a select read from known places, where the backend reads pages so.
+    std::optional<SeekableSelect> seekableSelectOf(const QString &text);
+    PageSeeker pageSeeker();
+    // Reads the marks of a long seekable select on the counting connection (see PageSeeker).
+    void readMarksLater(const QString &pagedText, qint64 rows, const QString &stamp);
     // Counts the rows of a count statement and keeps the number for the current stamp.
     std::optional<qint64> countRows(const QString &countSelect);
     bool transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg));

@@ -34,6 +34,7 @@ public:
     bool tableColumns(const QString &table, TableColumns &columns, QString &sMsg) override;
     bool isTextColumn(QStringView qualifier, QStringView column) override;
     bool isCoarseColumn(QStringView qualifier, QStringView column) override;
+    bool seeksFarPages() const override { return true; }
 
 private:
     PostgresBackend() = default;

@@ -358,10 +358,22 @@ bool PostgresConnection::isReadOnly(const QString &) const
     return readOnly.IsOpen() && readOnly.RecordCount() == 1 && readOnly.valueAt(0, 0).toBool();
 }
 
-// Other clients write the same company at any time, and the server does not tell this one.
+// The server's snapshot names the last transaction that ended and those still running below
+// it: any write, by any client, ends a transaction and moves it, and reads leave it as it is.
+// This connection's own writes in its open transaction do not show in it, so a transaction
+// that has written gives no stamp.
 QString PostgresConnection::changeStamp()
 {
-    return QString();
+    if (!isOpen())
+        return QString();
+    QString sMsg;
+    const RecordSet snapshot = queryStatement(
+        QStringLiteral("select case when pg_current_xact_id_if_assigned() is null then "
+                       "pg_current_snapshot()::text end"),
+        {}, sMsg);
+    if (!snapshot.IsOpen() || snapshot.RecordCount() != 1)
+        return QString();
+    return snapshot.valueAt(0, 0).toString();
 }
 
 bool PostgresConnection::copyIn(const QString &table, const QStringList &columns,

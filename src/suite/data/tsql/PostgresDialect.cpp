@@ -1,8 +1,8 @@
 #include "suite/data/tsql/PostgresDialect.h"
 
 #include "suite/data/tsql/MappedFunction.h"
+#include "suite/data/tsql/PostgresFullText.h"
 #include "suite/data/tsql/SqlLexer.h"
-#include "suite/data/tsql/SqliteFullText.h"
 
 #include <array>
 
@@ -162,17 +162,7 @@ const QList<MappedFunction> &mappedFunctions()
               return true;
           } },
         { QLatin1StringView("charindex"), 2, 3, charIndex },
-        { QLatin1StringView("contains"), 2, 2,
-          [](const QStringList &a, QString &out, QString &sMsg) {
-              ContainsSearch search;
-              if (!readContains(a, search, sMsg))
-                  return false;
-              QStringList parts;
-              for (const QString &phrase : std::as_const(search.phrases))
-                  parts.append(searchedFieldsHolding(search, phrase, QStringLiteral("ilike")));
-              out = u'(' + parts.join(QStringLiteral(" and ")) + u')';
-              return true;
-          } },
+        { QLatin1StringView("contains"), 2, 2, postgresContains },
         { QLatin1StringView("datediff"), 3, 3, dateDiff },
         { QLatin1StringView("dateadd"), 3, 3, dateAdd },
         { QLatin1StringView("year"), 1, 1, pattern("extract(year from (%1)::timestamp)::integer") },

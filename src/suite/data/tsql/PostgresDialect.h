@@ -35,6 +35,7 @@ public:
 
     QString parameterPlaceholder(int number) const override;
     QString limitClause(const QString &count) const override;
+    bool sortsNullsLast() const override { return true; }
     QString concatOperator() const override;
     QString objectIdExpression(const ObjectName &name) const override;
     QString systemVariable(QStringView lowerName) const override;

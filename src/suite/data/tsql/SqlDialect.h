@@ -74,6 +74,9 @@ public:
     virtual QString parameterPlaceholder(int number) const = 0;
     // Appended to a query for TOP count.
     virtual QString limitClause(const QString &count) const = 0;
+    // Whether an ascending ORDER BY puts NULL after every value (PostgreSQL) rather than
+    // before (SQL Server, SQLite); a descending one puts it at the other end.
+    virtual bool sortsNullsLast() const { return false; }
     virtual QString concatOperator() const = 0;
     // The expression of OBJECT_ID(name): not null exactly when the object exists.
     virtual QString objectIdExpression(const ObjectName &name) const = 0;

@@ -129,18 +129,6 @@ QString shortPhraseQuery(const QString &index, const QString &phrase)
         .arg(sqlQuoted(ftsPhrase(phrase)), index, start, QString::number(kLastCodePoint));
 }
 
-// '%phrase%' as an SQL literal, the phrase's own wildcards escaped by '\\'.
-QString likePattern(const QString &phrase)
-{
-    QString escaped = QStringLiteral("%");
-    for (const QChar c : phrase) {
-        if (c == u'\\' || c == u'%' || c == u'_')
-            escaped += u'\\';
-        escaped += c;
-    }
-    return sqlQuoted(escaped + u'%');
-}
-
 // Whether one of the searched fields of the row named by qualifier holds phrase.
 QString fieldsHolding(const QString &qualifier, const QStringList &fields, const QString &phrase,
                       const QString &likeOperator = QStringLiteral("like"))
@@ -193,6 +181,17 @@ bool walksTheList(const FullTextStatistics *statistics, const QString &table, co
 
 } // namespace
 
+QString likePattern(const QString &phrase)
+{
+    QString escaped = QStringLiteral("%");
+    for (const QChar c : phrase) {
+        if (c == u'\\' || c == u'%' || c == u'_')
+            escaped += u'\\';
+        escaped += c;
+    }
+    return sqlQuoted(escaped + u'%');
+}
+
 QString searchIndexTable(const QString &table)
 {
     if (table.compare(QStringLiteral("Customer"), Qt::CaseInsensitive) == 0)
@@ -233,12 +232,6 @@ bool readContains(const QStringList &arguments, ContainsSearch &search, QString 
     search.qualifier = arguments.value(0).trimmed().chopped(2);
     search.phrases = *words;
     return true;
-}
-
-QString searchedFieldsHolding(const ContainsSearch &search, const QString &phrase,
-                              const QString &likeOperator)
-{
-    return fieldsHolding(search.qualifier, searchedFields(search.table), phrase, likeOperator);
 }
 
 bool sqliteContains(const QStringList &arguments, const FullTextStatistics *statistics,

@@ -55,10 +55,9 @@ struct ContainsSearch
 };
 // False with the reason for a table without a search index or a condition of another form.
 bool readContains(const QStringList &arguments, ContainsSearch &search, QString &sMsg);
-// Whether one of the searched fields of the row holds the phrase, compared by likeOperator
-// (the backend's case-insensitive LIKE).
-QString searchedFieldsHolding(const ContainsSearch &search, const QString &phrase,
-                              const QString &likeOperator);
+
+// '%phrase%' as an SQL literal, the phrase's own wildcards escaped by '\\'.
+QString likePattern(const QString &phrase);
 
 // The FTS5 table that indexes the searchable fields of a table; empty for a table without one.
 QString searchIndexTable(const QString &table);

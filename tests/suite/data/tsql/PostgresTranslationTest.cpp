@@ -1,7 +1,11 @@
 #include "suite/data/tsql/PostgresDialect.h"
+#include "suite/data/tsql/PostgresFullText.h"
+#include "suite/data/tsql/SqliteFullText.h"
 #include "suite/data/tsql/TsqlTranslator.h"
 
 #include "TsqlTestSupport.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -78,6 +82,37 @@ TEST_F(PostgresTranslation, SqlServerFunctionsBecomePostgresExpressions)
     EXPECT_EQ(refusal(QStringLiteral("select datediff(quarter, a, b) from T")),
               QStringLiteral("The SQL text cannot be translated: the date part quarter of DATEDIFF "
                              "is not supported in: select datediff(quarter, a, b) from T"));
+}
+
+// Every phrase is looked for in one text of the searched fields, the expression the trigram
+// index of the company's PostgreSQL script is made on, so that the planner can use the index.
+TEST_F(PostgresTranslation, ContainsLooksForEachPhraseInTheTextTheTrigramIndexHolds)
+{
+    const QString text = QStringLiteral(
+        "(coalesce(Customer.ccuscode::text, '') || chr(10) || coalesce(Customer.ccusname::text, "
+        "'') || chr(10) || coalesce(Customer.ccusabbname::text, '') || chr(10) || "
+        "coalesce(Customer.ccusmnemcode::text, '') || chr(10) || "
+        "coalesce(Customer.ccusphone::text, "
+        "'') || chr(10) || coalesce(Customer.ccushand::text, '') || chr(10) || "
+        "coalesce(Customer.ccusregcode::text, ''))");
+    EXPECT_EQ(translated(QStringLiteral("select cCusCode from Customer where "
+                                        "contains(Customer.*, N'\"有限%公司\" and \"O''x\"')")),
+              QStringLiteral("select cCusCode from Customer where (") + text
+                  + QStringLiteral(" ilike '%有限\\%公司%' escape '\\' and ") + text
+                  + QStringLiteral(" ilike '%O''x%' escape '\\')"));
+
+    QFile script(QStringLiteral(CUSTOMER_SOURCE_DIR "/db/company_postgres.sql"));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    const QString indexed =
+        postgresSearchText(QString(), searchedFields(QStringLiteral("Customer")));
+    EXPECT_TRUE(
+        QString::fromUtf8(script.readAll())
+            .simplified()
+            .contains(QStringLiteral("USING gin (") + indexed + QStringLiteral(" gin_trgm_ops)")))
+        << qPrintable(indexed);
+    EXPECT_FALSE(
+        refusal(QStringLiteral("select * from Vendor v where contains(v.*, '\"x\"')")).isEmpty())
+        << "a table without searched fields";
 }
 
 TEST_F(PostgresTranslation, TextColumnsJoinWithTheConcatenationOperator)

@@ -1,0 +1,16 @@
+-- What the customer list needs of a PostgreSQL company beyond the tables and indexes, written
+-- in PostgreSQL's own dialect; demo::ServerDemoCompany runs it once the customers are loaded.
+--
+-- Every list reads "isnull(bTransFlag, 0) = 0", which arrives as coalesce(btransflag, 0) = 0.
+-- Without statistics of that expression the planner guesses it keeps one row in two hundred,
+-- and then sorts the few rows it expects instead of reading them in the order's index.
+CREATE STATISTICS customer_trans_flag ON (coalesce(btransflag, 0)) FROM customer;
+
+-- The quick search: CONTAINS(Customer.*, ...) arrives as this text of the searched fields,
+-- each followed by a line end, ILIKE '%phrase%'. A trigram index on the very same expression
+-- finds a phrase of three characters or more without reading every customer.
+CREATE INDEX customer_search ON customer USING gin ((coalesce(ccuscode::text, '') || chr(10)
+    || coalesce(ccusname::text, '') || chr(10) || coalesce(ccusabbname::text, '') || chr(10)
+    || coalesce(ccusmnemcode::text, '') || chr(10) || coalesce(ccusphone::text, '') || chr(10)
+    || coalesce(ccushand::text, '') || chr(10) || coalesce(ccusregcode::text, ''))
+    gin_trgm_ops);
