@@ -252,33 +252,9 @@ QString PostgresDialect::quoteIdentifier(QStringView name) const
     return u'"' + name.toString().toLower().replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-bool PostgresDialect::needsQuotes(QStringView name) const
-{
-    static constexpr std::array<bool, 128> kPlain = [] {
-        std::array<bool, 128> plain{};
-        for (int c = 0; c < 128; ++c)
-            plain[size_t(c)] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
-                || (c >= '0' && c <= '9') || c == '_';
-        return plain;
-    }();
-    if (name.isEmpty() || name.front().isDigit())
-        return true;
-    for (QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u < 128 ? !kPlain[u] : !c.isLetterOrNumber())
-            return true;
-    }
-    return reservedInPostgres(name);
-}
-
 bool PostgresDialect::quotesPlainName(QStringView name) const
 {
     return reservedInPostgres(name);
-}
-
-QString PostgresDialect::quoteIfNeeded(const QString &name) const
-{
-    return needsQuotes(name) ? quoteIdentifier(name) : name;
 }
 
 QString PostgresDialect::schemaOf(const ObjectName &name) const
@@ -288,13 +264,6 @@ QString PostgresDialect::schemaOf(const ObjectName &name) const
     if (equalsNoCase(name.database, QLatin1StringView("kvsystem")))
         return quoteIfNeeded(m_systemSchema);
     return name.database.isEmpty() ? QString() : quoteIfNeeded(name.database);
-}
-
-QString PostgresDialect::objectName(const ObjectName &name) const
-{
-    const QString schema = schemaOf(name);
-    const QString object = quoteIfNeeded(name.object);
-    return schema.isEmpty() ? object : schema + u'.' + object;
 }
 
 QString PostgresDialect::rowIdentity() const

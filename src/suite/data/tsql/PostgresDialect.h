@@ -28,9 +28,7 @@ public:
     { }
 
     QString quoteIdentifier(QStringView name) const override;
-    bool needsQuotes(QStringView name) const override;
     bool quotesPlainName(QStringView name) const override;
-    QString objectName(const ObjectName &name) const override;
     QString rowIdentity() const override;
 
     QString parameterPlaceholder(int number) const override;
@@ -65,8 +63,7 @@ public:
 private:
     QString m_systemSchema;
 
-    QString quoteIfNeeded(const QString &name) const;
-    QString schemaOf(const ObjectName &name) const;
+    QString schemaOf(const ObjectName &name) const override;
     QString indexIdentifier(const QString &indexName, const ObjectName &table) const;
 };
 

@@ -59,13 +59,14 @@ public:
     virtual ~SqlDialect() = default;
 
     virtual QString quoteIdentifier(QStringView name) const = 0;
-    // Whether a bare T-SQL name must be quoted for the backend (a name led by a digit).
-    virtual bool needsQuotes(QStringView name) const = 0;
+    // Whether a bare T-SQL name must be quoted for the backend: a name led by a digit, one of
+    // other characters than letters, digits and '_', or one the backend reserves.
+    bool needsQuotes(QStringView name) const;
     // needsQuotes for a name of ASCII letters, digits and '_' that no digit leads: whether the
     // backend reserves it. Asked for nearly every name of a statement, so it is kept cheap.
     virtual bool quotesPlainName(QStringView name) const = 0;
     // A table or view: temporary tables and other databases mapped to the backend's schemas.
-    virtual QString objectName(const ObjectName &name) const = 0;
+    QString objectName(const ObjectName &name) const;
     // The hidden row identity UPDATE ... FROM rewrites match rows by.
     virtual QString rowIdentity() const = 0;
 
@@ -106,6 +107,11 @@ public:
                                 const QString &columns) const = 0;
     virtual QString dropIndex(const QString &indexName, const ObjectName &table) const = 0;
     virtual QString truncateTable(const ObjectName &table) const = 0;
+
+protected:
+    QString quoteIfNeeded(const QString &name) const;
+    // The backend's schema of an object, quoted as needed; empty for the connection's own.
+    virtual QString schemaOf(const ObjectName &name) const = 0;
 };
 
 } // namespace suite::tsql

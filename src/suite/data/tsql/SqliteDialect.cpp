@@ -298,34 +298,9 @@ QString SqliteDialect::quoteIdentifier(QStringView name) const
     return u'"' + name.toString().replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
 
-bool SqliteDialect::needsQuotes(QStringView name) const
-{
-    // Letters, digits and '_' in ASCII; every name of a statement is looked up here.
-    static constexpr std::array<bool, 128> kPlain = [] {
-        std::array<bool, 128> plain{};
-        for (int c = 0; c < 128; ++c)
-            plain[size_t(c)] = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')
-                || (c >= '0' && c <= '9') || c == '_';
-        return plain;
-    }();
-    if (name.isEmpty() || name.front().isDigit())
-        return true;
-    for (QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u < 128 ? !kPlain[u] : !c.isLetterOrNumber())
-            return true;
-    }
-    return reservedInSqlite(name);
-}
-
 bool SqliteDialect::quotesPlainName(QStringView name) const
 {
     return reservedInSqlite(name);
-}
-
-QString SqliteDialect::quoteIfNeeded(const QString &name) const
-{
-    return needsQuotes(name) ? quoteIdentifier(name) : name;
 }
 
 QString SqliteDialect::schemaOf(const ObjectName &name) const
@@ -333,13 +308,6 @@ QString SqliteDialect::schemaOf(const ObjectName &name) const
     if (name.isTemporary())
         return QStringLiteral("temp");
     return name.database.isEmpty() ? QString() : quoteIfNeeded(name.database);
-}
-
-QString SqliteDialect::objectName(const ObjectName &name) const
-{
-    const QString schema = schemaOf(name);
-    const QString object = quoteIfNeeded(name.object);
-    return schema.isEmpty() ? object : schema + u'.' + object;
 }
 
 QString SqliteDialect::rowIdentity() const

@@ -22,9 +22,7 @@ public:
     { }
 
     QString quoteIdentifier(QStringView name) const override;
-    bool needsQuotes(QStringView name) const override;
     bool quotesPlainName(QStringView name) const override;
-    QString objectName(const ObjectName &name) const override;
     QString rowIdentity() const override;
 
     QString parameterPlaceholder(int number) const override;
@@ -52,8 +50,7 @@ public:
 private:
     const FullTextStatistics *m_fullText = nullptr;
 
-    QString quoteIfNeeded(const QString &name) const;
-    QString schemaOf(const ObjectName &name) const;
+    QString schemaOf(const ObjectName &name) const override;
 };
 
 } // namespace suite::tsql
