@@ -54,7 +54,7 @@ QString CustomerCredit::creditSumsStatement(const QString &customerFilter)
                " (select round(coalesce(sum(m.iARMoney), 0), 4) from Customer m"
                "  where m.cCusCreditCompany = c.cCusCode"
                "  or (m.cCusCode = c.cCusCode and coalesce(m.cCusCreditCompany, '') = '')) as used"
-               " from Customer c where %1) where true"
+               " from Customer c where %1) sums where true"
                " on conflict (cCusCode) do update set fCreditLine = excluded.fCreditLine,"
                " fUsed = excluded.fUsed, fAvailable = excluded.fAvailable,"
                " dUpdate = excluded.dUpdate")
