@@ -56,7 +56,7 @@ protected:
     {
         return m_company.column(DemoCompanyCopy<>::Company,
                                 QStringLiteral("select cCusCode from Customer where "
-                                               "ifnull(bTransFlag,0)=0 and (%1) order by cCusCode")
+                                               "coalesce(bTransFlag,0)=0 and (%1) order by cCusCode")
                                     .arg(condition));
     }
 
