@@ -94,13 +94,48 @@ public:
         return rows(which, sql.arg(name)) == QList<QStringList>{ { QStringLiteral("1") } };
     }
 
+    // Makes every later update of the table fail with the message, as a fault in the middle of
+    // a write would.
+    void refuseUpdates(Database which, const QString &table, const QString &message) const
+    {
+        run(which,
+            m_server ? QStringLiteral("create function refuse_%1() returns trigger language "
+                                      "plpgsql as $$ begin raise exception '%2'; end $$; "
+                                      "create trigger refuse_%1 before update on %1 for each "
+                                      "row execute function refuse_%1()")
+                           .arg(table, message)
+                     : QStringLiteral("create trigger refuse_%1 before update on %1 begin "
+                                      "select raise(abort, '%2'); end")
+                           .arg(table, message));
+    }
+
+    // The first value of a query as the backend reads it; null when there is none.
+    QVariant value(Database which, const QString &sql) const
+    {
+        QString sMsg;
+        const suite::RecordSet result = query(which, sql, sMsg);
+        return result.RecordCount() > 0 ? result.valueAt(0, 0) : QVariant();
+    }
+
+    // The names of the database's tables, in order.
+    QStringList tableNames(Database which) const
+    {
+        return column(which,
+                      m_server ? QStringLiteral("select tablename from pg_tables where "
+                                                "schemaname = current_schema() order by 1")
+                               : QStringLiteral("select name from sqlite_master where type = "
+                                                "'table' order by name"));
+    }
+
     // The columns of a table as it declares them, in order, each with its declared type
-    // ("cCusCode" / "nvarchar(20)"); the server keeps the declaration in the column's comment.
+    // ("cCusCode" / "nvarchar(20)"); the server keeps the declaration in the column's comment
+    // when the company's scripts made the table.
     QList<std::pair<QString, QString>> declaredColumns(Database which, const QString &table) const
     {
         const QString sql = m_server
-            ? QStringLiteral("select split_part(d, ' ', 1), substr(d, strpos(d, ' ') + 1) from "
-                             "(select a.attnum, col_description(a.attrelid, a.attnum) d from "
+            ? QStringLiteral("select coalesce(split_part(d, ' ', 1), attname), coalesce(substr(d, "
+                             "strpos(d, ' ') + 1), format_type(atttypid, atttypmod)) from "
+                             "(select a.*, col_description(a.attrelid, a.attnum) d from "
                              "pg_attribute a where a.attrelid = to_regclass(lower('%1')) and "
                              "a.attnum > 0 and not a.attisdropped) c order by attnum")
             : QStringLiteral("select name, type from pragma_table_info('%1') order by cid");
