@@ -51,6 +51,8 @@ struct PostgresConnection::Session : RowWriter
     QStringList setup;
     ShownField shownField;
     std::function<void()> schemaChanged;
+    // Rows this connection inserted, updated or deleted, as far as it can tell.
+    qint64 rowsWritten = 0;
 
     ~Session() override { disconnect(); }
 
@@ -139,17 +141,25 @@ struct PostgresConnection::Session : RowWriter
                              PQclear);
         const ExecStatusType status = PQresultStatus(result.get());
         if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
-            noteSchemaChange(result.get());
+            noteCommand(result.get());
             return result;
         }
         sMsg = failure(result.get(), sql);
         return ResultPointer(nullptr, PQclear);
     }
 
-    void noteSchemaChange(const PGresult *result) const
+    // A command that changed rows counts towards the change stamp; one that changed the schema
+    // is told to the backend.
+    void noteCommand(const PGresult *result)
     {
+        static const QByteArrayView writes[] = { "INSERT", "UPDATE", "DELETE", "MERGE", "COPY" };
         static const QByteArrayView ddl[] = { "CREATE", "ALTER", "DROP", "COMMENT" };
         const QByteArrayView status(PQcmdStatus(const_cast<PGresult *>(result)));
+        for (const QByteArrayView word : writes) {
+            if (status.startsWith(word))
+                rowsWritten +=
+                    QByteArrayView(PQcmdTuples(const_cast<PGresult *>(result))).toLongLong();
+        }
         for (const QByteArrayView word : ddl) {
             if (schemaChanged && status.startsWith(word)) {
                 schemaChanged();
@@ -241,7 +251,9 @@ bool PostgresConnection::execute(const QString &sql, QString &sMsg)
     ResultPointer result(PQexec(m_session->connection, sql.toUtf8().constData()), PQclear);
     const ExecStatusType status = PQresultStatus(result.get());
     if (status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK) {
-        m_session->noteSchemaChange(result.get());
+        m_session->noteCommand(result.get());
+        // Only the last statement's result comes back: any of the others may have written.
+        ++m_session->rowsWritten;
         return true;
     }
     sMsg = m_session->failure(result.get(), sql);
@@ -361,9 +373,17 @@ bool PostgresConnection::isReadOnly(const QString &) const
 }
 
 // Other clients write the same company at any time, and the server does not tell this one.
+// The server's snapshot changes whenever another connection's writing transaction ends or one
+// begins past it; this connection's own writes, which may not be committed yet, are counted.
+// A transaction that only took an id without writing changes it too: a count is made again.
 QString PostgresConnection::changeStamp()
 {
-    return QString();
+    QString sMsg;
+    const RecordSet snapshot =
+        queryStatement(QStringLiteral("select pg_current_snapshot()::text"), {}, sMsg);
+    if (!snapshot.IsOpen() || snapshot.RecordCount() != 1)
+        return QString();
+    return snapshot.valueAt(0, 0).toString() + u'/' + QString::number(m_session->rowsWritten);
 }
 
 bool PostgresConnection::copyIn(const QString &table, const QStringList &columns,
@@ -389,6 +409,8 @@ bool PostgresConnection::copyIn(const QString &table, const QStringList &columns
         if (PQresultStatus(result) != PGRES_COMMAND_OK) {
             sMsg = m_session->failure(result, sql);
             ok = false;
+        } else {
+            m_session->noteCommand(result);
         }
         PQclear(result);
     }
