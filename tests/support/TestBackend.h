@@ -17,10 +17,3 @@ inline TestBackend testBackend()
         ? TestBackend::Postgres
         : TestBackend::Sqlite;
 }
-
-// For a test of something only a company file has (its lock, its bytes, SQLite's own
-// tables); the reason says which.
-#define SKIP_ON_SERVER_BACKEND(reason) \
-    if (testBackend() != TestBackend::Postgres) { \
-    } else \
-        GTEST_SKIP() << "a company file only: " << (reason)
