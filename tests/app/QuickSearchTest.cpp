@@ -16,7 +16,8 @@
 namespace {
 
 const QString kSearchedText = QStringLiteral(
-    "coalesce(cCusCode,'') || char(10) || coalesce(cCusName,'') || char(10) || coalesce(cCusAbbName,'') "
+    "coalesce(cCusCode,'') || char(10) || coalesce(cCusName,'') || char(10) || "
+    "coalesce(cCusAbbName,'') "
     "|| char(10) || coalesce(cCusMnemCode,'') || char(10) || coalesce(cCusPhone,'') || char(10) || "
     "coalesce(cCusHand,'') || char(10) || coalesce(cCusRegCode,'')");
 
