@@ -375,7 +375,8 @@ bool PostgresConnection::isReadOnly(const QString &) const
 // Other clients write the same company at any time, and the server does not tell this one.
 // The server's snapshot changes whenever another connection's writing transaction ends or one
 // begins past it; this connection's own writes, which may not be committed yet, are counted.
-// A transaction that only took an id without writing changes it too: a count is made again.
+// A transaction that only took an id without writing, or one in another database of the
+// server, changes it too: then a count is only made again.
 QString PostgresConnection::changeStamp()
 {
     QString sMsg;
