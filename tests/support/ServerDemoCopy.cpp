@@ -1,11 +1,13 @@
 #include "ServerDemoCopy.h"
 
+#include "demo/SchemaScript.h"
 #include "demo/ServerDemoCompany.h"
 #include "suite/data/ConnectionText.h"
 #include "suite/data/PostgresBackend.h"
 
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QThread>
 
 namespace {
@@ -120,9 +122,21 @@ ServerDemoCopy::~ServerDemoCopy()
                         ignored);
 }
 
+// A server kept between runs gets a template of its own for each version of the scripts.
 QString ServerDemoCopy::templateName(int customers)
 {
-    return QStringLiteral("demo_template_%1").arg(customers);
+    static const QString version = [] {
+        QCryptographicHash hash(QCryptographicHash::Sha1);
+        for (const char *script : { "system.sql", "meta.sql", "company.sql", "company_seed.sql",
+                                    "company_indexes.sql" }) {
+            QString text;
+            QString ignored;
+            demo::SchemaScript::read(QLatin1String(script), text, ignored);
+            hash.addData(text.toUtf8());
+        }
+        return QString::fromLatin1(hash.result().toHex().left(10));
+    }();
+    return QStringLiteral("demo_template_%1_%2").arg(customers).arg(version);
 }
 
 QString ServerDemoCopy::connectionText() const

@@ -7,9 +7,9 @@
 
 // A demo company of its own for one test on the PostgreSQL test server (CUSTOMER_ARCHIVE_PG):
 // a database made from a template database that holds the demo company of that many customers.
-// The template is built once per server, by whichever test process comes first while the others
-// wait for it; each copy is a database of its own, named after the process, and is dropped
-// when the test ends.
+// The template is built once per server and version of the schema scripts, by whichever test
+// process comes first while the others wait for it; each copy is a database of its own, named after
+// the process, and is dropped when the test ends.
 class ServerDemoCopy
 {
 public:
