@@ -115,7 +115,8 @@ TEST_F(ListWindowTest, PagingClampsAndEnablesTheLinksOfThePage)
     QMouseEvent click(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
                       Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(m_list->LblPage[2], &click);
-    // A backend that cannot tell whether the rows changed counts them again.
+    // The count may be made again for the next page: the server makes it whenever anything
+    // on it changed meanwhile.
     waitForPageCount();
     EXPECT_EQ(m_list->EdtiCurPage->text(), QStringLiteral("2"));
     EXPECT_EQ(shownCodes(), all.mid(5, 5));
