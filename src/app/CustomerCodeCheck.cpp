@@ -1,18 +1,23 @@
 #include "app/CustomerCodeCheck.h"
 
+#include "suite/data/ConnectionText.h"
+#include "suite/data/DataBackend.h"
 #include "suite/data/RecordSet.h"
-#include "suite/data/SqliteConnection.h"
 
 namespace host {
 
-std::optional<bool> customerExists(const QString &databaseFile, const QString &code, QString &sMsg)
+std::optional<bool> customerExists(const QString &connectionText, const QString &code,
+                                   QString &sMsg)
 {
-    suite::SqliteConnection connection;
-    if (!connection.open(databaseFile, sMsg, suite::SqliteConnection::OpenMode::ReadOnly))
+    const std::optional<suite::ConnectionText> text =
+        suite::ConnectionText::parse(connectionText, sMsg);
+    const std::unique_ptr<suite::DataBackend> company =
+        text ? suite::openBackend(*text, sMsg) : nullptr;
+    if (!company)
         return std::nullopt;
-    const suite::RecordSet found = connection.query(
-        QStringLiteral("select count(*) from Customer where cCusCode = ? collate nocase"), { code },
-        sMsg);
+    // The column's own collation compares codes without regard to case.
+    const suite::RecordSet found = company->connection().queryStatement(
+        QStringLiteral("select count(*) from Customer where cCusCode = ?"), { code }, sMsg);
     if (!found.IsOpen() || found.RecordCount() != 1)
         return std::nullopt;
     return found.valueAt(0, 0).toInt() > 0;

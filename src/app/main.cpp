@@ -140,11 +140,11 @@ bool loginThroughDialog(host::HostOptions &options, std::shared_ptr<suite::ClsLo
 
 // A card asked for on the command line needs its customer: without one, the run says so and
 // fails instead of ending quietly as if the card had been shown.
-bool cardCustomerFound(const host::HostOptions &options, const QString &databaseFile,
+bool cardCustomerFound(const host::HostOptions &options, const QString &connectionText,
                        const suite::ResourceTable &texts)
 {
     QString sMsg;
-    const std::optional<bool> found = host::customerExists(databaseFile, options.cardCode, sMsg);
+    const std::optional<bool> found = host::customerExists(connectionText, options.cardCode, sMsg);
     if (found.value_or(false))
         return true;
     const QString text = found
@@ -230,7 +230,7 @@ int main(int argc, char **argv)
     }
 
     if (!options.cardCode.isEmpty() && !options.web
-        && !cardCustomerFound(options, company.databaseFile, texts))
+        && !cardCustomerFound(options, company.connectionText, texts))
         return 1;
 
     host::PortalMainWindow window(

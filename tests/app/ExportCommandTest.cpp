@@ -59,7 +59,7 @@ TEST_F(ExportCommand, FilterNarrowsTheWorkbookAndTheNameGetsTheFormatsSuffix)
     ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
     const QStringList expected = m_company.column(
         DemoCompanyCopy<>::Company,
-        "select count(*) from Customer where ifnull(bTransFlag,0)=0 and cCusCode <= '0000005'");
+        "select count(*) from Customer where coalesce(bTransFlag,0)=0 and cCusCode <= '0000005'");
     EXPECT_EQ(run.lines, expected);
     QProcess reader;
     reader.start("/usr/bin/python3",

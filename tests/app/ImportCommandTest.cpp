@@ -35,7 +35,7 @@ TEST_F(ImportCommand, ListPrintsTheStagingRowsWithTheirRowNumberLast)
     const CommandRun listed = start({ "list", "--page-size", "100" });
     ASSERT_EQ(listed.exitCode, 0) << qPrintable(listed.err);
     const QStringList rows =
-        column("select AutoID from customer_import where ifnull(bTransFlag,0)=0 order by AutoID");
+        column("select AutoID from customer_import where coalesce(bTransFlag,0)=0 order by AutoID");
     ASSERT_EQ(listed.lines.size(), rows.size() + 1) << qPrintable(listed.lines.join('\n'));
     EXPECT_TRUE(listed.lines.first().endsWith(QStringLiteral("Row No.")))
         << qPrintable(listed.lines.first());

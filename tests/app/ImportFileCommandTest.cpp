@@ -43,7 +43,7 @@ TEST_F(ImportFileCommand, PrintsTheSummaryAndAgainUpdates)
         (QStringList{ "Import of customers.csv: 2 rows new, 0 rows updated, 1 of "
                       "them with errors.",
                       "Columns not imported (the import list has no such column): Telefax" }));
-    EXPECT_EQ(value("select group_concat(cCusName || '/' || ifnull(cErrorMsg, ''), ';') from "
+    EXPECT_EQ(value("select group_concat(cCusName || '/' || coalesce(cErrorMsg, ''), ';') from "
                     "customer_import where iSourceType=1"),
               "华信/;远航/Development Date: \"soon\" is not a date");
     const CommandRun again = start({ csv, "--mapping", "auto" });

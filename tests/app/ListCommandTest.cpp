@@ -54,10 +54,11 @@ protected:
     // The codes of the customers the list may show, in code order.
     QStringList codesWhere(const QString &condition) const
     {
-        return m_company.column(DemoCompanyCopy<>::Company,
-                                QStringLiteral("select cCusCode from Customer where "
-                                               "ifnull(bTransFlag,0)=0 and (%1) order by cCusCode")
-                                    .arg(condition));
+        return m_company.column(
+            DemoCompanyCopy<>::Company,
+            QStringLiteral("select cCusCode from Customer where "
+                           "coalesce(bTransFlag,0)=0 and (%1) order by cCusCode")
+                .arg(condition));
     }
 
     void SetUp() override { ASSERT_TRUE(m_company.ok()) << qPrintable(m_company.error()); }

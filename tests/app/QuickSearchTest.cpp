@@ -16,9 +16,10 @@
 namespace {
 
 const QString kSearchedText = QStringLiteral(
-    "ifnull(cCusCode,'') || char(10) || ifnull(cCusName,'') || char(10) || ifnull(cCusAbbName,'') "
-    "|| char(10) || ifnull(cCusMnemCode,'') || char(10) || ifnull(cCusPhone,'') || char(10) || "
-    "ifnull(cCusHand,'') || char(10) || ifnull(cCusRegCode,'')");
+    "coalesce(cCusCode,'') || char(10) || coalesce(cCusName,'') || char(10) || "
+    "coalesce(cCusAbbName,'') "
+    "|| char(10) || coalesce(cCusMnemCode,'') || char(10) || coalesce(cCusPhone,'') || char(10) || "
+    "coalesce(cCusHand,'') || char(10) || coalesce(cCusRegCode,'')");
 
 } // namespace
 
@@ -249,7 +250,7 @@ TEST_F(QuickSearch, ListSearchPrintsOnlyTheMatchesTheUserMaySee)
     QStringList shown;
     for (const QString &line : all.lines.mid(1))
         shown.append(line.section(u'\t', 0, 0));
-    const QString listed = QStringLiteral("ifnull(bTransFlag,0)=0");
+    const QString listed = QStringLiteral("coalesce(bTransFlag,0)=0");
     EXPECT_EQ(shown, scanned(word, listed));
 
     const CommandRun sales =
@@ -290,7 +291,7 @@ TEST_F(QuickSearch, ACompanyMadeBeforeTheIndexGetsItWhenOpened)
     EXPECT_TRUE(first.err.contains(u"quick-search index 100 %")) << qPrintable(first.err);
     EXPECT_FALSE(first.err.contains(u"110 %")) << qPrintable(first.err);
     EXPECT_EQ(first.lines.size() - 1,
-              scanned(QStringLiteral("有限"), QStringLiteral("ifnull(bTransFlag,0)=0")).size());
+              scanned(QStringLiteral("有限"), QStringLiteral("coalesce(bTransFlag,0)=0")).size());
 
     const CommandRun second = product("list", { "--search", "有限" });
     EXPECT_FALSE(second.err.contains(u"quick-search index")) << "built once";

@@ -189,7 +189,7 @@ TEST_F(WebHostEntryTest, TheQuickSearchNarrowsTheListThroughTheHost)
         QCoreApplication::processEvents();
     ASSERT_TRUE(frame->EdtSearch->isVisibleTo(frame)) << "the web page's list has its toolbar";
     const QStringList expected = companyColumn(
-        "select cCusCode from Customer where ifnull(bTransFlag,0)=0 and (instr(cCusName, '科技') "
+        "select cCusCode from Customer where coalesce(bTransFlag,0)=0 and (instr(cCusName, '科技') "
         "> 0 or instr(cCusAbbName, '科技') > 0) order by cCusCode");
     ASSERT_FALSE(expected.isEmpty());
     frame->EdtSearch->setFocus();

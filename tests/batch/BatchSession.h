@@ -50,20 +50,11 @@ protected:
     // comparing the table before and after.
     QStringList tableRows(const QString &table, const QString &order) const
     {
-        suite::SqliteConnection db;
-        QString sMsg;
-        if (!db.open(m_company.file(DemoCompanyCopy<>::Company), sMsg,
-                     suite::SqliteConnection::OpenMode::ReadOnly))
-            return { QStringLiteral("error: ") + sMsg };
-        const suite::RecordSet rows =
-            db.query(QStringLiteral("select * from %1 order by %2").arg(table, order), {}, sMsg);
         QStringList lines;
-        for (int row = 0; row < rows.RecordCount(); ++row) {
-            QStringList cells;
-            for (int field = 0; field < rows.FieldCount(); ++field)
-                cells.append(rows.valueAt(row, field).toString());
-            lines.append(cells.join(u'|'));
-        }
+        for (const QStringList &row :
+             m_company.rows(DemoCompanyCopy<>::Company,
+                            QStringLiteral("select * from %1 order by %2").arg(table, order)))
+            lines.append(row.join(u'|'));
         return lines;
     }
 

@@ -72,21 +72,18 @@ protected:
         return qobject_cast<QLineEdit *>(m_card->GetControlByName(u"EdtcLocationSite"_s));
     }
 
-    // Every column of the customer's row, quoted as SQLite quotes it.
+    // Every column of the customer's row, written so that NULL and '' tell apart.
     QMap<QString, QString> customerRow(const QString &code) const
     {
-        const QStringList columns =
-            m_company.column(DemoCompanyCopy<>::Company,
-                             u"select name from pragma_table_info('Customer') order by cid"_s);
-        QStringList quoted;
-        for (const QString &column : columns)
-            quoted.append(u"quote(\"%1\")"_s.arg(column));
-        const QStringList cells = valueOf(u"select %1 from Customer where cCusCode='%2'"_s.arg(
-                                              quoted.join(u"||char(31)||"), code))
-                                      .split(QChar(31));
+        const auto columns = m_company.declaredColumns(DemoCompanyCopy<>::Company, u"Customer"_s);
         QMap<QString, QString> row;
-        for (int i = 0; i < columns.size() && i < cells.size(); ++i)
-            row.insert(columns.at(i), cells.at(i));
+        for (const QStringList &cells :
+             m_company.tableSnapshot(DemoCompanyCopy<>::Company, u"Customer"_s)) {
+            if (cells.value(0) != u"'%1'"_s.arg(code))
+                continue;
+            for (int i = 0; i < columns.size() && i < cells.size(); ++i)
+                row.insert(columns.at(i).first, cells.at(i));
+        }
         return row;
     }
 

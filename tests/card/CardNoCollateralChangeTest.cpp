@@ -21,8 +21,8 @@ const QStringList kCustomerTables = {
 // Every save writes who saved and when.
 const QStringList kWrittenOnEverySave = { u"Customer.cModifyPerson"_s, u"Customer.dModifyDate"_s };
 
-// Each value of every row of those tables, as SQLite quotes it (NULL, '' and 5000 against
-// 5000.0 all tell apart), keyed "table#rowid.column".
+// Each value of every row of those tables, written so that NULL, '' and 5000 against 5000.0
+// all tell apart, keyed "table#row.column" with the rows in the order of all their columns.
 using Snapshot = QMap<QString, QString>;
 
 // Saving a customer changes what the user changed and nothing else: not the stored bank name,
@@ -34,21 +34,14 @@ protected:
     {
         Snapshot values;
         for (const QString &table : kCustomerTables) {
-            const QStringList columns = m_company.column(
-                DemoCompanyCopy<>::Company,
-                u"select name from pragma_table_info('%1') order by cid"_s.arg(table));
+            const auto columns = m_company.declaredColumns(DemoCompanyCopy<>::Company, table);
             EXPECT_FALSE(columns.isEmpty()) << qPrintable(table);
-            QStringList quoted{ u"rowid"_s };
-            for (const QString &column : columns)
-                quoted.append(u"quote(\"%1\")"_s.arg(column));
-            const QStringList rows = m_company.column(
-                DemoCompanyCopy<>::Company,
-                u"select %1 from %2 order by rowid"_s.arg(quoted.join(u"||char(31)||"), table));
-            for (const QString &row : rows) {
-                const QStringList cells = row.split(QChar(31));
-                for (int i = 1; i < cells.size(); ++i)
-                    values.insert(u"%1#%2.%3"_s.arg(table, cells.at(0), columns.at(i - 1)),
-                                  cells.at(i));
+            const QList<QStringList> rows =
+                m_company.tableSnapshot(DemoCompanyCopy<>::Company, table);
+            for (int row = 0; row < rows.size(); ++row) {
+                for (int i = 0; i < rows.at(row).size() && i < columns.size(); ++i)
+                    values.insert(u"%1#%2.%3"_s.arg(table).arg(row).arg(columns.at(i).first),
+                                  rows.at(row).at(i));
             }
         }
         return values;

@@ -26,7 +26,7 @@ protected:
     QString salesCustomer() const
     {
         return firstCode(u"cCCCode like '01%' and cCusDepart='0201' and "
-                         "ifnull(bTransFlag,0)=0"_s);
+                         "coalesce(bTransFlag,0)=0"_s);
     }
 
     static QStringList textsShown(QWidget *window)

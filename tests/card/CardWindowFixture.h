@@ -103,13 +103,18 @@ protected:
 
     int declaredSize(const QString &column) const
     {
-        const QString type = m_company
-                                 .column(DemoCompanyCopy<>::Company,
-                                         QStringLiteral("select type from pragma_table_info("
-                                                        "'Customer') where name='%1'")
-                                             .arg(column))
-                                 .value(0);
-        return type.section(u'(', 1).section(u')', 0, 0).toInt();
+        return columnType(column).section(u'(', 1).section(u')', 0, 0).toInt();
+    }
+
+    // The declared type of a column of Customer, in lower case: "nvarchar(20)".
+    QString columnType(QStringView column) const
+    {
+        for (const auto &[name, type] :
+             m_company.declaredColumns(DemoCompanyCopy<>::Company, QStringLiteral("Customer"))) {
+            if (name.compare(column, Qt::CaseInsensitive) == 0)
+                return type.toLower();
+        }
+        return QString();
     }
 
     PortalRecord m_portal;
@@ -151,11 +156,5 @@ protected:
     {
         m_messages = std::make_shared<suite::MessageScript>(std::move(answers));
         suite::ClsPub::installMessageScript(m_messages);
-    }
-
-    QString columnType(QStringView column) const
-    {
-        return valueOf(u"select lower(type) from pragma_table_info('Customer') "
-                       "where lower(name)=lower('%1')"_s.arg(column));
     }
 };

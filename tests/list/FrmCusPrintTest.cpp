@@ -129,7 +129,7 @@ TEST_F(ListPrintTest, SaveFileWritesEveryPageOfTheListUnderItsClassNotOnlyTheOne
     });
     const QStringList listed = m_company.column(
         DemoCompanyCopy<>::Company,
-        QStringLiteral("select cCusCode from Customer where ifnull(bTransFlag,0)=0 order by "
+        QStringLiteral("select cCusCode from Customer where coalesce(bTransFlag,0)=0 order by "
                        "cCusCode"));
     const QList<QStringList> lines = csvLines(dir.filePath(QStringLiteral("all.csv")));
     ASSERT_EQ(lines.size(), listed.size() + 1);

@@ -230,7 +230,7 @@ TEST_F(ListColumnsAndDeleteTest, TwoListWindowsFillTwoCodeTables)
     const auto codesOf = [this](const FrmCus *list) {
         return m_company.column(DemoCompanyCopy<>::Company,
                                 QStringLiteral("select cCusCode from \"%1\" order by cCusCode")
-                                    .arg(list->CodeListTableName()));
+                                    .arg(list->CodeListTableName().toLower()));
     };
     EXPECT_EQ(codesOf(m_list), QStringList{ QStringLiteral("A003") });
     EXPECT_EQ(codesOf(m_second), QStringList{ QStringLiteral("B001") });

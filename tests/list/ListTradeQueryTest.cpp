@@ -51,12 +51,7 @@ protected:
 
     bool tableExists(const QString &name) const
     {
-        return !m_company
-                    .column(DemoCompanyCopy<>::Company,
-                            QStringLiteral("select name from sqlite_master where type='table' "
-                                           "and name='%1' collate nocase")
-                                .arg(name))
-                    .isEmpty();
+        return m_company.hasTable(DemoCompanyCopy<>::Company, name);
     }
 };
 

@@ -52,11 +52,12 @@ protected:
     {
         return m_company.column(
             DemoCompanyCopy<>::Company,
-            QStringLiteral("select cCusCode from Customer where ifnull(bTransFlag,0)=0 and "
-                           "(instr(lower(cCusCode || ' ' || cCusName || ' ' || cCusAbbName || ' ' "
-                           "|| ifnull(cCusMnemCode,'') || ' ' || ifnull(cCusPhone,'') || ' ' || "
-                           "ifnull(cCusHand,'') || ' ' || ifnull(cCusRegCode,'')), lower('%1')) "
-                           "> 0) order by cCusCode")
+            QStringLiteral(
+                "select cCusCode from Customer where coalesce(bTransFlag,0)=0 and "
+                "lower(cCusCode || ' ' || cCusName || ' ' || cCusAbbName || ' ' "
+                "|| coalesce(cCusMnemCode,'') || ' ' || coalesce(cCusPhone,'') || ' ' || "
+                "coalesce(cCusHand,'') || ' ' || coalesce(cCusRegCode,'')) like "
+                "'%' || lower('%1') || '%' order by cCusCode")
                 .arg(word));
     }
 
@@ -64,7 +65,7 @@ protected:
     {
         return m_company.column(DemoCompanyCopy<>::Company,
                                 QStringLiteral("select cCusCode from Customer where "
-                                               "ifnull(bTransFlag,0)=0 order by cCusCode"));
+                                               "coalesce(bTransFlag,0)=0 order by cCusCode"));
     }
 };
 

@@ -19,9 +19,11 @@ const QString kReceivables = QStringLiteral(
     " from Customer c where %3)"
     " update Customer set iARMoney = f.balance, dLastDate = f.saleDate, iLastMoney = f.sale,"
     " dLRDate = f.receiptDate, iLRMoney = f.receipt from figures f"
-    " where Customer.cCusCode = f.code and (Customer.iARMoney is not f.balance"
-    " or Customer.dLastDate is not f.saleDate or Customer.iLastMoney is not f.sale"
-    " or Customer.dLRDate is not f.receiptDate or Customer.iLRMoney is not f.receipt)");
+    " where Customer.cCusCode = f.code and (Customer.iARMoney is distinct from f.balance"
+    " or Customer.dLastDate is distinct from f.saleDate"
+    " or Customer.iLastMoney is distinct from f.sale"
+    " or Customer.dLRDate is distinct from f.receiptDate"
+    " or Customer.iLRMoney is distinct from f.receipt)");
 
 const QString kLatest = QStringLiteral("from Ar_Detail where cDwCode = c.cCusCode and %1 <> 0"
                                        " order by dVouchDate desc, cVouchID desc limit 1");
@@ -54,7 +56,7 @@ QString CustomerCredit::creditSumsStatement(const QString &customerFilter)
                " (select round(coalesce(sum(m.iARMoney), 0), 4) from Customer m"
                "  where m.cCusCreditCompany = c.cCusCode"
                "  or (m.cCusCode = c.cCusCode and coalesce(m.cCusCreditCompany, '') = '')) as used"
-               " from Customer c where %1) where true"
+               " from Customer c where %1) sums where true"
                " on conflict (cCusCode) do update set fCreditLine = excluded.fCreditLine,"
                " fUsed = excluded.fUsed, fAvailable = excluded.fAvailable,"
                " dUpdate = excluded.dUpdate")

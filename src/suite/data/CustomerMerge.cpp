@@ -125,7 +125,7 @@ bool CustomerMerge::dropAlike(const CustomerOwnRows &own, const QString &from, c
         return true;
     QStringList alike;
     for (const QString &column : own.alikeWhen)
-        alike.append(QStringLiteral("b.%1 is %2.%1").arg(column, own.table));
+        alike.append(QStringLiteral("b.%1 is not distinct from %2.%1").arg(column, own.table));
     return m_backend.connection().executeStatement(
         QStringLiteral("delete from %1 where %2 and exists (select 1 from %1 b where b.%3 = ?2"
                        " and %4)")

@@ -3,7 +3,10 @@
 #include "suite/data/CustomerReferences.h"
 #include "suite/data/DataBackend.h"
 #include "suite/data/RowsetXml.h"
+#include "suite/data/tsql/BatchRunner.h"
+#include "suite/data/tsql/TsqlTranslator.h"
 
+#include <QDateTime>
 #include <QUuid>
 
 namespace suite {
@@ -15,15 +18,29 @@ DeleteLogTable::DeleteLogTable(DataBackend &backend)
 QString DeleteLogTable::createStatement()
 {
     return QStringLiteral(
-        "create table if not exists AA_DeleteLog (AutoID integer primary key autoincrement,"
-        " cLogId nvarchar(40) not null, cObject nvarchar(60) not null,"
-        " cId nvarchar(100) not null, cTable nvarchar(60) not null, cRows ntext null,"
-        " cDescription nvarchar(255) null, dTime datetime not null)");
+        "CREATE TABLE AA_DeleteLog (AutoID int IDENTITY(1, 1) NOT NULL PRIMARY KEY,"
+        " cLogId nvarchar(40) NOT NULL, cObject nvarchar(60) NOT NULL,"
+        " cId nvarchar(100) NOT NULL, cTable nvarchar(60) NOT NULL, cRows ntext NULL,"
+        " cDescription nvarchar(255) NULL, dTime datetime NOT NULL)");
+}
+
+// The table is made in the backend's own dialect, as the company's schema is.
+bool DeleteLogTable::ensureTable(QString &sMsg)
+{
+    if (CustomerReferences(m_backend).exists(QStringLiteral("AA_DeleteLog")))
+        return true;
+    const auto batch = tsql::TsqlTranslator(m_backend.dialect()).translate(createStatement(), sMsg);
+    if (!batch)
+        return false;
+    const tsql::BatchRunner::Outcome outcome =
+        tsql::BatchRunner(m_backend.connection()).run(*batch);
+    sMsg = outcome.message;
+    return outcome.ok;
 }
 
 bool DeleteLogTable::keepCustomer(const QString &code, const QString &description, QString &sMsg)
 {
-    if (!m_backend.connection().executeStatement(createStatement(), {}, sMsg))
+    if (!ensureTable(sMsg))
         return false;
     const QString logId = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
     if (!keepRows(logId, code, QStringLiteral("Customer"), QStringLiteral("cCusCode = ?1"),
@@ -48,11 +65,13 @@ bool DeleteLogTable::keepRows(const QString &logId, const QString &code, const Q
         return false;
     if (rows.RecordCount() == 0)
         return true;
+    // The local time to the second, as the log has always shown it.
+    QDateTime now = QDateTime::currentDateTime();
+    now.setTime(QTime(now.time().hour(), now.time().minute(), now.time().second()));
     return connection.executeStatement(
         QStringLiteral("insert into AA_DeleteLog (cLogId, cObject, cId, cTable, cRows,"
-                       " cDescription, dTime) values (?, 'customer', ?, ?, ?, ?,"
-                       " strftime('%Y-%m-%d %H:%M:%S', 'now', 'localtime'))"),
-        { logId, code, table, RowsetXml::save(rows), description }, sMsg);
+                       " cDescription, dTime) values (?, 'customer', ?, ?, ?, ?, ?)"),
+        { logId, code, table, RowsetXml::save(rows), description, now }, sMsg);
 }
 
 } // namespace suite

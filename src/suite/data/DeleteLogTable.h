@@ -17,10 +17,11 @@ public:
     // Keeps the customer's row and its own rows, with why it goes (description).
     bool keepCustomer(const QString &code, const QString &description, QString &sMsg);
 
-    // The statement that gives a company made before the log its table.
+    // The T-SQL statement that gives a company made before the log its table.
     static QString createStatement();
 
 private:
+    bool ensureTable(QString &sMsg);
     bool keepRows(const QString &logId, const QString &code, const QString &table,
                   const QString &condition, const QString &description, QString &sMsg);
 

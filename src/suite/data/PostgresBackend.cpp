@@ -84,18 +84,26 @@ std::unique_ptr<PostgresBackend> PostgresBackend::open(const ConnectionText &con
         backend->m_schemas.append(QStringLiteral("kvmeta_") + connection.accountId.toLower());
     backend->m_dialect = std::make_shared<tsql::PostgresDialect>(systemSchema(connection));
     PostgresBackend *self = backend.get();
-    backend->m_connection.setColumnNames(
-        [self](const QString &folded) { return self->shownName(folded); });
+    backend->m_connection.setShownField([self](const Field &described, unsigned table, int column) {
+        return self->shownField(described, table, column);
+    });
     backend->m_connection.setSchemaChanged([self] { self->m_catalogueStale = true; });
     backend->loadCatalogue();
     return backend;
 }
 
-QString PostgresBackend::shownName(const QString &folded)
+Field PostgresBackend::shownField(const Field &described, unsigned table, int column)
 {
     if (m_catalogueStale)
         loadCatalogue();
-    return m_declaredNames.value(folded, folded);
+    const QString name = m_declaredNames.value(described.name, described.name);
+    const QString declared = m_declaredTypes.value({ table, column });
+    if (declared.isEmpty()) {
+        Field shown = described;
+        shown.name = name;
+        return shown;
+    }
+    return fieldOfDeclaredType(name, declared);
 }
 
 QString PostgresBackend::schemaVersion()
@@ -117,12 +125,15 @@ void PostgresBackend::loadCatalogue()
     m_textColumns.clear();
     m_coarseColumns.clear();
     m_declaredNames.clear();
+    m_declaredTypes.clear();
     m_tableColumns.clear();
     const QString schemas = QStringLiteral("{%1}").arg(m_schemas.join(u','));
     QString sMsg;
     const RecordSet columns = m_connection.queryStatement(
         QStringLiteral("select c.relname, a.attname, t.typcategory = 'S', "
-                       "split_part(col_description(c.oid, a.attnum), ' ', 1) "
+                       "split_part(col_description(c.oid, a.attnum), ' ', 1), c.oid::int8, "
+                       "a.attnum, substr(col_description(c.oid, a.attnum), "
+                       "strpos(col_description(c.oid, a.attnum), ' ') + 1) "
                        "from pg_attribute a join pg_class c on c.oid = a.attrelid "
                        "join pg_namespace n on n.oid = c.relnamespace "
                        "join pg_type t on t.oid = a.atttypid "
@@ -134,8 +145,12 @@ void PostgresBackend::loadCatalogue()
         const QString declared = columns.valueAt(row, 3).toString();
         m_textColumns.addColumn(columns.valueAt(row, 0).toString(), folded,
                                 columns.valueAt(row, 2).toBool());
-        if (!declared.isEmpty() && declared.toLower() == folded)
+        if (!declared.isEmpty() && declared.toLower() == folded) {
             m_declaredNames.insert(folded, declared);
+            m_declaredTypes.insert(
+                { unsigned(columns.valueAt(row, 4).toLongLong()), columns.valueAt(row, 5).toInt() },
+                columns.valueAt(row, 6).toString());
+        }
     }
     const RecordSet stats = m_connection.queryStatement(
         QStringLiteral("select s.tablename, s.attname, s.n_distinct from pg_index i "

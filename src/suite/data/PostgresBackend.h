@@ -43,7 +43,7 @@ private:
     // dropped or given another column.
     QString schemaVersion();
     void loadCatalogue();
-    QString shownName(const QString &folded);
+    Field shownField(const Field &described, unsigned table, int column);
 
     PostgresConnection m_connection;
     std::shared_ptr<const tsql::SqlDialect> m_dialect;
@@ -55,6 +55,9 @@ private:
     CoarseColumns m_coarseColumns;
     // Column names as the tables declare them, by their folded form.
     QHash<QString, QString> m_declaredNames;
+    // The declared types of the tables' columns ("bit", "nvarchar(20)"), by the table's object
+    // id and the column's number.
+    QHash<std::pair<unsigned, int>, QString> m_declaredTypes;
     QHash<QString, TableColumns> m_tableColumns;
 };
 

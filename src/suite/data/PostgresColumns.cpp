@@ -73,7 +73,8 @@ QVariant value(QByteArrayView text, bool isNull, Reader reader)
     case Reader::Real:
         return text.toDouble();
     case Reader::Boolean:
-        return text == "t";
+        // A bit column is a smallint on the server (see ShownField).
+        return text == "t" || text == "1";
     case Reader::DateTime: {
         const QDateTime date = dateTimeFromText(QString::fromLatin1(text));
         return date.isValid() ? QVariant(date) : QVariant(QString::fromLatin1(text));

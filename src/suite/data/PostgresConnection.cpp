@@ -49,7 +49,7 @@ struct PostgresConnection::Session : RowWriter
     PGconn *connection = nullptr;
     QString connectionString;
     QStringList setup;
-    ColumnNames columnNames;
+    ShownField shownField;
     std::function<void()> schemaChanged;
 
     ~Session() override { disconnect(); }
@@ -158,23 +158,6 @@ struct PostgresConnection::Session : RowWriter
         }
     }
 
-    QString shownName(const char *folded) const
-    {
-        const QString name = QString::fromUtf8(folded);
-        return columnNames ? columnNames(name) : name;
-    }
-
-    QList<Field> fieldsOf(const PGresult *result) const
-    {
-        QList<Field> fields;
-        for (int column = 0; column < PQnfields(result); ++column) {
-            fields.append(postgres_columns::fieldOf(shownName(PQfname(result, column)),
-                                                    PQftype(result, column),
-                                                    PQfmod(result, column)));
-        }
-        return fields;
-    }
-
     bool insertRow(const QString &table, const QList<Field> &fields, const QVariantList &values,
                    QString &sMsg) override
     {
@@ -217,9 +200,23 @@ void PostgresConnection::close()
     m_session->disconnect();
 }
 
-void PostgresConnection::setColumnNames(ColumnNames names)
+void PostgresConnection::setShownField(ShownField shown)
 {
-    m_session->columnNames = std::move(names);
+    m_session->shownField = std::move(shown);
+}
+
+QList<Field> PostgresConnection::fieldsOf(const PGresult *result, const ShownField &shown)
+{
+    QList<Field> fields;
+    for (int column = 0; column < PQnfields(result); ++column) {
+        const Field described =
+            postgres_columns::fieldOf(QString::fromUtf8(PQfname(result, column)),
+                                      PQftype(result, column), PQfmod(result, column));
+        fields.append(shown
+                          ? shown(described, PQftable(result, column), PQftablecol(result, column))
+                          : described);
+    }
+    return fields;
 }
 
 void PostgresConnection::setSchemaChanged(std::function<void()> changed)
@@ -268,7 +265,7 @@ RecordSet PostgresConnection::queryStatement(const QString &sql, const QVariantL
     const ResultPointer result = m_session->run(sql, params, sMsg);
     if (!result)
         return RecordSet();
-    const QList<Field> fields = m_session->fieldsOf(result.get());
+    const QList<Field> fields = fieldsOf(result.get(), m_session->shownField);
     std::vector<postgres_columns::Reader> readers;
     for (const Field &field : fields)
         readers.push_back(postgres_columns::readerOf(field));
@@ -289,17 +286,22 @@ RecordSet PostgresConnection::queryStatement(const QString &sql, const QVariantL
 std::unique_ptr<SqlCursor> PostgresConnection::openCursor(const QString &sql,
                                                           const QVariantList &params, QString &sMsg)
 {
-    return PostgresCursor::open(*this, numberedPlaceholders(sql), params, m_session->columnNames,
+    return PostgresCursor::open(*this, numberedPlaceholders(sql), params, m_session->shownField,
                                 sMsg);
 }
 
+// The table as the company's statements name it (Customer, 0A1BCusCodeList, #picked), named as
+// the dialect names tables: folded to lower case, quoted, a # table in the temporary schema.
 RecordSet PostgresConnection::openTableForInsert(const QString &table, QString &sMsg)
 {
+    const QString name = table.trimmed();
+    const QString quoted = (name.startsWith(u'#') ? QStringLiteral("pg_temp.") : QString())
+        + quotePostgresIdentifier(name.toLower());
     const RecordSet empty =
-        queryStatement(QStringLiteral("select * from %1 where false").arg(table), {}, sMsg);
+        queryStatement(QStringLiteral("select * from %1 where false").arg(quoted), {}, sMsg);
     if (!empty.IsOpen())
         return RecordSet();
-    return RecordSet::writable(empty.Fields(), m_session, table);
+    return RecordSet::writable(empty.Fields(), m_session, quoted);
 }
 
 bool PostgresConnection::beginTransaction(QString &sMsg)
@@ -399,6 +401,8 @@ bool PostgresConnection::copyIn(const QString &table, const QStringList &columns
         if (PQresultStatus(result) != PGRES_COMMAND_OK) {
             sMsg = m_session->failure(result, sql);
             ok = false;
+        } else {
+            m_session->noteSchemaChange(result);
         }
         PQclear(result);
     }

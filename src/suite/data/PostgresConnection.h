@@ -13,6 +13,8 @@
 
 struct pg_conn;
 using PGconn = pg_conn;
+struct pg_result;
+using PGresult = pg_result;
 
 namespace suite {
 
@@ -26,9 +28,11 @@ namespace suite {
 class PostgresConnection : public SqlConnection
 {
 public:
-    // The name a result column is shown by: PostgreSQL folds unquoted names to lower case,
-    // the company's tables declare cCusCode.
-    using ColumnNames = std::function<QString(const QString &folded)>;
+    // A result column as it is shown: PostgreSQL folds unquoted names to lower case and keeps
+    // a bit as smallint, where the company's tables declare cCusCode and bit. Given the column
+    // as its name and type describe it, and where it comes from: the table's object id and the
+    // column's number, both 0 for a computed column.
+    using ShownField = std::function<Field(const Field &described, unsigned table, int column)>;
 
     PostgresConnection();
     ~PostgresConnection() override;
@@ -39,7 +43,7 @@ public:
     bool open(const QString &connectionString, const QStringList &sessionSetup, QString &sMsg);
     bool isOpen() const;
     void close();
-    void setColumnNames(ColumnNames names);
+    void setShownField(ShownField shown);
     // Called after each statement of this connection that created, altered, dropped or
     // commented on a table or another object.
     void setSchemaChanged(std::function<void()> changed);
@@ -72,6 +76,9 @@ public:
     bool inTransaction() const override;
     bool isReadOnly(const QString &schema) const override;
     QString changeStamp() override;
+
+    // The columns of a result as shown (see ShownField).
+    static QList<Field> fieldsOf(const PGresult *result, const ShownField &shown);
 
     // The statement with '?' and '?N' placeholders outside quotes and comments written as $N.
     static QString numberedPlaceholders(const QString &sql);

@@ -4,11 +4,11 @@ namespace suite {
 
 std::unique_ptr<PostgresCursor> PostgresCursor::open(const PostgresConnection &company,
                                                      const QString &sql, const QVariantList &params,
-                                                     const PostgresConnection::ColumnNames &names,
+                                                     const PostgresConnection::ShownField &shown,
                                                      QString &sMsg)
 {
     std::unique_ptr<PostgresCursor> cursor(new PostgresCursor);
-    cursor->m_names = names;
+    cursor->m_shown = shown;
     cursor->m_connection = PQconnectdb(company.connectionString().toUtf8().constData());
     ignoreNotices(cursor->m_connection);
     if (PQstatus(cursor->m_connection) != CONNECTION_OK) {
@@ -81,12 +81,9 @@ bool PostgresCursor::receive(QString &sMsg)
     m_row = PQgetResult(m_connection);
     const ExecStatusType status = PQresultStatus(m_row);
     if (!m_described && m_row) {
-        for (int column = 0; column < PQnfields(m_row); ++column) {
-            const QString folded = QString::fromUtf8(PQfname(m_row, column));
-            m_fields.append(postgres_columns::fieldOf(
-                m_names ? m_names(folded) : folded, PQftype(m_row, column), PQfmod(m_row, column)));
-            m_readers.push_back(postgres_columns::readerOf(m_fields.last()));
-        }
+        m_fields = PostgresConnection::fieldsOf(m_row, m_shown);
+        for (const Field &field : std::as_const(m_fields))
+            m_readers.push_back(postgres_columns::readerOf(field));
         m_described = status == PGRES_SINGLE_TUPLE || status == PGRES_TUPLES_OK;
     }
     if (status == PGRES_SINGLE_TUPLE)

@@ -20,7 +20,7 @@ public:
     // Null with the reason when the connection cannot be made or the statement fails at once.
     static std::unique_ptr<PostgresCursor> open(const PostgresConnection &company,
                                                 const QString &sql, const QVariantList &params,
-                                                const PostgresConnection::ColumnNames &names,
+                                                const PostgresConnection::ShownField &shown,
                                                 QString &sMsg);
     ~PostgresCursor() override;
     PostgresCursor(const PostgresCursor &) = delete;
@@ -48,7 +48,7 @@ private:
     bool m_firstRowRead = false;
     QList<Field> m_fields;
     std::vector<postgres_columns::Reader> m_readers;
-    PostgresConnection::ColumnNames m_names;
+    PostgresConnection::ShownField m_shown;
 };
 
 } // namespace suite

@@ -2,7 +2,7 @@
 
 #include "suite/core/ObjectFactory.h"
 #include "suite/data/ConnectionText.h"
-#include "suite/data/SqliteConnection.h"
+#include "suite/data/DataBackend.h"
 #include "suite/login/ILogin.h"
 
 #include <QFile>
@@ -55,31 +55,32 @@ void FileManagerClient::SetLoginObject(std::shared_ptr<ILogin> oLogin)
     m_login = std::move(oLogin);
 }
 
-bool FileManagerClient::openCompany(SqliteConnection &db, QString &sMsg) const
+std::unique_ptr<DataBackend> FileManagerClient::openCompany(QString &sMsg) const
 {
     if (!m_login) {
         sMsg = QStringLiteral("The file manager has no login object.");
-        return false;
+        return nullptr;
     }
     const auto connection = ConnectionText::parse(m_login->KvDbName(), sMsg);
-    return connection
-        && db.open(connection->databaseFile, sMsg, SqliteConnection::OpenMode::ReadWrite);
+    return connection ? openBackend(*connection, sMsg) : nullptr;
 }
 
 bool FileManagerClient::StoreFile(const QString &cObject, const QString &cRecordId,
                                   const QString &path, QString &cFileId, QString &sMsg)
 {
     QByteArray content;
-    SqliteConnection db;
-    if (!readContent(path, content, sMsg) || !openCompany(db, sMsg))
+    if (!readContent(path, content, sMsg))
         return false;
+    const std::unique_ptr<DataBackend> company = openCompany(sMsg);
     const QString id = QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
-    if (!db.execute(QStringLiteral("insert into AA_AttachFile (cFileId, cObject, cRecordId,"
-                                   " cFileName, iSize, dUpload, cUser, Content)"
-                                   " values (?, ?, ?, ?, ?, ?, ?, ?)"),
-                    { id, cObject, cRecordId, QFileInfo(path).fileName(), qint64(content.size()),
-                      QDateTime::currentDateTime(), m_login->cUserId(), content },
-                    sMsg)) {
+    if (!company
+        || !company->connection().executeStatement(
+            QStringLiteral("insert into AA_AttachFile (cFileId, cObject, cRecordId,"
+                           " cFileName, iSize, dUpload, cUser, Content)"
+                           " values (?, ?, ?, ?, ?, ?, ?, ?)"),
+            { id, cObject, cRecordId, QFileInfo(path).fileName(), qint64(content.size()),
+              QDateTime::currentDateTime(), m_login->cUserId(), content },
+            sMsg)) {
         return false;
     }
     cFileId = id;
@@ -89,13 +90,15 @@ bool FileManagerClient::StoreFile(const QString &cObject, const QString &cRecord
 bool FileManagerClient::ListFiles(const QString &cObject, const QString &cRecordId,
                                   QList<AttachedFile> &files, QString &sMsg)
 {
-    SqliteConnection db;
-    if (!openCompany(db, sMsg))
+    const std::unique_ptr<DataBackend> company = openCompany(sMsg);
+    if (!company)
         return false;
-    const RecordSet rows = db.query(
+    // Codes compare without regard to case by the columns' own collation; files stored in
+    // the same moment keep the order they were stored in.
+    const RecordSet rows = company->connection().queryStatement(
         QStringLiteral("select cFileId, cFileName, iSize, dUpload, cUser from AA_AttachFile"
-                       " where cObject = ? collate nocase and cRecordId = ? collate nocase"
-                       " order by dUpload, rowid"),
+                       " where cObject = ? and cRecordId = ? order by dUpload, ")
+            + company->dialect()->rowIdentity(),
         { cObject, cRecordId }, sMsg);
     if (!rows.IsOpen())
         return false;
@@ -110,10 +113,10 @@ bool FileManagerClient::ListFiles(const QString &cObject, const QString &cRecord
 
 bool FileManagerClient::ReadFile(const QString &cFileId, const QString &targetPath, QString &sMsg)
 {
-    SqliteConnection db;
-    if (!openCompany(db, sMsg))
+    const std::unique_ptr<DataBackend> company = openCompany(sMsg);
+    if (!company)
         return false;
-    const RecordSet rows = db.query(
+    const RecordSet rows = company->connection().queryStatement(
         QStringLiteral("select Content from AA_AttachFile where cFileId = ?"), { cFileId }, sMsg);
     if (!rows.IsOpen())
         return false;
@@ -126,11 +129,12 @@ bool FileManagerClient::ReadFile(const QString &cFileId, const QString &targetPa
 
 bool FileManagerClient::RemoveFile(const QString &cFileId, QString &sMsg)
 {
-    SqliteConnection db;
+    const std::unique_ptr<DataBackend> company = openCompany(sMsg);
     qint64 removed = 0;
-    if (!openCompany(db, sMsg)
-        || !db.executeStatement(QStringLiteral("delete from AA_AttachFile where cFileId = ?"),
-                                { cFileId }, sMsg, &removed)) {
+    if (!company
+        || !company->connection().executeStatement(
+            QStringLiteral("delete from AA_AttachFile where cFileId = ?"), { cFileId }, sMsg,
+            &removed)) {
         return false;
     }
     if (removed == 0) {
@@ -143,11 +147,11 @@ bool FileManagerClient::RemoveFile(const QString &cFileId, QString &sMsg)
 bool FileManagerClient::MoveFiles(const QString &cObject, const QString &fromRecordId,
                                   const QString &toRecordId, QString &sMsg)
 {
-    SqliteConnection db;
-    return openCompany(db, sMsg)
-        && db.execute(
-            QStringLiteral("update AA_AttachFile set cRecordId = ?"
-                           " where cObject = ? collate nocase and cRecordId = ? collate nocase"),
+    const std::unique_ptr<DataBackend> company = openCompany(sMsg);
+    return company
+        && company->connection().executeStatement(
+            QStringLiteral(
+                "update AA_AttachFile set cRecordId = ? where cObject = ? and cRecordId = ?"),
             { toRecordId, cObject, fromRecordId }, sMsg);
 }
 

@@ -4,11 +4,12 @@
 
 namespace suite {
 
-class SqliteConnection;
+class DataBackend;
 
 // Keeps attached files in the table AA_AttachFile of the login's company database. The data
 // service takes SQL text only, and file contents do not belong in SQL text, so the client opens
-// the company file itself for every call and binds the content as a parameter.
+// the company database itself for every call, with the backend of its provider, and binds the
+// content as a parameter.
 class FileManagerClient : public IFileManagerClient
 {
 public:
@@ -25,7 +26,7 @@ public:
                    QString &sMsg) override;
 
 private:
-    bool openCompany(SqliteConnection &db, QString &sMsg) const;
+    std::unique_ptr<DataBackend> openCompany(QString &sMsg) const;
 
     std::shared_ptr<ILogin> m_login;
 };

@@ -184,7 +184,11 @@ bool ClsLogin::Login(const LoginRequest &request, QString &sMsg)
         || !checkMembership(service, *fresh, sMsg) || !checkDateInYear(date, *fresh, sMsg))
         return false;
     fresh->server = serverOf(connection);
-    fresh->dataSource = connection.dataSource;
+    // A company on a server has no file: a suite service that logs in on its own (the
+    // framework login) is handed the company's whole connection text instead.
+    fresh->dataSource = connection.provider == ConnectionText::Provider::Sqlite
+        ? connection.dataSource
+        : request.connectionText;
     fresh->installPath = request.installPath.isEmpty() ? QCoreApplication::applicationDirPath()
                                                        : request.installPath;
     fresh->rowAuth = std::make_shared<suite::RowAuth>(fresh->service, fresh->userId);

@@ -42,8 +42,11 @@ bool FrameworkLogin::Login(const QString &cSubSysId, const QString &cUserCode,
     QString year;
     if (!readDateAndYear(cDateAndYear, year, sMsg))
         return false;
-    const QString text = QStringLiteral("Provider=SQLite;Data Source=")
-        + connectionValue(cDataSource) + QStringLiteral(";Server=") + connectionValue(cServer);
+    // A company file, or a server's company as its whole connection text (see ClsLogin).
+    const bool connectionText = cDataSource.trimmed().startsWith(u"Provider=", Qt::CaseInsensitive);
+    const QString text = connectionText ? cDataSource
+                                        : QStringLiteral("Provider=SQLite;Data Source=")
+            + connectionValue(cDataSource) + QStringLiteral(";Server=") + connectionValue(cServer);
     const std::optional<ConnectionText> connection = ConnectionText::parse(text, sMsg);
     if (!connection)
         return false;

@@ -139,8 +139,9 @@ bool ClsPub::CheckAuth(const std::shared_ptr<IClsCommon> &oSrv, const QVariant &
     const QString table = archiveTableName(cObject);
     if (!oSrv || !oRowAuth || table.isEmpty())
         return false;
+    // iId is a text column: a server compares it with a number only as text.
     return hasRow(*oSrv,
-                  QStringLiteral("select 1 from %1 where %1.iId=%2 and (%3)")
+                  QStringLiteral("select 1 from %1 where %1.iId='%2' and (%3)")
                       .arg(table, QString::number(vKey.toLongLong()),
                            orEverything(oRowAuth->rowCondition(table, QStringLiteral("W")))),
                   kWhere);

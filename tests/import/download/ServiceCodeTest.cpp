@@ -54,6 +54,23 @@ TEST_F(DownloadTest, TheFrameworkLoginChecksTheServiceUser)
     EXPECT_EQ(framework.GetLoginInfo().member(QStringLiteral("Customer")), QString());
 }
 
+// A company on a server has no file: its whole connection text stands for the data source.
+TEST_F(DownloadTest, TheFrameworkLoginTakesAConnectionTextForTheDataSource)
+{
+    const auto &login = *g_oLogin;
+    suite::FrameworkLogin framework;
+    QString sMsg;
+    ASSERT_TRUE(framework.Login(QStringLiteral("DP"), QStringLiteral("ASUSER"), QString(),
+                                QString(), m_company.connectionText(),
+                                login.CurDate() + u'@' + login.cIYear(), sMsg))
+        << qPrintable(sMsg);
+    EXPECT_EQ(framework.GetLoginInfo().member(QStringLiteral("Customer")),
+              QStringLiteral("EntCode==KW20260001;Channel==Veska"));
+    EXPECT_FALSE(framework.Login(QStringLiteral("DP"), QStringLiteral("ASUSER"), QString(),
+                                 QString(), m_company.connectionText(),
+                                 login.CurDate() + QStringLiteral("@2025"), sMsg));
+}
+
 TEST_F(DownloadTest, NoCodeWhenTheFrameworkLoginCannotBeCreated)
 {
     const suite::ScopedUnregistration gone(QLatin1String(suite::IFrameworkLogin::kProgId));

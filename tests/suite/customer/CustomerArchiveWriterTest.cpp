@@ -286,9 +286,19 @@ TEST_F(CustomerArchiveWriterTest, AddStoresEveryElementOfTheCardsRecordInItsColu
     EXPECT_EQ(column("select Privilege_Type || ':' || Privilege_ID from customer_auth"
                      " where Account_ID = 'T001'"),
               QStringList{ "0:0201" });
-    EXPECT_EQ(column("select hex(p.Picture) || '/' || p.cPictureType from AA_Picture p join"
-                     " Customer c on c.PictureGUID = p.cGUID where c.cCusCode = 'T001'"),
-              QStringList{ "89504E470D0A1A0A/png" });
+    const QList<QStringList> picture =
+        company.rows(Company::Company,
+                     "select p.cPictureType, length(p.Picture) from AA_Picture p join Customer c"
+                     " on c.PictureGUID = p.cGUID where c.cCusCode = 'T001'");
+    EXPECT_EQ(picture, (QList<QStringList>{ { "png", "8" } }));
+    EXPECT_EQ(company
+                  .value(Company::Company,
+                         "select Picture from AA_Picture p join Customer c"
+                         " on c.PictureGUID = p.cGUID where c.cCusCode = 'T001'")
+                  .toByteArray()
+                  .toHex()
+                  .toUpper(),
+              "89504E470D0A1A0A");
 }
 
 TEST_F(CustomerArchiveWriterTest, ModifyReplacesTheSubRecordsItCarriesAndKeepsTheOthers)
@@ -487,15 +497,22 @@ TEST_F(CustomerArchiveWriterTest, CreditRecomputesTheReceivablesOfEveryCustomer)
                                         " ('0000007', '0000008') order by cCusCode");
     ASSERT_TRUE(modify("<Customer Operating='Credit' />")) << qPrintable(sMsg);
     EXPECT_EQ(sMsg, "Credit recomputed for 20 customers; 2 of them updated.");
-    EXPECT_EQ(column("select round(iARMoney - " + balances.value(0)
-                     + ", 2) || '/' || iLastMoney"
-                       " || '/' || iLRMoney || '/' || substr(dLRDate, 1, 10) from Customer where"
-                       " cCusCode = '0000007'"),
-              QStringList{ "379.75/500/120.25/2027-01-03" });
-    EXPECT_EQ(column("select round(fUsed - " + balances.value(1)
-                     + ", 2) from SA_CusCreditSum"
-                       " where cCusCode = '0000008'"),
-              QStringList{ "99.5" });
+    const QStringList figures = company
+                                    .rows(Company::Company,
+                                          "select iARMoney - " + balances.value(0)
+                                              + ", iLastMoney, iLRMoney, dLRDate from Customer"
+                                                " where cCusCode = '0000007'")
+                                    .value(0);
+    ASSERT_EQ(figures.size(), 4) << qPrintable(figures.join(u'|'));
+    EXPECT_NEAR(figures.at(0).toDouble(), 379.75, 0.005);
+    EXPECT_NEAR(figures.at(1).toDouble(), 500, 0.005);
+    EXPECT_NEAR(figures.at(2).toDouble(), 120.25, 0.005);
+    EXPECT_EQ(figures.at(3).left(10), "2027-01-03");
+    EXPECT_NEAR(column("select fUsed - " + balances.value(1)
+                       + " from SA_CusCreditSum where cCusCode = '0000008'")
+                    .value(0)
+                    .toDouble(),
+                99.5, 0.005);
 }
 
 TEST_F(CustomerArchiveWriterTest, UniteMovesEveryReferenceAndRemovesTheFirstCustomer)

@@ -1,4 +1,5 @@
 #include "CompanyFolder.h"
+#include "CompanyUnderTest.h"
 #include "suite/data/DataService.h"
 
 #include <QDateTime>
@@ -13,7 +14,8 @@ namespace {
 // 2026-03-10 (two vouchers that day: the higher number is the later one). C002 owns one row
 // of its own, which C001's balance must not see.
 const QString kLedger = QStringLiteral(
-    "create table Ar_Detail (Auto_ID integer primary key, cDwCode nvarchar(20) collate nocase"
+    "create table Ar_Detail (Auto_ID int identity(1, 1) not null primary key,"
+    " cDwCode nvarchar(20) collate nocase"
     " not null, dVouchDate datetime not null, cVouchType nvarchar(10), cVouchID nvarchar(30),"
     " iDAmount money default 0, iCAmount money default 0);"
     "create table SA_CusCreditSum (cCusCode nvarchar(20) collate nocase not null primary key,"
@@ -62,7 +64,7 @@ protected:
                             { code });
     }
 
-    CompanyFolder folder;
+    CompanyUnderTest folder;
     ClsCommon service;
 };
 

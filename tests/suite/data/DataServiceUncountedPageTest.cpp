@@ -2,6 +2,7 @@
 #include "suite/data/KeyedSelect.h"
 
 #include "CompanyFolder.h"
+#include "CompanyUnderTest.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -16,43 +17,63 @@ namespace {
 
 // 23 customers, so that pages of 7 end on a short one, with to-one look-ups (class, person)
 // and a table of notes that may hold several rows per customer.
-const QString kTables = QStringLiteral(
-    "create table Cus (code nvarchar(10) collate nocase not null primary key,"
-    " name nvarchar(20), cls nvarchar(5), person nvarchar(5));"
-    "create table Cls (cls nvarchar(5) not null primary key, clsName nvarchar(20));"
-    "create table Person (code nvarchar(5) not null primary key, pname nvarchar(20));"
-    "create table Note (id integer primary key, cus nvarchar(10), note nvarchar(20));"
-    "create temp table n as with recursive n(i) as (select 1 union all select i + 1 from n"
-    " where i < 23) select i from n;"
-    "insert into Cls values ('A', 'Retail'), ('B', 'Trade');"
-    "insert into Person values ('P1', 'Wang'), ('P2', 'Li');"
-    "insert into Cus select printf('C%02d', 24 - i), 'name' || (i % 5), iif(i % 3 = 0, 'B', 'A'),"
-    " iif(i % 4 = 0, null, 'P' || (1 + i % 2)) from n;"
-    "insert into Note (cus, note) select printf('C%02d', i), 'n' || i from n where i % 2 = 0;"
-    "insert into Note (cus, note) select printf('C%02d', i), 'm' || i from n where i % 4 = 0;");
+const QString kTables = [] {
+    QStringList customers;
+    QStringList notes;
+    for (int i = 1; i <= 23; ++i) {
+        customers.append(
+            QStringLiteral("('C%1', 'name%2', '%3', %4)")
+                .arg(24 - i, 2, 10, QLatin1Char('0'))
+                .arg(i % 5)
+                .arg(i % 3 == 0 ? u'B' : u'A')
+                .arg(i % 4 == 0 ? QStringLiteral("null") : QStringLiteral("'P%1'").arg(1 + i % 2)));
+    }
+    for (const auto &[every, prefix] : { std::pair{ 2, u'n' }, std::pair{ 4, u'm' } }) {
+        for (int i = every; i <= 23; i += every)
+            notes.append(QStringLiteral("('C%1', '%2%3')")
+                             .arg(i, 2, 10, QLatin1Char('0'))
+                             .arg(prefix)
+                             .arg(i));
+    }
+    return QStringLiteral(
+               "create table Cus (code nvarchar(10) collate nocase not null primary key,"
+               " name nvarchar(20), cls nvarchar(5), person nvarchar(5));"
+               "create table Cls (cls nvarchar(5) not null primary key, clsName nvarchar(20));"
+               "create table Person (code nvarchar(5) not null primary key, pname nvarchar(20));"
+               "create table Note (id int identity(1, 1) not null primary key, cus nvarchar(10),"
+               " note nvarchar(20));"
+               "insert into Cls values ('A', 'Retail'), ('B', 'Trade');"
+               "insert into Person values ('P1', 'Wang'), ('P2', 'Li');"
+               "insert into Cus values %1;"
+               "insert into Note (cus, note) values %2;")
+        .arg(customers.join(QStringLiteral(", ")), notes.join(QStringLiteral(", ")));
+}();
 
 const QString kJoined = QStringLiteral(
     "select Cus.code, name, Cls.clsName, p.pname from Cus left join Cls on Cus.cls = Cls.cls"
     " left outer join Person as p on p.code = Cus.person");
 
-TableColumnsLookup columnsFrom(const CompanyFolder &folder)
+// The tables' columns as a backend describes them, key columns first.
+TableColumnsLookup tablesOfTheTest()
 {
-    return [&folder](const QString &table) -> std::optional<TableColumns> {
-        const RecordSet info =
-            folder.query(QStringLiteral("select name, pk from pragma_table_info(?)"
-                                        " order by pk"),
-                         { table });
-        if (info.RecordCount() == 0)
+    return [](const QString &table) -> std::optional<TableColumns> {
+        static const QMap<QString, QStringList> tables{
+            { QStringLiteral("cus"), { "code", "name", "cls", "person" } },
+            { QStringLiteral("cls"), { "cls", "clsName" } },
+            { QStringLiteral("person"), { "code", "pname" } },
+            { QStringLiteral("note"), { "id", "cus", "note" } },
+        };
+        const auto found = tables.constFind(table.toLower());
+        if (found == tables.cend())
             return std::nullopt;
         TableColumns columns;
-        for (int row = 0; row < info.RecordCount(); ++row) {
+        for (const QString &name : *found) {
             Field field;
-            field.name = info.valueAt(row, 0).toString();
+            field.name = name;
             columns.fields.append(field);
-            if (info.valueAt(row, 1).toInt() > 0)
-                columns.primaryKey.append(field.name);
         }
-        columns.primaryKeyOrdersRows = !columns.primaryKey.isEmpty();
+        columns.primaryKey = { found->first() };
+        columns.primaryKeyOrdersRows = true;
         return columns;
     };
 }
@@ -101,7 +122,7 @@ protected:
         return counted;
     }
 
-    CompanyFolder folder;
+    CompanyUnderTest folder;
     std::unique_ptr<ClsCommon> service;
 };
 
@@ -109,7 +130,7 @@ protected:
 
 TEST_F(UncountedPageTest, ASelectOfOneTableWithToOneJoinsIsReadKeysFirst)
 {
-    const TableColumnsLookup columnsOf = columnsFrom(folder);
+    const TableColumnsLookup columnsOf = tablesOfTheTest();
     const std::optional<PageRequest> request =
         keyedSelect(kJoined
                         + QStringLiteral(" where isnull(Cus.cls, '') <> 'X' and (name like 'n%')"

@@ -725,6 +725,9 @@ SqlType SqlWriter::readType(int index, int &next)
         return type;
     }
     type.name = unquotedText(m_tokens, m_tokens[index]).toLower();
+    // T-SQL's other name of int; the dialects map int alone.
+    if (type.name == u"integer")
+        type.name = QStringLiteral("int");
     next = index + 1;
     if (next < m_tokens.size() && m_tokens[next].type == TokenType::OpenParen) {
         const int close = matchingClose(next);

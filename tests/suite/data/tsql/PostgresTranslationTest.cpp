@@ -155,6 +155,15 @@ TEST_F(PostgresTranslation, CreateTableDeclaresCitextIdentityAndTheDeclaredColum
                        "COMMENT ON COLUMN Customer.cBin IS 'cBin varchar(8)'"));
 }
 
+TEST_F(PostgresTranslation, IntegerIsAnotherNameOfInt)
+{
+    EXPECT_EQ(translated(QStringLiteral("CREATE TABLE Big (id integer PRIMARY KEY)")),
+              QStringLiteral("CREATE TABLE Big(id integer PRIMARY KEY)\n"
+                             "COMMENT ON COLUMN Big.id IS 'id int'"));
+    EXPECT_EQ(translated(QStringLiteral("select cast(cCode as integer) from T")),
+              QStringLiteral("select cast(cCode as integer) from T"));
+}
+
 TEST_F(PostgresTranslation, IndexNamesAreTheTablesOwn)
 {
     EXPECT_EQ(translated(QStringLiteral("CREATE UNIQUE INDEX IX_Code ON Customer(cCusCode)\n"
