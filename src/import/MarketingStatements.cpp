@@ -216,6 +216,13 @@ constexpr ElementColumn kElementColumns[] = {
     { "Fax", "cCusFax" },
 };
 
+// The staging table's date columns are named with a leading 'd'. A time the service leaves
+// empty is no time: NULL, since an empty text is no date (and SQL Server would read 1900-01-01).
+bool holdsTime(const char *column)
+{
+    return column[0] == 'd';
+}
+
 bool named(const QString &element, const char *name)
 {
     return element.compare(QLatin1StringView(name), Qt::CaseInsensitive) == 0;
@@ -335,6 +342,8 @@ QString recordInsert(const suite::XmlElement &record)
         columns += QLatin1StringView(column) + u',';
         if (value.isEmpty() && qstrcmp(column, "cCusAbbName") == 0)
             appendQuoted(values, fields.name.value_or(QString()).left(kAbbreviationLength));
+        else if (value.isEmpty() && holdsTime(column))
+            values += QStringLiteral("NULL,");
         else
             appendQuoted(values, value);
     }

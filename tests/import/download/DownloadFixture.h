@@ -103,15 +103,14 @@ protected:
         return value(QStringLiteral("select count(*) from customer_import")).toInt();
     }
 
-    // Every column of every staging row, one line a row in AutoID order.
+    // Every column of every staging row, one line a row in AutoID (its first column) order.
     QStringList stagingTable() const
     {
-        QStringList values;
-        for (const QString &column :
-             rows(QStringLiteral("select name from pragma_table_info('customer_import')")))
-            values.append(QStringLiteral("quote(%1)").arg(column));
-        return rows(QStringLiteral("select %1 from customer_import order by AutoID")
-                        .arg(values.join(QStringLiteral(" || '|' || "))));
+        QStringList lines;
+        for (const QStringList &row :
+             m_company.tableSnapshot(DemoCompanyCopy<>::Company, QStringLiteral("customer_import")))
+            lines.append(row.join(u'|'));
+        return lines;
     }
 
     // The trace lines of the download so far.

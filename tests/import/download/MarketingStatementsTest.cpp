@@ -78,6 +78,16 @@ TEST(MarketingStatements, ARecordBecomesOneInsertOfQuotedTexts)
                              "'0512-1234','2026-12-01 08:00:00','','O''Neil')"));
 }
 
+// A time the service leaves empty lands as no time; an empty text stays an empty text.
+TEST(MarketingStatements, AnEmptyTimeIsNull)
+{
+    EXPECT_EQ(insertOf(QStringLiteral("<list><ID>7</ID><CreatedTime></CreatedTime><Fax></Fax>"
+                                      "<ModifiedTime/></list>")),
+              QStringLiteral("insert into #customer_import (iSourceId,iSourceType,cLocationSite,"
+                             "dCusCreateDatetime,cCusFax,dModifyDate)values('7',8,'',NULL,'',"
+                             "NULL)"));
+}
+
 TEST(MarketingStatements, EveryMappedElementWhateverItsCase)
 {
     EXPECT_EQ(
