@@ -136,9 +136,7 @@ private:
 
     int refuse(int begin, int end)
     {
-        const Token &first = m_tokens[begin];
-        const Token &last = m_tokens[end - 1];
-        m_refused = m_tokens.source.mid(first.start, last.start + last.length - first.start);
+        m_refused = m_tokens.textBetween(begin, end);
         return -1;
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "demo/ServerDemoCompany.h"
 #include "suite/data/ConnectionText.h"
 #include "suite/data/PostgresConnection.h"
 
@@ -55,6 +56,18 @@ public:
             + QStringLiteral(";Initial Catalog=%1;System Schema=kvsystem_%2")
                   .arg(catalogue(), m_account);
     }
+    // The tables, system rows and account settings of the demo company, without customers.
+    bool buildEmptyCompany(QString &sMsg) const
+    {
+        const std::optional<suite::ConnectionText> text =
+            suite::ConnectionText::parse(connectionText(), sMsg);
+        demo::DemoSettings settings;
+        settings.customers = 0;
+        settings.overwrite = true;
+        settings.plugIns = false;
+        return text && demo::ServerDemoCompany::create(*text, settings, {}, sMsg);
+    }
+
     // A connection past the services, for setting up and checking what the database holds.
     suite::PostgresConnection &admin() { return m_admin; }
 

@@ -75,7 +75,7 @@ bool isPlainColumn(const TokenList &tokens, Span item, bool starAllowed)
 int firstAtTop(const TokenList &tokens, int from, Keyword keyword)
 {
     for (int i = from; i < tokens.size(); ++i) {
-        if (tokens[i].depth == 0 && tokens[i].keyword == keyword)
+        if (tokens.isTopKeyword(i, keyword))
             return i;
     }
     return -1;

@@ -73,14 +73,8 @@ public:
     std::optional<PageRequest> read(const TableColumnsLookup &columnsOf);
 
 private:
-    bool at(int index, Keyword keyword) const
-    {
-        return index < m_tokens.size() && m_tokens[index].depth == 0
-            && m_tokens[index].keyword == keyword;
-    }
     // The first top-level token from begin that is where, order by or the end.
     int clauseEnd(int begin) const;
-    QString textBetween(int begin, int end) const;
     // Reads "left [outer] join U [[as] A] on A.pk = X.col" from index; the index after it.
     std::optional<int> readJoin(int index, const TableColumnsLookup &columnsOf) const;
 
@@ -90,42 +84,35 @@ private:
 int SelectReader::clauseEnd(int begin) const
 {
     for (int i = begin; i < m_tokens.size(); ++i) {
-        if (at(i, Keyword::Where) || (at(i, Keyword::Order) && at(i + 1, Keyword::By)))
+        if (m_tokens.isTopKeyword(i, Keyword::Where)
+            || (m_tokens.isTopKeyword(i, Keyword::Order)
+                && m_tokens.isTopKeyword(i + 1, Keyword::By)))
             return i;
     }
     return m_tokens.size();
 }
 
-QString SelectReader::textBetween(int begin, int end) const
-{
-    if (begin >= end)
-        return QString();
-    const int from = m_tokens[begin].start;
-    const Token &last = m_tokens[end - 1];
-    return m_tokens.source.mid(from, last.start + last.length - from);
-}
-
 std::optional<int> SelectReader::readJoin(int index, const TableColumnsLookup &columnsOf) const
 {
-    if (!at(index, Keyword::Left))
+    if (!m_tokens.isTopKeyword(index, Keyword::Left))
         return std::nullopt;
     ++index;
-    if (at(index, Keyword::Outer))
+    if (m_tokens.isTopKeyword(index, Keyword::Outer))
         ++index;
-    if (!at(index, Keyword::Join) || index + 1 >= m_tokens.size()
+    if (!m_tokens.isTopKeyword(index, Keyword::Join) || index + 1 >= m_tokens.size()
         || !isPlainName(m_tokens[index + 1]))
         return std::nullopt;
     const QString table = nameOf(m_tokens, index + 1);
     index += 2;
     QString alias = table;
-    if (at(index, Keyword::As))
+    if (m_tokens.isTopKeyword(index, Keyword::As))
         ++index;
     if (index < m_tokens.size() && isPlainName(m_tokens[index])) {
         alias = nameOf(m_tokens, index);
         ++index;
     }
     // on Q1 . c1 = Q2 . c2
-    if (!at(index, Keyword::On) || index + 7 >= m_tokens.size())
+    if (!m_tokens.isTopKeyword(index, Keyword::On) || index + 7 >= m_tokens.size())
         return std::nullopt;
     const int left = index + 1;
     const int right = index + 5;
@@ -150,7 +137,7 @@ std::optional<int> SelectReader::readJoin(int index, const TableColumnsLookup &c
 
 std::optional<PageRequest> SelectReader::read(const TableColumnsLookup &columnsOf)
 {
-    if (!at(0, Keyword::Select) || m_tokens.size() < 4)
+    if (!m_tokens.isTopKeyword(0, Keyword::Select) || m_tokens.size() < 4)
         return std::nullopt;
     const Keyword first = m_tokens[1].keyword;
     if (first == Keyword::Distinct || first == Keyword::Top || first == Keyword::All)
@@ -173,7 +160,7 @@ std::optional<PageRequest> SelectReader::read(const TableColumnsLookup &columnsO
     if (!mainColumns || mainColumns->primaryKey.size() != 1 || !mainColumns->primaryKeyOrdersRows)
         return std::nullopt;
     request.keyField = mainColumns->primaryKey.first();
-    request.select = textBetween(1, from);
+    request.select = m_tokens.textBetween(1, from);
 
     const int joinsEnd = clauseEnd(from + 2);
     int index = from + 2;
@@ -185,14 +172,14 @@ std::optional<PageRequest> SelectReader::read(const TableColumnsLookup &columnsO
     }
     if (joinsEnd == from + 2)
         return std::nullopt;
-    request.join = textBetween(from + 2, joinsEnd);
+    request.join = m_tokens.textBetween(from + 2, joinsEnd);
     int order = joinsEnd;
-    if (at(joinsEnd, Keyword::Where)) {
+    if (m_tokens.isTopKeyword(joinsEnd, Keyword::Where)) {
         order = clauseEnd(joinsEnd + 1);
-        request.where = u' ' + textBetween(joinsEnd, order);
+        request.where = u' ' + m_tokens.textBetween(joinsEnd, order);
     }
     if (order < m_tokens.size())
-        request.order = u' ' + textBetween(order, m_tokens.size());
+        request.order = u' ' + m_tokens.textBetween(order, m_tokens.size());
     return request;
 }
 

@@ -51,19 +51,6 @@ public:
     std::optional<SeekableSelect> read(const SeekColumnsLookup &columnsOf);
 
 private:
-    bool atTop(int index, Keyword keyword) const
-    {
-        return index < m_tokens.size() && m_tokens[index].depth == 0
-            && m_tokens[index].keyword == keyword;
-    }
-    QString textBetween(int begin, int end) const
-    {
-        if (begin >= end)
-            return QString();
-        const int from = m_tokens[begin].start;
-        const Token &last = m_tokens[end - 1];
-        return m_tokens.source.mid(from, last.start + last.length - from);
-    }
     // Reads "column" or "qualifier.column" [asc|desc] between begin and end.
     std::optional<SeekableSelect::OrderColumn> readOrderItem(int begin, int end) const;
 
@@ -112,14 +99,14 @@ std::optional<SeekableSelect::OrderColumn> SelectReader::readOrderItem(int begin
     const int field = m_columns.indexOf(name);
     if (field < 0 || !exactlyWritten(m_columns.fields.at(field).type))
         return std::nullopt;
-    item.column = textBetween(begin, end);
+    item.column = m_tokens.textBetween(begin, end);
     item.notNull = name.compare(m_columns.primaryKey.first(), Qt::CaseInsensitive) == 0;
     return item;
 }
 
 std::optional<SeekableSelect> SelectReader::read(const SeekColumnsLookup &columnsOf)
 {
-    if (!atTop(0, Keyword::Select) || m_tokens.size() < 4)
+    if (!m_tokens.isTopKeyword(0, Keyword::Select) || m_tokens.size() < 4)
         return std::nullopt;
     const Keyword first = m_tokens[1].keyword;
     if (first == Keyword::Distinct || first == Keyword::Top || first == Keyword::All)
@@ -137,14 +124,15 @@ std::optional<SeekableSelect> SelectReader::read(const SeekColumnsLookup &column
             from = i;
         else if (from >= 0 && where < 0 && token.keyword == Keyword::Where)
             where = i;
-        else if (from >= 0 && token.keyword == Keyword::Order && atTop(i + 1, Keyword::By))
+        else if (from >= 0 && token.keyword == Keyword::Order
+                 && m_tokens.isTopKeyword(i + 1, Keyword::By))
             order = ++i;
     }
     if (from < 2 || order < 0 || from + 1 >= m_tokens.size() || !isName(m_tokens[from + 1]))
         return std::nullopt;
     m_table = tsql::unquotedText(m_tokens, m_tokens[from + 1]);
     int afterTable = from + 2;
-    if (atTop(afterTable, Keyword::As))
+    if (m_tokens.isTopKeyword(afterTable, Keyword::As))
         ++afterTable;
     if (afterTable < m_tokens.size() && isName(m_tokens[afterTable]))
         m_alias = tsql::unquotedText(m_tokens, m_tokens[afterTable]);
@@ -154,11 +142,11 @@ std::optional<SeekableSelect> SelectReader::read(const SeekColumnsLookup &column
     m_columns = *columns;
 
     SeekableSelect select;
-    select.selectList = textBetween(0, from);
+    select.selectList = m_tokens.textBetween(0, from);
     const int fromEnd = where >= 0 ? where : order - 1;
-    select.from = u' ' + textBetween(from, fromEnd);
+    select.from = u' ' + m_tokens.textBetween(from, fromEnd);
     if (where >= 0)
-        select.condition = textBetween(where + 1, order - 1);
+        select.condition = m_tokens.textBetween(where + 1, order - 1);
     bool keyOrdered = false;
     int itemStart = order + 1;
     for (int i = order + 1; i <= m_tokens.size(); ++i) {

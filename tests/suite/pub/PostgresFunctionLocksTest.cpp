@@ -1,7 +1,6 @@
 #include "LockMatrix.h"
 #include "PostgresCompany.h"
 
-#include "demo/ServerDemoCompany.h"
 #include "suite/pub/FunctionLocks.h"
 #include "suite/pub/LocalProcess.h"
 
@@ -23,14 +22,7 @@ protected:
         SKIP_WITHOUT_POSTGRES();
         ASSERT_TRUE(company.ok()) << qPrintable(company.error());
         QString sMsg;
-        const std::optional<ConnectionText> text =
-            ConnectionText::parse(company.connectionText(), sMsg);
-        ASSERT_TRUE(text) << qPrintable(sMsg);
-        demo::DemoSettings settings;
-        settings.customers = 0;
-        settings.overwrite = true;
-        settings.plugIns = false;
-        ASSERT_TRUE(demo::ServerDemoCompany::create(*text, settings, {}, sMsg)) << qPrintable(sMsg);
+        ASSERT_TRUE(company.buildEmptyCompany(sMsg)) << qPrintable(sMsg);
     }
 
     std::unique_ptr<FunctionLocks> session(const QString &userId, const QString &userName)

@@ -1,8 +1,6 @@
 #include "PostgresCompany.h"
 #include "SecondProcessClient.h"
 
-#include "demo/ServerDemoCompany.h"
-
 #include <QRegularExpression>
 #include <QSet>
 
@@ -23,14 +21,7 @@ protected:
         SKIP_WITHOUT_POSTGRES();
         ASSERT_TRUE(company.ok()) << qPrintable(company.error());
         QString sMsg;
-        const std::optional<ConnectionText> text =
-            ConnectionText::parse(company.connectionText(), sMsg);
-        ASSERT_TRUE(text) << qPrintable(sMsg);
-        demo::DemoSettings settings;
-        settings.customers = 0;
-        settings.overwrite = true;
-        settings.plugIns = false;
-        ASSERT_TRUE(demo::ServerDemoCompany::create(*text, settings, {}, sMsg)) << qPrintable(sMsg);
+        ASSERT_TRUE(company.buildEmptyCompany(sMsg)) << qPrintable(sMsg);
     }
 
     QStringList column(const QString &sql)

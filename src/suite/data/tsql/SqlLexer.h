@@ -141,6 +141,23 @@ struct TokenList
     QStringView text(int index) const { return text(tokens[size_t(index)]); }
     int size() const { return int(tokens.size()); }
     const Token &operator[](int index) const { return tokens[size_t(index)]; }
+
+    // The source from token begin to the end of token end - 1, as written; empty when
+    // begin >= end.
+    QString textBetween(int begin, int end) const
+    {
+        if (begin >= end)
+            return QString();
+        const int from = tokens[size_t(begin)].start;
+        const Token &last = tokens[size_t(end - 1)];
+        return source.mid(from, last.start + last.length - from);
+    }
+    // Whether the token at index is the keyword, outside every parenthesis.
+    bool isTopKeyword(int index, Keyword keyword) const
+    {
+        return index < size() && tokens[size_t(index)].depth == 0
+            && tokens[size_t(index)].keyword == keyword;
+    }
 };
 
 // Deeper nesting of parentheses or of IF and BEGIN blocks is refused: the translation walks
