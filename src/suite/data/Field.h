@@ -83,4 +83,27 @@ inline TypeFamily typeFamily(int type)
     }
 }
 
+// How a backend turns the stored values of a column into QVariants: by the family of the
+// column's type, a big integer apart so that it keeps its width. ByStorage is for a column
+// that declares no type (an SQLite expression): each value is read as it is stored.
+enum class CellReader { Text, Integer, BigInteger, Real, Boolean, DateTime, Binary, ByStorage };
+
+inline CellReader cellReaderOf(int type)
+{
+    switch (typeFamily(type)) {
+    case TypeFamily::Integer:
+        return type == adBigInt ? CellReader::BigInteger : CellReader::Integer;
+    case TypeFamily::Real:
+        return CellReader::Real;
+    case TypeFamily::Boolean:
+        return CellReader::Boolean;
+    case TypeFamily::DateTime:
+        return CellReader::DateTime;
+    case TypeFamily::Binary:
+        return CellReader::Binary;
+    default:
+        return CellReader::Text;
+    }
+}
+
 } // namespace suite

@@ -171,15 +171,10 @@ bool PostgresBackend::tableColumns(const QString &table, TableColumns &columns, 
 {
     if (m_catalogueStale || schemaVersion() != m_catalogueVersion)
         loadCatalogue();
-    const QString key = table.toLower();
-    if (const auto known = m_tableColumns.constFind(key); known != m_tableColumns.cend()) {
-        columns = *known;
-        return true;
-    }
-    if (!readTableColumns(table, columns, sMsg))
-        return false;
-    m_tableColumns.insert(key, columns);
-    return true;
+    return m_tableColumns.find(table, columns, sMsg,
+                               [this](const QString &name, TableColumns &read, QString &reason) {
+                                   return readTableColumns(name, read, reason);
+                               });
 }
 
 // A primary key of PostgreSQL admits no null, and its index orders as ORDER BY does (citext

@@ -3,6 +3,7 @@
 #include "suite/data/CoarseColumns.h"
 #include "suite/data/DataBackend.h"
 #include "suite/data/PostgresConnection.h"
+#include "suite/data/TableColumnsCache.h"
 #include "suite/data/TextColumnIndex.h"
 
 #include <QHash>
@@ -58,7 +59,7 @@ private:
     // The declared types of the tables' columns ("bit", "nvarchar(20)"), by the table's object
     // id and the column's number.
     QHash<std::pair<unsigned, int>, QString> m_declaredTypes;
-    QHash<QString, TableColumns> m_tableColumns;
+    TableColumnsCache m_tableColumns;
 };
 
 } // namespace suite

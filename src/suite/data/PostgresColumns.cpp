@@ -43,24 +43,6 @@ Field fieldOf(const QString &name, Oid type, int typmod)
     }
 }
 
-Reader readerOf(const Field &field)
-{
-    switch (typeFamily(field.type)) {
-    case TypeFamily::Integer:
-        return field.type == adBigInt ? Reader::BigInteger : Reader::Integer;
-    case TypeFamily::Real:
-        return Reader::Real;
-    case TypeFamily::Boolean:
-        return Reader::Boolean;
-    case TypeFamily::DateTime:
-        return Reader::DateTime;
-    case TypeFamily::Binary:
-        return Reader::Binary;
-    default:
-        return Reader::Text;
-    }
-}
-
 QVariant value(QByteArrayView text, bool isNull, Reader reader)
 {
     if (isNull)
@@ -83,6 +65,7 @@ QVariant value(QByteArrayView text, bool isNull, Reader reader)
         // bytea's text form is \x followed by hex digits.
         return QByteArray::fromHex(text.sliced(qMin<qsizetype>(2, text.size())).toByteArray());
     case Reader::Text:
+    case Reader::ByStorage:
         break;
     }
     return QString::fromUtf8(text);

@@ -10,7 +10,7 @@
 namespace suite::postgres_columns {
 
 // How the text libpq gives for a value of a column is read: by the family of the column's type.
-enum class Reader { Text, Integer, BigInteger, Real, Boolean, DateTime, Binary };
+using Reader = CellReader;
 
 // The type object ids of the server's built-in types the data service reads.
 namespace oid {
@@ -34,7 +34,6 @@ constexpr Oid kUuid = 2950;
 // The column of a result as ADO describes it; a varchar's typmod carries its length. Any other
 // type (citext, an extension's type, among them) reads as long text.
 Field fieldOf(const QString &name, Oid type, int typmod);
-Reader readerOf(const Field &field);
 
 // The value of a cell as libpq gives it in text form; null is a null QVariant.
 QVariant value(QByteArrayView text, bool isNull, Reader reader);

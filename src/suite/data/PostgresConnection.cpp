@@ -268,7 +268,7 @@ RecordSet PostgresConnection::queryStatement(const QString &sql, const QVariantL
     const QList<Field> fields = fieldsOf(result.get(), m_session->shownField);
     std::vector<postgres_columns::Reader> readers;
     for (const Field &field : fields)
-        readers.push_back(postgres_columns::readerOf(field));
+        readers.push_back(cellReaderOf(field.type));
     const int rows = PQntuples(result.get());
     std::vector<QVariant> cells;
     cells.reserve(size_t(rows) * size_t(fields.size()));

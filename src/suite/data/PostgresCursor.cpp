@@ -83,7 +83,7 @@ bool PostgresCursor::receive(QString &sMsg)
     if (!m_described && m_row) {
         m_fields = PostgresConnection::fieldsOf(m_row, m_shown);
         for (const Field &field : std::as_const(m_fields))
-            m_readers.push_back(postgres_columns::readerOf(field));
+            m_readers.push_back(cellReaderOf(field.type));
         m_described = status == PGRES_SINGLE_TUPLE || status == PGRES_TUPLES_OK;
     }
     if (status == PGRES_SINGLE_TUPLE)

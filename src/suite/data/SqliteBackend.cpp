@@ -99,15 +99,10 @@ bool SqliteBackend::tableColumns(const QString &table, TableColumns &columns, QS
         m_tableColumns.clear();
         m_tableColumnsVersion = version;
     }
-    const QString key = table.toLower();
-    if (const auto known = m_tableColumns.constFind(key); known != m_tableColumns.cend()) {
-        columns = *known;
-        return true;
-    }
-    if (!readTableColumns(table, columns, sMsg))
-        return false;
-    m_tableColumns.insert(key, columns);
-    return true;
+    return m_tableColumns.find(table, columns, sMsg,
+                               [this](const QString &name, TableColumns &read, QString &reason) {
+                                   return readTableColumns(name, read, reason);
+                               });
 }
 
 bool SqliteBackend::readTableColumns(const QString &table, TableColumns &columns, QString &sMsg)

@@ -4,9 +4,8 @@
 #include "suite/data/DataBackend.h"
 #include "suite/data/SqliteConnection.h"
 #include "suite/data/SqliteSearchStatistics.h"
+#include "suite/data/TableColumnsCache.h"
 #include "suite/data/TextColumnIndex.h"
-
-#include <QHash>
 
 #include <memory>
 
@@ -50,10 +49,9 @@ private:
     QString m_coarseColumnsVersion;
     TextColumnIndex m_textColumns;
     QString m_textColumnsVersion;
-    // The columns of the tables asked for, by lower-cased name, kept while the schema of the
-    // company and of the temporary tables stays at m_tableColumnsVersion: every page a list
-    // reads and every record a writer saves asks for its tables' columns again.
-    QHash<QString, TableColumns> m_tableColumns;
+    // Kept while the schema of the company and of the temporary tables stays at
+    // m_tableColumnsVersion.
+    TableColumnsCache m_tableColumns;
     QString m_tableColumnsVersion;
 };
 

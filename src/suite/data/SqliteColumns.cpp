@@ -11,24 +11,6 @@ namespace suite::sqlite_columns {
 
 namespace {
 
-Reader readerOf(int type)
-{
-    switch (typeFamily(type)) {
-    case TypeFamily::Integer:
-        return type == adBigInt ? Reader::BigInteger : Reader::Integer;
-    case TypeFamily::Real:
-        return Reader::Real;
-    case TypeFamily::Boolean:
-        return Reader::Boolean;
-    case TypeFamily::DateTime:
-        return Reader::DateTime;
-    case TypeFamily::Binary:
-        return Reader::Binary;
-    default:
-        return Reader::Text;
-    }
-}
-
 QVariant integerValue(qlonglong value, Reader reader)
 {
     switch (reader) {
@@ -104,7 +86,7 @@ void describe(sqlite3_stmt *statement, QList<Field> &fields, std::vector<Reader>
         const char *declared = sqlite3_column_decltype(statement, column);
         fields.append(declared ? fieldOfDeclaredType(name, QString::fromUtf8(declared))
                                : Field{ name, adLongVarWChar, kLongTextSize });
-        readers.push_back(declared ? readerOf(fields.last().type) : Reader::ByStorage);
+        readers.push_back(declared ? cellReaderOf(fields.last().type) : Reader::ByStorage);
     }
 }
 

@@ -11,9 +11,9 @@ struct sqlite3_stmt;
 
 namespace suite::sqlite_columns {
 
-// How the values of a column are turned into QVariants: by the family of its declared type,
-// or, for an expression that declares none, by how each value is stored.
-enum class Reader { Text, Integer, BigInteger, Real, Boolean, DateTime, Binary, ByStorage };
+// A column declared with a type is read by its family; an expression that declares none, by
+// how each value is stored.
+using Reader = CellReader;
 
 // The fields of a prepared statement's result and the reader of each column. An expression's
 // column is long text until its values settle it (see RecordSet reading).
