@@ -8,6 +8,15 @@
 
 #include <gtest/gtest.h>
 
+// The values of the first column, row after row.
+inline QStringList firstColumn(const suite::RecordSet &rows)
+{
+    QStringList values;
+    for (int row = 0; row < rows.RecordCount(); ++row)
+        values.append(rows.valueAt(row, 0).toString());
+    return values;
+}
+
 // A folder holding a small company of account 001, year 2026, in SQLite files made by the
 // test itself: just the tables a test needs, in the backend's own SQL.
 class CompanyFolder
@@ -48,11 +57,7 @@ public:
     // The values of one column, row after row.
     QStringList column(const QString &sql, const QVariantList &params = {}) const
     {
-        const suite::RecordSet rows = query(sql, params);
-        QStringList values;
-        for (int row = 0; row < rows.RecordCount(); ++row)
-            values.append(rows.valueAt(row, 0).toString());
-        return values;
+        return firstColumn(query(sql, params));
     }
 
 private:

@@ -84,11 +84,7 @@ public:
 
     QStringList column(const QString &sql, const QVariantList &params = {}) const
     {
-        const suite::RecordSet rows = query(sql, params);
-        QStringList values;
-        for (int row = 0; row < rows.RecordCount(); ++row)
-            values.append(rows.valueAt(row, 0).toString());
-        return values;
+        return firstColumn(query(sql, params));
     }
 
 private:

@@ -44,19 +44,7 @@ TEST_F(PostgresFunctionLocksTest, EveryPairOfTasksOfTwoSessionsFollowsTheConflic
     auto holder = session(QStringLiteral("demo"), QStringLiteral("Admin"));
     auto other = session(QStringLiteral("sales1"), QStringLiteral("Wang"));
     ASSERT_TRUE(holder && other);
-    QString sMsg;
-    for (size_t held = 0; held < kLockTasks.size(); ++held) {
-        ASSERT_FALSE(holder->isLocked(kCustomer, kLockTasks[held], nullptr, sMsg))
-            << qPrintable(sMsg);
-        for (size_t wanted = 0; wanted < kLockTasks.size(); ++wanted) {
-            const bool refused = other->isLocked(kCustomer, kLockTasks[wanted], nullptr, sMsg);
-            EXPECT_EQ(refused, kRefuses[held][wanted])
-                << "held " << kLockTasks[held] << ", wanted " << kLockTasks[wanted] << ": "
-                << qPrintable(sMsg);
-            EXPECT_FALSE(other->isLocked(kCustomer, -kLockTasks[wanted], nullptr, sMsg));
-        }
-        EXPECT_FALSE(holder->isLocked(kCustomer, -kLockTasks[held], nullptr, sMsg));
-    }
+    expectTheConflictMatrix(*holder, *other);
 }
 
 TEST_F(PostgresFunctionLocksTest, ARefusalNamesTheHolderAndAnEndedSessionFreesItsTasks)
