@@ -384,6 +384,9 @@ bool ClsCommon::translateSelect(const char *member, const QString &text, QString
                         : QStringLiteral("Rows can only be read forward from one select "
                                          "statement."));
     }
+    if (!batch->steps.front().parameters.isEmpty()) {
+        return fail(member, QStringLiteral("@@ROWCOUNT has no value in a select read on its own."));
+    }
     select = batch->steps.front().sql;
     return true;
 }

@@ -603,12 +603,16 @@ bool SqliteConnection::insertRow(const QString &table, const QList<Field> &field
 bool SqliteConnection::executeStatement(const QString &sql, const QVariantList &params,
                                         QString &sMsg, qint64 *rowsChanged)
 {
-    // The difference of the running total counts only this statement, also for statements
-    // such as CREATE that leave sqlite3_changes at the previous statement's count.
+    // A statement such as CREATE leaves sqlite3_changes at the previous statement's count, so
+    // whether this one changed rows at all is told by the running total. The total also counts
+    // what triggers (an identity column's numbering) change; sqlite3_changes counts only the
+    // statement's own rows, as SQL Server does.
     const qint64 before = isOpen() ? sqlite3_total_changes64(m_database->db) : 0;
     const bool ok = execute(sql, params, sMsg);
-    if (rowsChanged)
-        *rowsChanged = ok ? sqlite3_total_changes64(m_database->db) - before : 0;
+    if (rowsChanged) {
+        const bool changedRows = ok && sqlite3_total_changes64(m_database->db) != before;
+        *rowsChanged = changedRows ? sqlite3_changes64(m_database->db) : 0;
+    }
     return ok;
 }
 

@@ -450,6 +450,12 @@ TEST_F(DataServiceTest, PageFailuresComeBackInTheMessageAndFlag)
     EXPECT_EQ(folder.column(QStringLiteral("select count(*) from Customer where cCusName = 'x'")),
               QStringList{ QStringLiteral("0") });
 
+    const Page rowCount =
+        openPage(QStringLiteral("select cCusCode from Customer where @@ROWCOUNT = 0"), 10, 1);
+    EXPECT_FALSE(rowCount.read);
+    EXPECT_EQ(rowCount.sMsg,
+              QStringLiteral("@@ROWCOUNT has no value in a select read on its own."));
+
     const Page missing = openPage(QStringLiteral("select * from NoSuchTable"), 10, 1);
     EXPECT_FALSE(missing.read);
     EXPECT_TRUE(missing.sMsg.contains(QStringLiteral("NoSuchTable"), Qt::CaseInsensitive))

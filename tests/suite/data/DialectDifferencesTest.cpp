@@ -92,6 +92,27 @@ TEST_P(DialectDifferences, CodesAndNamesCompareWithoutRegardToCase)
         << "a code differing only in case is the same code";
 }
 
+TEST_P(DialectDifferences, RowCountIsTheRowsOfTheStatementBefore)
+{
+    EXPECT_EQ(rowsOf(QStringLiteral("select @@ROWCOUNT")), QStringLiteral("0"));
+    EXPECT_EQ(rowsOf(QStringLiteral("update Customer set iCount = 1 where cCusCode like 'c00%'\n"
+                                    "select @@rowcount")),
+              QStringLiteral("3"));
+    EXPECT_EQ(rowsOf(QStringLiteral("select cCusCode from Customer where bFlag = 0\n"
+                                    "select @@rowcount")),
+              QStringLiteral("2"));
+    EXPECT_EQ(rowsOf(QStringLiteral("update Customer set iCount = 2 where cCusCode = 'none'\n"
+                                    "if @@rowcount = 0 insert into Customer(cCusCode) values "
+                                    "('C004')\n"
+                                    "select @@rowcount, count(*) from Customer")),
+              QStringLiteral("1|4"))
+        << "the IF's own test leaves the count of the update for the insert to read";
+    EXPECT_EQ(rowsOf(QStringLiteral("declare @last nvarchar(20)\n"
+                                    "select @last = cCusCode from Customer order by cCusCode\n"
+                                    "select @@rowcount, @last")),
+              QStringLiteral("4|C004"));
+}
+
 INSTANTIATE_TEST_SUITE_P(Backends, DialectDifferences,
                          ::testing::Values(BackendKind::Sqlite, BackendKind::Postgres),
                          backendName);

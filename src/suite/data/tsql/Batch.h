@@ -11,6 +11,11 @@ namespace suite::tsql {
 // procedural parts of a batch (declare, set, select @v = ..., if ... else, begin ... end,
 // procedure calls) become steps that the BatchRunner interprets, because an embedded backend
 // has no procedural language of its own.
+// @@ROWCOUNT as a parameter of a step: the runner binds the rows the step before touched. No
+// declared variable has this name, since a variable's name never starts with '@' once its own
+// '@' is taken off.
+inline const QString kRowCountParameter = QStringLiteral("@rowcount");
+
 struct Step
 {
     enum class Kind {
@@ -27,7 +32,7 @@ struct Step
     // Variable names without '@', lower-cased (T-SQL variables ignore case).
     QStringList variables;
     // Variables the sql refers to, each once: the n-th is bound to placeholder number n (?n in
-    // SQLite), however often the sql uses it.
+    // SQLite), however often the sql uses it. kRowCountParameter stands for @@ROWCOUNT.
     QStringList parameters;
     // Whether the statement returns rows (a select), so the runner reads them.
     bool returnsRows = false;

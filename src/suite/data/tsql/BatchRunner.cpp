@@ -40,7 +40,9 @@ public:
         , m_procedures(procedures)
         , m_presets(presets)
         , m_outcome(outcome)
-    { }
+    {
+        setRowCount(0);
+    }
 
     bool run(const std::vector<Step> &steps)
     {
@@ -56,7 +58,7 @@ private:
     {
         switch (step.kind) {
         case Step::Kind::Statement:
-            return step.returnsRows ? query(step, m_outcome.lastResult) : execute(step);
+            return step.returnsRows ? queryCounted(step, m_outcome.lastResult) : execute(step);
         case Step::Kind::Declare:
             for (const QString &variable : step.variables)
                 m_variables.insert(variable, m_presets.value(variable));
@@ -93,6 +95,15 @@ private:
         return result.IsOpen() || fail(sMsg, step.sql);
     }
 
+    // A select counts the rows it gave for @@ROWCOUNT, an IF's condition leaves it alone.
+    bool queryCounted(const Step &step, RecordSet &result)
+    {
+        if (!query(step, result))
+            return false;
+        setRowCount(result.RecordCount());
+        return true;
+    }
+
     bool execute(const Step &step)
     {
         QString sMsg;
@@ -100,15 +111,18 @@ private:
         if (!m_connection.executeStatement(step.sql, parameters(step), sMsg, &changed))
             return fail(sMsg, step.sql);
         m_outcome.rowsChanged += changed;
+        setRowCount(changed);
         return true;
     }
+
+    void setRowCount(qint64 rows) { m_variables.insert(kRowCountParameter, rows); }
 
     // SET takes the value of its expression, even a null one; SELECT @v = ... keeps the last
     // row's values and leaves the variables alone when no row comes back.
     bool assign(const Step &step)
     {
         RecordSet rows;
-        if (!query(step, rows))
+        if (!queryCounted(step, rows))
             return false;
         if (step.kind == Step::Kind::Assign) {
             m_variables.insert(step.variables.value(0), rows.Eof() ? QVariant() : rows.Value(0));

@@ -81,7 +81,8 @@ public:
     virtual QString concatOperator() const = 0;
     // The expression of OBJECT_ID(name): not null exactly when the object exists.
     virtual QString objectIdExpression(const ObjectName &name) const = 0;
-    // @@IDENTITY, @@ROWCOUNT; empty when the backend has no counterpart.
+    // @@IDENTITY; empty when the backend has no counterpart. @@ROWCOUNT is no dialect's: the
+    // batch runner keeps it (see kRowCountParameter).
     virtual QString systemVariable(QStringView lowerName) const = 0;
 
     // Whether mapFunction rewrites calls of this (lower-case) function.

@@ -1,5 +1,6 @@
 #include "suite/data/tsql/SqlWriter.h"
 
+#include "suite/data/tsql/Batch.h"
 #include "suite/data/tsql/ObjectNames.h"
 
 namespace suite::tsql {
@@ -313,15 +314,15 @@ void SqlWriter::flushLimit(int depth, QString &out)
 void SqlWriter::writeVariable(const Token &token, QString &out)
 {
     const QStringView text = m_tokens.text(token);
-    if (text.startsWith(u"@@")) {
+    const QString name = text.mid(1).toString().toLower();
+    if (text.startsWith(u"@@") && name != kRowCountParameter) {
         const QString system = m_context.dialect.systemVariable(text.toString().toLower());
         if (system.isEmpty())
             fail(QStringLiteral("%1 is not supported").arg(text.toString().toUpper()));
         appendToken(token, system, out);
         return;
     }
-    const QString name = text.mid(1).toString().toLower();
-    if (!m_context.variables.contains(name)) {
+    if (name != kRowCountParameter && !m_context.variables.contains(name)) {
         fail(QStringLiteral("the variable %1 is not declared").arg(text.toString()));
         return;
     }

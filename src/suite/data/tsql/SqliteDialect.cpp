@@ -346,8 +346,6 @@ QString SqliteDialect::systemVariable(QStringView lowerName) const
 {
     if (lowerName == u"@@identity")
         return QStringLiteral("last_insert_rowid()");
-    if (lowerName == u"@@rowcount")
-        return QStringLiteral("changes()");
     return QString();
 }
 
