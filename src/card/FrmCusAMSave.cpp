@@ -134,8 +134,11 @@ QString FrmCusAM::writeRecordXml()
     return CardRecordXml(*this, inputs).WriteXML();
 }
 
-// A refusal of the data service leaves the card as it is, its changes still to be saved.
-// Attachments added to a new customer move to its code only once the customer exists.
+// A refusal of the data service leaves the card as it is, its changes still to be saved, but
+// for a code the numbering rule proposed: another user may have saved that code meanwhile, so
+// the next free one is proposed and saving again stores the customer (a code still free is
+// proposed again). Attachments added to a new customer move to its code only once the
+// customer exists.
 bool FrmCusAM::storeRecord(const QString &xml)
 {
     if (g_cColInfoXml.isEmpty() && g_oColSet)
@@ -145,6 +148,7 @@ bool FrmCusAM::storeRecord(const QString &xml)
         m_iOpt == 1 ? g_oSrv->Add(xml, kArchive, sMsg) : g_oSrv->Modify(xml, kArchive, sMsg);
     if (!saved) {
         ShowInfoMsg(sMsg);
+        RefreshAutoCode();
         return false;
     }
     QString fileMsg;

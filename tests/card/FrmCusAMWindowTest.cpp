@@ -324,6 +324,34 @@ TEST_F(CardCommandTest, ARefusedAddLosesNothingAndSaveAndNewStartsTheNext)
     EXPECT_FALSE(card->TLB2->isButtonEnabled(u"SaveRsNew"_s));
 }
 
+TEST_F(CardCommandTest, AProposedCodeAnotherUserSavedFirstGivesWayToTheNextOnSaving)
+{
+    ASSERT_TRUE(openList());
+    FrmCusAM *card = openCard(u"Add"_s);
+    ASSERT_NE(card, nullptr);
+    retype(card->Edt(1), u"Race Trading"_s);
+    retype(card->Edt(2), u"RaceT"_s);
+    const QString proposed = card->Edt(0)->text();
+    ASSERT_FALSE(proposed.isEmpty()) << "the demo company numbers customers";
+    m_company.run(DemoCompanyCopy<>::Company,
+                  u"insert into Customer (cCusCode, cCusName, cCusAbbName) "
+                  "values ('%1', 'Other desk', 'OtherD')"_s.arg(proposed));
+
+    card->Operating(u"SaveRs"_s);
+    ASSERT_EQ(shownTexts().size(), 1);
+    EXPECT_TRUE(shownTexts().front().contains(proposed)) << qPrintable(shownTexts().front());
+    const QString next = card->Edt(0)->text();
+    EXPECT_NE(next, proposed) << "the taken code gives way";
+    EXPECT_FALSE(next.isEmpty());
+    EXPECT_EQ(stored(u"cCusName"_s, proposed), u"Other desk"_s) << "the other save stays";
+    EXPECT_EQ(card->Edt(1)->text(), u"Race Trading"_s);
+
+    card->Operating(u"SaveRs"_s);
+    EXPECT_EQ(stored(u"cCusAbbName"_s, next), u"RaceT"_s);
+    EXPECT_EQ(card->state(), 2);
+    EXPECT_EQ(shownTexts().size(), 1) << "the second save needs no message";
+}
+
 TEST_F(CardCommandTest, AModifiedCustomerSavesAndItsCreditReachesDependantsOnRequest)
 {
     const QString company = firstCode(u"1=1"_s);
