@@ -14,3 +14,12 @@ CREATE INDEX customer_search ON customer USING gin ((coalesce(ccuscode::text, ''
     || coalesce(ccusmnemcode::text, '') || chr(10) || coalesce(ccusphone::text, '') || chr(10)
     || coalesce(ccushand::text, '') || chr(10) || coalesce(ccusregcode::text, ''))
     gin_trgm_ops);
+
+-- A phrase of one or two characters makes no trigram. The letters beyond ASCII of the same text
+-- (Chinese above all), each an element of an array, find the rows that hold every letter of
+-- such a phrase; ASCII letters are in most rows and are found early in the list's order.
+CREATE INDEX customer_search_letters ON customer USING gin (string_to_array(regexp_replace(lower(
+    (coalesce(ccuscode::text, '') || chr(10) || coalesce(ccusname::text, '') || chr(10)
+    || coalesce(ccusabbname::text, '') || chr(10) || coalesce(ccusmnemcode::text, '') || chr(10)
+    || coalesce(ccusphone::text, '') || chr(10) || coalesce(ccushand::text, '') || chr(10)
+    || coalesce(ccusregcode::text, ''))), '[\x01-\x7f]+', '', 'g'), NULL));
