@@ -53,10 +53,12 @@ bool postgresContains(const QStringList &arguments, QString &out, QString &sMsg)
         const QString like =
             text + QStringLiteral(" ilike ") + likePattern(phrase) + QStringLiteral(" escape '\\'");
         const QString letter = indexedLetter(phrase);
+        // The phrase first: where the list is read in its order, it turns most rows away
+        // before their letters are taken apart.
         parts.append(letter.isEmpty() ? like
-                                      : postgresSearchLetters(text) + QStringLiteral(" @> ")
-                             + postgresSearchLetters(suite::sqlQuoted(letter))
-                             + QStringLiteral(" and ") + like);
+                                      : like + QStringLiteral(" and ") + postgresSearchLetters(text)
+                             + QStringLiteral(" @> ")
+                             + postgresSearchLetters(suite::sqlQuoted(letter)));
     }
     out = u'(' + parts.join(QStringLiteral(" and ")) + u')';
     return true;
