@@ -19,8 +19,9 @@ namespace suite {
 
 // Counts rows on a connection of its own, on a thread of its own, one count after the other,
 // so that a list can show its first page while the database still counts the rest. The
-// connection is opened with the first count and kept. Results come back on the thread that
-// made this object, through its receiver, and only to requesters that still exist.
+// connection is opened with the first count, or before it when asked, and kept. Results come
+// back on the thread that made this object, through its receiver, and only to requesters that
+// still exist.
 class BackgroundCount
 {
 public:
