@@ -7,7 +7,12 @@
 #include "suite/data/PostgresBackend.h"
 #include "suite/data/PostgresConnection.h"
 #include "suite/data/tsql/PostgresDialect.h"
+#include "suite/data/tsql/TsqlTranslator.h"
 
+#include <QRegularExpression>
+
+#include <mutex>
+#include <optional>
 #include <thread>
 
 namespace demo {
@@ -75,24 +80,83 @@ bool createLocaleFunction(suite::PostgresConnection &connection, QString &sMsg)
                    sMsg);
 }
 
-// The company's own PostgreSQL statements (company_postgres.sql) on a second connection to
-// the schema being built, beside the other indexes: the trigram index alone takes about as long
-// as all of them, and the server has a second core for it.
-class PostgresScriptBeside
+// The statements that complete a loaded company on two connections at once: company_postgres.sql
+// (the trigram index of the quick search above all, which alone takes longer than all the other
+// indexes together) from the front, company_indexes.sql translated from the back, each taken by
+// the connection that is free first. The second connection starts at the front, so that the
+// trigram index is built from the start, and the first takes what the second has not begun
+// once its own indexes are done.
+class CompanyIndexes
 {
 public:
-    explicit PostgresScriptBeside(suite::PostgresConnection &connection)
+    bool read(QString &sMsg)
     {
-        QString script;
-        m_ok = SchemaScript::read(QStringLiteral("company_postgres.sql"), script, m_error)
-            && m_beside.open(connection.connectionString(),
+        QString postgres;
+        QString indexes;
+        if (!SchemaScript::read(QStringLiteral("company_postgres.sql"), postgres, sMsg)
+            || !SchemaScript::read(QStringLiteral("company_indexes.sql"), indexes, sMsg)) {
+            return false;
+        }
+        // Each of the script's statements ends with a semicolon at the end of a line.
+        static const QRegularExpression statementEnd(QStringLiteral(";[ \\t]*(\\n|$)"));
+        static const QRegularExpression comment(QStringLiteral("--[^\\n]*"));
+        for (const QString &statement : postgres.split(statementEnd)) {
+            if (!QString(statement).remove(comment).trimmed().isEmpty())
+                m_statements.append(statement);
+        }
+        suite::tsql::TsqlTranslator translator(std::make_shared<suite::tsql::PostgresDialect>());
+        const std::shared_ptr<const suite::tsql::Batch> batch = translator.translate(indexes, sMsg);
+        if (!batch)
+            return false;
+        for (auto step = batch->steps.rbegin(); step != batch->steps.rend(); ++step)
+            m_statements.append(step->sql);
+        m_back = m_statements.size();
+        return true;
+    }
+
+    // Runs the statements one at a time from the front or the back until none is left or one
+    // fails.
+    bool build(suite::PostgresConnection &connection, bool fromFront, QString &sMsg)
+    {
+        for (std::optional<QString> statement = take(fromFront); statement;
+             statement = take(fromFront)) {
+            if (!execute(connection, *statement, sMsg))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    std::optional<QString> take(bool fromFront)
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_front >= m_back)
+            return std::nullopt;
+        return m_statements.at(fromFront ? m_front++ : --m_back);
+    }
+
+    QStringList m_statements;
+    std::mutex m_mutex;
+    qsizetype m_front = 0;
+    qsizetype m_back = 0;
+};
+
+// A second connection to the schema being built, taking the company's indexes from the front
+// (see CompanyIndexes) on a thread of its own.
+class IndexesBeside
+{
+public:
+    IndexesBeside(suite::PostgresConnection &connection, CompanyIndexes &indexes)
+    {
+        m_ok = m_beside.open(connection.connectionString(),
                              connection.sessionSetup()
                                  + QStringList{ QStringLiteral("set search_path to ")
                                                 + currentSchema(connection) + u',' + u' '
                                                 + QStringLiteral("public") },
                              m_error);
         if (m_ok)
-            m_thread = std::thread([this, script] { m_ok = execute(m_beside, script, m_error); });
+            m_thread =
+                std::thread([this, &indexes] { m_ok = indexes.build(m_beside, true, m_error); });
     }
 
     bool finish(QString &sMsg)
@@ -104,7 +168,7 @@ public:
         return m_ok;
     }
 
-    ~PostgresScriptBeside()
+    ~IndexesBeside()
     {
         if (m_thread.joinable())
             m_thread.join();
@@ -152,10 +216,11 @@ bool loadCompany(suite::PostgresConnection &connection, const DemoSettings &sett
         return false;
     }
     progress(QStringLiteral("indexes"), 0, 0);
-    PostgresScriptBeside beside(connection);
-    const bool indexed =
-        SchemaScript::run(connection, std::make_shared<suite::tsql::PostgresDialect>(),
-                          QStringLiteral("company_indexes.sql"), sMsg);
+    CompanyIndexes indexes;
+    if (!indexes.read(sMsg))
+        return false;
+    IndexesBeside beside(connection, indexes);
+    const bool indexed = indexes.build(connection, false, sMsg);
     if (!beside.finish(sMsg) || !indexed)
         return false;
     progress(QStringLiteral("statistics"), 0, 0);

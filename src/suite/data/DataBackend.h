@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 namespace suite {
 
@@ -46,6 +47,13 @@ public:
     // values) rather than by skipping the rows before it: worth it where skipping costs a
     // server a walk over every skipped row.
     virtual bool seeksFarPages() const { return false; }
+    // The server's guess at the number of rows of a backend's select, from its statistics;
+    // nullopt where the backend makes none.
+    virtual std::optional<qint64> estimatedRows(const QString &select)
+    {
+        Q_UNUSED(select);
+        return std::nullopt;
+    }
 };
 
 // Opens the company database the connection text names, with the backend of its provider.

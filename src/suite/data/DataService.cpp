@@ -27,6 +27,7 @@
 #include <QRegularExpression>
 
 #include <exception>
+#include <future>
 #include <utility>
 
 namespace suite {
@@ -192,6 +193,9 @@ void ClsCommon::Init(const QString &cDBName)
         if (!backend)
             return fail("Init", sMsg);
         m_session = std::make_unique<Session>(*connection, std::move(backend));
+        // Far pages of an uncounted list are read beside their count there (countBesidePage).
+        if (m_session->backend->seeksFarPages())
+            m_session->counter.openConnection();
         return true;
     });
 }
@@ -450,15 +454,21 @@ bool ClsCommon::readPage(const QString &text, int pageSize, int &page, int &page
             return true;
         }
     }
+    RecordSet readBeside;
     if (!rowCount) {
         const QString stamp = m_session->pageCounts.stamp();
-        rowCount = countRows(plan->countSelect);
+        if (asked.firstRow > kRowsSkippedUncounted)
+            rowCount = countBesidePage(*plan, asked, pageSize, stamp, readBeside);
+        if (!rowCount)
+            rowCount = countRows(plan->countSelect);
         if (!rowCount)
             return false;
         readMarksLater(plan->pagedText, *rowCount, stamp);
     }
     const PageSpan span = pageSpan(*rowCount, pageSize, page);
-    rs = pageRows(*plan, span, *rowCount, pageSize, sMsg);
+    rs = readBeside.IsOpen() && span.firstRow == asked.firstRow
+        ? readBeside
+        : pageRows(*plan, span, *rowCount, pageSize, sMsg);
     if (!rs.IsOpen())
         return fail("OpenPage", sMsg);
     page = int(span.page);
@@ -586,6 +596,35 @@ std::optional<qint64> ClsCommon::countRows(const QString &countSelect)
     const qint64 rows = count.valueAt(0, 0).toLongLong();
     counts.store(countSelect, stamp, rows);
     return rows;
+}
+
+// Reading forward costs the walk over the rows before the page; counting first and reading from
+// the end, the count and the walk over the rows after it. A server counts on more than one core,
+// in about a quarter of the time of one walk over every row: with the count beside it, the page
+// read forward comes sooner when it lies in the first five eighths of the list, by the server's
+// estimate of its rows. The count and the page agree when no change was committed between the
+// stamp before and after them.
+std::optional<qint64> ClsCommon::countBesidePage(const PagePlan &plan, const PageSpan &asked,
+                                                 qint64 pageSize, const QString &stamp,
+                                                 RecordSet &rs)
+{
+    if (stamp.isEmpty())
+        return std::nullopt;
+    const std::optional<qint64> estimate = m_session->backend->estimatedRows(plan.select);
+    if (!estimate || asked.firstRow + pageSize > *estimate * 5 / 8)
+        return std::nullopt;
+    std::optional<std::future<BackgroundCount::Counted>> counting =
+        m_session->counter.countBeside(plan.countSelect);
+    if (!counting)
+        return std::nullopt;
+    QString sMsg;
+    const RecordSet rows = pageRows(plan, asked, 0, pageSize, sMsg);
+    const std::optional<qint64> counted = counting->get().first;
+    if (!rows.IsOpen() || !counted || m_session->pageCounts.stamp() != stamp)
+        return std::nullopt;
+    m_session->pageCounts.store(plan.countSelect, stamp, *counted);
+    rs = rows;
+    return counted;
 }
 
 // A record whose code the numbering rule generated uses up its serial together with the

@@ -96,6 +96,11 @@ private:
     void readMarksLater(const QString &pagedText, qint64 rows, const QString &stamp);
     // Counts the rows of a count statement and keeps the number for the current stamp.
     std::optional<qint64> countRows(const QString &countSelect);
+    // Reads a far page of a list not counted yet forward on this connection while the counting
+    // connection counts the list, and keeps the count; nullopt, with nothing read, where that
+    // would not be quicker than counting first or the two reads could disagree.
+    std::optional<qint64> countBesidePage(const PagePlan &plan, const PageSpan &asked,
+                                          qint64 pageSize, const QString &stamp, RecordSet &rs);
     bool transaction(const char *member, bool (SqlConnection::*operation)(QString &sMsg));
 
     std::unique_ptr<Session> m_session;

@@ -3,6 +3,10 @@
 #include "suite/data/SqliteConnection.h"
 #include "suite/data/tsql/PostgresDialect.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 namespace suite {
 
 namespace {
@@ -104,6 +108,21 @@ Field PostgresBackend::shownField(const Field &described, unsigned table, int co
         return shown;
     }
     return fieldOfDeclaredType(name, declared);
+}
+
+std::optional<qint64> PostgresBackend::estimatedRows(const QString &select)
+{
+    QString sMsg;
+    const RecordSet plan =
+        m_connection.queryStatement(QStringLiteral("explain (format json) ") + select, {}, sMsg);
+    if (plan.RecordCount() != 1)
+        return std::nullopt;
+    const QJsonValue rows = QJsonDocument::fromJson(plan.valueAt(0, 0).toString().toUtf8())
+                                .array()
+                                .at(0)[QLatin1String("Plan")][QLatin1String("Plan Rows")];
+    if (!rows.isDouble())
+        return std::nullopt;
+    return qint64(rows.toDouble());
 }
 
 QString PostgresBackend::schemaVersion()

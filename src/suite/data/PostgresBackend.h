@@ -36,6 +36,8 @@ public:
     bool isTextColumn(QStringView qualifier, QStringView column) override;
     bool isCoarseColumn(QStringView qualifier, QStringView column) override;
     bool seeksFarPages() const override { return true; }
+    // The planner's estimate of the plan's rows.
+    std::optional<qint64> estimatedRows(const QString &select) override;
 
 private:
     PostgresBackend() = default;

@@ -28,7 +28,9 @@ protected:
             "insert into Customer values ('C2', N'北京骏驰贸易有限公司', NULL, 'BJJCMY', NULL, "
             "'139 0000 0002', NULL, 0)\n"
             "insert into Customer values ('C3', N'Zhejiang 100% Trade', N'ZJJ', 'zjj', NULL, "
-            "NULL, NULL, 0)"));
+            "NULL, NULL, 0)\n"
+            "insert into Customer values ('C4', N'Café Ávila', NULL, NULL, N'0é1', NULL, NULL, "
+            "0)"));
         ASSERT_TRUE(outcome.ok) << qPrintable(outcome.message);
         QFile script(QStringLiteral(CUSTOMER_SOURCE_DIR "/db/company_postgres.sql"));
         ASSERT_TRUE(script.open(QIODevice::ReadOnly));
@@ -50,6 +52,30 @@ protected:
         for (int row = 0; row < rows.RecordCount(); ++row)
             codes.append(rows.valueAt(row, 0).toString());
         return codes;
+    }
+
+    // The plan of a search with the table read through indexes only.
+    QString plan(const char *condition)
+    {
+        auto &connection = static_cast<PostgresConnection &>(company.backend().connection());
+        QString sMsg;
+        EXPECT_TRUE(connection.execute(QStringLiteral("set enable_seqscan = off"), sMsg));
+        const std::shared_ptr<const tsql::Batch> batch =
+            tsql::TsqlTranslator(company.backend().dialect())
+                .translate(QStringLiteral("select cCusCode from Customer where "
+                                          "contains(Customer.*, N'%1')")
+                               .arg(QString::fromUtf8(condition)),
+                           sMsg);
+        EXPECT_TRUE(batch) << qPrintable(sMsg);
+        if (!batch)
+            return QString();
+        const RecordSet explained = connection.queryStatement(
+            QStringLiteral("explain ") + batch->steps.front().sql, {}, sMsg);
+        EXPECT_TRUE(explained.IsOpen()) << qPrintable(sMsg);
+        QStringList lines;
+        for (int row = 0; row < explained.RecordCount(); ++row)
+            lines.append(explained.valueAt(row, 0).toString());
+        return lines.join(u'\n');
     }
 
     BackendUnderTest company{ BackendKind::Postgres };
@@ -76,22 +102,26 @@ TEST_F(PostgresQuickSearch, EveryPhraseIsFoundInAnySearchedFieldWithoutRegardToC
 // indexes only, the plan of a search reads the trigram index.
 TEST_F(PostgresQuickSearch, TheSearchReadsTheTrigramIndex)
 {
-    auto &connection = static_cast<PostgresConnection &>(company.backend().connection());
-    QString sMsg;
-    ASSERT_TRUE(connection.execute(QStringLiteral("set enable_seqscan = off"), sMsg));
-    QString contains;
-    const std::shared_ptr<const tsql::Batch> batch =
-        tsql::TsqlTranslator(company.backend().dialect())
-            .translate(QStringLiteral("select cCusCode from Customer where "
-                                      "contains(Customer.*, N'\"有限公司\"')"),
-                       sMsg);
-    ASSERT_TRUE(batch) << qPrintable(sMsg);
-    const RecordSet explained =
-        connection.queryStatement(QStringLiteral("explain ") + batch->steps.front().sql, {}, sMsg);
-    ASSERT_TRUE(explained.IsOpen()) << qPrintable(sMsg);
-    QStringList lines;
-    for (int row = 0; row < explained.RecordCount(); ++row)
-        lines.append(explained.valueAt(row, 0).toString());
-    EXPECT_TRUE(lines.join(u'\n').contains(QStringLiteral("customer_search")))
-        << qPrintable(lines.join(u'\n'));
+    EXPECT_TRUE(plan("\"有限公司\"").contains(QStringLiteral("customer_search")))
+        << qPrintable(plan("\"有限公司\""));
+}
+
+// A phrase of one or two letters beyond ASCII is found exactly as a longer one: in any searched
+// field, as a whole phrase and not as its letters apart, without regard to case.
+TEST_F(PostgresQuickSearch, AShortPhraseIsFoundAsAWholeInAnyField)
+{
+    EXPECT_EQ(found("\"骏驰\""), QStringList{ "C2" });
+    EXPECT_EQ(found("\"盛\""), QStringList{ "C1" });
+    EXPECT_TRUE(found("\"驰骏\"").isEmpty()) << "both letters, not the phrase";
+    EXPECT_EQ(found("\"源\" and \"长\""), QStringList{ "C1" });
+    EXPECT_EQ(found("\"áv\""), QStringList{ "C4" }) << "upper case in the field";
+    EXPECT_EQ(found("\"0É\""), QStringList{ "C4" }) << "the phone, upper case in the phrase";
+    EXPECT_EQ(found("\"司\""), (QStringList{ "C1", "C2" }));
+}
+
+// The letters of a short phrase are looked for in the letters index.
+TEST_F(PostgresQuickSearch, AShortPhraseReadsTheLettersIndex)
+{
+    EXPECT_TRUE(plan("\"骏驰\"").contains(QStringLiteral("customer_search_letters")))
+        << qPrintable(plan("\"骏驰\""));
 }

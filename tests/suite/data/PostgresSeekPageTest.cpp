@@ -5,6 +5,8 @@
 
 #include "BackendUnderTest.h"
 
+#include <algorithm>
+
 using namespace suite;
 
 // Pages read from known rows on the server hold exactly the rows that skipping from the start
@@ -251,4 +253,54 @@ TEST_F(PostgresSeekPage, TheChangeStampMovesWithEveryWriteOfAnyClient)
     EXPECT_TRUE(connection.changeStamp().isEmpty());
     ASSERT_TRUE(connection.rollbackTransaction(sMsg));
     EXPECT_FALSE(connection.changeStamp().isEmpty());
+}
+
+// A far page of a list not counted yet is read forward while the counting connection counts,
+// where the server expects it in the list's first part, and from the end after the count
+// otherwise. Either way the page and the count are those of skipping from the start, a page
+// past the last row is the last page, also when the server expects more rows than there are.
+TEST_F(PostgresSeekPage, AFarPageOfAnUncountedListIsTheSkippedPage)
+{
+    auto &connection = static_cast<PostgresConnection &>(company.backend().connection());
+    QString sMsg;
+    ASSERT_TRUE(connection.execute(
+        QStringLiteral("insert into customer select 'd' || lpad(n::text, 6, '0'), "
+                       "case when n % 11 = 0 then null else 'n' || (n % 97) end, "
+                       "(n % 13 = 0)::int, null from generate_series(1, 30000) n; "
+                       "create statistics customer_trans_flag on (coalesce(btransflag, 0)) "
+                       "from customer; analyze customer"),
+        sMsg))
+        << qPrintable(sMsg);
+    const auto readPages = [&](const QList<int> &asked) {
+        for (const char *order : { " order by cCusCode desc", " order by cCusAbbName, cCusCode" }) {
+            const QString text = keysText(order);
+            const QStringList expected = allCodes(text);
+            const int pages = int((expected.size() + 49) / 50);
+            for (const int page : asked) {
+                // A service of its own each time: a new session knows no count.
+                ClsCommon service;
+                service.Init(company.connectionText());
+                ASSERT_TRUE(service.Status()) << qPrintable(service.LastError());
+                int pageSize = 50;
+                int read = page;
+                int pageCount = 0;
+                RecordSet rows;
+                bool ok = false;
+                service.OpenPage(text, pageSize, read, pageCount, rows, sMsg, ok);
+                ASSERT_TRUE(ok) << qPrintable(sMsg);
+                EXPECT_EQ(pageCount, pages);
+                EXPECT_EQ(read, std::min(page, pages));
+                EXPECT_EQ(codes(rows), expected.mid((read - 1) * 50, 50)) << order << " " << page;
+            }
+        }
+    };
+    // Pages 250 and 300 lie in the first part, 500 in the last, 999 past the last row.
+    readPages({ 250, 300, 500, 999 });
+    // Two rows in three gone, the server still expects them: page 300 lies past the last row.
+    ASSERT_TRUE(connection.execute(
+        QStringLiteral("delete from customer where ccuscode like 'd%' and right(ccuscode, 1) "
+                       "not in ('0', '3', '6')"),
+        sMsg))
+        << qPrintable(sMsg);
+    readPages({ 250, 300 });
 }

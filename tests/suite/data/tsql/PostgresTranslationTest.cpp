@@ -115,6 +115,41 @@ TEST_F(PostgresTranslation, ContainsLooksForEachPhraseInTheTextTheTrigramIndexHo
         << "a table without searched fields";
 }
 
+// A phrase of one or two letters, one beyond ASCII, first asks for its letters among the
+// text's letters beyond ASCII, the expression the letters index is made on; the phrase itself
+// is still looked for in the text.
+TEST_F(PostgresTranslation, AShortPhraseWithLettersBeyondAsciiAsksForThemFirst)
+{
+    const QString text =
+        postgresSearchText(QStringLiteral("Customer"), searchedFields(QStringLiteral("Customer")));
+    const auto letters = [](const QString &of) {
+        return QStringLiteral("string_to_array(regexp_replace(lower(") + of
+            + QStringLiteral("), '[\\x01-\\x7f]+', '', 'g'), NULL)");
+    };
+    const auto like = [&text](const QString &pattern) {
+        return text + QStringLiteral(" ilike '%") + pattern + QStringLiteral("%' escape '\\'");
+    };
+    EXPECT_EQ(translated(QStringLiteral("select cCusCode from Customer where contains(Customer.*, "
+                                        "N'\"骏驰\" and \"é''\" and \"zj\" and \"骏驰贸\"')")),
+              QStringLiteral("select cCusCode from Customer where (") + like(QStringLiteral("骏驰"))
+                  + QStringLiteral(" and ") + letters(text) + QStringLiteral(" @> ")
+                  + letters(QStringLiteral("'骏'")) + QStringLiteral(" and ")
+                  + like(QStringLiteral("é''")) + QStringLiteral(" and ") + letters(text)
+                  + QStringLiteral(" @> ") + letters(QStringLiteral("'é'"))
+                  + QStringLiteral(" and ") + like(QStringLiteral("zj")) + QStringLiteral(" and ")
+                  + like(QStringLiteral("骏驰贸")) + u')');
+
+    QFile script(QStringLiteral(CUSTOMER_SOURCE_DIR "/db/company_postgres.sql"));
+    ASSERT_TRUE(script.open(QIODevice::ReadOnly));
+    const QString indexed =
+        letters(postgresSearchText(QString(), searchedFields(QStringLiteral("Customer"))));
+    EXPECT_TRUE(QString::fromUtf8(script.readAll())
+                    .simplified()
+                    .replace(QStringLiteral("( "), QStringLiteral("("))
+                    .contains(QStringLiteral("USING gin (") + indexed + u')'))
+        << qPrintable(indexed);
+}
+
 TEST_F(PostgresTranslation, TextColumnsJoinWithTheConcatenationOperator)
 {
     EXPECT_EQ(translated(QStringLiteral("select cCusCode + ' ' + cCusName, iA + iB from T")),
