@@ -61,6 +61,11 @@ Reader readerOf(const Field &field)
     }
 }
 
+bool isSet(QByteArrayView text)
+{
+    return text == "t" || text == "1";
+}
+
 QVariant value(QByteArrayView text, bool isNull, Reader reader)
 {
     if (isNull)
@@ -73,8 +78,7 @@ QVariant value(QByteArrayView text, bool isNull, Reader reader)
     case Reader::Real:
         return text.toDouble();
     case Reader::Boolean:
-        // A bit column is a smallint on the server (see ShownField).
-        return text == "t" || text == "1";
+        return isSet(text);
     case Reader::DateTime: {
         const QDateTime date = dateTimeFromText(QString::fromLatin1(text));
         return date.isValid() ? QVariant(date) : QVariant(QString::fromLatin1(text));

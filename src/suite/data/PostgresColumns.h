@@ -36,6 +36,9 @@ constexpr Oid kUuid = 2950;
 Field fieldOf(const QString &name, Oid type, int typmod);
 Reader readerOf(const Field &field);
 
+// Whether a cell read as a flag is set: a boolean's 't', or a bit column's 1, since a bit
+// column is a smallint on the server (see ShownField).
+bool isSet(QByteArrayView text);
 // The value of a cell as libpq gives it in text form; null is a null QVariant.
 QVariant value(QByteArrayView text, bool isNull, Reader reader);
 
