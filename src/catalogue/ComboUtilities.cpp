@@ -1,5 +1,6 @@
 #include "catalogue/ComboUtilities.h"
 
+#include "catalogue/KeyOrder.h"
 #include "entry/SessionContext.h"
 #include "suite/data/IClsCommon.h"
 #include "suite/data/RecordSet.h"
@@ -20,8 +21,10 @@ void FillPriceGrades(QComboBox &cmb)
     cmb.clear();
     if (!g_oSrv)
         return;
-    suite::RecordSet rs = g_oSrv->OpenX(
-        QStringLiteral("select cPriceID,cDefaultName,cDefineName from sa_pricedef where bused=1 "));
+    suite::RecordSet rs =
+        InKeyOrder(g_oSrv->OpenX(QStringLiteral(
+                       "select cPriceID,cDefaultName,cDefineName from sa_pricedef where bused=1 ")),
+                   QStringLiteral("cPriceID"));
     if (!rs.IsOpen() || rs.RecordCount() == 0)
         return;
     cmb.addItem(QString(), -1);

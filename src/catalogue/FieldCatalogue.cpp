@@ -1,6 +1,7 @@
 #include "catalogue/FieldCatalogue.h"
 
 #include "catalogue/CustomerFieldTable.h"
+#include "catalogue/KeyOrder.h"
 #include "catalogue/SharedUtilities.h"
 #include "entry/SessionContext.h"
 #include "suite/core/ErrorLog.h"
@@ -50,10 +51,11 @@ QString joinChoices(QString values, QString names)
 
 std::optional<QString> readPriceGrades()
 {
-    const std::optional<suite::RecordSet> grades = open(
+    std::optional<suite::RecordSet> grades = open(
         QStringLiteral("select cPriceID,cDefaultName,cDefineName from sa_pricedef where bused=1 "));
     if (!grades)
         return std::nullopt;
+    grades = InKeyOrder(*grades, QStringLiteral("cPriceID"));
     const int id = grades->FieldIndex(QStringLiteral("cPriceID"));
     const int name = grades->FieldIndex(QStringLiteral("cDefineName"));
     QString values;
@@ -308,7 +310,8 @@ std::optional<QString> extendedFieldTail(const suite::RecordSet &item)
 
 bool appendExtendedFields(QString &xml, const suite::RecordSet &rsDef)
 {
-    suite::RecordSet items = FilterRs(rsDef, QStringLiteral("cDicDbName like 'cCDefine%'"));
+    suite::RecordSet items = InKeyOrder(
+        FilterRs(rsDef, QStringLiteral("cDicDbName like 'cCDefine%'")), QStringLiteral("CItem"));
     if (!items.IsOpen())
         return false;
     int number = 0;

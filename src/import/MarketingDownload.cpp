@@ -24,6 +24,8 @@ const QString kEarliest = QStringLiteral("1900-01-01 00:00:00");
 constexpr int kRecordsPerCancelCheck = 100;
 // The start of an answer the trace keeps.
 constexpr int kTracedAnswer = 1000;
+// The start of an over-long source key a message shows.
+constexpr int kShownId = 40;
 
 void trace(const QString &text)
 {
@@ -114,6 +116,8 @@ DownloadOutcome MarketingDownload::run(const QString &serviceCode)
                 .arg(m_options.serviceUrl));
     m_rejected = 0;
     m_firstRejection.clear();
+    m_cut = 0;
+    m_firstCut.clear();
     int page = 1;
     qsizetype lastPageRows = marketing::kRowsPerPage;
     while (lastPageRows >= marketing::kRowsPerPage) {
@@ -205,11 +209,7 @@ bool MarketingDownload::landPage(const QList<suite::XmlElement> &records, Downlo
                 return false;
             }
         }
-        if (m_service.ExecuteX(marketing::recordInsert(record))) {
-            ++outcome.rows;
-        } else if (++m_rejected == 1) {
-            m_firstRejection = m_service.LastError();
-        }
+        land(marketing::recordInsert(record), outcome);
     }
     if (transaction && !m_service.m_cnn().CommitTrans()) {
         outcome.messages.append(
@@ -217,6 +217,37 @@ bool MarketingDownload::landPage(const QList<suite::XmlElement> &records, Downlo
         return false;
     }
     return true;
+}
+
+void MarketingDownload::land(const marketing::RecordInsert &insert, DownloadOutcome &outcome)
+{
+    if (insert.statement.isEmpty()) {
+        reject(text("Tarn.AA.ARCHIVE.IMPORT.downloadlongid",
+                    { insert.id.left(kShownId) + QStringLiteral("…"),
+                      QString::number(marketing::sourceIdLength()) }));
+        return;
+    }
+    if (!m_service.ExecuteX(insert.statement)) {
+        reject(m_service.LastError());
+        return;
+    }
+    ++outcome.rows;
+    if (insert.cutColumns.isEmpty())
+        return;
+    const QString columns = insert.cutColumns.join(QStringLiteral(", "));
+    suite::ErrorLog::instance().warning(
+        kWhere,
+        QStringLiteral("Customer %1 of the marketing service: %2 cut to the length of "
+                       "the column.")
+            .arg(insert.id, columns));
+    if (++m_cut == 1)
+        m_firstCut = text("Tarn.AA.ARCHIVE.IMPORT.downloadcutone", { insert.id, columns });
+}
+
+void MarketingDownload::reject(const QString &reason)
+{
+    if (++m_rejected == 1)
+        m_firstRejection = reason;
 }
 
 void MarketingDownload::merge(DownloadOutcome &outcome)
@@ -248,6 +279,9 @@ void MarketingDownload::merge(DownloadOutcome &outcome)
     if (m_rejected > 0)
         outcome.messages.append(text("Tarn.AA.ARCHIVE.IMPORT.downloadrejected",
                                      { QString::number(m_rejected), m_firstRejection }));
+    if (m_cut > 0)
+        outcome.messages.append(
+            text("Tarn.AA.ARCHIVE.IMPORT.downloadcut", { QString::number(m_cut), m_firstCut }));
     outcome.messages.append(
         text("Tarn.AA.ARCHIVE.IMPORT.downloaddone",
              { QString::number(outcome.pages), QString::number(outcome.rows),

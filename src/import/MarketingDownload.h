@@ -1,6 +1,7 @@
 #pragma once
 
 #include "import/MarketingOptions.h"
+#include "import/MarketingStatements.h"
 
 #include <QList>
 #include <QStringList>
@@ -55,6 +56,11 @@ struct DownloadOutcome
 // request, an empty answer or an answer that is no JSON leave the staging table as it was. The
 // next download asks from the newest modification merged, so a partial merge could skip the
 // records of the pages it missed for good.
+//
+// A record the company refuses is left out and the others land; the outcome counts it and
+// says why the first was refused. A text longer than its staging column lands cut to the
+// column's length (the outcome and the error log say which), since the server would refuse the
+// record, and PostgreSQL the page with it.
 class MarketingDownload
 {
 public:
@@ -75,6 +81,8 @@ private:
     QString text(const char *key, const QStringList &args = {}) const;
     bool fetchPage(int page, const QString &url, QString &answer, DownloadOutcome &outcome);
     bool landPage(const QList<suite::XmlElement> &records, DownloadOutcome &outcome);
+    void land(const marketing::RecordInsert &insert, DownloadOutcome &outcome);
+    void reject(const QString &reason);
     void merge(DownloadOutcome &outcome);
 
     suite::IClsCommon &m_service;
@@ -83,6 +91,9 @@ private:
     DownloadProgress *m_progress = nullptr;
     qint64 m_rejected = 0;
     QString m_firstRejection;
+    // Records that landed with a text cut to the length of its column.
+    qint64 m_cut = 0;
+    QString m_firstCut;
 };
 
 } // namespace customer

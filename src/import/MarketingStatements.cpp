@@ -237,6 +237,33 @@ const char *columnOf(const QString &element)
     return nullptr;
 }
 
+// The length a text column of the staging table declares ("[nvarchar](98)"); 0 for a column
+// of another type, or not of the table.
+int declaredLength(const char *column)
+{
+    for (const ColumnDefinition &definition : kStagingColumns) {
+        if (qstrcmp(definition.name, column) != 0)
+            continue;
+        const QLatin1StringView type(definition.type);
+        if (!type.startsWith(QLatin1StringView("[nvarchar]("))
+            && !type.startsWith(QLatin1StringView("[varchar](")))
+            return 0;
+        return type.sliced(type.indexOf(u'(') + 1).chopped(1).toInt();
+    }
+    return 0;
+}
+
+// The value cut to the column's length, never between the two halves of a character outside
+// the basic plane; the column is named in cut when it was.
+QString fitted(const QString &value, const char *column, QStringList &cut)
+{
+    const int length = declaredLength(column);
+    if (length == 0 || value.size() <= length)
+        return value;
+    cut.append(QLatin1StringView(column));
+    return value.left(value.at(length - 1).isHighSurrogate() ? length - 1 : length);
+}
+
 void appendQuoted(QString &values, const QString &value)
 {
     values += u'\'';
@@ -329,15 +356,24 @@ QString lastModifyDateStatement()
     return QStringLiteral("select isnull(max(dModifyDate),'1900-01-01') from customer_import");
 }
 
-QString recordInsert(const suite::XmlElement &record)
+int sourceIdLength()
+{
+    return declaredLength("iSourceId");
+}
+
+RecordInsert recordInsert(const suite::XmlElement &record)
 {
     const RecordValues fields(record);
+    RecordInsert insert;
+    insert.id = fields.id.value_or(QString());
+    if (insert.id.size() > sourceIdLength())
+        return insert;
     QString columns = QStringLiteral("iSourceId,iSourceType,cLocationSite,");
     QString values;
     values.reserve(256);
-    appendQuoted(values, fields.id.value_or(QString()));
+    appendQuoted(values, insert.id);
     values += QString::number(kSourceType) + u',';
-    appendQuoted(values, fields.location());
+    appendQuoted(values, fitted(fields.location(), "cLocationSite", insert.cutColumns));
     for (const auto &[column, value] : fields.columns) {
         columns += QLatin1StringView(column) + u',';
         if (value.isEmpty() && qstrcmp(column, "cCusAbbName") == 0)
@@ -345,12 +381,13 @@ QString recordInsert(const suite::XmlElement &record)
         else if (value.isEmpty() && holdsTime(column))
             values += QStringLiteral("NULL,");
         else
-            appendQuoted(values, value);
+            appendQuoted(values, fitted(value, column, insert.cutColumns));
     }
     columns.chop(1);
     values.chop(1);
-    return QStringLiteral("insert into #customer_import (") + columns + QStringLiteral(")values(")
-        + values + u')';
+    insert.statement = QStringLiteral("insert into #customer_import (") + columns
+        + QStringLiteral(")values(") + values + u')';
+    return insert;
 }
 
 QString newRecordsCount()

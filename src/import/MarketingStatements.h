@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace suite {
 class XmlElement;
@@ -28,10 +29,24 @@ QString pageUrl(const QString &baseUrl, int pageNo, const QString &serviceCode,
 QString prepareImportTempTable();
 QString lastModifyDateStatement();
 
-// The insert of one record of a page ("//root/data/list" element) into #customer_import; every
-// value a quoted text, its quotes doubled. Child elements the mapping does not know, and a
-// second element of a name already taken, are left out.
-QString recordInsert(const suite::XmlElement &record);
+// The insert of one record of a page ("//root/data/list" element) into #customer_import.
+struct RecordInsert
+{
+    // Every value a quoted text, its quotes doubled; empty when the record cannot land: its
+    // source key is longer than its column, and cut it could be taken for another record.
+    QString statement;
+    // The record's source key (ID).
+    QString id;
+    // The columns whose text was longer than the column and was cut to its length: the
+    // server refuses a longer text, and a refused insert would cost the whole page.
+    QStringList cutColumns;
+};
+
+// Child elements the mapping does not know, and a second element of a name already taken, are
+// left out.
+RecordInsert recordInsert(const suite::XmlElement &record);
+// The length of iSourceId, the source key.
+int sourceIdLength();
 
 // The records of #customer_import whose source key the staging table does not have yet.
 QString newRecordsCount();

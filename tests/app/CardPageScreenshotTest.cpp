@@ -33,10 +33,10 @@ protected:
 
     CommandRun shoot(const QString &page, const QString &file) const
     {
-        return runProduct({ QStringLiteral("--db"), m_company.file(DemoCompanyCopy<>::Company),
-                            QStringLiteral("--lang"), QStringLiteral("en-US"),
-                            QStringLiteral("--card"), m_code, QStringLiteral("--card-page"), page,
-                            QStringLiteral("--screenshot"), file });
+        return runProduct({ QStringLiteral("--db"), m_company.database(), QStringLiteral("--lang"),
+                            QStringLiteral("en-US"), QStringLiteral("--card"), m_code,
+                            QStringLiteral("--card-page"), page, QStringLiteral("--screenshot"),
+                            file });
     }
 
     DemoCompanyCopy<> m_company;

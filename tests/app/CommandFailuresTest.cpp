@@ -30,6 +30,12 @@ CommandRun start(const QStringList &arguments)
     return run;
 }
 
+// On the server the company is the tables of its schema; the system and metadata schemas stay.
+const QString kDropCompanyTables = QStringLiteral(
+    "do $$ declare t record; begin for t in select tablename from pg_tables where schemaname = "
+    "current_schema() loop execute format('drop table if exists %I cascade', t.tablename); end "
+    "loop; end $$");
+
 // Runs that cannot do what they were asked say why and end with a non-zero exit.
 class CommandFailures : public ::testing::Test
 {
@@ -37,9 +43,15 @@ protected:
     void SetUp() override { ASSERT_TRUE(m_company.ok()) << qPrintable(m_company.error()); }
 
     // The company file replaced by a database of something else (or by an empty file), its
-    // system and metadata databases kept.
+    // system and metadata databases kept; on the server, the company's tables dropped instead.
     void replaceCompanyBy(const QString &statement)
     {
+        if (testBackend() == TestBackend::Postgres) {
+            m_company.run(DemoCompanyCopy<>::Company, kDropCompanyTables);
+            if (!statement.isEmpty())
+                m_company.run(DemoCompanyCopy<>::Company, statement);
+            return;
+        }
         const QString file = m_company.file(DemoCompanyCopy<>::Company);
         ASSERT_TRUE(QFile::remove(file));
         suite::SqliteConnection connection;

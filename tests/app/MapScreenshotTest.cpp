@@ -26,10 +26,9 @@ protected:
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("CUSTOMER_ARCHIVE_MAP_TILES"), QStringLiteral("none"));
-        return runProduct({ QStringLiteral("--db"), m_company.file(DemoCompanyCopy<>::Company),
-                            QStringLiteral("--lang"), QStringLiteral("en-US"),
-                            QStringLiteral("--map-ticked"), ticked, QStringLiteral("--screenshot"),
-                            file },
+        return runProduct({ QStringLiteral("--db"), m_company.database(), QStringLiteral("--lang"),
+                            QStringLiteral("en-US"), QStringLiteral("--map-ticked"), ticked,
+                            QStringLiteral("--screenshot"), file },
                           program, environment);
     }
 

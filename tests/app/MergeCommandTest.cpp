@@ -20,7 +20,7 @@ protected:
 
     QString customers() const
     {
-        return column("select group_concat(cCusCode) from Customer").value(0);
+        return column("select cCusCode from Customer order by cCusCode").join(u',');
     }
 
     DemoCompanyCopy<> m_company;

@@ -15,11 +15,14 @@
 
 namespace {
 
+// The searched fields one per line, in SQL both backends take: a line end quoted as itself.
 const QString kSearchedText = QStringLiteral(
-    "coalesce(cCusCode,'') || char(10) || coalesce(cCusName,'') || char(10) || "
+    "coalesce(cCusCode,'') || '\n' || coalesce(cCusName,'') || '\n' || "
     "coalesce(cCusAbbName,'') "
-    "|| char(10) || coalesce(cCusMnemCode,'') || char(10) || coalesce(cCusPhone,'') || char(10) || "
-    "coalesce(cCusHand,'') || char(10) || coalesce(cCusRegCode,'')");
+    "|| '\n' || coalesce(cCusMnemCode,'') || '\n' || coalesce(cCusPhone,'') || '\n' || "
+    "coalesce(cCusHand,'') || '\n' || coalesce(cCusRegCode,'')");
+const char *const kSearchedIndex =
+    "the SQLite search index; the server's trigram index has tests of the server backend";
 
 } // namespace
 
@@ -48,12 +51,13 @@ protected:
         return codes;
     }
 
-    // The codes whose searched fields hold every word, scanned row by row.
+    // The codes whose searched fields hold every word, scanned row by row: a text holds a word
+    // when taking the word out changes it.
     QStringList scanned(const QString &text, const QString &rows = QStringLiteral("1=1")) const
     {
         QStringList conditions;
         for (const QString &word : customer::quickSearchWords(text))
-            conditions.append(QStringLiteral("instr(lower(%1), lower(%2)) > 0")
+            conditions.append(QStringLiteral("replace(lower(%1), lower(%2), '') <> lower(%1)")
                                   .arg(kSearchedText, suite::sqlQuoted(word)));
         return column(
             QStringLiteral("select cCusCode from Customer where %1 and %2 order by cCusCode")
@@ -157,6 +161,7 @@ QStringList foundWalkingFrom(const QString &file, qint64 manyRows, const QString
 
 TEST_F(QuickSearch, TheWalkThroughTheListAndTheIndexFindTheSameRows)
 {
+    SKIP_ON_SERVER_BACKEND(kSearchedIndex);
     m_company.run(DemoCompanyCopy<>::Company,
                   "update Customer set cCusName = cCusName || ' 5%_x\\y O''Neil' "
                   "where cCusCode = '0000002'");
@@ -177,6 +182,7 @@ TEST_F(QuickSearch, TheWalkThroughTheListAndTheIndexFindTheSameRows)
 
 TEST_F(QuickSearch, StatisticsCountMatchesUpToTheCapAndEstimateFromASample)
 {
+    SKIP_ON_SERVER_BACKEND(kSearchedIndex);
     suite::SqliteConnection connection;
     QString sMsg;
     ASSERT_TRUE(connection.open(m_company.file(DemoCompanyCopy<>::Company), sMsg,
@@ -279,6 +285,7 @@ TEST_F(QuickSearch, ListSearchPrintsOnlyTheMatchesTheUserMaySee)
 
 TEST_F(QuickSearch, ACompanyMadeBeforeTheIndexGetsItWhenOpened)
 {
+    SKIP_ON_SERVER_BACKEND(kSearchedIndex);
     m_company.run(DemoCompanyCopy<>::Company,
                   "drop trigger CustomerSearch_Insert; drop trigger CustomerSearch_Update; "
                   "drop trigger CustomerSearch_Delete; drop view CustomerSearchText; "

@@ -54,7 +54,7 @@ protected:
         HostOptions options;
         options.businessDate = QDate(2026, 3, 15);
         QString sMsg;
-        host = WebHost::open(webLoginRequest(options, company.file(Company::Company)), sMsg);
+        host = WebHost::open(webLoginRequest(options, company.database()), sMsg);
         ASSERT_TRUE(host) << qPrintable(sMsg);
         entry = customer::ClsCustomer::create();
         ASSERT_TRUE(host->start(entry, QStringLiteral("http://localhost/ref")))
@@ -189,8 +189,8 @@ TEST_F(WebHostEntryTest, TheQuickSearchNarrowsTheListThroughTheHost)
         QCoreApplication::processEvents();
     ASSERT_TRUE(frame->EdtSearch->isVisibleTo(frame)) << "the web page's list has its toolbar";
     const QStringList expected = companyColumn(
-        "select cCusCode from Customer where coalesce(bTransFlag,0)=0 and (instr(cCusName, '科技') "
-        "> 0 or instr(cCusAbbName, '科技') > 0) order by cCusCode");
+        "select cCusCode from Customer where coalesce(bTransFlag,0)=0 and (cCusName like '%科技%' "
+        "or cCusAbbName like '%科技%') order by cCusCode");
     ASSERT_FALSE(expected.isEmpty());
     frame->EdtSearch->setFocus();
     for (const QChar c : QStringLiteral("科技")) {

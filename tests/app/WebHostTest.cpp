@@ -48,7 +48,7 @@ protected:
         HostOptions options;
         options.userId = userId;
         options.businessDate = QDate(2026, 3, 15);
-        return webLoginRequest(options, company.file(Company::Company));
+        return webLoginRequest(options, company.database());
     }
 
     std::unique_ptr<WebHost> open(const QString &userId) const

@@ -58,16 +58,26 @@ protected:
         return m_company.column(DemoCompanyCopy<>::Company, sql);
     }
 
-    // Every column of every row of table as one line per row, key first, to tell exactly what
-    // changed.
+    // Every column of every row of table as one line per row, key first, in key order, to tell
+    // exactly what changed.
     QStringList wholeTable(const QString &table, const QString &key) const
     {
-        QStringList values;
-        for (const QString &column :
-             rows(QStringLiteral("select name from pragma_table_info('%1')").arg(table)))
-            values.append(QStringLiteral("quote(%1)").arg(column));
-        return rows(QStringLiteral("select %1 || '|' || %2 from %3 order by %1")
-                        .arg(key, values.join(QStringLiteral(" || '|' || ")), table));
+        using Company = DemoCompanyCopy<>;
+        const auto columns = m_company.declaredColumns(Company::Company, table);
+        qsizetype keyAt = 0;
+        while (keyAt < columns.size()
+               && columns.at(keyAt).first.compare(key, Qt::CaseInsensitive) != 0)
+            ++keyAt;
+        QStringList lines;
+        for (const QStringList &row : m_company.tableSnapshot(Company::Company, table)) {
+            // A text key is written quoted, a number as it is.
+            QString key = row.value(keyAt);
+            if (key.startsWith(u'\''))
+                key = key.mid(1, key.size() - 2);
+            lines.append(key + u'|' + row.join(u'|'));
+        }
+        lines.sort();
+        return lines;
     }
     QStringList archive() const
     {
@@ -76,9 +86,12 @@ protected:
 
     QStringList staging() const
     {
-        return rows(QStringLiteral(
-            "select AutoID || '|' || quote(cCusCode) || '|' || quote(cErrorMsg) || '|' || "
-            "quote(cCusName) || '|' || quote(cCusPhone) from customer_import order by AutoID"));
+        return rows(QStringLiteral("select AutoID || '|' || %1 || '|' || %2 || '|' || %3 || '|' "
+                                   "|| %4 from customer_import order by AutoID")
+                        .arg(quotedInSql(QStringLiteral("cCusCode")),
+                             quotedInSql(QStringLiteral("cErrorMsg")),
+                             quotedInSql(QStringLiteral("cCusName")),
+                             quotedInSql(QStringLiteral("cCusPhone"))));
     }
 
     // The first grid row whose code cell is empty (a new customer) or not (a known one) and
@@ -158,8 +171,9 @@ TEST_F(ImportListWindowTest, TickedRowsReachTheArchiveAndNothingElseChanges)
             EXPECT_EQ(stagingAfter.at(row), stagingBefore.at(row));
         }
     }
-    EXPECT_EQ(rows(QStringLiteral("select AutoID || ':' || cCusCode || ':' || quote(cErrorMsg) "
-                                  "from customer_import where cSelCol='Y' order by AutoID")),
+    EXPECT_EQ(rows(QStringLiteral("select AutoID || ':' || cCusCode || ':' || %1 from "
+                                  "customer_import where cSelCol='Y' order by AutoID")
+                       .arg(quotedInSql(QStringLiteral("cErrorMsg")))),
               newId.toInt() < knownId.toInt()
                   ? (QStringList{ QStringLiteral("%1:%2:''").arg(newId, newCode),
                                   QStringLiteral("%1:%2:''").arg(knownId, knownCode) })

@@ -127,7 +127,7 @@ TEST_F(StagingTransferTest, ARowWithAnArchiveCodeIsModifiedNeverAdded)
     EXPECT_EQ(
         value(QStringLiteral("select cCusPhone from Customer where cCusCode='") + code + u'\''),
         QStringLiteral("021-5555 0101"));
-    EXPECT_EQ(value(QStringLiteral("select cCusCode || '|' || ifnull(cErrorMsg,'null') from "
+    EXPECT_EQ(value(QStringLiteral("select cCusCode || '|' || coalesce(cErrorMsg,'null') from "
                                    "customer_import where AutoID=")
                     + id),
               code + QStringLiteral("|"));

@@ -96,8 +96,8 @@ protected:
     QString customers() const
     {
         return m_company
-            .column(DemoCompanyCopy<20>::Company, "select group_concat(cCusCode) from Customer")
-            .value(0);
+            .column(DemoCompanyCopy<20>::Company, "select cCusCode from Customer order by cCusCode")
+            .join(u',');
     }
     QString value(const QString &sql) const
     {

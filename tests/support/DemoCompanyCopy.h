@@ -16,6 +16,14 @@
 
 #include <memory>
 
+// A text expression as SQLite's quote() writes it, in SQL both backends take: 'it''s', or
+// NULL when it is null.
+inline QString quotedInSql(const QString &expression)
+{
+    return QStringLiteral("coalesce('''' || replace(%1, '''', '''''') || '''', 'NULL')")
+        .arg(expression);
+}
+
 // A demo company of its own for one test, of Customers customers, on the backend the process
 // tests (see TestBackend). On SQLite: the databases of a demo company built once per test
 // program, copied into a fresh folder. On PostgreSQL: a database of its own on the server (see
@@ -52,6 +60,9 @@ public:
     // server (SKIP_ON_SERVER_BACKEND).
     QString dir() const { return m_dir.path(); }
     QString file(Database which) const { return demo::DemoCompany::paths(dir()).at(which); }
+    // The company as a user names it to the host: its file on SQLite, its connection text on
+    // the server.
+    QString database() const { return m_server ? m_server->connectionText() : file(Company); }
     QString connectionText() const
     {
         if (m_server)
@@ -66,7 +77,7 @@ public:
     {
         QString sMsg;
         if (m_server) {
-            ASSERT_TRUE(m_server->execute(which == System, sql, sMsg)) << qPrintable(sMsg);
+            ASSERT_TRUE(m_server->execute(int(which), sql, sMsg)) << qPrintable(sMsg);
             return;
         }
         suite::SqliteConnection db;
@@ -168,6 +179,24 @@ public:
         return lines;
     }
 
+    // Every row of a query, each as its values as the backend reads them; one row holding
+    // "error: ..." on failure.
+    QList<QVariantList> cells(Database which, const QString &sql) const
+    {
+        QString sMsg;
+        const suite::RecordSet result = query(which, sql, sMsg);
+        if (!result.IsOpen())
+            return { { QStringLiteral("error: ") + sMsg } };
+        QList<QVariantList> lines;
+        for (int row = 0; row < result.RecordCount(); ++row) {
+            QVariantList values;
+            for (int field = 0; field < result.FieldCount(); ++field)
+                values.append(result.valueAt(row, field));
+            lines.append(values);
+        }
+        return lines;
+    }
+
     // Every row of a query, each as its values as text; one row "error: ..." on failure.
     QList<QStringList> rows(Database which, const QString &sql) const
     {
@@ -209,10 +238,21 @@ private:
         }
     }
 
+    // A query of the test that fails fails the test: an error row on both sides of a
+    // comparison would otherwise pass it.
     suite::RecordSet query(Database which, const QString &sql, QString &sMsg) const
     {
+        suite::RecordSet result = read(which, sql, sMsg);
+        if (!result.IsOpen())
+            ADD_FAILURE() << "the test's query failed: " << qPrintable(sMsg) << "\n"
+                          << qPrintable(sql);
+        return result;
+    }
+
+    suite::RecordSet read(Database which, const QString &sql, QString &sMsg) const
+    {
         if (m_server)
-            return m_server->query(which == System, sql, sMsg);
+            return m_server->query(int(which), sql, sMsg);
         suite::SqliteConnection db;
         if (!db.open(file(which), sMsg, suite::SqliteConnection::OpenMode::ReadOnly))
             return {};

@@ -144,29 +144,32 @@ QString ServerDemoCopy::connectionText() const
     return textOn(m_database);
 }
 
-bool ServerDemoCopy::connect(suite::PostgresConnection &connection, bool system,
+bool ServerDemoCopy::connect(suite::PostgresConnection &connection, int database,
                              QString &sMsg) const
 {
     const std::optional<suite::ConnectionText> text = parsed(connectionText(), sMsg);
     if (!text)
         return false;
     QStringList setup = suite::PostgresBackend::sessionSetup(*text);
-    if (system)
+    if (database == 1)
         setup.append(QStringLiteral("set search_path to %1, public")
                          .arg(suite::PostgresBackend::systemSchema(*text)));
+    else if (database == 2)
+        setup.append(
+            QStringLiteral("set search_path to kvmeta_%1, public").arg(text->accountId.toLower()));
     return connection.open(text->postgresConnectionString(), setup, sMsg);
 }
 
-bool ServerDemoCopy::execute(bool system, const QString &sql, QString &sMsg) const
+bool ServerDemoCopy::execute(int database, const QString &sql, QString &sMsg) const
 {
     suite::PostgresConnection connection;
-    return connect(connection, system, sMsg) && connection.execute(sql, sMsg);
+    return connect(connection, database, sMsg) && connection.execute(sql, sMsg);
 }
 
-suite::RecordSet ServerDemoCopy::query(bool system, const QString &sql, QString &sMsg) const
+suite::RecordSet ServerDemoCopy::query(int database, const QString &sql, QString &sMsg) const
 {
     suite::PostgresConnection connection;
-    if (!connect(connection, system, sMsg))
+    if (!connect(connection, database, sMsg))
         return {};
     return connection.queryStatement(sql, {}, sMsg);
 }

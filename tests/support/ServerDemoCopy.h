@@ -23,14 +23,15 @@ public:
     QString database() const { return m_database; }
     QString connectionText() const;
 
-    // Statements past the services, in the company's schema or (system) in the system schema.
-    bool execute(bool system, const QString &sql, QString &sMsg) const;
-    suite::RecordSet query(bool system, const QString &sql, QString &sMsg) const;
+    // Statements past the services, in the schema of the company's database of that number, as
+    // a demo company numbers its files: 0 the company, 1 the system, 2 the metadata.
+    bool execute(int database, const QString &sql, QString &sMsg) const;
+    suite::RecordSet query(int database, const QString &sql, QString &sMsg) const;
 
     static QString templateName(int customers);
 
 private:
-    bool connect(suite::PostgresConnection &connection, bool system, QString &sMsg) const;
+    bool connect(suite::PostgresConnection &connection, int database, QString &sMsg) const;
 
     suite::PostgresConnection m_admin;
     QString m_database;

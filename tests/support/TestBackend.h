@@ -17,3 +17,10 @@ inline TestBackend testBackend()
         ? TestBackend::Postgres
         : TestBackend::Sqlite;
 }
+
+// For a test of what only a company file has (file locks, a corrupt or read-only file, the
+// SQLite search index): skipped, with the reason, when the process tests the server.
+#define SKIP_ON_SERVER_BACKEND(reason) \
+    if (testBackend() != TestBackend::Postgres) { \
+    } else \
+        GTEST_SKIP() << "on the PostgreSQL server: " << reason

@@ -43,6 +43,11 @@ Field fieldOf(const QString &name, Oid type, int typmod)
     }
 }
 
+bool isSet(QByteArrayView text)
+{
+    return text == "t" || text == "1";
+}
+
 QVariant value(QByteArrayView text, bool isNull, Reader reader)
 {
     if (isNull)
@@ -55,8 +60,7 @@ QVariant value(QByteArrayView text, bool isNull, Reader reader)
     case Reader::Real:
         return text.toDouble();
     case Reader::Boolean:
-        // A bit column is a smallint on the server (see ShownField).
-        return text == "t" || text == "1";
+        return isSet(text);
     case Reader::DateTime: {
         const QDateTime date = dateTimeFromText(QString::fromLatin1(text));
         return date.isValid() ? QVariant(date) : QVariant(QString::fromLatin1(text));

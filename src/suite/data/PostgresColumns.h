@@ -35,6 +35,9 @@ constexpr Oid kUuid = 2950;
 // type (citext, an extension's type, among them) reads as long text.
 Field fieldOf(const QString &name, Oid type, int typmod);
 
+// Whether a cell read as a flag is set: a boolean's 't', or a bit column's 1, since a bit
+// column is a smallint on the server (see ShownField).
+bool isSet(QByteArrayView text);
 // The value of a cell as libpq gives it in text form; null is a null QVariant.
 QVariant value(QByteArrayView text, bool isNull, Reader reader);
 

@@ -326,13 +326,21 @@ bool PostgresConnection::beginWriting(const QString &table, QString &sMsg)
     return false;
 }
 
+// The server ends a transaction at its first failed statement and answers a COMMIT of it
+// with a ROLLBACK, which libpq reports as a success: the caller is told nothing was saved.
 bool PostgresConnection::commitTransaction(QString &sMsg)
 {
     if (!inTransaction()) {
         sMsg = QStringLiteral("No transaction is open on this connection.");
         return false;
     }
-    return execute(QStringLiteral("commit"), sMsg);
+    if (PQtransactionStatus(m_session->connection) != PQTRANS_INERROR)
+        return execute(QStringLiteral("commit"), sMsg);
+    QString ignored;
+    execute(QStringLiteral("rollback"), ignored);
+    sMsg = QStringLiteral("A statement of the transaction failed, so the server undid the whole "
+                          "transaction; nothing of it was saved.");
+    return false;
 }
 
 bool PostgresConnection::rollbackTransaction(QString &sMsg)

@@ -128,7 +128,7 @@ qint64 PostgresCursor::integer(int column) const
 {
     const QByteArrayView text = utf8(column);
     if (m_readers[size_t(column)] == postgres_columns::Reader::Boolean)
-        return text == "t" ? 1 : 0;
+        return postgres_columns::isSet(text) ? 1 : 0;
     return text.toLongLong();
 }
 

@@ -66,15 +66,16 @@ bool BillNumbering::ruleTableExists()
 BillNumbering::Lookup BillNumbering::readRuleRow(const QString &cObject, CodeRule &rule,
                                                  QString &sMsg)
 {
+    // Asked first: a save reads the rule inside its transaction, which a failed read of a
+    // missing table would end on a server that aborts a transaction at its first error.
+    if (!ruleTableExists())
+        return Lookup::None;
     const RecordSet rows = m_service.OpenX(
         QStringLiteral("select cObject, cCodeField, bAutoCode, bManualChange, iSerialLength,"
                        " iSerialStart from VoucherNumber where cObject = %1")
             .arg(sqlUnicode(cObject)));
     if (!rows.IsOpen()) {
-        const QString reason = m_service.LastError();
-        if (!ruleTableExists())
-            return Lookup::None;
-        sMsg = text(kReadFail, { cObject, reason });
+        sMsg = text(kReadFail, { cObject, m_service.LastError() });
         return Lookup::Failed;
     }
     if (rows.RecordCount() == 0)

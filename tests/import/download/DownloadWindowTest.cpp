@@ -98,10 +98,8 @@ TEST_F(DownloadWindowTest, CancelInTheProgressWindowLeavesTheStagingTableAsItWas
     settings.delayMs = 3000;
     settings.failFromPage = 2;
     serve(settings);
-    const QStringList before = m_company.column(
-        DemoCompanyCopy<>::Company,
-        QStringLiteral("select AutoID || '|' || cCusName || '|' || quote(dModifyDate) from "
-                       "customer_import order by AutoID"));
+    const auto before =
+        m_company.tableSnapshot(DemoCompanyCopy<>::Company, QStringLiteral("customer_import"));
     QString progressLabel;
     bool downloadAfter = false;
     withImportList([&](FrmCus_import *imports) {
@@ -128,10 +126,8 @@ TEST_F(DownloadWindowTest, CancelInTheProgressWindowLeavesTheStagingTableAsItWas
               text("Tarn.AA.ARCHIVE.IMPORT.downloadprogress")
                   .arg(QStringLiteral("2"), QStringLiteral("2500")));
     EXPECT_EQ(shownTexts(), QStringList{ text("Tarn.AA.ARCHIVE.IMPORT.downloadcancelled") });
-    EXPECT_EQ(m_company.column(DemoCompanyCopy<>::Company,
-                               QStringLiteral("select AutoID || '|' || cCusName || '|' || "
-                                              "quote(dModifyDate) from customer_import order by "
-                                              "AutoID")),
-              before);
+    EXPECT_EQ(
+        m_company.tableSnapshot(DemoCompanyCopy<>::Company, QStringLiteral("customer_import")),
+        before);
     EXPECT_TRUE(downloadAfter) << "nothing was downloaded: the list may download again";
 }

@@ -14,7 +14,7 @@ QString insertOf(const QString &recordXml)
 {
     suite::XmlDocument document;
     EXPECT_TRUE(document.loadXml(recordXml)) << qPrintable(recordXml);
-    return marketing::recordInsert(document.documentElement());
+    return marketing::recordInsert(document.documentElement()).statement;
 }
 
 } // namespace
@@ -114,6 +114,42 @@ TEST(MarketingStatements, AnEmptyShortNameTakesTheStartOfTheName)
             .arg(name.left(60), name));
 }
 
+// The server refuses a text longer than its column; the record lands with the text cut.
+TEST(MarketingStatements, ATextLongerThanItsColumnIsCutAndNamed)
+{
+    const auto insert = [](const QString &recordXml) {
+        suite::XmlDocument document;
+        EXPECT_TRUE(document.loadXml(recordXml)) << qPrintable(recordXml);
+        return marketing::recordInsert(document.documentElement());
+    };
+    const QString name = QString(97, u'名') + QStringLiteral("😀") + u'x';
+    const QString latitude = QString(130, u'3');
+    const marketing::RecordInsert cut =
+        insert(QStringLiteral("<list><ID>12345678901234567890</ID><Name>%1</Name><Phone>%2"
+                              "</Phone><Lat>%3</Lat><Lng>1</Lng><Fax>%4</Fax></list>")
+                   .arg(name, QString(100, u'1'), latitude, QString(101, u'2')));
+    EXPECT_EQ(cut.id, QStringLiteral("12345678901234567890"));
+    EXPECT_EQ(cut.cutColumns, (QStringList{ "cLocationSite", "cCusName", "cCusFax" }));
+    EXPECT_EQ(
+        cut.statement,
+        QStringLiteral("insert into #customer_import (iSourceId,iSourceType,cLocationSite,"
+                       "cCusName,cCusPhone,cCusFax)values('12345678901234567890',8,'%1',"
+                       "'%2','%3','%4')")
+            .arg(latitude.left(128), QString(97, u'名'), QString(100, u'1'), QString(100, u'2')))
+        << "the character outside the basic plane is left out whole";
+
+    const marketing::RecordInsert fits =
+        insert(QStringLiteral("<list><ID>1</ID><Name>%1</Name></list>").arg(QString(98, u'名')));
+    EXPECT_TRUE(fits.cutColumns.isEmpty());
+    EXPECT_TRUE(fits.statement.contains(QString(98, u'名')));
+
+    const marketing::RecordInsert longKey =
+        insert(QStringLiteral("<list><ID>123456789012345678901</ID><Name>n</Name></list>"));
+    EXPECT_EQ(marketing::sourceIdLength(), 20);
+    EXPECT_EQ(longKey.id, QStringLiteral("123456789012345678901"));
+    EXPECT_TRUE(longKey.statement.isEmpty()) << "a key cut could be another record's";
+}
+
 TEST(MarketingStatements, LocationNeedsALatitudeAndSecondElementsAreLeftOut)
 {
     EXPECT_EQ(insertOf(QStringLiteral("<list><Lat/><Lng>120</Lng><ID>1</ID><ID>2</ID>"
@@ -183,7 +219,7 @@ TEST_F(DownloadTest, TheTemporaryTableIsMadeOnceAndEmptiedAfter)
 
     suite::XmlDocument record;
     ASSERT_TRUE(record.loadXml(QStringLiteral("<list><ID>1</ID><Name>a</Name></list>")));
-    ASSERT_TRUE(service.ExecuteX(marketing::recordInsert(record.documentElement())))
+    ASSERT_TRUE(service.ExecuteX(marketing::recordInsert(record.documentElement()).statement))
         << qPrintable(service.LastError());
     ASSERT_TRUE(service.ExecuteX(marketing::prepareImportTempTable()))
         << qPrintable(service.LastError());
@@ -196,6 +232,8 @@ TEST_F(DownloadTest, TheTemporaryTableIsMadeOnceAndEmptiedAfter)
 
 TEST_F(DownloadTest, TheNewestModificationAsTheServiceTakesIt)
 {
+    SKIP_ON_SERVER_BACKEND("its date column refuses the text that is no time this test writes; "
+                           "only a company file can hold one");
     using customer::MarketingDownload;
     MarketingDownload download(*g_oSrv, *g_oPub, {});
     run(QStringLiteral("update customer_import set dModifyDate=NULL"));

@@ -67,9 +67,10 @@ TEST_F(ImportFileDialogTest, AChosenFileLandsAndItsSummaryIsShown)
               QStringList{ "Import of list.csv: 2 rows new, 0 rows updated, 1 of them "
                            "with errors." });
     EXPECT_EQ(m_messages->shown().value(0).style, 64);
-    EXPECT_EQ(value("select group_concat(cCusName || '/' || ifnull(cCusPPerson, '-'), ';') from "
-                    "customer_import where iSourceType=1"),
-              "华信/001;远航/-");
+    EXPECT_EQ(m_company.column(DemoCompanyCopy<>::Company,
+                               "select cCusName || '/' || coalesce(cCusPPerson, '-') from "
+                               "customer_import where iSourceType=1 order by AutoID"),
+              (QStringList{ "华信/001", "远航/-" }));
     EXPECT_EQ(m_parent.findChild<QProgressDialog *>(), nullptr) << "gone with the import";
 }
 

@@ -44,14 +44,38 @@ protected:
     QStringList staged(const QString &file, const QString &columns) const
     {
         const QString tag = customer::StagingFileImport::sourceIdOf(file, 0).chopped(1);
-        QString text;
-        for (const QString &column : columns.split(u','))
-            text += (text.isEmpty() ? QString() : QStringLiteral(" || '|' || "))
-                + QStringLiteral("ifnull(%1 || '', '-')").arg(column);
-        return m_company.column(DemoCompanyCopy<>::Company,
-                                QStringLiteral("select %1 from customer_import where iSourceType=1 "
-                                               "and iSourceId like '%2%' order by AutoID")
-                                    .arg(text, tag));
+        QStringList lines;
+        for (const QVariantList &row : m_company.cells(
+                 DemoCompanyCopy<>::Company,
+                 QStringLiteral("select %1 from customer_import where iSourceType=1 and "
+                                "iSourceId like '%2%' order by AutoID")
+                     .arg(columns, tag))) {
+            QStringList values;
+            for (const QVariant &value : row)
+                values.append(written(value));
+            lines.append(values.join(u'|'));
+        }
+        return lines;
+    }
+
+    // A staged value as a company file holds it: a time as its text, a number of the float
+    // columns with its fraction, a flag as 1 or 0; a null is "-".
+    static QString written(const QVariant &value)
+    {
+        if (value.isNull())
+            return QStringLiteral("-");
+        switch (value.typeId()) {
+        case QMetaType::QDateTime:
+            return value.toDateTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        case QMetaType::Double: {
+            const QString number = QString::number(value.toDouble(), 'g', 17);
+            return number.contains(u'.') ? number : number + QStringLiteral(".0");
+        }
+        case QMetaType::Bool:
+            return value.toBool() ? QStringLiteral("1") : QStringLiteral("0");
+        default:
+            return value.toString();
+        }
     }
 
     QString value(const QString &sql) const

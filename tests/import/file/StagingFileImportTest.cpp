@@ -121,14 +121,14 @@ TEST_F(StagingFileImportTest, ImportingTheSameFileAgainUpdatesItsRowsAndOtherFil
     ASSERT_TRUE(writeCsv(path("b.csv"), kHeader + "\n别的公司,,,,,,,,\n"));
     EXPECT_EQ(counts(importFile("a.csv")), "read 2 new 2 updated 0 errors 1 ");
     EXPECT_EQ(counts(importFile("b.csv")), "read 1 new 1 updated 0 errors 0 ");
-    const QString firstIds =
-        value("select group_concat(AutoID) from customer_import where iSourceType=1");
+    const QString ids =
+        QStringLiteral("select AutoID from customer_import where iSourceType=1 order by AutoID");
+    const QStringList firstIds = m_company.column(DemoCompanyCopy<>::Company, ids);
 
     ASSERT_TRUE(
         writeCsv(path("a.csv"), kHeader + "\n华信科技,0102,,,,2026-12-01,,,\n远航,,,,,,,,\n"));
     EXPECT_EQ(counts(importFile("a.csv")), "read 2 new 0 updated 2 errors 0 ");
-    EXPECT_EQ(value("select group_concat(AutoID) from customer_import where iSourceType=1"),
-              firstIds);
+    EXPECT_EQ(m_company.column(DemoCompanyCopy<>::Company, ids), firstIds);
     EXPECT_EQ(staged("a.csv", "cCusName,cCCCode,dCusDevDate,cMemo,cErrorMsg"),
               (QStringList{ "华信科技|0102|2026-12-01 00:00:00|-|-", "远航|-|-|-|-" }))
         << "the error is gone with its cause and an emptied cell is emptied";

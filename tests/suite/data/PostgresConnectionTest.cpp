@@ -139,6 +139,35 @@ TEST_F(PostgresConnectionTest, ACursorStreamsItsRowsWhileTheConnectionGoesOnAnsw
     EXPECT_FALSE(cursor->next(sMsg)) << "a finished cursor stays finished";
 }
 
+// A bit column is a smallint shown as a flag; the list's export reads it through a cursor,
+// its page through a query, and both must say the same.
+TEST_F(PostgresConnectionTest, ACursorReadsAFlagAsTheQueryDoes)
+{
+    exec(QStringLiteral("create table t (n integer, bit smallint, flag boolean)"));
+    exec(QStringLiteral("insert into t values (1, 1, true), (2, 0, false), (3, null, null)"));
+    db.setShownField([](const Field &described, unsigned, int) {
+        Field shown = described;
+        if (shown.name == u"bit")
+            shown.type = adBoolean;
+        return shown;
+    });
+    const QString sql = QStringLiteral("select bit, flag from t order by n");
+    QString sMsg;
+    const RecordSet rows = db.queryStatement(sql, {}, sMsg);
+    ASSERT_EQ(rows.RecordCount(), 3) << qPrintable(sMsg);
+    std::unique_ptr<SqlCursor> cursor = db.openCursor(sql, {}, sMsg);
+    ASSERT_TRUE(cursor) << qPrintable(sMsg);
+    QList<QList<qint64>> flags;
+    for (int row = 0; cursor->next(sMsg); ++row) {
+        flags.append({ cursor->integer(0), cursor->integer(1) });
+        EXPECT_EQ(cursor->value(0), rows.valueAt(row, 0)) << row;
+        EXPECT_EQ(cursor->value(1), rows.valueAt(row, 1)) << row;
+        EXPECT_EQ(cursor->storage(0), row == 2 ? CellStorage::Null : CellStorage::Integer) << row;
+    }
+    EXPECT_EQ(flags, (QList<QList<qint64>>{ { 1, 1 }, { 0, 0 }, { 0, 0 } }));
+    EXPECT_EQ(rows.valueAt(0, 0), QVariant(true));
+}
+
 TEST_F(PostgresConnectionTest, ACursorOfAFailingStatementIsRefusedWithTheReason)
 {
     QString sMsg;
@@ -181,6 +210,28 @@ TEST_F(PostgresConnectionTest, TransactionsCommitOrRollBackAndReportTheirState)
     EXPECT_FALSE(db.inTransaction());
     EXPECT_EQ(scalar(QStringLiteral("select string_agg(n::text, ',' order by n) from t")),
               QVariant(QStringLiteral("2,3")));
+}
+
+// The server gives up a transaction at its first failed statement; its commit must not read
+// as a success.
+TEST_F(PostgresConnectionTest, ATransactionWithAFailedStatementDoesNotCommit)
+{
+    exec(QStringLiteral("create table t (n integer)"));
+    QString sMsg;
+    ASSERT_TRUE(db.beginTransaction(sMsg)) << qPrintable(sMsg);
+    exec(QStringLiteral("insert into t values (1)"));
+    EXPECT_FALSE(db.executeStatement(QStringLiteral("insert into t values ('x')"), {}, sMsg));
+    EXPECT_FALSE(db.executeStatement(QStringLiteral("insert into t values (2)"), {}, sMsg));
+    EXPECT_FALSE(db.commitTransaction(sMsg));
+    EXPECT_EQ(sMsg,
+              QStringLiteral("A statement of the transaction failed, so the server undid the "
+                             "whole transaction; nothing of it was saved."));
+    EXPECT_FALSE(db.inTransaction());
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from t")), QVariant(qlonglong(0)));
+    ASSERT_TRUE(db.beginTransaction(sMsg)) << "the connection goes on: " << qPrintable(sMsg);
+    exec(QStringLiteral("insert into t values (3)"));
+    ASSERT_TRUE(db.commitTransaction(sMsg)) << qPrintable(sMsg);
+    EXPECT_EQ(scalar(QStringLiteral("select count(*) from t")), QVariant(qlonglong(1)));
 }
 
 TEST_F(PostgresConnectionTest, AWriterThatLosesTheRaceForARowGetsTheSuitesMessage)

@@ -251,8 +251,8 @@ TEST_F(BillNumberingTest, ARuleThatDoesNotGenerateOrCannotBeUsedIsExplained)
                          " update VoucherNumber set iSerialLength = 10"),
           QStringLiteral("“Customer”的编码规则中流水号为10位，应为1到9位。") },
         { QStringLiteral("update VoucherNumber set iSerialLength = 4,"
-                         " cCodeField = 'cCusCode]; drop table Customer; --'"),
-          QStringLiteral("“Customer”的编码规则中的“cCusCode]; drop table Customer; --”"
+                         " cCodeField = 'cCusCode]; drop table T--'"),
+          QStringLiteral("“Customer”的编码规则中的“cCusCode]; drop table T--”"
                          "不是有效的表名或字段名。") },
     };
     for (const auto &[change, message] : broken) {

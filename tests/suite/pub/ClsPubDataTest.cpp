@@ -143,7 +143,8 @@ TEST_F(ClsPubTest, LogArchRecordsTheOperation)
     EXPECT_EQ(m_company.column(DemoCompanyCopy<>::Company,
                                "select cUser_Id || '|' || cObject || '|' || iOperation || '|' ||"
                                " cState || '|' || cDescription || '|' || cCondition ||"
-                               " '|' || (dTime is not null) from AA_ArchiveLog"),
+                               " '|' || case when dTime is null then 0 else 1 end from "
+                               "AA_ArchiveLog"),
               QStringList({ QStringLiteral("demo|Customer|4|0|编码 包含 01|cCusCode like '01%'"
                                            " and 1=1|1") }));
     EXPECT_FALSE(pub->LogArch(brokenService(), kCustomer, 4, QString(), user, "1", "", condition));

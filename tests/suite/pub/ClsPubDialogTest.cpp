@@ -380,7 +380,7 @@ TEST_F(ClsPubTest, TradeQueryReportsReceivablesOfTheChosenCustomers)
     ASSERT_EQ(codes.size(), 3);
     m_company.run(
         DemoCompanyCopy<>::Company,
-        QStringLiteral("delete from Ar_Detail; create table TradeCodes (cCusCode nvarchar(40));"
+        QStringLiteral("delete from Ar_Detail; create table TradeCodes (cCusCode varchar(40));"
                        "insert into TradeCodes values ('%1'), ('%2');"
                        "insert into Ar_Detail (cDwCode, dVouchDate, cVouchType, cVouchID,"
                        " iDAmount, iCAmount) values"
