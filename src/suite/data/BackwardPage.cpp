@@ -86,20 +86,8 @@ bool breaksTheOrder(const tsql::Token &token)
 {
     if (token.depth != 0)
         return false;
-    switch (token.keyword) {
-    case Keyword::Group:
-    case Keyword::Having:
-    case Keyword::Union:
-    case Keyword::Except:
-    case Keyword::Intersect:
-    case Keyword::Into:
-    case Keyword::Join:
-    case Keyword::Option:
-    case Keyword::Select:
-        return true;
-    default:
-        return token.type == TokenType::Comma || token.type == TokenType::Semicolon;
-    }
+    return tsql::reshapesSelectRows(token) || token.keyword == Keyword::Join
+        || token.keyword == Keyword::Select || token.type == TokenType::Comma;
 }
 
 // The ORDER BY of a WHERE part that holds nothing else at its top level; -1 when there is no

@@ -16,13 +16,6 @@ using tsql::TokenType;
 bool changesTheRows(const Token &token)
 {
     switch (token.keyword) {
-    case Keyword::Group:
-    case Keyword::Having:
-    case Keyword::Union:
-    case Keyword::Except:
-    case Keyword::Intersect:
-    case Keyword::Into:
-    case Keyword::Option:
     case Keyword::With:
     case Keyword::Cross:
     case Keyword::Inner:
@@ -30,7 +23,7 @@ bool changesTheRows(const Token &token)
     case Keyword::Full:
         return true;
     default:
-        return token.type == TokenType::Semicolon || token.type == TokenType::Comma;
+        return tsql::reshapesSelectRows(token) || token.type == TokenType::Comma;
     }
 }
 

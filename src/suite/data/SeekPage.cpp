@@ -26,19 +26,7 @@ bool isName(const Token &token)
 // ORDER BY no longer the last clause.
 bool changesTheRows(const Token &token)
 {
-    switch (token.keyword) {
-    case Keyword::Group:
-    case Keyword::Having:
-    case Keyword::Union:
-    case Keyword::Except:
-    case Keyword::Intersect:
-    case Keyword::Into:
-    case Keyword::Option:
-    case Keyword::Select:
-        return true;
-    default:
-        return token.type == TokenType::Semicolon;
-    }
+    return tsql::reshapesSelectRows(token) || token.keyword == Keyword::Select;
 }
 
 class SelectReader

@@ -160,6 +160,25 @@ struct TokenList
     }
 };
 
+// Whether the token groups, combines or redirects a select's rows, or ends its statement: after
+// it the rows are no longer those of the select's tables in the select's order. The page readers
+// each add the tokens their own rewriting cannot pass.
+inline bool reshapesSelectRows(const Token &token)
+{
+    switch (token.keyword) {
+    case Keyword::Group:
+    case Keyword::Having:
+    case Keyword::Union:
+    case Keyword::Except:
+    case Keyword::Intersect:
+    case Keyword::Into:
+    case Keyword::Option:
+        return true;
+    default:
+        return token.type == TokenType::Semicolon;
+    }
+}
+
 // Deeper nesting of parentheses or of IF and BEGIN blocks is refused: the translation walks
 // nested parts recursively, and no statement of the suite comes near this depth.
 constexpr int kMaxNestingDepth = 128;
