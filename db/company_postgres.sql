@@ -1,8 +1,7 @@
 -- What the customer list needs of a PostgreSQL company beyond the tables and indexes, written
 -- in PostgreSQL's own dialect; demo::ServerDemoCompany runs it once the customers are loaded,
--- one statement at a time in this order on one connection while another builds the indexes of
--- company_indexes.sql and then takes the statements left here from the end. The trigram index
--- takes longest and comes first.
+-- beside the indexes of company_indexes.sql, on two connections (see demo::CompletionSchedule).
+-- The trigram index takes longest and comes first.
 --
 -- The quick search: CONTAINS(Customer.*, ...) arrives as this text of the searched fields,
 -- each followed by a line end, ILIKE '%phrase%'. A trigram index on the very same expression

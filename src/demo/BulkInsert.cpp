@@ -4,9 +4,28 @@
 
 namespace demo {
 
-bool SqliteTableWriter::insertAll(const PackedRows &rows, QString &sMsg)
+namespace {
+
+// SQLite binds the packed values in place.
+struct SqliteRows : WriterRows
 {
-    PackedRows::Reader reader(rows);
+    explicit SqliteRows(PackedRows &&rows)
+        : packed(std::move(rows))
+    { }
+
+    PackedRows packed;
+};
+
+} // namespace
+
+std::unique_ptr<WriterRows> SqliteTableWriter::encode(PackedRows &&rows) const
+{
+    return std::make_unique<SqliteRows>(std::move(rows));
+}
+
+bool SqliteTableWriter::insertAll(const WriterRows &rows, QString &sMsg)
+{
+    PackedRows::Reader reader(static_cast<const SqliteRows &>(rows).packed);
     while (!reader.atEnd()) {
         int valueCount = 0;
         const DemoTable table = reader.nextRow(valueCount);

@@ -48,7 +48,8 @@ public:
         : m_database(database)
     { }
 
-    bool insertAll(const PackedRows &rows, QString &sMsg) override;
+    std::unique_ptr<WriterRows> encode(PackedRows &&rows) const override;
+    bool insertAll(const WriterRows &rows, QString &sMsg) override;
 
 private:
     sqlite3 *m_database;

@@ -42,7 +42,7 @@ bool CompanyLoader::inTransaction(const std::function<bool(QString &)> &work, QS
         sMsg = QStringLiteral("cannot start loading: %1").arg(reason);
         return false;
     }
-    if (!work(sMsg)) {
+    if (!m_writer->beginLoad(sMsg) || !work(sMsg)) {
         m_company.rollbackTransaction(reason);
         return false;
     }
@@ -63,7 +63,11 @@ bool CompanyLoader::loadDivisions(QString &sMsg)
                     { division.code, parent, division.name, m_divisions.fullName(division),
                       division.level - 1 });
     }
-    return inTransaction([&](QString &error) { return m_writer->insertAll(rows, error); }, sMsg);
+    return inTransaction(
+        [&](QString &error) {
+            return m_writer->insertAll(*m_writer->encode(std::move(rows)), error);
+        },
+        sMsg);
 }
 
 bool CompanyLoader::loadCustomers(int count, const Progress &progress, QString &sMsg)
@@ -74,29 +78,30 @@ bool CompanyLoader::loadCustomers(int count, const Progress &progress, QString &
     // The generator runs in its own thread; it alone uses the generator's state and Pinyin.
     std::jthread producer([&] {
         CustomerGenerator generator(m_places, m_codes, m_pinyin, m_seed);
-        RowPipeline::Batch batch;
+        PackedRows rows;
         int done = 0;
+        // The writer's encoding is done here too, beside the inserting of the batch before.
+        const auto push = [&](int customersDone) {
+            return pipeline.push(
+                { m_writer->encode(std::exchange(rows, PackedRows())), customersDone });
+        };
         const RowSink sink = [&](DemoTable table, const QVariantList &row, QString &error) {
-            batch.rows.append(table, row);
-            if (batch.rows.rowCount() < kBatchRows)
-                return true;
-            batch.customersDone = done;
-            if (pipeline.push(std::exchange(batch, RowPipeline::Batch())))
+            rows.append(table, row);
+            if (rows.rowCount() < kBatchRows || push(done))
                 return true;
             error = QStringLiteral("the load was stopped");
             return false;
         };
         generated = generator.run(
             count, sink, [&](int customers) { done = customers; }, generatorError);
-        batch.customersDone = count;
-        generated = generated && pipeline.push(std::move(batch));
+        generated = generated && push(count);
         pipeline.finish();
     });
     const bool loaded = inTransaction(
         [&](QString &error) {
             RowPipeline::Batch batch;
             while (pipeline.pop(batch)) {
-                if (!m_writer->insertAll(batch.rows, error)) {
+                if (!m_writer->insertAll(*batch.rows, error)) {
                     pipeline.abort();
                     return false;
                 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "demo/PackedRows.h"
+#include "demo/TableWriter.h"
 
 #include <condition_variable>
 #include <deque>
@@ -16,7 +16,7 @@ class RowPipeline
 public:
     struct Batch
     {
-        PackedRows rows;
+        std::unique_ptr<WriterRows> rows;
         int customersDone = 0; // generated so far, for progress reports
     };
 

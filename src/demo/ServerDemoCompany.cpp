@@ -1,6 +1,7 @@
 #include "demo/ServerDemoCompany.h"
 
 #include "demo/CompanyLoader.h"
+#include "demo/CompletionSchedule.h"
 #include "demo/CopyTableWriter.h"
 #include "demo/SchemaScript.h"
 
@@ -11,7 +12,6 @@
 
 #include <QRegularExpression>
 
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -80,73 +80,68 @@ bool createLocaleFunction(suite::PostgresConnection &connection, QString &sMsg)
                    sMsg);
 }
 
-// The statements that complete a loaded company on two connections at once: company_postgres.sql
-// (the trigram index of the quick search above all, which alone takes longer than all the other
-// indexes together) from the front, company_indexes.sql translated from the back, each taken by
-// the connection that is free first. The second connection starts at the front, so that the
-// trigram index is built from the start, and the first takes what the second has not begun
-// once its own indexes are done.
-class CompanyIndexes
+// The statements that complete a loaded company: company_postgres.sql (the trigram index of
+// the quick search first, which alone takes about as long as all the other indexes together),
+// company_indexes.sql translated, and the planner's statistics of every table of the company,
+// not of the rest of the server's database. The loaded rows went in frozen and their pages
+// all-visible (see CopyTableWriter), so no VACUUM is needed for the lists' index-only reads.
+bool readCompletion(suite::PostgresConnection &connection, CompletionSchedule &schedule,
+                    QString &sMsg)
 {
-public:
-    bool read(QString &sMsg)
-    {
-        QString postgres;
-        QString indexes;
-        if (!SchemaScript::read(QStringLiteral("company_postgres.sql"), postgres, sMsg)
-            || !SchemaScript::read(QStringLiteral("company_indexes.sql"), indexes, sMsg)) {
+    QString postgres;
+    QString indexes;
+    if (!SchemaScript::read(QStringLiteral("company_postgres.sql"), postgres, sMsg)
+        || !SchemaScript::read(QStringLiteral("company_indexes.sql"), indexes, sMsg)) {
+        return false;
+    }
+    // Each of the script's statements ends with a semicolon at the end of a line.
+    static const QRegularExpression statementEnd(QStringLiteral(";[ \\t]*(\\n|$)"));
+    static const QRegularExpression comment(QStringLiteral("--[^\\n]*"));
+    for (const QString &statement : postgres.split(statementEnd)) {
+        if (!QString(statement).remove(comment).trimmed().isEmpty()
+            && !schedule.add(statement, sMsg)) {
             return false;
         }
-        // Each of the script's statements ends with a semicolon at the end of a line.
-        static const QRegularExpression statementEnd(QStringLiteral(";[ \\t]*(\\n|$)"));
-        static const QRegularExpression comment(QStringLiteral("--[^\\n]*"));
-        for (const QString &statement : postgres.split(statementEnd)) {
-            if (!QString(statement).remove(comment).trimmed().isEmpty())
-                m_statements.append(statement);
-        }
-        suite::tsql::TsqlTranslator translator(std::make_shared<suite::tsql::PostgresDialect>());
-        const std::shared_ptr<const suite::tsql::Batch> batch = translator.translate(indexes, sMsg);
-        if (!batch)
+    }
+    suite::tsql::TsqlTranslator translator(std::make_shared<suite::tsql::PostgresDialect>());
+    const std::shared_ptr<const suite::tsql::Batch> batch = translator.translate(indexes, sMsg);
+    if (!batch)
+        return false;
+    for (const suite::tsql::Step &step : batch->steps) {
+        if (!schedule.add(step.sql, sMsg))
             return false;
-        for (auto step = batch->steps.rbegin(); step != batch->steps.rend(); ++step)
-            m_statements.append(step->sql);
-        m_back = m_statements.size();
-        return true;
     }
+    const suite::RecordSet tables = connection.queryStatement(
+        QStringLiteral("select quote_ident(c.relname) from pg_class c join pg_namespace n on "
+                       "n.oid = c.relnamespace where n.nspname = current_schema() and "
+                       "c.relkind = 'r' order by c.relname"),
+        {}, sMsg);
+    if (!tables.IsOpen())
+        return false;
+    for (int row = 0; row < tables.RecordCount(); ++row)
+        schedule.addAnalyze(tables.valueAt(row, 0).toString());
+    return true;
+}
 
-    // Runs the statements one at a time from the front or the back until none is left or one
-    // fails.
-    bool build(suite::PostgresConnection &connection, bool fromFront, QString &sMsg)
-    {
-        for (std::optional<QString> statement = take(fromFront); statement;
-             statement = take(fromFront)) {
-            if (!execute(connection, *statement, sMsg))
-                return false;
-        }
-        return true;
+// Runs the schedule's statements on one connection until none is left or one fails.
+bool complete(suite::PostgresConnection &connection, CompletionSchedule &schedule, QString &sMsg)
+{
+    for (std::optional<CompletionSchedule::Statement> statement = schedule.take(); statement;
+         statement = schedule.take()) {
+        const bool done = execute(connection, statement->sql, sMsg);
+        schedule.finish(statement->number, done);
+        if (!done)
+            return false;
     }
+    return true;
+}
 
-private:
-    std::optional<QString> take(bool fromFront)
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_front >= m_back)
-            return std::nullopt;
-        return m_statements.at(fromFront ? m_front++ : --m_back);
-    }
-
-    QStringList m_statements;
-    std::mutex m_mutex;
-    qsizetype m_front = 0;
-    qsizetype m_back = 0;
-};
-
-// A second connection to the schema being built, taking the company's indexes from the front
-// (see CompanyIndexes) on a thread of its own.
-class IndexesBeside
+// A second connection to the schema being built, completing the company beside the first
+// on a thread of its own.
+class CompletionBeside
 {
 public:
-    IndexesBeside(suite::PostgresConnection &connection, CompanyIndexes &indexes)
+    CompletionBeside(suite::PostgresConnection &connection, CompletionSchedule &schedule)
     {
         m_ok = m_beside.open(connection.connectionString(),
                              connection.sessionSetup()
@@ -156,7 +151,7 @@ public:
                              m_error);
         if (m_ok)
             m_thread =
-                std::thread([this, &indexes] { m_ok = indexes.build(m_beside, true, m_error); });
+                std::thread([this, &schedule] { m_ok = complete(m_beside, schedule, m_error); });
     }
 
     bool finish(QString &sMsg)
@@ -168,7 +163,7 @@ public:
         return m_ok;
     }
 
-    ~IndexesBeside()
+    ~CompletionBeside()
     {
         if (m_thread.joinable())
             m_thread.join();
@@ -189,23 +184,6 @@ private:
     QString m_error;
 };
 
-// Statistics of the company's new tables for the planner, not of the rest of the server's
-// database. VACUUM of the customers marks their pages all-visible, so that the lists' keys and
-// counts are read from their indexes alone; the other tables' pages are left to autovacuum.
-bool analyseCompany(suite::PostgresConnection &connection, QString &sMsg)
-{
-    const suite::RecordSet tables = connection.queryStatement(
-        QStringLiteral("select string_agg(quote_ident(n.nspname) || '.' || quote_ident(c.relname),"
-                       " ', ') from pg_class c join pg_namespace n on n.oid = c.relnamespace "
-                       "where n.nspname = current_schema() and c.relkind = 'r' and c.relname <> "
-                       "'customer'"),
-        {}, sMsg);
-    if (!tables.IsOpen())
-        return false;
-    return execute(connection, QStringLiteral("vacuum (analyze) customer"), sMsg)
-        && execute(connection, QStringLiteral("analyze ") + tables.valueAt(0, 0).toString(), sMsg);
-}
-
 bool loadCompany(suite::PostgresConnection &connection, const DemoSettings &settings,
                  const Progress &progress, QString &sMsg)
 {
@@ -216,15 +194,12 @@ bool loadCompany(suite::PostgresConnection &connection, const DemoSettings &sett
         return false;
     }
     progress(QStringLiteral("indexes"), 0, 0);
-    CompanyIndexes indexes;
-    if (!indexes.read(sMsg))
+    CompletionSchedule schedule;
+    if (!readCompletion(connection, schedule, sMsg))
         return false;
-    IndexesBeside beside(connection, indexes);
-    const bool indexed = indexes.build(connection, false, sMsg);
-    if (!beside.finish(sMsg) || !indexed)
-        return false;
-    progress(QStringLiteral("statistics"), 0, 0);
-    return analyseCompany(connection, sMsg);
+    CompletionBeside beside(connection, schedule);
+    const bool completed = complete(connection, schedule, sMsg);
+    return beside.finish(sMsg) && completed;
 }
 
 // The old schemas go and the new ones take their names at one commit.
@@ -266,10 +241,12 @@ bool ServerDemoCompany::create(const suite::ConnectionText &server, const DemoSe
     if (!connection.open(server.postgresConnectionString(),
                          { QStringLiteral("set client_encoding to 'UTF8'"),
                            QStringLiteral("set datestyle to ISO, YMD"),
-                           // The indexes of a million customers are sorted in memory, by
-                           // more than one process where the server allows.
+                           // The indexes of a million customers are sorted in memory. Two
+                           // connections build them side by side already; a B-tree's
+                           // parallel workers would only take time from the trigram index,
+                           // which takes longest and is built by one process.
                            QStringLiteral("set maintenance_work_mem to '512MB'"),
-                           QStringLiteral("set max_parallel_maintenance_workers to 2"),
+                           QStringLiteral("set max_parallel_maintenance_workers to 0"),
                            QStringLiteral("set synchronous_commit to off") },
                          sMsg)) {
         return false;

@@ -387,15 +387,17 @@ QString PostgresConnection::changeStamp()
 }
 
 bool PostgresConnection::copyIn(const QString &table, const QStringList &columns,
-                                const QByteArray &data, QString &sMsg)
+                                const QByteArray &data, QString &sMsg, CopyRows rows)
 {
     if (!m_session->connection && !m_session->connect(sMsg))
         return false;
     QStringList quoted;
     for (const QString &column : columns)
         quoted.append(quotePostgresIdentifier(column.toLower()));
-    const QString sql =
+    QString sql =
         QStringLiteral("copy %1 (%2) from stdin").arg(table, quoted.join(QStringLiteral(", ")));
+    if (rows == CopyRows::Frozen)
+        sql += QStringLiteral(" with (freeze)");
     PGconn *connection = m_session->connection;
     ResultPointer start(PQexec(connection, sql.toUtf8().constData()), PQclear);
     if (PQresultStatus(start.get()) != PGRES_COPY_IN) {
@@ -415,28 +417,6 @@ bool PostgresConnection::copyIn(const QString &table, const QStringList &columns
         PQclear(result);
     }
     return ok;
-}
-
-void PostgresConnection::appendCopyText(QByteArray &line, QByteArrayView utf8)
-{
-    for (const char c : utf8) {
-        switch (c) {
-        case '\\':
-            line.append("\\\\");
-            break;
-        case '\t':
-            line.append("\\t");
-            break;
-        case '\n':
-            line.append("\\n");
-            break;
-        case '\r':
-            line.append("\\r");
-            break;
-        default:
-            line.append(c);
-        }
-    }
 }
 
 QString PostgresConnection::numberedPlaceholders(const QString &sql)

@@ -53,11 +53,12 @@ public:
 
     // Rows into a table through COPY FROM STDIN: data holds them in COPY's text form, one line
     // each, the values of the columns separated by tabs.
+    // Frozen: the rows go in already frozen and their pages all-visible, so that no VACUUM
+    // needs to read them again; the server takes that only into a table created or truncated
+    // in the transaction that copies.
+    enum class CopyRows { Plain, Frozen };
     bool copyIn(const QString &table, const QStringList &columns, const QByteArray &data,
-                QString &sMsg);
-    // A text value in COPY's text form, backslash, tab and line ends escaped (a null is \N,
-    // which the caller writes).
-    static void appendCopyText(QByteArray &line, QByteArrayView utf8);
+                QString &sMsg, CopyRows rows = CopyRows::Plain);
 
     // One or more statements without parameters, run as one text.
     bool execute(const QString &sql, QString &sMsg);
