@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <map>
+#include <string>
 
 namespace demo {
 
@@ -10,18 +11,18 @@ namespace {
 // The rows of each table of a batch in COPY's text form.
 struct CopyText : WriterRows
 {
-    std::map<DemoTable, QByteArray> byTable;
+    std::map<DemoTable, std::string> byTable;
 };
 
-template<typename Number> void appendNumber(QByteArray &data, Number number)
+template<typename Number> void appendNumber(std::string &data, Number number)
 {
     char digits[32];
     const std::to_chars_result end = std::to_chars(std::begin(digits), std::end(digits), number);
-    data.append(digits, end.ptr - digits);
+    data.append(digits, end.ptr);
 }
 
 // A text with COPY's special characters escaped, the runs between them appended whole.
-void appendText(QByteArray &data, const char *text, int length)
+void appendText(std::string &data, const char *text, int length)
 {
     const char *run = text;
     const char *const end = text + length;
@@ -43,15 +44,15 @@ void appendText(QByteArray &data, const char *text, int length)
         default:
             continue;
         }
-        data.append(run, at - run);
-        data.append('\\');
-        data.append(escaped);
+        data.append(run, at);
+        data.push_back('\\');
+        data.push_back(escaped);
         run = at + 1;
     }
-    data.append(run, end - run);
+    data.append(run, end);
 }
 
-void appendValue(QByteArray &data, const PackedValue &value)
+void appendValue(std::string &data, const PackedValue &value)
 {
     switch (value.kind) {
     case PackedValue::Null:
@@ -107,7 +108,7 @@ std::unique_ptr<WriterRows> CopyTableWriter::encode(PackedRows &&rows) const
     while (!reader.atEnd()) {
         int valueCount = 0;
         const DemoTable table = reader.nextRow(valueCount);
-        QByteArray &data = text->byTable[table];
+        std::string &data = text->byTable[table];
         auto [counted, added] = columnCounts.try_emplace(table, 0);
         if (added)
             counted->second = int(columnsOf(table).size());
@@ -115,13 +116,13 @@ std::unique_ptr<WriterRows> CopyTableWriter::encode(PackedRows &&rows) const
         // A row shorter than the table's columns leaves the rest null.
         for (int column = 0; column < columns; ++column) {
             if (column > 0)
-                data.append('\t');
+                data.push_back('\t');
             if (column < valueCount)
                 appendValue(data, reader.nextValue());
             else
                 data.append("\\N");
         }
-        data.append('\n');
+        data.push_back('\n');
     }
     return text;
 }
@@ -131,7 +132,9 @@ bool CopyTableWriter::insertAll(const WriterRows &rows, QString &sMsg)
     for (const auto &[table, data] : static_cast<const CopyText &>(rows).byTable) {
         suite::PostgresConnection::CopyRows copyRows = suite::PostgresConnection::CopyRows::Plain;
         if (!prepare(table, copyRows, sMsg)
-            || !m_company.copyIn(tableName(table), columnsOf(table), data, sMsg, copyRows)) {
+            || !m_company.copyIn(tableName(table), columnsOf(table),
+                                 QByteArrayView(data.data(), qsizetype(data.size())), sMsg,
+                                 copyRows)) {
             return false;
         }
     }

@@ -33,15 +33,15 @@ void PackedRows::append(DemoTable table, const QVariantList &row)
         default: {
             const QString text = value.toString();
             write(quint8(PackedValue::Text));
-            const qsizetype lengthAt = m_data.size();
+            const std::size_t lengthAt = m_data.size();
             write(qint32(0));
             QStringEncoder encoder(QStringEncoder::Utf8);
-            m_data.resize(m_data.size() + encoder.requiredSpace(text.size()));
+            m_data.resize(m_data.size() + std::size_t(encoder.requiredSpace(text.size())));
             char *start = m_data.data() + lengthAt + sizeof(qint32);
             const char *end = encoder.appendToBuffer(start, text);
             const qint32 length = qint32(end - start);
             std::memcpy(m_data.data() + lengthAt, &length, sizeof(length));
-            m_data.resize(lengthAt + qsizetype(sizeof(qint32)) + length);
+            m_data.resize(lengthAt + sizeof(qint32) + std::size_t(length));
         }
         }
     }
@@ -49,8 +49,8 @@ void PackedRows::append(DemoTable table, const QVariantList &row)
 }
 
 PackedRows::Reader::Reader(const PackedRows &rows)
-    : m_position(rows.m_data.constData())
-    , m_end(rows.m_data.constData() + rows.m_data.size())
+    : m_position(rows.m_data.data())
+    , m_end(rows.m_data.data() + rows.m_data.size())
 { }
 
 template<typename T> T PackedRows::Reader::read()

@@ -2,7 +2,7 @@
 
 #include "demo/DemoTables.h"
 
-#include <QByteArray>
+#include <string>
 
 namespace demo {
 
@@ -47,7 +47,8 @@ public:
 private:
     template<typename T> void write(T value);
 
-    QByteArray m_data;
+    // A standard string: appending to a QByteArray goes through its general insert.
+    std::string m_data;
     qsizetype m_rows = 0;
 };
 

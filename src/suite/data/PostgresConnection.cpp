@@ -387,7 +387,7 @@ QString PostgresConnection::changeStamp()
 }
 
 bool PostgresConnection::copyIn(const QString &table, const QStringList &columns,
-                                const QByteArray &data, QString &sMsg, CopyRows rows)
+                                QByteArrayView data, QString &sMsg, CopyRows rows)
 {
     if (!m_session->connection && !m_session->connect(sMsg))
         return false;

@@ -57,7 +57,7 @@ public:
     // needs to read them again; the server takes that only into a table created or truncated
     // in the transaction that copies.
     enum class CopyRows { Plain, Frozen };
-    bool copyIn(const QString &table, const QStringList &columns, const QByteArray &data,
+    bool copyIn(const QString &table, const QStringList &columns, QByteArrayView data,
                 QString &sMsg, CopyRows rows = CopyRows::Plain);
 
     // One or more statements without parameters, run as one text.
