@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <utility>
 
 namespace demo {
@@ -114,6 +115,14 @@ void CompletionSchedule::finish(int number, bool succeeded)
     m_entries.at(number).state = State::Done;
     m_failed = m_failed || !succeeded;
     m_changed.notify_all();
+}
+
+std::pair<int, int> CompletionSchedule::progress() const
+{
+    std::lock_guard lock(m_mutex);
+    const auto done = std::count_if(m_entries.begin(), m_entries.end(),
+                                    [](const Entry &entry) { return entry.state == State::Done; });
+    return { int(done), int(m_entries.size()) };
 }
 
 } // namespace demo

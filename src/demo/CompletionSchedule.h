@@ -6,6 +6,7 @@
 #include <condition_variable>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace demo {
@@ -41,6 +42,8 @@ public:
     // statement has been taken or one has failed.
     std::optional<Statement> take();
     void finish(int number, bool succeeded);
+    // How many statements are done, and how many there are.
+    std::pair<int, int> progress() const;
 
     // The table a statement is on, lower case and unquoted; empty when it names none.
     static QString tableOf(const QString &sql);
@@ -64,7 +67,7 @@ private:
     int nextReady() const;
     bool anyLeft(State state) const;
 
-    std::mutex m_mutex;
+    mutable std::mutex m_mutex;
     std::condition_variable m_changed;
     // In the order added; Statement::number is the place here.
     std::vector<Entry> m_entries;

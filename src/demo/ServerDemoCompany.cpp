@@ -123,8 +123,10 @@ bool readCompletion(suite::PostgresConnection &connection, CompletionSchedule &s
     return true;
 }
 
-// Runs the schedule's statements on one connection until none is left or one fails.
-bool complete(suite::PostgresConnection &connection, CompletionSchedule &schedule, QString &sMsg)
+// Runs the schedule's statements on one connection until none is left or one fails, telling
+// progress after each where given one.
+bool complete(suite::PostgresConnection &connection, CompletionSchedule &schedule, QString &sMsg,
+              const Progress &progress = {})
 {
     for (std::optional<CompletionSchedule::Statement> statement = schedule.take(); statement;
          statement = schedule.take()) {
@@ -132,6 +134,10 @@ bool complete(suite::PostgresConnection &connection, CompletionSchedule &schedul
         schedule.finish(statement->number, done);
         if (!done)
             return false;
+        if (progress) {
+            const auto [finished, total] = schedule.progress();
+            progress(QStringLiteral("indexes"), finished, total);
+        }
     }
     return true;
 }
@@ -198,7 +204,7 @@ bool loadCompany(suite::PostgresConnection &connection, const DemoSettings &sett
     if (!readCompletion(connection, schedule, sMsg))
         return false;
     CompletionBeside beside(connection, schedule);
-    const bool completed = complete(connection, schedule, sMsg);
+    const bool completed = complete(connection, schedule, sMsg, progress);
     return beside.finish(sMsg) && completed;
 }
 

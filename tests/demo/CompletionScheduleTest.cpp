@@ -87,7 +87,9 @@ TEST(CompletionSchedule, IndexesGoFirstAndATablesOtherStatementsWaitForItsIndexe
     schedule.finish(next, true);
     // A table with no statements of its own is analysed when nothing else is left.
     EXPECT_EQ(takeNow(schedule, next), QStringLiteral("analyze vendor"));
+    EXPECT_EQ(schedule.progress(), std::make_pair(6, 7));
     schedule.finish(next, true);
+    EXPECT_EQ(schedule.progress(), std::make_pair(7, 7));
     EXPECT_FALSE(schedule.take());
 }
 
