@@ -23,9 +23,9 @@ public:
     virtual ~TableWriter() = default;
     // Called once a load's transaction has begun, before its first batch.
     virtual bool beginLoad(QString & /*sMsg*/) { return true; }
-    // Turns packed rows into what insertAll() sends. It uses no connection, so the loader
-    // calls it on the generating thread, where it overlaps with the inserting of the batch
-    // before.
+    // Turns packed rows into what insertAll() sends. It uses no connection and nothing
+    // insertAll() changes, so the loader calls it on the generating thread, where it overlaps
+    // with the inserting of the batch before.
     virtual std::unique_ptr<WriterRows> encode(PackedRows &&rows) const = 0;
     // rows: made by this writer's encode().
     virtual bool insertAll(const WriterRows &rows, QString &sMsg) = 0;
