@@ -7,23 +7,46 @@
 
 namespace demo {
 
-QString CompletionSchedule::tableOf(const QString &sql)
+namespace {
+
+const QRegularExpression &createIndex()
 {
-    static const QRegularExpression comment(QStringLiteral("--[^\\n]*"));
-    static const QRegularExpression index(
+    static const QRegularExpression statement(
         QStringLiteral("^\\s*create\\s+(?:unique\\s+)?index\\s+\\S+\\s+on\\s+([^\\s(]+)"),
         QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression statistics(
+    return statement;
+}
+
+const QRegularExpression &createStatistics()
+{
+    static const QRegularExpression statement(
         QStringLiteral("^\\s*create\\s+statistics\\s.*\\sfrom\\s+([^\\s;]+)\\s*;?\\s*$"),
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
-    const QString text = QString(sql).remove(comment);
-    QRegularExpressionMatch match = index.match(text);
+    return statement;
+}
+
+QString withoutComments(const QString &sql)
+{
+    static const QRegularExpression comment(QStringLiteral("--[^\\n]*"));
+    return QString(sql).remove(comment);
+}
+
+// A table's name as the schedule compares them: lower case, unquoted and without its schema,
+// since all of them are in the company's.
+QString plainName(const QString &table)
+{
+    return table.section(u'.', -1).remove(u'"').toLower();
+}
+
+} // namespace
+
+QString CompletionSchedule::tableOf(const QString &sql)
+{
+    const QString text = withoutComments(sql);
+    QRegularExpressionMatch match = createIndex().match(text);
     if (!match.hasMatch())
-        match = statistics.match(text);
-    if (!match.hasMatch())
-        return {};
-    // A schema before the table does not matter: all of them are in the company's.
-    return match.captured(1).section(u'.', -1).remove(u'"').toLower();
+        match = createStatistics().match(text);
+    return match.hasMatch() ? plainName(match.captured(1)) : QString();
 }
 
 bool CompletionSchedule::add(const QString &sql, QString &sMsg)
@@ -33,19 +56,14 @@ bool CompletionSchedule::add(const QString &sql, QString &sMsg)
         sMsg = QStringLiteral("the statement names no table it completes: %1").arg(sql.trimmed());
         return false;
     }
-    static const QRegularExpression createIndex(QStringLiteral("^\\s*create\\s+(unique\\s+)?index"),
-                                                QRegularExpression::CaseInsensitiveOption);
-    static const QRegularExpression comment(QStringLiteral("--[^\\n]*"));
-    const Kind kind =
-        QString(sql).remove(comment).contains(createIndex) ? Kind::Index : Kind::Other;
-    append(sql, std::move(table), kind);
+    const bool index = createIndex().match(withoutComments(sql)).hasMatch();
+    append(sql, std::move(table), index ? Kind::Index : Kind::Other);
     return true;
 }
 
 void CompletionSchedule::addAnalyze(const QString &table)
 {
-    append(QStringLiteral("analyze ") + table, table.section(u'.', -1).remove(u'"').toLower(),
-           Kind::Analyze);
+    append(QStringLiteral("analyze ") + table, plainName(table), Kind::Analyze);
 }
 
 void CompletionSchedule::append(QString sql, QString table, Kind kind)

@@ -200,15 +200,11 @@ public:
     // Every row of a query, each as its values as text; one row "error: ..." on failure.
     QList<QStringList> rows(Database which, const QString &sql) const
     {
-        QString sMsg;
-        const suite::RecordSet result = query(which, sql, sMsg);
-        if (!result.IsOpen())
-            return { { QStringLiteral("error: ") + sMsg } };
         QList<QStringList> lines;
-        for (int row = 0; row < result.RecordCount(); ++row) {
+        for (const QVariantList &cellsOfRow : cells(which, sql)) {
             QStringList values;
-            for (int field = 0; field < result.FieldCount(); ++field)
-                values.append(result.valueAt(row, field).toString());
+            for (const QVariant &cell : cellsOfRow)
+                values.append(cell.toString());
             lines.append(values);
         }
         return lines;
